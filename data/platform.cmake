@@ -1,0 +1,5 @@
+add_library(tesselo_platform STATIC
+  platform/SingleInstance.cpp
+  platform/ProgramFolder.cpp)
+target_include_directories(tesselo_platform PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/platform)
+target_link_libraries(tesselo_platform PUBLIC Qt6::Core Qt6::Gui)

@@ -1,0 +1,75 @@
+#include "SingleInstance.h"
+#include "ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Each test gets its own runtime folder so parallel runs never share a lock.
+class SingleInstanceTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    FOldRuntime = qgetenv("XDG_RUNTIME_DIR");
+    ASSERT_TRUE(FDir.isValid());
+    QFile::setPermissions(FDir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", FDir.path().toLocal8Bit());
+  }
+  void TearDown() override { qputenv("XDG_RUNTIME_DIR", FOldRuntime); }
+
+  QTemporaryDir FDir;
+  QByteArray FOldRuntime;
+};
+
+// The PID of a process that has already ended.
+qint64 DeadPid() {
+  QProcess p;
+  p.start(QStringLiteral("true"), {});
+  p.waitForFinished();
+  return p.processId() != 0 ? p.processId() : 999999;
+}
+
+} // namespace
+
+TEST_F(SingleInstanceTest, SecondCopyIsRefusedUntilTheFirstEnds) {
+  auto first = std::make_unique<TSingleInstance>(QStringLiteral("Kovalent Tesselo 2.0"));
+  ASSERT_TRUE(first->Acquire());
+  EXPECT_TRUE(first->LockPath().startsWith(FDir.path()));
+
+  TSingleInstance second(QStringLiteral("Kovalent Tesselo 2.0"));
+  EXPECT_FALSE(second.Acquire());
+
+  first.reset();
+  EXPECT_TRUE(second.Acquire());
+}
+
+TEST_F(SingleInstanceTest, LockOfAKilledCopyDoesNotBlock) {
+  TSingleInstance probe(QStringLiteral("Kovalent Tesselo 2.0"));
+  // What a copy killed with SIGKILL leaves behind: a lock naming a process that is gone.
+  QFile stale(probe.LockPath());
+  ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+  stale.write(QByteArray::number(DeadPid()) + "\ntesselo\n" + QSysInfo::machineHostName().toUtf8() +
+              "\n");
+  stale.close();
+
+  EXPECT_TRUE(probe.Acquire());
+}
+
+TEST_F(SingleInstanceTest, UnusableLockFolderStartsNormally) {
+  qputenv("XDG_RUNTIME_DIR", "/proc/no-such-folder");
+  TSingleInstance instance(QStringLiteral("Kovalent Tesselo 2.0"));
+  EXPECT_TRUE(instance.Acquire());
+}
+
+TEST(ProgramFolderTest, EndsWithSeparatorAndHoldsTheExecutable) {
+  const QString folder = ProgramFolder();
+  ASSERT_TRUE(folder.endsWith(u'/'));
+  EXPECT_TRUE(
+      QFileInfo::exists(folder + QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
+}

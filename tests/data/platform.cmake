@@ -1,0 +1,4 @@
+tesselo_add_gtest(NAME platform_tests
+  SOURCES SingleInstanceTest.cpp
+  LIBS tesselo_platform
+  MAIN gui)
