@@ -6,6 +6,7 @@
 // Entries have no names; callers address them by 0-based index.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
@@ -68,6 +69,11 @@ public:
   qint64 ReadToBuffer(int Index, void* Buffer, qint64 Capacity);
 
 private:
+  // Checks Index and that its data lies inside the stream, then seeks to the data.
+  const TResEntry& SeekEntry(int Index);
+  // The next Size stored bytes of entry Index, whole.
+  QByteArray ReadStored(int Index, qint64 Size);
+
   QIODevice* FStream = nullptr;
 };
 

@@ -1,0 +1,238 @@
+#include "KVRStream.h"
+
+#include <QFile>
+#include <QIODevice>
+#include <QtEndian>
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// Inflated data travels in blocks of this size; also the copy block of stored entries.
+constexpr qint64 BlockSize = 16384;
+constexpr qint64 HeaderSize = 8;
+constexpr qint64 RecordSize = 8;
+
+qint32 ReadLE32(const char* p) {
+  const auto* u = reinterpret_cast<const unsigned char*>(p);
+  return static_cast<qint32>(quint32(u[0]) | quint32(u[1]) << 8 | quint32(u[2]) << 16 |
+                             quint32(u[3]) << 24);
+}
+
+[[noreturn]] void Fail(int Index, const char* Problem) {
+  throw EKVResError(
+      QStringLiteral("Archive entry %1 %2.").arg(Index).arg(QLatin1String(Problem)).toStdString());
+}
+
+// Where a read stands in the compressed data: its bytes, the zlib state, and how far along.
+// The zlib state is released however the read ends.
+class TInflater {
+public:
+  TInflater(int Index, const QByteArray& Packed) : FIndex(Index) {
+    FZ.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(Packed.constData()));
+    FZ.avail_in = static_cast<uInt>(Packed.size());
+    if (inflateInit(&FZ) != Z_OK)
+      Fail(FIndex, "cannot be inflated: out of memory");
+  }
+  ~TInflater() { inflateEnd(&FZ); }
+  TInflater(const TInflater&) = delete;
+  TInflater& operator=(const TInflater&) = delete;
+
+  bool Finished() const { return FFinished; }
+
+  // Inflates into Out (Capacity > 0) and returns the bytes produced; zero only at the end of
+  // the zlib stream.
+  qint64 Next(char* Out, qint64 Capacity) {
+    FZ.next_out = reinterpret_cast<Bytef*>(Out);
+    FZ.avail_out = static_cast<uInt>(Capacity);
+    const int rc = inflate(&FZ, Z_NO_FLUSH);
+    const qint64 produced = Capacity - FZ.avail_out;
+    if (rc == Z_STREAM_END)
+      FFinished = true;
+    else if (rc == Z_BUF_ERROR || (rc == Z_OK && produced == 0 && FZ.avail_in == 0))
+      Fail(FIndex, "holds truncated compressed data");
+    else if (rc != Z_OK)
+      Fail(FIndex, rc == Z_MEM_ERROR ? "cannot be inflated: out of memory"
+                                     : "holds corrupt compressed data");
+    return produced;
+  }
+
+private:
+  int FIndex;
+  z_stream FZ{};
+  bool FFinished = false;
+};
+
+} // namespace
+
+bool TKVResReader::ReadDirectory() {
+  if (!FStream)
+    return false;
+  const auto reject = [this] {
+    Reserved = 0;
+    Count = 0;
+    Entries.clear();
+    Offsets.clear();
+    return false;
+  };
+  if (!FStream->seek(0))
+    return reject();
+
+  // A short header is not an error: the missing bytes keep the fields as they were.
+  std::array<char, HeaderSize> header{};
+  const qint64 got = FStream->read(header.data(), HeaderSize);
+  if (got < 0)
+    return reject();
+  if (got >= 4)
+    Reserved = static_cast<quint32>(ReadLE32(header.data()));
+  if (got > 4) {
+    std::array<char, 4> count{};
+    qToLittleEndian(Count, count.data());
+    std::copy(header.begin() + 4, header.begin() + got, count.begin());
+    Count = ReadLE32(count.data());
+  }
+  if (Count < 0)
+    return reject();
+  if (Count == 0) {
+    Entries.clear();
+    Offsets.clear();
+    return true;
+  }
+
+  // A directory that cannot fit in the stream is a damaged header; checking first means a
+  // huge count never allocates.
+  const qint64 directorySize = qint64(Count) * RecordSize;
+  if (HeaderSize + directorySize > FStream->size())
+    return reject();
+  QByteArray records(directorySize, Qt::Uninitialized);
+  if (FStream->read(records.data(), directorySize) != directorySize)
+    return reject();
+
+  Entries.resize(Count);
+  Offsets.resize(Count);
+  qint64 p = HeaderSize + directorySize;
+  for (qint32 i = 0; i < Count; ++i) {
+    Entries[i].Kind = ReadLE32(records.constData() + i * RecordSize);
+    Entries[i].Size = ReadLE32(records.constData() + i * RecordSize + 4);
+    // A negative size would move every later entry back into the directory.
+    if (Entries[i].Size < 0)
+      return reject();
+    Offsets[i] = p;
+    p += Entries[i].Size;
+  }
+  return true;
+}
+
+const TResEntry& TKVResReader::SeekEntry(int Index) {
+  if (Index < 0 || Index >= Count || std::size_t(Index) >= Entries.size())
+    throw EKVResError(QStringLiteral("Archive entry %1 does not exist; the archive has %2 entries.")
+                          .arg(Index)
+                          .arg(Count)
+                          .toStdString());
+  if (!FStream)
+    Fail(Index, "cannot be read: the archive has no stream");
+  const TResEntry& entry = Entries[Index];
+  if (Offsets[Index] + entry.Size > FStream->size())
+    Fail(Index, "reaches past the end of the archive");
+  if (!FStream->seek(Offsets[Index]))
+    Fail(Index, "cannot be read: seeking in the archive failed");
+  return entry;
+}
+
+QByteArray TKVResReader::ReadStored(int Index, qint64 Size) {
+  QByteArray data(Size, Qt::Uninitialized);
+  if (Size > 0 && FStream->read(data.data(), Size) != Size)
+    Fail(Index, "cannot be read: the archive ends early");
+  return data;
+}
+
+void TKVResReader::ReadToStream(int Index, QIODevice& Dest) {
+  const TResEntry& entry = SeekEntry(Index);
+  if (!Dest.seek(0))
+    Fail(Index, "cannot be delivered: the destination cannot be rewound");
+  const auto put = [&](const char* Data, qint64 Size) {
+    if (Dest.write(Data, Size) != Size)
+      Fail(Index, "cannot be delivered: writing the destination failed");
+  };
+
+  if (entry.Kind < 0) {
+    if (entry.Size == 0)
+      return;
+    const QByteArray packed = ReadStored(Index, entry.Size);
+    TInflater inflater(Index, packed);
+    std::array<char, BlockSize> block;
+    qint64 total = 0;
+    while (!inflater.Finished()) {
+      const qint64 n = inflater.Next(block.data(), BlockSize);
+      total += n;
+      if (total > MaxInflatedSize)
+        Fail(Index, "inflates beyond the largest size allowed");
+      put(block.data(), n);
+    }
+    return;
+  }
+
+  std::array<char, BlockSize> block;
+  for (qint64 left = entry.Size; left > 0;) {
+    const qint64 want = std::min(left, BlockSize);
+    if (FStream->read(block.data(), want) != want)
+      Fail(Index, "cannot be read: the archive ends early");
+    put(block.data(), want);
+    left -= want;
+  }
+  if (entry.Kind == 1) {
+    if (!Dest.seek(0))
+      Fail(Index, "cannot be delivered: the destination cannot be rewound");
+    put("BM", 2);
+  }
+}
+
+qint64 TKVResReader::ReadToBuffer(int Index, void* Buffer, qint64 Capacity) {
+  const TResEntry& entry = SeekEntry(Index);
+  char* out = static_cast<char*>(Buffer);
+  if (Capacity <= 0)
+    return 0;
+
+  if (entry.Kind < 0) {
+    if (entry.Size == 0)
+      return 0;
+    const QByteArray packed = ReadStored(Index, entry.Size);
+    TInflater inflater(Index, packed);
+    qint64 delivered = 0;
+    while (delivered < Capacity && !inflater.Finished()) {
+      const qint64 room = std::min<qint64>(Capacity - delivered, BlockSize);
+      delivered += inflater.Next(out + delivered, room);
+    }
+    return delivered;
+  }
+
+  const qint64 want = std::min<qint64>(entry.Size, Capacity);
+  if (want > 0 && FStream->read(out, want) != want)
+    Fail(Index, "cannot be read: the archive ends early");
+  if (entry.Kind != 1)
+    return want;
+  const qint64 signature = std::min<qint64>(2, Capacity);
+  std::memcpy(out, "BM", std::size_t(signature));
+  return std::max(want, signature);
+}
+
+TKVResFileReader::TKVResFileReader(const QString& FileName) {
+  auto file = std::make_unique<QFile>(FileName);
+  if (!file->open(QIODevice::ReadOnly))
+    throw EKVResError(QStringLiteral("Cannot open the archive %1: %2.")
+                          .arg(FileName, file->errorString())
+                          .toStdString());
+  FFileStream = file.release();
+  SetStream(FFileStream);
+  ReadDirectory();
+}
+
+TKVResFileReader::~TKVResFileReader() {
+  SetStream(nullptr);
+  delete FFileStream;
+}

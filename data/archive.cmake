@@ -1,0 +1,6 @@
+# Reader of the entry container (tesselo.dat, *.crd) and the string and stream routines.
+add_library(tesselo_archive STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/KVRStream.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/KVstring.cpp)
+target_include_directories(tesselo_archive PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(tesselo_archive PUBLIC Qt6::Core ZLIB::ZLIB)
