@@ -1,0 +1,167 @@
+#include "GameSettings.h"
+
+#include "CardSets.h"
+#include "SettingsStore.h"
+
+#include <QFileInfo>
+
+#include <exception>
+#include <limits>
+
+namespace {
+
+constexpr int NameFields = 4;
+
+// The slot that name field Field (1..4) fills: with the computer playing, slot 1 is its own.
+int NameSlot(bool Computer, int Field) {
+  return Computer ? Field + 1 : Field;
+}
+
+QString NameValue(int Field) {
+  return QStringLiteral("Player%1").arg(Field);
+}
+
+void ResetToDefaults(GameSettings& Settings, PlayerTable& Players) {
+  Settings = GameSettings();
+  Players = PlayerTable();
+  Players[1].Name = "Computer";
+  Players[2].Name = "Player";
+}
+
+qint32 ReadIntegerIfExists(ISettingsStore& Store, const QString& Name, qint32 Default) {
+  return Store.ValueExists(Name) ? Store.ReadInteger(Name) : Default;
+}
+
+QString ReadStringIfExists(ISettingsStore& Store, const QString& Name, const QString& Default) {
+  return Store.ValueExists(Name) ? Store.ReadString(Name) : Default;
+}
+
+// The order matters: a value of the wrong type stops the reading, leaving the later ones at
+// their defaults.
+void ReadSettingsKey(ISettingsStore& Store, GameSettings& Settings, PlayerTable& Players) {
+  if (!Store.OpenKey(QLatin1String(SettingsKeyPath), true)) {
+    return;
+  }
+  Settings.Pairs = ReadIntegerIfExists(Store, QStringLiteral("Pairs"), Settings.Pairs);
+  Settings.Computer = ReadIntegerIfExists(Store, QStringLiteral("Computer"), 1) != 0;
+  Settings.Sound = ReadIntegerIfExists(Store, QStringLiteral("Sound"), 1) != 0;
+  Settings.Level = ReadIntegerIfExists(Store, QStringLiteral("Level"), Settings.Level);
+  Settings.Delay = ReadIntegerIfExists(Store, QStringLiteral("Delay"), Settings.Delay);
+  Settings.CardsFile = ReadStringIfExists(Store, QStringLiteral("Cards"), Settings.CardsFile);
+  Settings.BuilderPath =
+      ReadStringIfExists(Store, QStringLiteral("Deckwright"), Settings.BuilderPath);
+  // Names are read whether or not they exist: a missing one empties its slot.
+  for (int Field = 1; Field <= NameFields; ++Field) {
+    Players[NameSlot(Settings.Computer, Field)].Name =
+        Store.ReadString(NameValue(Field)).toStdString();
+  }
+  Store.CloseKey();
+}
+
+// The installer records the builder's folder, trailing separator included.
+void LookUpBuilder(ISettingsStore& Store, GameSettings& Settings) {
+  if (QFileInfo(Settings.BuilderPath).isFile() ||
+      !Store.OpenKey(QLatin1String(InstallKeyPath), true)) {
+    return;
+  }
+  if (Store.ValueExists(QStringLiteral("Deckwright"))) {
+    Settings.BuilderPath = Store.ReadString(QStringLiteral("Deckwright")) + BuilderFileName();
+  }
+  Store.CloseKey();
+}
+
+void CloseQuietly(ISettingsStore& Store) {
+  try {
+    Store.CloseKey();
+  } catch (const std::exception&) {
+    // Loading goes on with what it has; nothing was meant to be written.
+  }
+}
+
+const TCardsObj* SelectedSet(const TCardSetCatalogue& Catalogue) {
+  const int Index = Catalogue.CardSetIndex;
+  if (Index < 0 || static_cast<size_t>(Index) >= Catalogue.CardSets.size()) {
+    return nullptr;
+  }
+  return Catalogue.CardSets[static_cast<size_t>(Index)].get();
+}
+
+void WriteSettingsKey(ISettingsStore& Store, const GameSettings& Settings,
+                      const PlayerTable& Players, const TCardSetCatalogue& Catalogue) {
+  Store.WriteInteger(QStringLiteral("Pairs"), Settings.Pairs);
+  Store.WriteInteger(QStringLiteral("Computer"), Settings.Computer ? 1 : 0);
+  Store.WriteInteger(QStringLiteral("Sound"), Settings.Sound ? 1 : 0);
+  Store.WriteInteger(QStringLiteral("Level"), Settings.Level);
+  Store.WriteInteger(QStringLiteral("Delay"), Settings.Delay);
+  // Without a selected set the stored choice stays; the names after it must not be lost.
+  if (const TCardsObj* Set = SelectedSet(Catalogue)) {
+    Store.WriteString(QStringLiteral("Cards"), CardsFileName(Set->FileName));
+  }
+  if (!Settings.BuilderPath.isEmpty()) {
+    Store.WriteString(QStringLiteral("Deckwright"), Settings.BuilderPath);
+  }
+  for (int Field = 1; Field <= NameFields; ++Field) {
+    Store.WriteString(NameValue(Field),
+                      QString::fromStdString(Players[NameSlot(Settings.Computer, Field)].Name));
+  }
+}
+
+} // namespace
+
+QString BuilderFileName() {
+  return QStringLiteral("dkwright") + QLatin1String(ExecutableSuffix);
+}
+
+qint32 RevealDelayMs(qint32 Delay) {
+  const qint64 Ms = static_cast<qint64>(Delay) * 500 + 1000;
+  if (Ms < 0) {
+    return 0;
+  }
+  return static_cast<qint32>(std::min<qint64>(Ms, std::numeric_limits<qint32>::max()));
+}
+
+QString CardsFileName(const QString& FileName) {
+  // Only the platform's own separators end a folder: elsewhere "\" and ":" may be part of a
+  // file name, and cutting there would lose the selection at the next start.
+#ifdef Q_OS_WIN
+  const qsizetype Cut = std::max(
+      {FileName.lastIndexOf(u'\\'), FileName.lastIndexOf(u':'), FileName.lastIndexOf(u'/')});
+#else
+  const qsizetype Cut = FileName.lastIndexOf(u'/');
+#endif
+  return FileName.mid(Cut + 1);
+}
+
+void LoadSettings(ISettingsStore& Store, GameSettings& Settings, PlayerTable& Players,
+                  TCardSetCatalogue& Catalogue, const QString& CardsDir) {
+  ResetToDefaults(Settings, Players);
+  Catalogue.CardSets.clear();
+  Catalogue.CardSetIndex = 0;
+  try {
+    ReadSettingsKey(Store, Settings, Players);
+    LookUpBuilder(Store, Settings);
+  } catch (const std::exception&) {
+    // A store failure or a value of the wrong type ends the reading; defaults fill the rest.
+  }
+  CloseQuietly(Store);
+  ScanCardSets(CardsDir, Settings.CardsFile, Catalogue);
+}
+
+bool SaveSettings(ISettingsStore& Store, const GameSettings& Settings, const PlayerTable& Players,
+                  const TCardSetCatalogue& Catalogue) {
+  bool Complete = false;
+  try {
+    if (Store.OpenKey(QLatin1String(SettingsKeyPath), true)) {
+      WriteSettingsKey(Store, Settings, Players, Catalogue);
+      Complete = true;
+    }
+  } catch (const std::exception&) {
+    // What was written before the failure is still closed into the store below.
+  }
+  try {
+    Store.CloseKey();
+  } catch (const std::exception&) {
+    Complete = false;
+  }
+  return Complete;
+}

@@ -1,0 +1,208 @@
+#include "RegistryFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <utility>
+
+namespace {
+
+// Copies kept aside before a damaged file is replaced; past this many the write is refused
+// rather than any copy overwritten.
+constexpr int MaxAsideCopies = 100;
+
+[[noreturn]] void Fail(const QString& Text) {
+  throw ESettingsStoreError(Text.toStdString());
+}
+
+bool HasLineBreak(const QString& Text) {
+  return Text.contains(u'\n') || Text.contains(u'\r');
+}
+
+void RefuseLineBreak(const QString& Text) {
+  if (HasLineBreak(Text)) {
+    Fail(QStringLiteral("The settings store cannot hold a line break."));
+  }
+}
+
+QString FullKeyPath(const QString& Path) {
+  QString Relative = Path;
+  while (Relative.startsWith(u'\\')) {
+    Relative.remove(0, 1);
+  }
+  while (Relative.endsWith(u'\\')) {
+    Relative.chop(1);
+  }
+  if (Relative.isEmpty()) {
+    Fail(QStringLiteral("A settings key needs a path."));
+  }
+  RefuseLineBreak(Relative);
+  return QLatin1String(RegistryUserRoot) + u'\\' + Relative;
+}
+
+QString AsideName(const QString& FilePath, int Copy) {
+  const QString Name = FilePath + QStringLiteral(".corrupt");
+  return Copy == 1 ? Name : Name + u'.' + QString::number(Copy);
+}
+
+// Copies the current file to the first free aside name.
+void KeepAside(const QString& FilePath) {
+  if (!QFileInfo::exists(FilePath)) {
+    return;
+  }
+  for (int Copy = 1; Copy <= MaxAsideCopies; ++Copy) {
+    const QString Target = AsideName(FilePath, Copy);
+    if (QFileInfo::exists(Target)) {
+      continue;
+    }
+    if (!QFile::copy(FilePath, Target)) {
+      Fail(QStringLiteral("The damaged settings file %1 could not be kept aside.").arg(FilePath));
+    }
+    return;
+  }
+  Fail(
+      QStringLiteral("Too many damaged copies of %1 are kept; it is left as it is.").arg(FilePath));
+}
+
+} // namespace
+
+QString DefaultRegistryFilePath() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+         QStringLiteral("/Kovalent/registry.reg");
+}
+
+RegistryFile::RegistryFile(QString FilePath) : FFilePath(std::move(FilePath)) {}
+
+bool RegistryFile::OpenKey(const QString& Path, bool CanCreate) {
+  CloseKey();
+  const QString FullPath = FullKeyPath(Path);
+  ReadDocument();
+  for (size_t I = 0; I < FDocument->Keys.size(); ++I) {
+    if (SameRegistryName(FDocument->Keys[I].Path, FullPath)) {
+      FKeyIndex = I;
+      return true;
+    }
+  }
+  if (!CanCreate) {
+    FDocument.reset();
+    return false;
+  }
+  FDocument->Keys.push_back(RegistryKey{FullPath, {}});
+  FKeyIndex = FDocument->Keys.size() - 1;
+  FChanged = true;
+  return true;
+}
+
+bool RegistryFile::ValueExists(const QString& Name) {
+  return FindRegistryValue(OpenedKey(), Name) != nullptr;
+}
+
+qint32 RegistryFile::ReadInteger(const QString& Name) {
+  const RegistryValue* Value = FindRegistryValue(OpenedKey(), Name);
+  if (Value == nullptr || Value->Kind != RegistryValueKind::Dword) {
+    Fail(QStringLiteral("Invalid data type for '%1'.").arg(Name));
+  }
+  return static_cast<qint32>(Value->Dword);
+}
+
+QString RegistryFile::ReadString(const QString& Name) {
+  const RegistryValue* Value = FindRegistryValue(OpenedKey(), Name);
+  if (Value == nullptr) {
+    return QString();
+  }
+  if (Value->Kind != RegistryValueKind::String) {
+    Fail(QStringLiteral("Invalid data type for '%1'.").arg(Name));
+  }
+  return Value->Text;
+}
+
+void RegistryFile::WriteInteger(const QString& Name, qint32 Value) {
+  ValueToWrite(Name, RegistryValueKind::Dword).Dword = static_cast<quint32>(Value);
+}
+
+void RegistryFile::WriteString(const QString& Name, const QString& Value) {
+  RefuseLineBreak(Value);
+  ValueToWrite(Name, RegistryValueKind::String).Text = Value;
+}
+
+void RegistryFile::CloseKey() {
+  std::optional<RegistryDocument> Document = std::exchange(FDocument, std::nullopt);
+  const bool Changed = std::exchange(FChanged, false);
+  const bool KeepOldAside = std::exchange(FKeepAside, false);
+  if (Document && Changed) {
+    WriteDocument(*Document, KeepOldAside);
+  }
+}
+
+RegistryKey& RegistryFile::OpenedKey() {
+  if (!FDocument) {
+    Fail(QStringLiteral("No settings key is open."));
+  }
+  return FDocument->Keys[FKeyIndex];
+}
+
+RegistryValue& RegistryFile::ValueToWrite(const QString& Name, RegistryValueKind Kind) {
+  RegistryKey& Key = OpenedKey();
+  RefuseLineBreak(Name);
+  RegistryValue* Value = FindRegistryValue(Key, Name);
+  if (Value == nullptr) {
+    Key.Values.push_back(RegistryValue{Name, Kind, 0, QString()});
+    Value = &Key.Values.back();
+  } else if (Value->Kind != Kind) {
+    // The old value would be lost with its type; the file keeps a copy aside.
+    FKeepAside = true;
+    *Value = RegistryValue{Value->Name, Kind, 0, QString()};
+  }
+  FChanged = true;
+  return *Value;
+}
+
+void RegistryFile::ReadDocument() {
+  FDocument = RegistryDocument();
+  FKeepAside = false;
+  const QFileInfo Info(FFilePath);
+  if (!Info.exists()) {
+    return;
+  }
+  // Anything but a plain file (a folder, a pipe that would block) is a store failure.
+  if (!Info.isFile()) {
+    FDocument.reset();
+    Fail(QStringLiteral("The settings file %1 is not a file.").arg(FFilePath));
+  }
+  QFile File(FFilePath);
+  if (!File.open(QIODevice::ReadOnly)) {
+    FDocument.reset();
+    Fail(QStringLiteral("The settings file %1 cannot be read: %2")
+             .arg(FFilePath, File.errorString()));
+  }
+  const QByteArray Bytes = File.read(MaxRegistryFileSize + 1);
+  std::optional<RegistryDocument> Parsed;
+  if (Bytes.size() <= MaxRegistryFileSize) {
+    Parsed = ParseRegistryText(Bytes);
+  }
+  if (Parsed) {
+    FDocument = std::move(Parsed);
+  } else {
+    FKeepAside = true;
+  }
+}
+
+void RegistryFile::WriteDocument(const RegistryDocument& Document, bool KeepOldAside) const {
+  const QFileInfo Info(FFilePath);
+  if (!QDir().mkpath(Info.absolutePath())) {
+    Fail(QStringLiteral("The folder of %1 cannot be created.").arg(FFilePath));
+  }
+  if (KeepOldAside) {
+    KeepAside(FFilePath);
+  }
+  const QByteArray Bytes = FormatRegistryText(Document);
+  QSaveFile File(FFilePath);
+  File.setDirectWriteFallback(false);
+  if (!File.open(QIODevice::WriteOnly) || File.write(Bytes) != Bytes.size() || !File.commit()) {
+    Fail(QStringLiteral("The settings could not be saved to %1: %2")
+             .arg(FFilePath, File.errorString()));
+  }
+}
