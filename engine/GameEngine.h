@@ -1,0 +1,82 @@
+// The game of pairs: board, players, turns, scoring, verdict and the computer opponent.
+#pragma once
+
+#include "CardSource.h"
+#include "GameSetupError.h"
+#include "GameState.h"
+#include "GameView.h"
+#include "RandomGenerator.h"
+
+#include <cstdint>
+
+// What the "play" command hands to a new game, besides the player table and the card set.
+struct NewGameOptions {
+  int32_t Pairs = 8;        // one of OfferedPairCounts
+  int32_t WorkWidth = 1024; // desktop work area in pixels
+  int32_t WorkHeight = 738;
+  bool Computer = true; // slot 1 is the computer opponent
+  int32_t Level = 3;    // the computer's level, clamped to 0..MaxLevel
+};
+
+// The one game of the program. Every operation runs synchronously on the caller's thread and
+// reports to the view while it runs. The engine owns the program-wide random generator.
+class GameEngine {
+public:
+  // View and Seeds must outlive the engine. The generator takes its first seed at once.
+  GameEngine(IGameView& View, ISeedSource& Seeds);
+
+  // Abandons any game, builds the player list from Players(), reads the card set's header,
+  // chooses the board's shape, picks and loads the faces, deals and starts; when the computer
+  // plays it makes its first turn before this returns.
+  // Throws GameSetupError when the set cannot serve the game (too few faces, a damaged header,
+  // a pair count without a layout) and passes on any exception of Cards; either way no game is
+  // running afterwards (GameActive and InputEnabled false, GameOver true, an empty 0 x 0 board).
+  void NewGame1Click(const NewGameOptions& Options, ICardSource& Cards);
+
+  // A player's click: turns the cell when input is enabled, a game runs, fewer than two cards
+  // are picked and the cell is on the board and face down; otherwise does nothing.
+  void SelectCell(int32_t Col, int32_t Row);
+
+  // Turns a face-down cell up as the next pick and, after the second, judges the pair and asks
+  // for the reveal timer. Ignored outside a running game, after the second pick, and for cells
+  // that are off the board or not face down.
+  void RevealCard(int32_t Col, int32_t Row);
+
+  // End of a turn, when the reveal delay has elapsed: removes a matched pair or turns a missed
+  // one back, ends the game after the last pair (GameFinished runs inside this call), and runs
+  // the computer's turn when it is at turn. Only stops the timer when no pair is shown.
+  void close_pair();
+
+  // Stops the game in progress; the cells keep their values and paint as faces.
+  void AbandonGame();
+
+  // The options panel fills the names before NewGame1Click; the score screen reads the result.
+  PlayerTable& Players() { return FState.Players; }
+  const GameState& State() const { return FState; }
+  const Board& Cells() const { return FState.Cells; }
+  GamePhase Phase() const;
+
+  // The program-wide generator.
+  RandomGenerator& Generator() { return FRandom; }
+
+  // Test hook: lets a test arrange a board, a memory or a RunCount before the next operation.
+  GameState& StateForTesting() { return FState; }
+
+private:
+  void SetUpBoard(const NewGameOptions& Options, ICardSource& Cards);
+  void DropBoard();
+  void StartGameState();
+  void EvaluatePair();
+  void CheckGameOver();
+  void EndTurnCells();
+  void ComputerTurn();
+  void RevealRandomHiddenCell(int32_t PickNumber);
+  void PostPlayerStatus();
+
+  IGameView& FView;
+  RandomGenerator FRandom;
+  GameState FState;
+  // Counts the games set up; close_pair notices from it that a game was started from inside
+  // the score screen and leaves that game alone.
+  uint64_t FGameSerial = 0;
+};

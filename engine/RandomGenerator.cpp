@@ -1,0 +1,36 @@
+#include "RandomGenerator.h"
+
+#include <chrono>
+#include <stdexcept>
+
+uint64_t ClockSeedSource::NextSeed() {
+  return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+RandomGenerator::RandomGenerator(ISeedSource& Seeds) : FSeeds(Seeds) {
+  Reseed();
+}
+
+void RandomGenerator::Reseed() {
+  const uint64_t Seed = FSeeds.NextSeed();
+  // Both halves of the seed count: clock seeds differ mostly in their low bits, test seeds may
+  // differ only in their high bits.
+  std::seed_seq Sequence{static_cast<uint32_t>(Seed), static_cast<uint32_t>(Seed >> 32)};
+  FTwister.seed(Sequence);
+}
+
+int32_t RandomGenerator::Random(int32_t N) {
+  if (N < 1) {
+    throw std::invalid_argument("Random needs a range of at least one value");
+  }
+  const auto Range = static_cast<uint32_t>(N);
+  // Rejecting the lowest 2^32 mod N outputs leaves a whole number of copies of 0..N-1, so the
+  // remainder is exactly uniform.
+  const uint32_t Threshold = (0u - Range) % Range;
+  for (;;) {
+    const uint32_t Value = static_cast<uint32_t>(FTwister());
+    if (Value >= Threshold) {
+      return static_cast<int32_t>(Value % Range);
+    }
+  }
+}

@@ -1,0 +1,20 @@
+// The end-of-game verdict and the texts of the status line.
+#pragma once
+
+#include "PlayerSlot.h"
+
+#include <string>
+
+inline constexpr const char* NoWinnerName = "No winner";
+
+struct GameVerdict {
+  std::string WinnerName; // the winner's name, or NoWinnerName
+  std::string StatusText; // "The winner is: " and the name, or "No winner" alone
+};
+
+// The slot with the strictly highest pair count wins; when two or more slots share it there is
+// no winner. All five slots are compared; slots that did not play hold 0 pairs.
+GameVerdict JudgeGame(const PlayerTable& Players);
+
+// Status line while a game runs: the name followed by " (pairs: n)".
+std::string PlayingStatusText(const PlayerSlot& Player);
