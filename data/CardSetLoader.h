@@ -1,0 +1,70 @@
+// Reads the chosen card set for a new game: header, advert, card back and the chosen faces,
+// each once, and nothing else.
+#pragma once
+
+#include "CardSetHeader.h"
+#include "CardSource.h"
+#include "ImageLimits.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+class TKVResFileReader;
+
+// A card set that cannot be used for a game. Its text names the file and says what is wrong,
+// fit for the player.
+class ECardSetError : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
+class TCardSetLoader : public ICardSource {
+public:
+  static constexpr int HeaderEntry = 0;
+  static constexpr int AdvertEntry = 1;
+  static constexpr int BackEntry = 2;
+  static constexpr int FirstFaceEntry = 3;
+
+  explicit TCardSetLoader(QString FileName, TImageLimits Limits = {});
+  ~TCardSetLoader() override;
+  TCardSetLoader(const TCardSetLoader&) = delete;
+  TCardSetLoader& operator=(const TCardSetLoader&) = delete;
+
+  // Opens the file and reads entries 0, 1 and 2; the file stays open for LoadFaces. An empty
+  // advert or back entry gives a null picture. Throws ECardSetError.
+  CardSetHeaderInfo ReadHeader() override;
+
+  // Reads the faces of Entries in order and closes the file, also on failure. GIF faces are
+  // kept encoded in FaceStreams (their signature and screen size checked); JPEG and BMP faces
+  // are decoded into FacePictures. Throws ECardSetError when ReadHeader has not run, an entry
+  // lies outside 3..ImageCount + 2 or the file, or a face is damaged or of another format.
+  void LoadFaces(const std::vector<int32_t>& Entries) override;
+
+  const TCardSetHeader& Header() const { return FHeader; }
+  const QImage& Advert() const { return FAdvert; }
+  const QString& AdLink() const { return FHeader.AdLink; }
+  const QImage& CardBack() const { return FCardBack; }
+  // Face k is the face of card identity k + 1. Only the list of the set's format is filled.
+  const std::vector<QByteArray>& FaceStreams() const { return FFaceStreams; }
+  const std::vector<QImage>& FacePictures() const { return FFacePictures; }
+
+private:
+  [[noreturn]] void Fail(const std::string& Problem) const;
+  QByteArray ReadEntry(int Index) const;
+  QImage ReadBitmap(int Index, const char* What) const;
+  void LoadFace(int Entry);
+
+  QString FFileName;
+  TImageLimits FLimits;
+  std::unique_ptr<TKVResFileReader> FReader;
+  TCardSetHeader FHeader;
+  QImage FAdvert;
+  QImage FCardBack;
+  std::vector<QByteArray> FFaceStreams;
+  std::vector<QImage> FFacePictures;
+};

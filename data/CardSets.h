@@ -1,0 +1,48 @@
+// The card-set catalogue: one item per readable *.crd file of the cards folder.
+#pragma once
+
+#include "CardSetHeader.h"
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <memory>
+#include <vector>
+
+// One readable card set, as the options panel lists it.
+class TCardsObj {
+public:
+  QString FileName; // the cards folder followed by the file's name
+  QString Title;
+  qint32 CardWidth = 0, CardHeight = 0, ImageCount = 0;
+};
+
+class TCardSetCatalogue {
+public:
+  std::vector<std::unique_ptr<TCardsObj>> CardSets;
+  int CardSetIndex = 0; // the selected item
+
+  // The selected item, or nullptr when the catalogue is empty or the index is outside it.
+  const TCardsObj* Selected() const;
+  // Index of Item in CardSets, or -1.
+  int IndexOf(const TCardsObj* Item) const;
+  // The file name part of the selected item's FileName (what the settings store as "Cards"),
+  // or empty when nothing is selected.
+  QString SelectedFileName() const;
+};
+
+// Names as a file manager lists them: by letters regardless of case, names differing only in
+// case ordered case-sensitively, so every file system gives the same catalogue.
+QStringList SortCardSetNames(QStringList Names);
+
+// Replaces the catalogue with one item per *.crd file of CardsDir (the pattern's letter case
+// is ignored, as on the platform the sets come from) that holds a readable header. Reads only
+// the directory and entry 0 of each file. Anything that cannot be read (not a regular file,
+// empty, damaged, no access) is skipped silently. CardSetIndex becomes the index of the file
+// named exactly CardsFile (letter case included), else 0.
+void ScanCardSets(const QString& CardsDir, const QString& CardsFile, TCardSetCatalogue& Catalogue);
+
+// Reads the header record of a card set's file. Throws EKVResError when the file cannot be
+// opened or has no entry 0.
+TCardSetHeader ReadCardSetHeader(const QString& FileName);

@@ -1,0 +1,35 @@
+// Bounds on decoding a picture from a card set, and the error every decoder raises.
+#pragma once
+
+#include <QtGlobal>
+
+#include <stdexcept>
+#include <string>
+
+// A picture that cannot be decoded (damaged, truncated, of another format, or past the
+// bounds below). Its text is a complete sentence fit for a message box.
+class EImageError : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
+// The bounds a decoder checks before it allocates anything for a picture. The defaults are
+// the program's; tests narrow them to reach the edges cheaply.
+struct TImageLimits {
+  // The largest width and height of a picture, in pixels.
+  static constexpr int MaxSide = 8192;
+  // The most bytes one decoded picture may take, all frames of an animation together
+  // (one 8192 x 8192 picture at 4 bytes a pixel).
+  static constexpr qint64 MaxDecodedBytes = qint64(MaxSide) * MaxSide * 4;
+  // The most frames of one animated GIF.
+  static constexpr int MaxGifFrames = 1000;
+
+  int MaxWidth = MaxSide;
+  int MaxHeight = MaxSide;
+  qint64 MaxBytes = MaxDecodedBytes;
+  int MaxFrames = MaxGifFrames;
+
+  // Throws EImageError unless a Width x Height picture lies within the bounds (both sides at
+  // least 1, at 4 bytes a pixel). What names the picture's format in the message.
+  void CheckSize(qint64 Width, qint64 Height, const char* What) const;
+};

@@ -1,0 +1,14 @@
+# Card sets: the header record, the catalogue, the loader of a game's set and the face
+# decoders.
+add_library(tesselo_cards STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/ImageLimits.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BmpImage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/JpegImage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GifImage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CardSetHeader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CardSets.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CardSetLoader.cpp)
+target_include_directories(tesselo_cards PUBLIC
+  ${CMAKE_CURRENT_LIST_DIR}
+  ${PROJECT_SOURCE_DIR}/engine)
+target_link_libraries(tesselo_cards PUBLIC tesselo_archive Qt6::Gui PRIVATE JPEG::JPEG GIF::GIF)
