@@ -1,0 +1,122 @@
+#include "KVUtils.h"
+
+#include "KVMessageBox.h"
+#include "KVShell.h"
+
+#include <QGuiApplication>
+
+#include <array>
+
+namespace {
+
+// Removes every "%..." up to the next blank: the placeholders of a registered command.
+QString RemovePlaceholders(const QString& Text) {
+  QString out;
+  out.reserve(Text.size());
+  bool skipping = false;
+  for (const QChar c : Text) {
+    if (c == QLatin1Char('%'))
+      skipping = true;
+    else if (c == QLatin1Char(' '))
+      skipping = false;
+    if (!skipping)
+      out += c;
+  }
+  return out;
+}
+
+QString CleanParams(QString Text) {
+  Text = Text.trimmed();
+  Text.remove(QLatin1Char('"'));
+  return RemovePlaceholders(Text).trimmed();
+}
+
+// 1-based position of the last character of the last ".EXE", ".BAT" or ".COM", or 0.
+qsizetype ProgramEnd(const QString& Command) {
+  static const std::array<QString, 3> endings = {QStringLiteral(".EXE"), QStringLiteral(".BAT"),
+                                                 QStringLiteral(".COM")};
+  for (qsizetype l = Command.size(); l >= 4; --l) {
+    const QString four = Command.mid(l - 4, 4).toUpper();
+    for (const QString& ending : endings)
+      if (four == ending)
+        return l;
+  }
+  return 0;
+}
+
+// Length of the first word: up to the closing quote of a quoted word, else the first blank.
+qsizetype FirstWordLength(const QString& Command) {
+  if (Command.startsWith(QLatin1Char('"'))) {
+    const qsizetype close = Command.indexOf(QLatin1Char('"'), 1);
+    return close < 0 ? Command.size() : close + 1;
+  }
+  const qsizetype blank = Command.indexOf(QLatin1Char(' '));
+  return blank < 0 ? Command.size() : blank;
+}
+
+// Steps 1 and 2 of opening a link: the given program, else the default handler, else the
+// command registered for the protocol.
+bool Launch(const QString& Link, const QString& Program, const QString& Protocol) {
+  TKVShell& shell = TKVShell::Instance();
+  if (!Program.isEmpty())
+    return shell.Execute(Program, Link);
+  if (shell.OpenLink(Link))
+    return true;
+  QString registered;
+  QString params;
+  if (!GetAssociatedProgram(Protocol, registered, params))
+    return false;
+  return shell.Execute(registered, params + QLatin1Char(' ') + Link);
+}
+
+} // namespace
+
+int ShowMessageBox(const QString& Text, const QString& Caption, int Flags) {
+  const QString caption = Caption.isEmpty() ? QGuiApplication::applicationDisplayName() : Caption;
+  return TKVMessageBox::Instance().Show(Text, caption, Flags);
+}
+
+bool SplitAssociatedCommand(const QString& Command, QString& Program, QString& Params) {
+  Program.clear();
+  Params.clear();
+  if (Command.isEmpty())
+    return false;
+  QString c = Command;
+  if (const qsizetype end = ProgramEnd(c); end > 0) {
+    if (end < c.size())
+      Params = CleanParams(c.mid(end));
+    c.truncate(end);
+    if (c.startsWith(QLatin1Char('"')))
+      c.remove(0, 1);
+    Program = c;
+    return true;
+  }
+  const qsizetype word = FirstWordLength(c);
+  Params = CleanParams(c.mid(word));
+  Program = c.left(word);
+  Program.remove(QLatin1Char('"'));
+  return true;
+}
+
+bool GetAssociatedProgram(const QString& Protocol, QString& Program, QString& Params) {
+  return SplitAssociatedCommand(TKVShell::Instance().RegisteredCommand(Protocol), Program, Params);
+}
+
+bool OpenURL(const QString& URL, const QString& Program, bool ShowError) {
+  const bool ok = Launch(URL, Program, QStringLiteral("http"));
+  if (!ok && ShowError)
+    ShowMessageBox(QStringLiteral("Unable to connect to ") + URL,
+                   QStringLiteral("Default web browser not found"), MB_OK);
+  return ok;
+}
+
+bool SendMail(const QString& Address, const QString& Program, bool ShowError) {
+  QString link = Address;
+  if (!link.contains(QLatin1String("mailto:")))
+    link.prepend(QLatin1String("mailto:"));
+  const bool ok = Launch(link, Program, QStringLiteral("mailto"));
+  if (!ok && ShowError)
+    ShowMessageBox(QStringLiteral("Unable to send mail to ") + link,
+                   QStringLiteral("Default mail program not found"), MB_OK);
+  return ok;
+}

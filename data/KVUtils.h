@@ -1,0 +1,46 @@
+// The message box, and handing web links and e-mail addresses to the desktop. The platform
+// side is reached through TKVMessageBox and TKVShell (data/platform), which tests replace.
+#pragma once
+
+#include <QString>
+
+// Message-box style bits: one button set ORed with at most one icon.
+inline constexpr int MB_OK = 0x00;
+inline constexpr int MB_OKCANCEL = 0x01;
+inline constexpr int MB_YESNOCANCEL = 0x03;
+inline constexpr int MB_YESNO = 0x04;
+inline constexpr int MB_BUTTONMASK = 0x0F;
+inline constexpr int MB_ICONERROR = 0x10;
+inline constexpr int MB_ICONQUESTION = 0x20;
+inline constexpr int MB_ICONWARNING = 0x30;
+inline constexpr int MB_ICONINFORMATION = 0x40;
+inline constexpr int MB_ICONMASK = 0xF0;
+
+// The button that closed a message box.
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
+
+// Shows a modal message box and returns the button pressed. An empty Caption means the
+// application title.
+int ShowMessageBox(const QString& Text, const QString& Caption = QString(), int Flags = MB_OK);
+
+// Opens URL with Program when one is given, else with the desktop's default handler, falling
+// back to the command registered for "http". On failure, and when ShowError is set, tells the
+// user "Unable to connect to URL". Never throws.
+bool OpenURL(const QString& URL, const QString& Program = QString(), bool ShowError = true);
+
+// As OpenURL for a mail to Address ("mailto:" is put in front unless it already occurs), with
+// the "mailto" command as fallback and "Unable to send mail to ..." as the failure message.
+bool SendMail(const QString& Address, const QString& Program = QString(), bool ShowError = true);
+
+// The command registered for Protocol, split into Program and Params. False (both empty) when
+// no command is registered.
+bool GetAssociatedProgram(const QString& Protocol, QString& Program, QString& Params);
+
+// Splits a registered command line. The program ends at the last ".EXE", ".BAT" or ".COM"
+// (any case); a command without one ends its program at the first blank (or the closing quote
+// of a quoted first word). Params is the rest with quotes and %-placeholders removed, trimmed.
+// False (both empty) for an empty command.
+bool SplitAssociatedCommand(const QString& Command, QString& Program, QString& Params);

@@ -1,0 +1,18 @@
+// The shell of a freedesktop.org desktop: links go through QDesktopServices, programs through
+// QProcess, and a protocol's command is the Exec line of its default x-scheme-handler.
+#pragma once
+
+#include "KVShell.h"
+
+#include <QByteArray>
+
+class TKVDesktopShell : public TKVShell {
+public:
+  bool OpenLink(const QString& Link) override;
+  bool Execute(const QString& Program, const QString& Params) override;
+  QString RegisteredCommand(const QString& Protocol) override;
+};
+
+// The Exec value of the [Desktop Entry] group of a .desktop file, or empty. Escapes of the
+// value are left as they are; the caller strips the field codes (%u and the like).
+QString DesktopEntryExec(const QByteArray& DesktopFile);
