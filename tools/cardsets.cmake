@@ -5,6 +5,30 @@ find_package(JPEG REQUIRED)
 add_library(tesselo_encoders STATIC
   ${CMAKE_CURRENT_LIST_DIR}/encoders/Palette.cpp
   ${CMAKE_CURRENT_LIST_DIR}/encoders/GifEncoder.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/encoders/JpegEncoder.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/encoders/JpegEncoder.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/encoders/BmpEncoder.cpp)
 target_include_directories(tesselo_encoders PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(tesselo_encoders PUBLIC Qt6::Gui PRIVATE GIF::GIF JPEG::JPEG)
+
+# The builder needs the game's own card-set code (header record, decoders) and the writer.
+if(TARGET tesselo_cards AND TARGET tesselo_kvwriter)
+  set(_dw ${CMAKE_CURRENT_LIST_DIR}/deckwright)
+  add_library(tesselo_deckwright STATIC
+    ${_dw}/FaceFormat.cpp
+    ${_dw}/CardBox.cpp
+    ${_dw}/FacePicture.cpp
+    ${_dw}/FacePreparation.cpp
+    ${_dw}/DefaultArt.cpp
+    ${_dw}/FaceArguments.cpp
+    ${_dw}/DeckBuilder.cpp
+    ${_dw}/DeckInfo.cpp
+    ${_dw}/DeckwrightCommand.cpp)
+  target_include_directories(tesselo_deckwright PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+  target_link_libraries(tesselo_deckwright PUBLIC tesselo_encoders tesselo_cards tesselo_kvwriter
+    Qt6::Gui)
+
+  add_executable(dkwright ${_dw}/main.cpp)
+  target_link_libraries(dkwright PRIVATE tesselo_deckwright)
+  set_target_properties(dkwright PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TESSELO_PROGRAM_DIR})
+  install(TARGETS dkwright RUNTIME DESTINATION lib/tesselo)
+endif()

@@ -52,7 +52,7 @@ int ChannelDistance(QRgb a, QRgb b) {
 
 TEST(GifEncoder, FramesAndDelaysSurviveTheRoundTrip) {
   const QSize size(40, 30);
-  const QList<TGifFrame> frames{
+  const QList<TGifSourceFrame> frames{
       {WithSquare(Filled(size, Qt::white), {2, 2, 10, 10}, Qt::red), 100},
       {WithSquare(Filled(size, Qt::white), {20, 10, 10, 10}, Qt::blue), 250},
       {WithSquare(Filled(size, Qt::white), {5, 15, 8, 8}, Qt::darkGreen), 40},
@@ -104,7 +104,7 @@ TEST(GifEncoder, IdenticalFramesCostAlmostNothingAndKeepTheirDelay) {
 }
 
 TEST(GifEncoder, SameFramesGiveSameBytes) {
-  const QList<TGifFrame> frames{
+  const QList<TGifSourceFrame> frames{
       {WithSquare(Filled({30, 20}, Qt::cyan), {3, 3, 5, 5}, Qt::black), 70}};
   EXPECT_EQ(EncodeGif(frames), EncodeGif(frames));
 }

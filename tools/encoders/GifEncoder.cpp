@@ -141,25 +141,25 @@ void PutPixels(const TGifHandle& gif, const std::vector<uint8_t>& indexes, int w
   }
 }
 
-void CheckFrames(const QList<TGifFrame>& frames) {
+void CheckFrames(const QList<TGifSourceFrame>& frames) {
   if (frames.isEmpty())
     throw EEncodeError("A GIF picture needs at least one frame.");
   const QSize size = frames.front().Picture.size();
   if (size.isEmpty() || size.width() > 65535 || size.height() > 65535)
     throw EEncodeError("A GIF picture must be between 1 and 65535 pixels on each side.");
-  for (const TGifFrame& frame : frames)
+  for (const TGifSourceFrame& frame : frames)
     if (frame.Picture.size() != size)
       throw EEncodeError("All frames of a GIF picture must have the same size.");
 }
 
 } // namespace
 
-QByteArray EncodeGif(const QList<TGifFrame>& Frames) {
+QByteArray EncodeGif(const QList<TGifSourceFrame>& Frames) {
   CheckFrames(Frames);
   const int width = Frames.front().Picture.width();
   const int height = Frames.front().Picture.height();
   QList<QImage> pictures;
-  for (const TGifFrame& frame : Frames)
+  for (const TGifSourceFrame& frame : Frames)
     pictures.push_back(frame.Picture);
   const TPalettedFrames paletted = QuantizeFrames(pictures);
   const bool transparent = paletted.TransparentIndex >= 0;

@@ -13,7 +13,7 @@ public:
   using std::runtime_error::runtime_error;
 };
 
-struct TGifFrame {
+struct TGifSourceFrame {
   QImage Picture;    // any format; alpha below 128 counts as transparent
   int DelayMs = 100; // how long the frame stays; GIF keeps hundredths of a second
 };
@@ -22,4 +22,4 @@ struct TGifFrame {
 // with one global palette shared by every frame. More than one frame makes an animation that
 // loops forever. Opaque animations store only the rectangle that changed since the previous
 // frame, which keeps flat drawings small. Same frames, same bytes. Raises EEncodeError.
-QByteArray EncodeGif(const QList<TGifFrame>& Frames);
+QByteArray EncodeGif(const QList<TGifSourceFrame>& Frames);

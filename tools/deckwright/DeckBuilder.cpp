@@ -1,0 +1,185 @@
+#include "DeckBuilder.h"
+
+#include "CardBox.h"
+#include "DeckError.h"
+#include "DefaultArt.h"
+#include "FacePicture.h"
+#include "FacePreparation.h"
+
+#include "encoders/BmpEncoder.h"
+#include "encoders/GifEncoder.h"
+
+#include "CardSetHeader.h"
+#include "KVRStream.h"
+#include "KVRWriter.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QSaveFile>
+
+namespace {
+
+[[noreturn]] void Fail(const QString& message) {
+  throw EDeckError(message.toStdString());
+}
+
+void CheckRequest(const TDeckRequest& request) {
+  if (request.Title.trimmed().isEmpty())
+    Fail(QStringLiteral("A card set needs a title."));
+  if (request.Title.size() > TDeckRequest::MaxText)
+    Fail(QStringLiteral("The title is longer than %1 characters.").arg(TDeckRequest::MaxText));
+  if (request.Link.size() > TDeckRequest::MaxText)
+    Fail(QStringLiteral("The link is longer than %1 characters.").arg(TDeckRequest::MaxText));
+  if (request.Faces.size() < TDeckRequest::MinFaces)
+    Fail(QStringLiteral("A card set needs at least %1 faces; %2 given.")
+             .arg(TDeckRequest::MinFaces)
+             .arg(request.Faces.size()));
+  if (!request.CardBox.isEmpty() &&
+      (request.CardBox.width() > 2048 || request.CardBox.height() > 2048))
+    Fail(QStringLiteral("The card box may be at most 2048 x 2048 pixels."));
+}
+
+bool IsGiven(const TFaceSource& source) {
+  return !source.Bytes.isEmpty() || !source.Path.isEmpty();
+}
+
+QByteArray Load(const TFaceSource& source) {
+  if (!source.Bytes.isEmpty())
+    return source.Bytes;
+  QFile file(source.Path);
+  if (!file.open(QIODevice::ReadOnly))
+    Fail(QStringLiteral("%1: cannot be read (%2).").arg(source.Name, file.errorString()));
+  if (file.size() > TDeckRequest::MaxFileBytes)
+    Fail(QStringLiteral("%1: larger than %2 MB, too large for a card set.")
+             .arg(source.Name)
+             .arg(TDeckRequest::MaxFileBytes / (1024 * 1024)));
+  QByteArray bytes = file.readAll();
+  if (bytes.isEmpty())
+    Fail(QStringLiteral("%1: the file is empty.").arg(source.Name));
+  return bytes;
+}
+
+// Counts steps and asks the caller, before each, whether to go on.
+class TSteps {
+public:
+  TSteps(const TDeckProgress& progress, int total) : FProgress(progress), FTotal(total) {}
+  void Next(const QString& step) {
+    if (FProgress && !FProgress(FDone, FTotal, step))
+      throw EDeckCancelled();
+    ++FDone;
+  }
+  void Finish() {
+    if (FProgress)
+      FProgress(FTotal, FTotal, QStringLiteral("Done"));
+  }
+
+private:
+  const TDeckProgress& FProgress;
+  int FTotal;
+  int FDone = 0;
+};
+
+// First pass: every face must be a picture of the one format, and their sizes give the box.
+struct TSurvey {
+  TFaceFormat Format = TFaceFormat::Unknown;
+  QList<QSize> Sizes;
+};
+
+TSurvey Survey(const QList<TFaceSource>& faces, TSteps& steps) {
+  TSurvey survey;
+  for (const TFaceSource& face : faces) {
+    steps.Next(QStringLiteral("Checking %1").arg(face.Name));
+    const QByteArray bytes = Load(face);
+    const QSize size = ReadFaceSize(bytes, face.Name);
+    const TFaceFormat format = SniffFaceFormat(bytes);
+    if (survey.Format == TFaceFormat::Unknown)
+      survey.Format = format;
+    else if (format != survey.Format)
+      Fail(QStringLiteral("%1: a %2 picture among %3 faces; all faces of a set must share one "
+                          "format.")
+               .arg(face.Name, FaceFormatName(format), FaceFormatName(survey.Format)));
+    survey.Sizes.push_back(size);
+  }
+  return survey;
+}
+
+void Add(TKVResWriter& writer, const QByteArray& bytes, TEntryStorage storage) {
+  if (storage == TEntryStorage::Compressed)
+    writer.AddCompressed(bytes);
+  else if (storage == TEntryStorage::Bitmap && SniffFaceFormat(bytes) == TFaceFormat::Bmp)
+    writer.AddBitmap(bytes);
+  else
+    writer.AddPlain(bytes);
+}
+
+// An advert or back as BMP: the given picture (its first frame), shrunk to fit twice Box,
+// or the drawn default.
+QByteArray PictureBmp(const TFaceSource& source, QSize box, const QImage& fallback) {
+  if (!IsGiven(source))
+    return EncodeBmp(fallback);
+  const TFacePicture picture = DecodeFacePicture(Load(source), source.Name);
+  QImage still = picture.Frames.front();
+  if (still.hasAlphaChannel()) {
+    // Transparent corners would turn black in a BMP; white is what a viewer shows.
+    QImage opaque(still.size(), QImage::Format_RGB32);
+    opaque.fill(Qt::white);
+    QPainter(&opaque).drawImage(0, 0, still);
+    still = opaque;
+  }
+  return EncodeBmp(ShrinkToFit(still, box));
+}
+
+QByteArray Header(const TDeckRequest& request, QSize box, TFaceFormat format) {
+  TCardSetHeader header;
+  header.CardWidth = box.width();
+  header.CardHeight = box.height();
+  header.ImageCount = qint32(request.Faces.size());
+  header.ImageKind = ImageKindOf(format);
+  header.Title = request.Title;
+  header.AdLink = request.Link;
+  return header.ToBytes();
+}
+
+QByteArray Assemble(const TDeckRequest& request, TSteps& steps) {
+  const TSurvey survey = Survey(request.Faces, steps);
+  const QSize box =
+      request.CardBox.isEmpty() ? DefaultCardBox(CommonFaceSize(survey.Sizes)) : request.CardBox;
+  TKVResWriter writer;
+  writer.AddPlain(Header(request, box, survey.Format));
+  steps.Next(QStringLiteral("Advert"));
+  Add(writer, PictureBmp(request.Advert, AdvertBox, DrawDefaultAdvert(request.Title, request.Link)),
+      request.PictureStorage);
+  steps.Next(QStringLiteral("Card back"));
+  Add(writer, PictureBmp(request.Back, box, DrawDefaultBack(box, request.Title)),
+      request.PictureStorage);
+  for (const TFaceSource& face : request.Faces) {
+    steps.Next(QStringLiteral("Adding %1").arg(face.Name));
+    const QByteArray bytes = Load(face);
+    const TFacePicture picture = DecodeFacePicture(bytes, face.Name);
+    Add(writer, PrepareFaceBytes(bytes, picture, box, request.KeepSize), request.FaceStorage);
+  }
+  steps.Next(QStringLiteral("Writing"));
+  return writer.ToBytes();
+}
+
+} // namespace
+
+QByteArray BuildDeck(const TDeckRequest& Request, const TDeckProgress& Progress) {
+  CheckRequest(Request);
+  TSteps steps(Progress, int(Request.Faces.size()) * 2 + 3);
+  try {
+    QByteArray bytes = Assemble(Request, steps);
+    steps.Finish();
+    return bytes;
+  } catch (const EEncodeError& error) {
+    throw EDeckError(error.what());
+  } catch (const EKVResError& error) {
+    throw EDeckError(error.what());
+  }
+}
+
+void SaveDeck(const QByteArray& Bytes, const QString& Path) {
+  QSaveFile file(Path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(Bytes) != Bytes.size() || !file.commit())
+    Fail(QStringLiteral("%1: cannot be written (%2).").arg(Path, file.errorString()));
+}

@@ -1,0 +1,69 @@
+#include "FacePicture.h"
+
+#include "DeckError.h"
+
+#include "BmpImage.h"
+#include "GifImage.h"
+#include "JpegImage.h"
+
+#include <QBuffer>
+#include <QImageReader>
+
+namespace {
+
+[[noreturn]] void FailWith(const QString& name, const QString& reason) {
+  throw EDeckError(QStringLiteral("%1: %2").arg(name, reason).toStdString());
+}
+
+TFaceFormat KnownFormat(const QByteArray& data, const QString& name) {
+  const TFaceFormat format = SniffFaceFormat(data);
+  if (format == TFaceFormat::Unknown)
+    FailWith(name, QStringLiteral("not a GIF, JPEG or BMP picture."));
+  return format;
+}
+
+TFacePicture DecodeGifFace(const QByteArray& data) {
+  TGifAnimation animation = DecodeGif(data);
+  TFacePicture picture;
+  picture.Format = TFaceFormat::Gif;
+  for (const auto& frame : animation.Frames) {
+    picture.Frames.push_back(frame.Image);
+    picture.DelaysMs.push_back(frame.DelayMs);
+  }
+  return picture;
+}
+
+} // namespace
+
+TFacePicture DecodeFacePicture(const QByteArray& Data, const QString& Name) {
+  const TFaceFormat format = KnownFormat(Data, Name);
+  try {
+    if (format == TFaceFormat::Gif)
+      return DecodeGifFace(Data);
+    TFacePicture picture;
+    picture.Format = format;
+    picture.Frames.push_back(format == TFaceFormat::Jpeg ? DecodeJpeg(Data) : DecodeBmp(Data));
+    picture.DelaysMs.push_back(0);
+    return picture;
+  } catch (const EImageError& error) {
+    FailWith(Name, QString::fromStdString(error.what()));
+  }
+}
+
+QSize ReadFaceSize(const QByteArray& Data, const QString& Name) {
+  const TFaceFormat format = KnownFormat(Data, Name);
+  try {
+    if (format == TFaceFormat::Gif)
+      return ReadGifScreenSize(Data);
+  } catch (const EImageError& error) {
+    FailWith(Name, QString::fromStdString(error.what()));
+  }
+  QBuffer buffer;
+  buffer.setData(Data);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, format == TFaceFormat::Jpeg ? "jpeg" : "bmp");
+  const QSize size = reader.size();
+  if (!size.isValid() || size.isEmpty())
+    FailWith(Name, QStringLiteral("the picture cannot be read."));
+  return size;
+}

@@ -1,0 +1,25 @@
+// A face decoded with the game's own decoders, so a set is only built from pictures the game
+// can show.
+#pragma once
+
+#include "FaceFormat.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QList>
+#include <QSize>
+
+struct TFacePicture {
+  TFaceFormat Format = TFaceFormat::Unknown;
+  QList<QImage> Frames; // one for stills; every composed frame of an animated GIF
+  QList<int> DelaysMs;  // one per frame
+  QSize Size() const { return Frames.isEmpty() ? QSize() : Frames.front().size(); }
+};
+
+// Decodes Data as a picture in the format its content announces. Raises EDeckError naming
+// Name when the format is unknown or the picture is damaged or too large.
+TFacePicture DecodeFacePicture(const QByteArray& Data, const QString& Name);
+
+// The picture's size, read from its header without decoding its pixels. Raises like
+// DecodeFacePicture for an unknown format or an unreadable header.
+QSize ReadFaceSize(const QByteArray& Data, const QString& Name);
