@@ -1,0 +1,98 @@
+// JPEG faces through libjpeg: what decodes, what must be refused, and the bounds.
+#include "JpegImage.h"
+#include "FaceFixtures.h"
+
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+int Distance(QRgb A, QRgb B) {
+  return std::max({std::abs(qRed(A) - qRed(B)), std::abs(qGreen(A) - qGreen(B)),
+                   std::abs(qBlue(A) - qBlue(B))});
+}
+
+std::string MessageOf(const QByteArray& Data, const TImageLimits& Limits = {}) {
+  try {
+    DecodeJpeg(Data, Limits);
+  } catch (const EImageError& error) {
+    return error.what();
+  }
+  return "decoded";
+}
+
+TEST(JpegImage, ColourAndGreyPicturesDecodeToOpaqueRgb) {
+  const QImage source = fixtures::Gradient(40, 24);
+  const QImage colour = DecodeJpeg(fixtures::EncodeJpeg(source, 100));
+  ASSERT_EQ(colour.size(), source.size());
+  EXPECT_EQ(colour.format(), QImage::Format_RGB32);
+  for (int y = 0; y < source.height(); ++y)
+    for (int x = 0; x < source.width(); ++x)
+      ASSERT_LE(Distance(colour.pixel(x, y), source.pixel(x, y)), 8) << x << "," << y;
+
+  const QImage grey = DecodeJpeg(fixtures::EncodeJpeg(source, 100, true));
+  const QRgb pixel = grey.pixel(20, 12);
+  EXPECT_EQ(qRed(pixel), qGreen(pixel));
+  EXPECT_EQ(qGreen(pixel), qBlue(pixel));
+  EXPECT_EQ(qAlpha(pixel), 255);
+}
+
+TEST(JpegImage, TruncatedPicturesAreRefusedThoughLibjpegOnlyWarns) {
+  const QByteArray good = fixtures::EncodeJpeg(fixtures::Gradient(32, 32));
+  ASSERT_NO_THROW(DecodeJpeg(good));
+  // Without its end marker the picture decodes whole but with a warning.
+  EXPECT_NE(MessageOf(good.left(good.size() - 2)), "decoded");
+  for (qsizetype cut = 0; cut < good.size(); cut += 5)
+    EXPECT_THROW(DecodeJpeg(good.left(cut)), EImageError) << "cut at " << cut;
+  EXPECT_NE(MessageOf(good.left(good.size() / 2)).find("JPEG"), std::string::npos);
+}
+
+TEST(JpegImage, OtherDataIsRefused) {
+  EXPECT_THROW(DecodeJpeg(QByteArray()), EImageError);
+  EXPECT_THROW(DecodeJpeg("not a picture"), EImageError);
+  EXPECT_THROW(DecodeJpeg(fixtures::SolidGif(2, 2, qRgb(1, 2, 3))), EImageError);
+  EXPECT_THROW(DecodeJpeg(QByteArray("\xFF\xD8\xFF\xD9", 4)), EImageError);
+}
+
+TEST(JpegImage, ScrambledBytesNeverCrash) {
+  const QByteArray good = fixtures::EncodeJpeg(fixtures::Gradient(16, 16));
+  std::mt19937 random(11);
+  for (int round = 0; round < 300; ++round) {
+    QByteArray bad = good;
+    for (int flips = 0; flips < 4; ++flips)
+      bad[qsizetype(random() % quint32(bad.size()))] = char(random());
+    try {
+      DecodeJpeg(bad);
+    } catch (const EImageError&) {
+    }
+  }
+}
+
+// Rewrites the frame size in the SOF0 marker, so a tiny file claims any size.
+QByteArray WithClaimedSize(QByteArray Jpeg, quint16 Width, quint16 Height) {
+  const qsizetype sof = Jpeg.indexOf(QByteArray("\xFF\xC0", 2));
+  qToBigEndian(Height, Jpeg.data() + sof + 5);
+  qToBigEndian(Width, Jpeg.data() + sof + 7);
+  return Jpeg;
+}
+
+TEST(JpegImage, BoundsHoldAtTheirEdges) {
+  const int side = TImageLimits::MaxSide;
+  EXPECT_EQ(DecodeJpeg(fixtures::EncodeJpeg(fixtures::Gradient(side, 1))).width(), side);
+  EXPECT_EQ(DecodeJpeg(fixtures::EncodeJpeg(fixtures::Gradient(1, side))).height(), side);
+  EXPECT_NE(MessageOf(fixtures::EncodeJpeg(fixtures::Gradient(side + 1, 1))).find("too large"),
+            std::string::npos);
+  EXPECT_THROW(DecodeJpeg(fixtures::EncodeJpeg(fixtures::Gradient(1, side + 1))), EImageError);
+  // A header claiming 60000 x 60000 is refused before any pixel memory exists.
+  const QByteArray small = fixtures::EncodeJpeg(fixtures::Gradient(8, 8));
+  EXPECT_NE(MessageOf(WithClaimedSize(small, 60000, 60000)).find("too large"), std::string::npos);
+
+  TImageLimits limits;
+  limits.MaxBytes = 16 * 16 * 4;
+  EXPECT_NO_THROW(DecodeJpeg(fixtures::EncodeJpeg(fixtures::Gradient(16, 16)), limits));
+  EXPECT_THROW(DecodeJpeg(fixtures::EncodeJpeg(fixtures::Gradient(17, 16)), limits), EImageError);
+}
+
+} // namespace
