@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <exception>
 #include <limits>
 
@@ -78,14 +79,6 @@ void CloseQuietly(ISettingsStore& Store) {
   }
 }
 
-const TCardsObj* SelectedSet(const TCardSetCatalogue& Catalogue) {
-  const int Index = Catalogue.CardSetIndex;
-  if (Index < 0 || static_cast<size_t>(Index) >= Catalogue.CardSets.size()) {
-    return nullptr;
-  }
-  return Catalogue.CardSets[static_cast<size_t>(Index)].get();
-}
-
 void WriteSettingsKey(ISettingsStore& Store, const GameSettings& Settings,
                       const PlayerTable& Players, const TCardSetCatalogue& Catalogue) {
   Store.WriteInteger(QStringLiteral("Pairs"), Settings.Pairs);
@@ -94,8 +87,8 @@ void WriteSettingsKey(ISettingsStore& Store, const GameSettings& Settings,
   Store.WriteInteger(QStringLiteral("Level"), Settings.Level);
   Store.WriteInteger(QStringLiteral("Delay"), Settings.Delay);
   // Without a selected set the stored choice stays; the names after it must not be lost.
-  if (const TCardsObj* Set = SelectedSet(Catalogue)) {
-    Store.WriteString(QStringLiteral("Cards"), CardsFileName(Set->FileName));
+  if (Catalogue.Selected() != nullptr) {
+    Store.WriteString(QStringLiteral("Cards"), Catalogue.SelectedFileName());
   }
   if (!Settings.BuilderPath.isEmpty()) {
     Store.WriteString(QStringLiteral("Deckwright"), Settings.BuilderPath);
@@ -120,22 +113,9 @@ qint32 RevealDelayMs(qint32 Delay) {
   return static_cast<qint32>(std::min<qint64>(Ms, std::numeric_limits<qint32>::max()));
 }
 
-QString CardsFileName(const QString& FileName) {
-  // Only the platform's own separators end a folder: elsewhere "\" and ":" may be part of a
-  // file name, and cutting there would lose the selection at the next start.
-#ifdef Q_OS_WIN
-  const qsizetype Cut = std::max(
-      {FileName.lastIndexOf(u'\\'), FileName.lastIndexOf(u':'), FileName.lastIndexOf(u'/')});
-#else
-  const qsizetype Cut = FileName.lastIndexOf(u'/');
-#endif
-  return FileName.mid(Cut + 1);
-}
-
 void LoadSettings(ISettingsStore& Store, GameSettings& Settings, PlayerTable& Players,
                   TCardSetCatalogue& Catalogue, const QString& CardsDir) {
   ResetToDefaults(Settings, Players);
-  Catalogue.CardSets.clear();
   Catalogue.CardSetIndex = 0;
   try {
     ReadSettingsKey(Store, Settings, Players);

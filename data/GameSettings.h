@@ -42,9 +42,6 @@ QString BuilderFileName();
 // range-tested when loaded, so the result is held within 0 .. INT32_MAX instead of overflowing.
 qint32 RevealDelayMs(qint32 Delay);
 
-// The file name part of a card set's path, as stored under "Cards".
-QString CardsFileName(const QString& FileName);
-
 // Sets the defaults, overlays what the store holds, looks up the card builder when the stored
 // path names no existing file, then scans CardsDir for card sets. Store failures and values of
 // the wrong type end the reading silently: what was read before stays, the rest keep their

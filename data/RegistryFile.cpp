@@ -200,8 +200,11 @@ void RegistryFile::WriteDocument(const RegistryDocument& Document, bool KeepOldA
   }
   const QByteArray Bytes = FormatRegistryText(Document);
   QSaveFile File(FFilePath);
+  // Unbuffered, so a short write (a full disk) shows in the result of write() itself rather
+  // than in a flush at commit, which might not stop the rename.
   File.setDirectWriteFallback(false);
-  if (!File.open(QIODevice::WriteOnly) || File.write(Bytes) != Bytes.size() || !File.commit()) {
+  if (!File.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+      File.write(Bytes) != Bytes.size() || !File.commit()) {
     Fail(QStringLiteral("The settings could not be saved to %1: %2")
              .arg(FFilePath, File.errorString()));
   }

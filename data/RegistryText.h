@@ -28,15 +28,21 @@ struct RegistryValue {
   RegistryValueKind Kind = RegistryValueKind::String;
   quint32 Dword = 0;
   QString Text; // String: the unescaped text; Other: the data after "=" exactly as read
+
+  friend bool operator==(const RegistryValue&, const RegistryValue&) = default;
 };
 
 struct RegistryKey {
   QString Path; // full path as written between the brackets, root included
   std::vector<RegistryValue> Values;
+
+  friend bool operator==(const RegistryKey&, const RegistryKey&) = default;
 };
 
 struct RegistryDocument {
   std::vector<RegistryKey> Keys;
+
+  friend bool operator==(const RegistryDocument&, const RegistryDocument&) = default;
 };
 
 // The document held by Bytes, or nothing when Bytes are not a registry text export. Never
