@@ -1,0 +1,8 @@
+# The image-based skin controls: picture strip, image map, bevel, slider and the cursor registry.
+add_library(tesselo_skin STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/KVCursors.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/KVImageList.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/KVImageMap.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/KVImageCtrl.cpp)
+target_include_directories(tesselo_skin PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(tesselo_skin PUBLIC Qt6::Widgets tesselo_archive)
