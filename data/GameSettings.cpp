@@ -13,6 +13,15 @@ namespace {
 
 constexpr int NameFields = 4;
 
+// Value names, shared by reading and writing so the two cannot drift apart.
+const QString PairsValue = QStringLiteral("Pairs");
+const QString ComputerValue = QStringLiteral("Computer");
+const QString SoundValue = QStringLiteral("Sound");
+const QString LevelValue = QStringLiteral("Level");
+const QString DelayValue = QStringLiteral("Delay");
+const QString CardsValue = QStringLiteral("Cards");
+const QString DeckwrightValue = QStringLiteral("Deckwright");
+
 // The slot that name field Field (1..4) fills: with the computer playing, slot 1 is its own.
 int NameSlot(bool Computer, int Field) {
   return Computer ? Field + 1 : Field;
@@ -43,14 +52,13 @@ void ReadSettingsKey(ISettingsStore& Store, GameSettings& Settings, PlayerTable&
   if (!Store.OpenKey(QLatin1String(SettingsKeyPath), true)) {
     return;
   }
-  Settings.Pairs = ReadIntegerIfExists(Store, QStringLiteral("Pairs"), Settings.Pairs);
-  Settings.Computer = ReadIntegerIfExists(Store, QStringLiteral("Computer"), 1) != 0;
-  Settings.Sound = ReadIntegerIfExists(Store, QStringLiteral("Sound"), 1) != 0;
-  Settings.Level = ReadIntegerIfExists(Store, QStringLiteral("Level"), Settings.Level);
-  Settings.Delay = ReadIntegerIfExists(Store, QStringLiteral("Delay"), Settings.Delay);
-  Settings.CardsFile = ReadStringIfExists(Store, QStringLiteral("Cards"), Settings.CardsFile);
-  Settings.BuilderPath =
-      ReadStringIfExists(Store, QStringLiteral("Deckwright"), Settings.BuilderPath);
+  Settings.Pairs = ReadIntegerIfExists(Store, PairsValue, Settings.Pairs);
+  Settings.Computer = ReadIntegerIfExists(Store, ComputerValue, Settings.Computer) != 0;
+  Settings.Sound = ReadIntegerIfExists(Store, SoundValue, Settings.Sound) != 0;
+  Settings.Level = ReadIntegerIfExists(Store, LevelValue, Settings.Level);
+  Settings.Delay = ReadIntegerIfExists(Store, DelayValue, Settings.Delay);
+  Settings.CardsFile = ReadStringIfExists(Store, CardsValue, Settings.CardsFile);
+  Settings.BuilderPath = ReadStringIfExists(Store, DeckwrightValue, Settings.BuilderPath);
   // Names are read whether or not they exist: a missing one empties its slot.
   for (int Field = 1; Field <= NameFields; ++Field) {
     Players[NameSlot(Settings.Computer, Field)].Name =
@@ -65,8 +73,8 @@ void LookUpBuilder(ISettingsStore& Store, GameSettings& Settings) {
       !Store.OpenKey(QLatin1String(InstallKeyPath), true)) {
     return;
   }
-  if (Store.ValueExists(QStringLiteral("Deckwright"))) {
-    Settings.BuilderPath = Store.ReadString(QStringLiteral("Deckwright")) + BuilderFileName();
+  if (Store.ValueExists(DeckwrightValue)) {
+    Settings.BuilderPath = Store.ReadString(DeckwrightValue) + BuilderFileName();
   }
   Store.CloseKey();
 }
@@ -81,17 +89,17 @@ void CloseQuietly(ISettingsStore& Store) {
 
 void WriteSettingsKey(ISettingsStore& Store, const GameSettings& Settings,
                       const PlayerTable& Players, const TCardSetCatalogue& Catalogue) {
-  Store.WriteInteger(QStringLiteral("Pairs"), Settings.Pairs);
-  Store.WriteInteger(QStringLiteral("Computer"), Settings.Computer ? 1 : 0);
-  Store.WriteInteger(QStringLiteral("Sound"), Settings.Sound ? 1 : 0);
-  Store.WriteInteger(QStringLiteral("Level"), Settings.Level);
-  Store.WriteInteger(QStringLiteral("Delay"), Settings.Delay);
+  Store.WriteInteger(PairsValue, Settings.Pairs);
+  Store.WriteInteger(ComputerValue, Settings.Computer ? 1 : 0);
+  Store.WriteInteger(SoundValue, Settings.Sound ? 1 : 0);
+  Store.WriteInteger(LevelValue, Settings.Level);
+  Store.WriteInteger(DelayValue, Settings.Delay);
   // Without a selected set the stored choice stays; the names after it must not be lost.
   if (Catalogue.Selected() != nullptr) {
-    Store.WriteString(QStringLiteral("Cards"), Catalogue.SelectedFileName());
+    Store.WriteString(CardsValue, Catalogue.SelectedFileName());
   }
   if (!Settings.BuilderPath.isEmpty()) {
-    Store.WriteString(QStringLiteral("Deckwright"), Settings.BuilderPath);
+    Store.WriteString(DeckwrightValue, Settings.BuilderPath);
   }
   for (int Field = 1; Field <= NameFields; ++Field) {
     Store.WriteString(NameValue(Field),
