@@ -10,5 +10,6 @@ tesselo_add_gtest(NAME tesselo_cards_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/GifImageTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/JpegImageTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BmpImageTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CardSetsTest.cpp
   LIBS tesselo_cards tesselo_cards_fixtures
   MAIN gui)
