@@ -54,11 +54,13 @@ public:
   void SetStream(QIODevice* stream) { FStream = stream; }
 
   // Reads the header and the directory and computes the offsets. False (and an empty
-  // directory) when there is no stream, or the header or directory cannot be read or cannot
-  // fit in the stream.
+  // directory) when there is no stream, or the header or directory cannot be read, cannot
+  // fit in the stream, or gives an entry a negative size. A stream of 4 bytes or fewer is an
+  // empty archive. Entries that reach past the end of the stream are reported by their reads.
   bool ReadDirectory();
 
-  // Writes the content of entry Index into Dest from its position 0 (Dest is not truncated).
+  // Writes the content of entry Index into Dest from its position 0 (Dest is not truncated)
+  // and leaves Dest's position where the last write ended (after "BM" for kind 1).
   // Raises EKVResError for an index outside the directory, data past the end of the stream,
   // corrupt or truncated zlib data, or an entry inflating beyond MaxInflatedSize.
   void ReadToStream(int Index, QIODevice& Dest);
