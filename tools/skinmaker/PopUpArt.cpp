@@ -1,0 +1,102 @@
+#include "PopUpArt.h"
+
+#include "FrameArt.h"
+#include "Materials.h"
+#include "Ornaments.h"
+#include "SkinLayout.h"
+
+#include <QPainter>
+
+namespace skinart {
+
+namespace {
+
+void CloseSides(QImage& Image, int Y0, int Y1) {
+  const int w = Image.width();
+  BlendColumn(Image, 0, Y0, Y1, palette::Outline, 0.9);
+  BlendColumn(Image, 1, Y0 + 1, Y1 - 1, palette::Cream, 0.2);
+  BlendColumn(Image, w - 1, Y0, Y1, palette::Outline, 0.9);
+  BlendColumn(Image, w - 2, Y0 + 1, Y1 - 1, palette::Outline, 0.2);
+}
+
+// The rails run on into the band through rows Y0..Y1; InlayRow is where the band's brass line
+// turns into the rails' brass columns.
+void JoinRails(QImage& Image, int Y0, int Y1, int InlayRow) {
+  const QImage left = PopUpLeftRail();
+  const QImage right = PopUpRightRail();
+  const int x0 = Image.width() - right.width();
+  for (int y = Y0; y <= Y1; ++y) {
+    for (int x = 0; x < left.width(); ++x)
+      Image.setPixel(x, y, left.pixel(x, y % left.height()));
+    for (int x = 0; x < right.width(); ++x)
+      Image.setPixel(x0 + x, y, right.pixel(x, y % right.height()));
+  }
+  BlendPixel(Image, left.width() - 1, InlayRow, palette::BrassMid, 0.95);
+  BlendPixel(Image, x0, InlayRow, palette::BrassMid, 0.95);
+}
+
+} // namespace
+
+QImage PopUpTitleStrip() {
+  const QSize size = layout::PopUpTitleStripSize;
+  QImage image(size, QImage::Format_RGB32);
+  PaintTitleBand(image, true);
+  CloseSides(image, 0, size.height() - 3);
+  JoinRails(image, size.height() - 2, size.height() - 1, size.height() - 2);
+  QPainter painter(&image);
+  PreparePainter(painter);
+  DrawEmblem(painter, QRectF(8, 4, 15, 14));
+  DrawGoldText(painter, QRectF(28, 0, 200, size.height() - 2), QStringLiteral("Kovalent Tesselo"),
+               SerifFont(12, true), Qt::AlignLeft | Qt::AlignVCenter);
+  const QRect exit = layout::PopUpExitButton;
+  DrawRubyButton(painter, exit, 3);
+  const QRectF cross = QRectF(exit).adjusted(4, 3.5, -3, -3.5);
+  painter.setPen(QPen(palette::Cream, 1.6, Qt::SolidLine, Qt::RoundCap));
+  painter.drawLine(cross.topLeft(), cross.bottomRight());
+  painter.drawLine(cross.topRight(), cross.bottomLeft());
+  return image;
+}
+
+QImage PopUpLeftRail() {
+  return LeftRail();
+}
+QImage PopUpRightRail() {
+  return RightRail();
+}
+
+QImage PopUpBottom() {
+  const QSize size = layout::PopUpBottomSize;
+  QImage image(size, QImage::Format_RGB32);
+  PaintBottomBand(image, true);
+  CloseSides(image, 2, size.height() - 1);
+  JoinRails(image, 0, 1, 1);
+  return image;
+}
+
+QImage PopUpCloseButton() {
+  const QRect place = layout::PopUpCloseButton;
+  const int bandTop = layout::PopUpSize.height() - layout::PopUpBottomSize.height();
+  QImage image = PopUpBottom().copy(place.translated(0, -bandTop));
+  QPainter painter(&image);
+  PreparePainter(painter);
+  const QRect button(0, 0, place.width() - 1, place.height() - 1);
+  DrawBrassButton(painter, button, 4);
+  DrawEngravedText(painter, QRectF(button).adjusted(0, -0.5, 1, -0.5), QStringLiteral("Close"),
+                   SansFont(11, true));
+  return image;
+}
+
+QImage PopUpTitle(const QString& Text) {
+  const QSize size = layout::PopUpTitleSize;
+  QImage image(size, QImage::Format_RGB32);
+  PaintFelt(image, QPoint((layout::PopUpSize.width() - size.width()) / 2, layout::PopUpTitleTop));
+  QPainter painter(&image);
+  PreparePainter(painter);
+  const double y = size.height() / 2.0 + 0.5;
+  DrawFlourish(painter, QPointF(4, y), QPointF(54, y), palette::Gold);
+  DrawFlourish(painter, QPointF(size.width() - 54, y), QPointF(size.width() - 4, y), palette::Gold);
+  DrawGoldText(painter, QRectF(0, 0, size.width(), size.height()), Text, SerifFont(17, true, true));
+  return image;
+}
+
+} // namespace skinart

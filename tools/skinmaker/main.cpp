@@ -1,0 +1,122 @@
+// Draws the game's skin archive, cursors, builder strips, icon and sounds.
+//
+//   tesselo_skinmaker --program DIR --resources DIR   the assets the game ships
+//   tesselo_skinmaker --preview DIR                   pictures of whole windows, to look at
+//
+// Every run gives the same bytes, so the build is reproducible and the tests can compare runs.
+#include "BuilderStripArt.h"
+#include "CardArt.h"
+#include "CursorArt.h"
+#include "Ornaments.h"
+#include "Preview.h"
+#include "SkinArchive.h"
+#include "SoundSynth.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+bool WriteFile(const QString& Path, const QByteArray& Bytes) {
+  QSaveFile file(Path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(Bytes) != Bytes.size() || !file.commit()) {
+    std::fprintf(stderr, "tesselo_skinmaker: cannot write %s\n", qPrintable(Path));
+    return false;
+  }
+  return true;
+}
+
+bool WritePng(const QString& Path, const QImage& Image) {
+  if (!Image.save(Path, "PNG")) {
+    std::fprintf(stderr, "tesselo_skinmaker: cannot write %s\n", qPrintable(Path));
+    return false;
+  }
+  return true;
+}
+
+QImage AppIcon() {
+  QImage icon(256, 256, QImage::Format_ARGB32);
+  icon.fill(Qt::transparent);
+  QPainter painter(&icon);
+  skinart::PreparePainter(painter);
+  painter.translate(128, 150);
+  painter.rotate(-14);
+  skinart::DrawCardBack(painter, QRectF(-112, -100, 120, 168));
+  painter.rotate(26);
+  skinart::DrawCardFace(painter, QRectF(-20, -110, 120, 168), skinart::TMotif::Sun);
+  return icon;
+}
+
+bool MakeProgramFiles(const QString& Dir) {
+  QDir().mkpath(Dir);
+  return WriteFile(Dir + "/tesselo.dat", skinart::PackSkin(skinart::SkinEntries())) &&
+         WriteFile(Dir + "/good.wav", skinart::GoodSound()) &&
+         WriteFile(Dir + "/bad.wav", skinart::BadSound());
+}
+
+bool MakeResources(const QString& Dir) {
+  QDir().mkpath(Dir);
+  return WritePng(Dir + "/crhmove.png", skinart::OpenHandCursor()) &&
+         WritePng(Dir + "/crhpoint.png", skinart::PointingHandCursor()) &&
+         WritePng(Dir + "/dkwrbtn-options.png", skinart::OptionsBuilderStrip()) &&
+         WritePng(Dir + "/dkwrbtn-score.png", skinart::ScoreBuilderStrip()) &&
+         WritePng(Dir + "/tesselo.png", AppIcon());
+}
+
+bool MakePreviews(const QString& Dir) {
+  QDir().mkpath(Dir);
+  return WritePng(Dir + "/main-cover.png", skinart::PreviewCover()) &&
+         WritePng(Dir + "/main-options.png", skinart::PreviewOptions()) &&
+         WritePng(Dir + "/main-board.png", skinart::PreviewBoard()) &&
+         WritePng(Dir + "/popup-score.png", skinart::PreviewScore()) &&
+         WritePng(Dir + "/popup-about.png", skinart::PreviewAbout());
+}
+
+int Usage() {
+  std::fprintf(stderr, "usage: tesselo_skinmaker [--program DIR] [--resources DIR] "
+                       "[--preview DIR]\n");
+  return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+  // Drawing text needs a GUI application, but never a display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  QTemporaryDir runtimeDir;
+  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid()) {
+    QFile::setPermissions(runtimeDir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
+  }
+  QGuiApplication app(argc, argv);
+  skinart::RegisterFonts();
+
+  const QStringList args = app.arguments().mid(1);
+  if (args.isEmpty() || args.size() % 2 != 0)
+    return Usage();
+  for (int i = 0; i < args.size(); i += 2) {
+    const QString& option = args[i];
+    const QString& dir = args[i + 1];
+    std::function<bool(const QString&)> make;
+    if (option == "--program")
+      make = MakeProgramFiles;
+    else if (option == "--resources")
+      make = MakeResources;
+    else if (option == "--preview")
+      make = MakePreviews;
+    else
+      return Usage();
+    if (!make(dir))
+      return 1;
+  }
+  return 0;
+}
