@@ -1,0 +1,183 @@
+#include "KVRichEdOLE.h"
+
+#include "RtfReader.h"
+#include "RtfWriter.h"
+#include "URLDetector.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <memory>
+
+namespace {
+
+// Plain text as the platform writes it: Windows-1252, any line break, no zero characters.
+QString PlainTextOf(const QByteArray& Source) {
+  QString Text = DecodeWindows1252(Source);
+  Text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  Text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  Text.remove(QChar(0));
+  return Text;
+}
+
+} // namespace
+
+TKVCustomRichEdit::TKVCustomRichEdit(QWidget* Parent) : QTextBrowser(Parent) {
+  // Links are reported through OnURLClick only; the viewer never follows one itself.
+  setOpenLinks(false);
+  setOpenExternalLinks(false);
+  setReadOnly(false);
+  setLineWrapMode(WidgetWidth);
+  UpdateScrollBarPolicies();
+}
+
+void TKVCustomRichEdit::SetScrollBars(TScrollStyle Value) {
+  if (FScrollBars == Value)
+    return;
+  FScrollBars = Value;
+  UpdateScrollBarPolicies();
+}
+
+void TKVCustomRichEdit::SetHideScrollBars(bool Value) {
+  if (FHideScrollBars == Value)
+    return;
+  FHideScrollBars = Value;
+  UpdateScrollBarPolicies();
+}
+
+void TKVCustomRichEdit::SetAutoURLDetect(bool Value) {
+  if (FAutoURLDetect == Value)
+    return;
+  FAutoURLDetect = Value;
+  if (Value)
+    MarkURLs(*document(), palette().color(QPalette::Link));
+  else
+    UnmarkURLs(*document());
+}
+
+void TKVCustomRichEdit::UpdateScrollBarPolicies() {
+  const auto Policy = [this](bool Enabled) {
+    if (!Enabled)
+      return Qt::ScrollBarAlwaysOff;
+    return FHideScrollBars ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOn;
+  };
+  const bool Both = FScrollBars == TScrollStyle::ssBoth;
+  setVerticalScrollBarPolicy(Policy(Both || FScrollBars == TScrollStyle::ssVertical));
+  setHorizontalScrollBarPolicy(Policy(Both || FScrollBars == TScrollStyle::ssHorizontal));
+}
+
+void TKVCustomRichEdit::LoadFromBytes(const QByteArray& Source) {
+  FPressedLink.reset();
+  clear();
+  // Loading is not an edit the user could undo.
+  document()->setUndoRedoEnabled(false);
+  const bool Loaded = FPlainText ? ReadAsPlainText(Source) || ReadAsRichText(Source)
+                                 : ReadAsRichText(Source) || ReadAsPlainText(Source);
+  if (Loaded && FAutoURLDetect)
+    MarkURLs(*document(), palette().color(QPalette::Link));
+  document()->setUndoRedoEnabled(true);
+  moveCursor(QTextCursor::Start);
+  if (!Loaded)
+    throw EKVRichEditError("Failed to Load Stream");
+}
+
+void TKVCustomRichEdit::LoadFromStrings(const QStringList& Lines) {
+  QByteArray Source;
+  for (const QString& Line : Lines)
+    Source += EncodeWindows1252(Line) + "\r\n";
+  LoadFromBytes(Source);
+}
+
+void TKVCustomRichEdit::LoadFromString(const QString& Text) {
+  LoadFromBytes(EncodeWindows1252(Text));
+}
+
+bool TKVCustomRichEdit::ReadAsRichText(const QByteArray& Source) {
+  return ReadRtf(Source, *document());
+}
+
+bool TKVCustomRichEdit::ReadAsPlainText(const QByteArray& Source) {
+  if (Source.size() > RtfMaxSourceBytes)
+    return false;
+  setPlainText(PlainTextOf(Source));
+  return true;
+}
+
+QString TKVCustomRichEdit::SaveToString() const {
+  QString Text;
+  if (FPlainText) {
+    Text = toPlainText();
+  } else {
+    const std::unique_ptr<QTextDocument> Copy(document()->clone());
+    // A clone loses the first paragraph's own formats; they size an empty first line.
+    QTextCursor First(Copy.get());
+    First.setBlockFormat(document()->firstBlock().blockFormat());
+    First.setBlockCharFormat(document()->firstBlock().charFormat());
+    UnmarkURLs(*Copy);
+    Text = WriteRtf(*Copy);
+  }
+  while (Text.endsWith(QChar(0)))
+    Text.chop(1);
+  return Text;
+}
+
+std::optional<TKVCustomRichEdit::TLinkRange>
+TKVCustomRichEdit::LinkAt(const QPoint& ViewportPos) const {
+  const QPointF DocPos =
+      QPointF(ViewportPos) + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
+  const int Pos = document()->documentLayout()->hitTest(DocPos, Qt::ExactHit);
+  if (Pos < 0)
+    return std::nullopt;
+  // A link is the run of touching anchor fragments with one href around the hit character.
+  std::optional<TLinkRange> Run;
+  QString RunHref;
+  const QTextBlock Block = document()->findBlock(Pos);
+  for (auto It = Block.begin(); !It.atEnd(); ++It) {
+    const QTextFragment Fragment = It.fragment();
+    const QTextCharFormat Format = Fragment.charFormat();
+    const int End = Fragment.position() + Fragment.length();
+    if (Run && Format.isAnchor() && Format.anchorHref() == RunHref &&
+        Fragment.position() == Run->End) {
+      Run->End = End;
+      continue;
+    }
+    if (Run && Pos >= Run->Start && Pos < Run->End)
+      return Run;
+    Run.reset();
+    if (Format.isAnchor())
+      Run = TLinkRange{Fragment.position(), End};
+    RunHref = Format.anchorHref();
+  }
+  if (Run && Pos >= Run->Start && Pos < Run->End)
+    return Run;
+  return std::nullopt;
+}
+
+// A press on a link remembers it; any other left press forgets it, so a release on a link
+// clicks it only when the same press began there.
+void TKVCustomRichEdit::mousePressEvent(QMouseEvent* Event) {
+  if (Event->button() == Qt::LeftButton)
+    FPressedLink = LinkAt(Event->position().toPoint());
+  QTextBrowser::mousePressEvent(Event);
+}
+
+void TKVCustomRichEdit::mouseReleaseEvent(QMouseEvent* Event) {
+  std::optional<TLinkRange> Clicked;
+  if (Event->button() == Qt::LeftButton) {
+    const std::optional<TLinkRange> Released = LinkAt(Event->position().toPoint());
+    if (Released && Released == FPressedLink)
+      Clicked = Released;
+    FPressedLink.reset();
+  }
+  QTextBrowser::mouseReleaseEvent(Event);
+  if (!Clicked || !OnURLClick)
+    return;
+  QTextCursor Cursor(document());
+  Cursor.setPosition(Clicked->Start);
+  Cursor.setPosition(Clicked->End, QTextCursor::KeepAnchor);
+  OnURLClick(this, Cursor.selectedText(), Qt::LeftButton);
+}

@@ -1,0 +1,15 @@
+# The RTF reader and writer need no widgets, so fuzzers and tests use them without QtWidgets.
+add_library(tesselo_rtf STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/RtfReader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RtfWriter.cpp)
+target_include_directories(tesselo_rtf PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(tesselo_rtf PUBLIC Qt6::Gui)
+
+# The help viewer (TKVRichEditOLE) and the line carrier (TKVStrings).
+add_library(tesselo_richedit STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/KVRichEdOLE.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/KVCtrl.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/URLDetector.cpp)
+set_target_properties(tesselo_richedit PROPERTIES AUTOMOC ON)
+target_include_directories(tesselo_richedit PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(tesselo_richedit PUBLIC tesselo_rtf Qt6::Widgets)
