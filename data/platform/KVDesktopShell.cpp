@@ -13,20 +13,52 @@ namespace {
 constexpr qint64 MaxDesktopFileSize = 1 << 20;
 constexpr int LookupTimeoutMs = 5000;
 
-// The desktop file id of the default handler of Protocol, as xdg-mime reports it.
-QString DefaultHandlerId(const QString& Protocol) {
+QByteArray ReadSmallFile(const QString& Path) {
+  QFile file(Path);
+  if (Path.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > MaxDesktopFileSize)
+    return {};
+  return file.read(MaxDesktopFileSize);
+}
+
+bool IsDesktopId(const QString& Id) {
+  return Id.endsWith(QLatin1String(".desktop")) && !Id.contains(QLatin1Char('/'));
+}
+
+// The desktop file id of the default handler as xdg-mime reports it (it also knows the
+// desktop-specific lists), or empty when the tool is missing or has no answer.
+QString QueryXdgMime(const QString& MimeType) {
   QProcess query;
-  query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
-                                           QStringLiteral("x-scheme-handler/") + Protocol});
+  query.start(QStringLiteral("xdg-mime"),
+              {QStringLiteral("query"), QStringLiteral("default"), MimeType});
   if (!query.waitForFinished(LookupTimeoutMs) || query.exitStatus() != QProcess::NormalExit ||
       query.exitCode() != 0) {
     query.kill();
     return {};
   }
-  const QString id = QString::fromUtf8(query.readAllStandardOutput()).trimmed();
-  if (!id.endsWith(QLatin1String(".desktop")) || id.contains(QLatin1Char('/')))
-    return {};
-  return id;
+  return QString::fromUtf8(query.readAllStandardOutput()).trimmed();
+}
+
+// Without xdg-utils the mimeapps.list files are read directly, the user's first.
+QString ReadMimeAppsLists(const QString& MimeType) {
+  QStringList lists = QStandardPaths::locateAll(QStandardPaths::GenericConfigLocation,
+                                                QStringLiteral("mimeapps.list"));
+  lists += QStandardPaths::locateAll(QStandardPaths::ApplicationsLocation,
+                                     QStringLiteral("mimeapps.list"));
+  for (const QString& list : lists) {
+    const QString id = MimeAppsDefault(ReadSmallFile(list), MimeType);
+    if (!id.isEmpty())
+      return id;
+  }
+  return {};
+}
+
+// The desktop file id of the default handler of Protocol's links, or empty.
+QString DefaultHandlerId(const QString& Protocol) {
+  const QString mimeType = QStringLiteral("x-scheme-handler/") + Protocol;
+  QString id = QueryXdgMime(mimeType);
+  if (!IsDesktopId(id))
+    id = ReadMimeAppsLists(mimeType);
+  return IsDesktopId(id) ? id : QString();
 }
 
 } // namespace
@@ -49,26 +81,35 @@ QString TKVDesktopShell::RegisteredCommand(const QString& Protocol) {
   const QString id = DefaultHandlerId(Protocol);
   if (id.isEmpty())
     return {};
-  QFile file(QStandardPaths::locate(QStandardPaths::ApplicationsLocation, id));
-  if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly) ||
-      file.size() > MaxDesktopFileSize)
-    return {};
-  return DesktopEntryExec(file.read(MaxDesktopFileSize));
+  return DesktopEntryExec(
+      ReadSmallFile(QStandardPaths::locate(QStandardPaths::ApplicationsLocation, id)));
+}
+
+QByteArray IniValue(const QByteArray& File, const QByteArray& Group, const QByteArray& Key) {
+  bool inGroup = false;
+  for (const QByteArray& raw : File.split('\n')) {
+    const QByteArray line = raw.trimmed();
+    if (line.startsWith('[')) {
+      inGroup = line == '[' + Group + ']';
+      continue;
+    }
+    if (!inGroup || line.startsWith('#'))
+      continue;
+    const qsizetype eq = line.indexOf('=');
+    if (eq > 0 && line.left(eq).trimmed() == Key)
+      return line.mid(eq + 1).trimmed();
+  }
+  return {};
 }
 
 QString DesktopEntryExec(const QByteArray& DesktopFile) {
-  bool inMainGroup = false;
-  for (const QByteArray& raw : DesktopFile.split('\n')) {
-    const QByteArray line = raw.trimmed();
-    if (line.startsWith('[')) {
-      inMainGroup = line == "[Desktop Entry]";
-      continue;
-    }
-    if (!inMainGroup || line.startsWith('#'))
-      continue;
-    const qsizetype eq = line.indexOf('=');
-    if (eq > 0 && line.left(eq).trimmed() == "Exec")
-      return QString::fromUtf8(line.mid(eq + 1).trimmed());
-  }
+  return QString::fromUtf8(IniValue(DesktopFile, "Desktop Entry", "Exec"));
+}
+
+QString MimeAppsDefault(const QByteArray& MimeAppsList, const QString& MimeType) {
+  const QByteArray value = IniValue(MimeAppsList, "Default Applications", MimeType.toUtf8());
+  for (const QByteArray& id : value.split(';'))
+    if (!id.trimmed().isEmpty())
+      return QString::fromUtf8(id.trimmed());
   return {};
 }

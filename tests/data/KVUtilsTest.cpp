@@ -4,9 +4,12 @@
 #include "KVMessageBox.h"
 #include "KVShell.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMap>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -205,4 +208,58 @@ TEST(KVDesktopShell, ExecuteReportsWhetherTheProgramStarted) {
   EXPECT_FALSE(shell.Execute("", "x"));
   EXPECT_FALSE(shell.Execute("/nonexistent/tesselo-browser", "http://example.com/"));
   EXPECT_TRUE(shell.Execute("/bin/true", "--ignored 'two words'"));
+}
+
+TEST(KVDesktopShell, MimeAppsDefault) {
+  const QByteArray list = "[Added Associations]\n"
+                          "x-scheme-handler/http=other.desktop;\n"
+                          "[Default Applications]\n"
+                          "text/html=viewer.desktop\n"
+                          "x-scheme-handler/http= ;browser.desktop;backup.desktop;\n";
+  EXPECT_EQ(MimeAppsDefault(list, "x-scheme-handler/http"), "browser.desktop");
+  EXPECT_EQ(MimeAppsDefault(list, "x-scheme-handler/mailto"), "");
+  EXPECT_EQ(MimeAppsDefault("garbage\n[\n=\n", "x-scheme-handler/http"), "");
+}
+
+// The whole lookup against a private desktop configuration: the default handler's Exec line,
+// split by GetAssociatedProgram.
+TEST(KVDesktopShell, RegisteredCommandFollowsTheDefaultHandler) {
+  QTemporaryDir home;
+  ASSERT_TRUE(home.isValid());
+  ASSERT_TRUE(QDir(home.path()).mkpath("config"));
+  ASSERT_TRUE(QDir(home.path()).mkpath("data/applications"));
+  const auto write = [&](const QString& name, const QByteArray& bytes) {
+    QFile f(home.filePath(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+  };
+  write("config/mimeapps.list",
+        "[Default Applications]\nx-scheme-handler/http=tesselo-test-browser.desktop\n");
+  write("data/applications/tesselo-test-browser.desktop",
+        "[Desktop Entry]\nType=Application\nName=Test\nExec=/opt/test/browser --new-tab %u\n");
+  const char* const vars[4] = {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME",
+                               "XDG_DATA_DIRS"};
+  const QString values[4] = {"config", "none", "data", "none"};
+  QByteArray saved[4];
+  for (int i = 0; i < 4; ++i) {
+    saved[i] = qgetenv(vars[i]);
+    qputenv(vars[i], home.filePath(values[i]).toLocal8Bit());
+  }
+
+  TKVDesktopShell shell;
+  const QString http = shell.RegisteredCommand("http");
+  const QString mailto = shell.RegisteredCommand("mailto");
+  TKVShell::SetInstance(&shell);
+  QString program;
+  QString params;
+  const bool found = GetAssociatedProgram("http", program, params);
+  TKVShell::SetInstance(nullptr);
+
+  for (int i = 0; i < 4; ++i)
+    saved[i].isNull() ? qunsetenv(vars[i]) : qputenv(vars[i], saved[i]);
+  EXPECT_EQ(http, "/opt/test/browser --new-tab %u");
+  EXPECT_EQ(mailto, "");
+  EXPECT_TRUE(found);
+  EXPECT_EQ(program, "/opt/test/browser");
+  EXPECT_EQ(params, "--new-tab");
 }
