@@ -27,9 +27,17 @@ MemoryEntry AsEntry(const TurnPick& Pick) {
   return {Pick.CardId, Pick.Col, Pick.Row};
 }
 
+// Stateless, so one instance serves every engine of the program.
+ISeedSource& ProgramClock() {
+  static ClockSeedSource Clock;
+  return Clock;
+}
+
 } // namespace
 
 GameEngine::GameEngine(IGameView& View, ISeedSource& Seeds) : FView(View), FRandom(Seeds) {}
+
+GameEngine::GameEngine(IGameView& View) : GameEngine(View, ProgramClock()) {}
 
 void GameEngine::NewGame1Click(const NewGameOptions& Options, ICardSource& Cards) {
   AbandonGame();

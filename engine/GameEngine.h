@@ -24,6 +24,8 @@ class GameEngine {
 public:
   // View and Seeds must outlive the engine. The generator takes its first seed at once.
   GameEngine(IGameView& View, ISeedSource& Seeds);
+  // Seeds from the clock, as the program does.
+  explicit GameEngine(IGameView& View);
 
   // Abandons any game, builds the player list from Players(), reads the card set's header,
   // chooses the board's shape, picks and loads the faces, deals and starts; when the computer
