@@ -68,26 +68,60 @@ private:
   bool FFinished = false;
 };
 
+void Rewind(int Index, QIODevice& Dest) {
+  if (!Dest.seek(0))
+    Fail(Index, "cannot be delivered: the destination cannot be rewound");
+}
+
+void Put(int Index, QIODevice& Dest, const char* Data, qint64 Size) {
+  if (Dest.write(Data, Size) != Size)
+    Fail(Index, "cannot be delivered: writing the destination failed");
+}
+
+void InflateTo(int Index, const QByteArray& Packed, QIODevice& Dest) {
+  TInflater inflater(Index, Packed);
+  std::array<char, BlockSize> block;
+  qint64 total = 0;
+  while (!inflater.Finished()) {
+    const qint64 n = inflater.Next(block.data(), BlockSize);
+    total += n;
+    if (total > TKVResReader::MaxInflatedSize)
+      Fail(Index, "inflates beyond the largest size allowed");
+    Put(Index, Dest, block.data(), n);
+  }
+}
+
+void CopyTo(int Index, QIODevice& Source, qint64 Size, QIODevice& Dest) {
+  std::array<char, BlockSize> block;
+  for (qint64 left = Size; left > 0;) {
+    const qint64 want = std::min(left, BlockSize);
+    if (Source.read(block.data(), want) != want)
+      Fail(Index, "cannot be read: the archive ends early");
+    Put(Index, Dest, block.data(), want);
+    left -= want;
+  }
+}
+
 } // namespace
 
 bool TKVResReader::ReadDirectory() {
   if (!FStream)
     return false;
-  const auto reject = [this] {
-    Reserved = 0;
-    Count = 0;
-    Entries.clear();
-    Offsets.clear();
-    return false;
-  };
-  if (!FStream->seek(0))
-    return reject();
+  if (FStream->seek(0) && ReadHeader() && ReadRecords())
+    return true;
+  Reserved = 0;
+  Count = 0;
+  Entries.clear();
+  Offsets.clear();
+  return false;
+}
 
+bool TKVResReader::ReadHeader() {
   // A short header is not an error: the missing bytes keep the fields as they were.
   std::array<char, HeaderSize> header{};
   const qint64 got = FStream->read(header.data(), HeaderSize);
   if (got < 0)
-    return reject();
+    return false;
   if (got >= 4)
     Reserved = static_cast<quint32>(ReadLE32(header.data()));
   if (got > 4) {
@@ -96,22 +130,22 @@ bool TKVResReader::ReadDirectory() {
     std::copy(header.begin() + 4, header.begin() + got, count.begin());
     Count = ReadLE32(count.data());
   }
-  if (Count < 0)
-    return reject();
-  if (Count == 0) {
-    Entries.clear();
-    Offsets.clear();
-    return true;
-  }
+  return Count >= 0;
+}
 
+bool TKVResReader::ReadRecords() {
+  Entries.clear();
+  Offsets.clear();
+  if (Count == 0)
+    return true;
   // A directory that cannot fit in the stream is a damaged header; checking first means a
   // huge count never allocates.
   const qint64 directorySize = qint64(Count) * RecordSize;
   if (HeaderSize + directorySize > FStream->size())
-    return reject();
+    return false;
   QByteArray records(directorySize, Qt::Uninitialized);
   if (FStream->read(records.data(), directorySize) != directorySize)
-    return reject();
+    return false;
 
   Entries.resize(Count);
   Offsets.resize(Count);
@@ -121,7 +155,7 @@ bool TKVResReader::ReadDirectory() {
     Entries[i].Size = ReadLE32(records.constData() + i * RecordSize + 4);
     // A negative size would move every later entry back into the directory.
     if (Entries[i].Size < 0)
-      return reject();
+      return false;
     Offsets[i] = p;
     p += Entries[i].Size;
   }
@@ -153,42 +187,16 @@ QByteArray TKVResReader::ReadStored(int Index, qint64 Size) {
 
 void TKVResReader::ReadToStream(int Index, QIODevice& Dest) {
   const TResEntry& entry = SeekEntry(Index);
-  if (!Dest.seek(0))
-    Fail(Index, "cannot be delivered: the destination cannot be rewound");
-  const auto put = [&](const char* Data, qint64 Size) {
-    if (Dest.write(Data, Size) != Size)
-      Fail(Index, "cannot be delivered: writing the destination failed");
-  };
-
+  Rewind(Index, Dest);
   if (entry.Kind < 0) {
-    if (entry.Size == 0)
-      return;
-    const QByteArray packed = ReadStored(Index, entry.Size);
-    TInflater inflater(Index, packed);
-    std::array<char, BlockSize> block;
-    qint64 total = 0;
-    while (!inflater.Finished()) {
-      const qint64 n = inflater.Next(block.data(), BlockSize);
-      total += n;
-      if (total > MaxInflatedSize)
-        Fail(Index, "inflates beyond the largest size allowed");
-      put(block.data(), n);
-    }
+    if (entry.Size > 0)
+      InflateTo(Index, ReadStored(Index, entry.Size), Dest);
     return;
   }
-
-  std::array<char, BlockSize> block;
-  for (qint64 left = entry.Size; left > 0;) {
-    const qint64 want = std::min(left, BlockSize);
-    if (FStream->read(block.data(), want) != want)
-      Fail(Index, "cannot be read: the archive ends early");
-    put(block.data(), want);
-    left -= want;
-  }
+  CopyTo(Index, *FStream, entry.Size, Dest);
   if (entry.Kind == 1) {
-    if (!Dest.seek(0))
-      Fail(Index, "cannot be delivered: the destination cannot be rewound");
-    put("BM", 2);
+    Rewind(Index, Dest);
+    Put(Index, Dest, "BM", 2);
   }
 }
 

@@ -71,6 +71,9 @@ public:
   qint64 ReadToBuffer(int Index, void* Buffer, qint64 Capacity);
 
 private:
+  // Steps of ReadDirectory; false when the header or the directory is damaged.
+  bool ReadHeader();
+  bool ReadRecords();
   // Checks Index and that its data lies inside the stream, then seeks to the data.
   const TResEntry& SeekEntry(int Index);
   // The next Size stored bytes of entry Index, whole.
