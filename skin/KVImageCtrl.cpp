@@ -203,8 +203,12 @@ QRect TSliderGeometry::ThumbRect(int Position) const {
 int TSliderGeometry::ValueAt(int X) const {
   if (Max <= Min)
     return Min;
-  const qint64 value = qint64(RoundHalfEven((double(X) - StartPos) / Scale())) + Min;
-  return int(std::clamp<qint64>(value, Min, Max));
+  // Kept in floating point until clamped: with a wide range the rounded step count alone
+  // can lie outside the int range.
+  const double value = std::nearbyint((double(X) - StartPos) / Scale()) + Min;
+  if (std::isnan(value))
+    return Min;
+  return int(std::clamp(value, double(Min), double(Max)));
 }
 
 bool TSliderGeometry::InGrabZone(int Position, int X) const {

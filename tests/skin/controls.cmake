@@ -4,6 +4,8 @@ tesselo_add_gtest(NAME tesselo_skin_controls_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/KVImageListTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/KVImageMapTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/KVImageBevelTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/KVImageSliderTest.cpp
   LIBS tesselo_skin tesselo_kvwriter Qt6::Test
   MAIN widgets)
 
