@@ -31,8 +31,8 @@ struct GameState {
   std::array<TurnPick, 3> TurnPicks{}; // picks 1 and 2 of this turn; index 0 unused
   bool Matched = false;                // the two picks of this turn share their identity
   int32_t PairsFound = 0;
-  // Pairs found in a row; raised only while the computer plays, zeroed on every miss and, like
-  // the original game, kept across games.
+  // Pairs found in a row; raised only while the computer plays and zeroed on every miss. A new
+  // game keeps it, so a run that ended the last game still narrows the computer's search.
   int32_t RunCount = 0;
   std::string WinnerName;
 
