@@ -1,9 +1,9 @@
 #include "CardSetLoader.h"
 
 #include "BmpImage.h"
+#include "CardSetFile.h"
 #include "GifImage.h"
 #include "JpegImage.h"
-#include "KVRStream.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -41,7 +41,7 @@ QImage TCardSetLoader::ReadBitmap(int Index, const char* What) const {
 CardSetHeaderInfo TCardSetLoader::ReadHeader() {
   FReader.reset();
   try {
-    FReader = std::make_unique<TKVResFileReader>(FFileName);
+    FReader = std::make_unique<TCardSetFile>(FFileName);
     QByteArray record(TCardSetHeader::RecordSize, '\0');
     record.truncate(FReader->ReadToBuffer(HeaderEntry, record.data(), record.size()));
     FHeader = TCardSetHeader::FromBytes(record);

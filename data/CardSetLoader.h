@@ -14,7 +14,7 @@
 #include <stdexcept>
 #include <vector>
 
-class TKVResFileReader;
+class TCardSetFile;
 
 // A card set that cannot be used for a game. Its text names the file and says what is wrong,
 // fit for the player.
@@ -61,7 +61,7 @@ private:
 
   QString FFileName;
   TImageLimits FLimits;
-  std::unique_ptr<TKVResFileReader> FReader;
+  std::unique_ptr<TCardSetFile> FReader;
   TCardSetHeader FHeader;
   QImage FAdvert;
   QImage FCardBack;

@@ -1,6 +1,6 @@
 #include "CardSets.h"
 
-#include "KVRStream.h"
+#include "CardSetFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -33,7 +33,7 @@ QStringList SortCardSetNames(QStringList Names) {
 }
 
 TCardSetHeader ReadCardSetHeader(const QString& FileName) {
-  TKVResFileReader reader(FileName);
+  TCardSetFile reader(FileName);
   QByteArray record(TCardSetHeader::RecordSize, '\0');
   const qint64 delivered = reader.ReadToBuffer(0, record.data(), record.size());
   record.truncate(delivered);

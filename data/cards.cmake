@@ -6,6 +6,7 @@ add_library(tesselo_cards STATIC
   ${CMAKE_CURRENT_LIST_DIR}/JpegImage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GifImage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CardSetHeader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CardSetFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CardSets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CardSetLoader.cpp)
 target_include_directories(tesselo_cards PUBLIC

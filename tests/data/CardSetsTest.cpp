@@ -11,6 +11,12 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <sys/stat.h>
 
 namespace {
@@ -206,6 +212,41 @@ TEST_F(CardsFolder, AMissingFolderGivesAnEmptyCatalogue) {
   EXPECT_EQ(catalogue.SelectedFileName(), QString());
 }
 
+// The bytes this process has read through read(2) and its relatives (rchar of
+// /proc/self/io) before this probe, and the length of the probe's own read.
+std::pair<qint64, qint64> ReadCounter() {
+  char text[512];
+  const int fd = ::open("/proc/self/io", O_RDONLY);
+  const ssize_t length = fd < 0 ? -1 : ::read(fd, text, sizeof text - 1);
+  if (fd >= 0)
+    ::close(fd);
+  if (length <= 0)
+    return {-1, 0};
+  text[length] = '\0';
+  const char* rchar = std::strstr(text, "rchar:");
+  return {rchar ? std::strtoll(rchar + 6, nullptr, 10) : -1, length};
+}
+
+// A mark to measure reads from; BytesReadSince(mark) leaves both probes out.
+qint64 ReadMark() {
+  const auto [count, probe] = ReadCounter();
+  return count + probe;
+}
+
+qint64 BytesReadSince(qint64 Mark) {
+  return ReadCounter().first - Mark;
+}
+
+TEST_F(CardsFolder, TheScanReadsOnlyTheHeaderDirectoryAndEntryZero) {
+  fixtures::CardSet set = MakeCardSet("Big", 0, 30);
+  for (QByteArray& face : set.Faces)
+    face = QByteArray(20000, 'f');
+  fixtures::WriteFile(Path("big.crd"), BuildCardSet(set));
+  const qint64 before = ReadMark();
+  ASSERT_EQ(Scan().CardSets.size(), 1u);
+  EXPECT_EQ(BytesReadSince(before), 8 + 8 * 33 + 796);
+}
+
 // Loading a set for a game.
 class CardSetLoading : public CardsFolder {
 protected:
@@ -278,6 +319,26 @@ TEST_F(CardSetLoading, ChosenEntriesAreReadInTheGivenOrder) {
   EXPECT_EQ(loader.FacePictures()[0].pixel(0, 0), fixtures::FaceColour(39));
   EXPECT_EQ(loader.FacePictures()[1].pixel(0, 0), fixtures::FaceColour(0));
   EXPECT_EQ(loader.FacePictures()[2].pixel(0, 0), fixtures::FaceColour(14));
+}
+
+TEST_F(CardSetLoading, OnlyTheNeededEntriesAreReadEachOnce) {
+  fixtures::CardSet set = MakeCardSet("Big", 0, 30);
+  const QByteArray face = fixtures::EncodeBmp(fixtures::Gradient(40, 40));
+  for (QByteArray& stored : set.Faces)
+    stored = face;
+  TKVResWriter writer;
+  writer.AddPlain(set.Header.ToBytes());
+  writer.AddBitmap(set.Advert);
+  writer.AddBitmap(set.Back);
+  for (const QByteArray& stored : set.Faces)
+    writer.AddPlain(stored);
+  fixtures::WriteFile(Path("big.crd"), writer.ToBytes());
+  const qint64 before = ReadMark();
+  TCardSetLoader loader(Path("big.crd"));
+  loader.ReadHeader();
+  loader.LoadFaces({5, 20});
+  EXPECT_EQ(BytesReadSince(before),
+            8 + 8 * 33 + 796 + set.Advert.size() + set.Back.size() + 2 * face.size());
 }
 
 TEST_F(CardSetLoading, AnUnusableSetIsAClearError) {
