@@ -56,9 +56,11 @@ QPainterPath Finger(double X, double Y, double Width, double Height) {
 } // namespace
 
 QImage OpenHandCursor() {
-  QPainterPath hand;
-  hand.addRoundedRect(QRectF(6, 13, 19, 14), 5, 5);
-  hand.addRect(QRectF(9, 24, 14, 6));
+  QPainterPath palm;
+  palm.addRoundedRect(QRectF(6, 12, 18, 15), 5, 5);
+  QPainterPath cuff;
+  cuff.addRect(QRectF(9, 24, 13, 6));
+  QPainterPath hand = palm.united(cuff);
   hand = hand.united(Finger(6, 6, 5, 14));
   hand = hand.united(Finger(10, 3, 5, 16));
   hand = hand.united(Finger(14, 4, 5, 15));
@@ -69,15 +71,18 @@ QImage OpenHandCursor() {
   lean.translate(5, 18);
   lean.rotate(40);
   hand = hand.united(lean.map(thumb)).simplified();
-  return Stamp(hand, {{{10, 9}, {10, 15}}, {{14, 8}, {14, 15}}, {{18, 10}, {18, 15}}});
+  return Stamp(
+      hand, {{{10, 0}, {10, 15}}, {{14, 0}, {14, 15}}, {{18, 0}, {18, 15}}, {{10, 26}, {21, 26}}});
 }
 
 QImage PointingHandCursor() {
-  QPainterPath hand;
-  hand.addRoundedRect(QRectF(8, 14, 18, 13), 5, 5);
-  hand.addRect(QRectF(10, 24, 14, 6));
+  QPainterPath palm;
+  palm.addRoundedRect(QRectF(8, 14, 18, 13), 5, 5);
+  QPainterPath cuff;
+  cuff.addRect(QRectF(11, 24, 13, 6));
+  QPainterPath hand = palm.united(cuff);
   hand = hand.united(Finger(10, 5, 5, 16));
-  hand = hand.united(Finger(14, 11, 5, 8));
+  hand = hand.united(Finger(14, 11, 5, 9));
   hand = hand.united(Finger(18, 12, 5, 8));
   hand = hand.united(Finger(22, 13, 4, 8));
   QPainterPath thumb;
@@ -86,7 +91,8 @@ QImage PointingHandCursor() {
   lean.translate(6, 19);
   lean.rotate(35);
   hand = hand.united(lean.map(thumb)).simplified();
-  return Stamp(hand, {{{14, 14}, {14, 18}}, {{18, 15}, {18, 18}}, {{22, 16}, {22, 19}}});
+  return Stamp(
+      hand, {{{14, 0}, {14, 19}}, {{18, 0}, {18, 18}}, {{22, 0}, {22, 18}}, {{12, 26}, {23, 26}}});
 }
 
 } // namespace skinart

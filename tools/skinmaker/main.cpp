@@ -7,6 +7,7 @@
 #include "BuilderStripArt.h"
 #include "CardArt.h"
 #include "CursorArt.h"
+#include "Materials.h"
 #include "Ornaments.h"
 #include "Preview.h"
 #include "SkinArchive.h"
@@ -34,23 +35,34 @@ bool WriteFile(const QString& Path, const QByteArray& Bytes) {
 }
 
 bool WritePng(const QString& Path, const QImage& Image) {
-  if (!Image.save(Path, "PNG")) {
+  // Quality 0 asks for the strongest compression; the pixels are the same.
+  if (!Image.save(Path, "PNG", 0)) {
     std::fprintf(stderr, "tesselo_skinmaker: cannot write %s\n", qPrintable(Path));
     return false;
   }
   return true;
 }
 
+// The game's emblem: a face-down and a face-up card on a round of felt in a brass ring.
 QImage AppIcon() {
   QImage icon(256, 256, QImage::Format_ARGB32);
   icon.fill(Qt::transparent);
+  QImage felt(256, 256, QImage::Format_RGB32);
+  skinart::PaintFelt(felt, QPoint(0, 0));
   QPainter painter(&icon);
   skinart::PreparePainter(painter);
-  painter.translate(128, 150);
+  const QRectF disc(8, 8, 240, 240);
+  painter.setPen(QPen(QColor(28, 16, 8), 2));
+  painter.setBrush(skinart::BrassGradient(disc));
+  painter.drawEllipse(disc);
+  painter.setBrush(QBrush(felt));
+  painter.setPen(QPen(QColor(0, 0, 0, 140), 2));
+  painter.drawEllipse(disc.adjusted(12, 12, -12, -12));
+  painter.translate(128, 140);
   painter.rotate(-14);
-  skinart::DrawCardBack(painter, QRectF(-112, -100, 120, 168));
+  skinart::DrawCardBack(painter, QRectF(-92, -78, 92, 130));
   painter.rotate(26);
-  skinart::DrawCardFace(painter, QRectF(-20, -110, 120, 168), skinart::TMotif::Sun);
+  skinart::DrawCardFace(painter, QRectF(-14, -88, 92, 130), skinart::TMotif::Sun);
   return icon;
 }
 
