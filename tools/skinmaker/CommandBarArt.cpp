@@ -83,18 +83,18 @@ QImage CommandBar() {
   DrawSuitInlay(painter);
   DrawStatusPlate(painter);
 
-  const QRect exit = layout::BarExit.adjusted(0, 0, -1, -1);
+  const QRect exit = layout::BarExit;
   DrawRubyButton(painter, exit, 6);
   DrawRaisedText(painter, QRectF(exit).adjusted(0, 0, 1, 0), QStringLiteral("Exit"),
                  SerifFont(14, true), palette::Cream);
 
-  const QRect play = layout::BarPlay.adjusted(0, 0, -1, -1);
+  const QRect play = layout::BarPlay;
   DrawBrassButton(painter, play, 6);
   DrawPlayGlyph(painter, QRectF(play.left() + 10, play.top() + 8.5, 9, 11));
   DrawEngravedText(painter, QRectF(play).adjusted(20, 0, -3, 0), QStringLiteral("Play"),
                    SerifFont(14, true));
 
-  const QRect options = layout::BarOptions.adjusted(0, 0, -1, -1);
+  const QRect options = layout::BarOptions;
   DrawBrassButton(painter, options, 4);
   DrawEngravedText(painter, QRectF(options).adjusted(0, 0, 1, 0), QStringLiteral("Options"),
                    SansFont(10, true));
