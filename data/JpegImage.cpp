@@ -66,17 +66,21 @@ bool CreateDecoder(TJpegSession* Session) {
   return true;
 }
 
-// Step 1: read the header and choose the output layout of QImage::Format_RGB32. False on a
+// Step 1: read the header and choose the output layout: that of QImage::Format_RGB32, or
+// four ink bytes for a CMYK picture, which libjpeg cannot turn into RGB itself. False on a
 // fatal error.
 bool ReadHeader(TJpegSession* Session) {
   if (setjmp(Session->Errors.Return))
     return false;
   jpeg_read_header(&Session->Info, TRUE);
+  const J_COLOR_SPACE stored = Session->Info.jpeg_color_space;
 #if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
   Session->Info.out_color_space = JCS_EXT_BGRX;
 #else
   Session->Info.out_color_space = JCS_EXT_XRGB;
 #endif
+  if (stored == JCS_CMYK || stored == JCS_YCCK)
+    Session->Info.out_color_space = JCS_CMYK;
   return true;
 }
 
@@ -93,6 +97,25 @@ bool ReadPixels(TJpegSession* Session, unsigned char* Pixels, qsizetype BytesPer
   }
   jpeg_finish_decompress(&Session->Info);
   return true;
+}
+
+// Turns four ink bytes per pixel into RGB in place. Files with an Adobe marker (what
+// Photoshop writes) store the inks inverted, 255 meaning no ink.
+void InksToRgb(QImage& Image, bool Inverted) {
+  for (int y = 0; y < Image.height(); ++y) {
+    uchar* ink = Image.scanLine(y);
+    auto* pixel = reinterpret_cast<QRgb*>(ink);
+    for (int x = 0; x < Image.width(); ++x, ink += 4) {
+      int c = ink[0], m = ink[1], yellow = ink[2], k = ink[3];
+      if (!Inverted) {
+        c = 255 - c;
+        m = 255 - m;
+        yellow = 255 - yellow;
+        k = 255 - k;
+      }
+      pixel[x] = qRgb(c * k / 255, m * k / 255, yellow * k / 255);
+    }
+  }
 }
 
 // Runs the steps on a session whose decoder has been created; the caller destroys it.
@@ -118,6 +141,8 @@ QImage DecodeInSession(TJpegSession& Session, const QByteArray& Data, const TIma
     throw fail("is damaged");
   if (Session.Info.err->num_warnings > 0)
     throw fail("is damaged or incomplete");
+  if (Session.Info.out_color_space == JCS_CMYK)
+    InksToRgb(image, Session.Info.saw_Adobe_marker);
   return image;
 }
 

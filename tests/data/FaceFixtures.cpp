@@ -145,6 +145,36 @@ QByteArray EncodeJpeg(const QImage& Picture, int Quality, bool Grey) {
   return out;
 }
 
+QByteArray EncodeInkJpeg(int Width, int Height, const unsigned char (&Inks)[4], bool Ycck) {
+  jpeg_compress_struct info{};
+  jpeg_error_mgr errors{};
+  info.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&info);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&info, &buffer, &size);
+  info.image_width = JDIMENSION(Width);
+  info.image_height = JDIMENSION(Height);
+  info.input_components = 4;
+  info.in_color_space = JCS_CMYK;
+  jpeg_set_defaults(&info);
+  jpeg_set_colorspace(&info, Ycck ? JCS_YCCK : JCS_CMYK);
+  jpeg_set_quality(&info, 100, TRUE);
+  jpeg_start_compress(&info, TRUE);
+  std::vector<unsigned char> row;
+  for (int x = 0; x < Width; ++x)
+    row.insert(row.end(), std::begin(Inks), std::end(Inks));
+  while (info.next_scanline < info.image_height) {
+    JSAMPROW line = row.data();
+    jpeg_write_scanlines(&info, &line, 1);
+  }
+  jpeg_finish_compress(&info);
+  jpeg_destroy_compress(&info);
+  QByteArray out(reinterpret_cast<const char*>(buffer), qsizetype(size));
+  free(buffer);
+  return out;
+}
+
 QByteArray EncodeBmp(const QImage& Picture) {
   QByteArray out;
   QBuffer buffer(&out);

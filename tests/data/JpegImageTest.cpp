@@ -39,6 +39,14 @@ TEST(JpegImage, ColourAndGreyPicturesDecodeToOpaqueRgb) {
   EXPECT_EQ(qAlpha(pixel), 255);
 }
 
+TEST(JpegImage, CmykPicturesAreTurnedIntoRgb) {
+  const unsigned char orange[4] = {255, 128, 0, 255}; // inverted: no cyan, half magenta
+  for (bool ycck : {false, true}) {
+    const QImage image = DecodeJpeg(fixtures::EncodeInkJpeg(8, 8, orange, ycck));
+    EXPECT_LE(Distance(image.pixel(4, 4), qRgb(255, 128, 0)), 3) << "YCCK " << ycck;
+  }
+}
+
 TEST(JpegImage, TruncatedPicturesAreRefusedThoughLibjpegOnlyWarns) {
   const QByteArray good = fixtures::EncodeJpeg(fixtures::Gradient(32, 32));
   ASSERT_NO_THROW(DecodeJpeg(good));
