@@ -17,6 +17,14 @@ int ClampToInt(qint64 Value) {
       std::clamp<qint64>(Value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
+// Whether a strip of that size stays within MaxStripBytes; divided rather than multiplied so
+// that no product of two large sides can overflow.
+bool FitsStrip(qint64 Width, qint64 Height) {
+  if (Width <= 0 || Height <= 0)
+    return true;
+  return Width <= TKVCustomImageList::MaxStripBytes / 4 / Height;
+}
+
 // Entry i of a size text is the text between the i-th and the next comma; an entry that is
 // not closed by a comma, is empty, is not an integer, or is negative reads as 0.
 std::vector<int> ParseSizeList(const QString& Text, int Count) {
@@ -92,7 +100,7 @@ bool TKVCustomImageList::AddImage(const QImage& Bitmap) {
     newWidth = qint64(x0) + slotWidth;
     newHeight = firstImage ? h : FPicture.height();
   }
-  if (newWidth * newHeight * 4 > MaxStripBytes || newWidth > std::numeric_limits<int>::max())
+  if (!FitsStrip(newWidth, newHeight))
     return false;
   if (!GrowStrip(int(newWidth), int(newHeight), Bitmap.hasAlphaChannel()))
     return false;
@@ -271,7 +279,7 @@ void TKVCustomImageList::SetImgWidth(int Value) {
     return;
   if (FCount > 0 && !FPicture.isNull()) {
     const qint64 width = qint64(FCount) * Value;
-    if (width * FPicture.height() * 4 > MaxStripBytes)
+    if (!FitsStrip(width, FPicture.height()))
       return;
     QImage strip(int(width), FPicture.height(), FPicture.format());
     strip.fill(FPicture.hasAlphaChannel() ? Qt::transparent : Qt::black);
@@ -293,7 +301,7 @@ void TKVCustomImageList::SetImgHeight(int Value) {
   if (FVarSize || Value == FImgHeight)
     return;
   if (FCount > 0 && !FPicture.isNull()) {
-    if (qint64(FPicture.width()) * Value * 4 > MaxStripBytes)
+    if (!FitsStrip(FPicture.width(), Value))
       return;
     GrowStrip(FPicture.width(), Value, false);
   }

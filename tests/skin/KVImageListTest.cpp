@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using skintest::At;
 using skintest::Rgb;
 using skintest::Solid;
@@ -115,6 +117,18 @@ TEST(ImageListFixedSize, FirstImageSetsSlotsAndWidthChangesCropOrLeaveGaps) {
   list.SetImgHeight(9);
   EXPECT_EQ(list.Picture().height(), 9);
   EXPECT_EQ(list.Rects()[1], QRect(7, 0, 7, 9));
+}
+
+TEST(ImageListFixedSize, SlotWidthThatWouldOverflowTheStripIsRefused) {
+  TKVCustomImageList list;
+  list.SetVarSize(false);
+  list.AddImage(Solid(4, 4, Qt::red));
+  list.AddImage(Solid(4, 4, Qt::blue));
+  list.SetImgWidth(INT_MAX);
+  EXPECT_EQ(list.ImgWidth(), 4);
+  EXPECT_EQ(list.Picture().size(), QSize(8, 4));
+  list.SetImgHeight(INT_MAX);
+  EXPECT_EQ(list.ImgHeight(), 4);
 }
 
 TEST(ImageListFixedSize, WritesOfSlotSizeAreIgnoredInVariableMode) {

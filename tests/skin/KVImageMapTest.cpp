@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QPaintEvent>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -191,6 +192,27 @@ TEST_F(ImageMapTest, PointerAndTooltipFollowAreasWhileThePictureStays) {
   EXPECT_EQ(Map.toolTip(), "Drag me");
   EXPECT_EQ(Map.OutAreaCursor(), TKVCursors::crHandMove);
   EXPECT_EQ(Shot(Map), before);
+}
+
+TEST_F(ImageMapTest, NewHintWithdrawsTheTooltipOnScreen) {
+  FillAllLooks();
+  ShowMap();
+  Hover(QPoint(15, 15));
+  QToolTip::showText(Map.mapToGlobal(QPoint(15, 15)), Map.toolTip(), &Map);
+  ASSERT_TRUE(QToolTip::isVisible());
+  Hover(QPoint(55, 15));
+  EXPECT_EQ(Map.toolTip(), "Area B");
+  EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
+}
+
+TEST(CursorRegistry, UnknownNumbersAndZeroAreTheArrow) {
+  TKVCursors::Register(0, QCursor(Qt::CrossCursor));
+  TKVCursors::Register(7, QCursor(Qt::WaitCursor));
+  EXPECT_EQ(TKVCursors::Cursor(0).shape(), Qt::ArrowCursor);
+  EXPECT_EQ(TKVCursors::Cursor(7).shape(), Qt::WaitCursor);
+  EXPECT_EQ(TKVCursors::Cursor(8).shape(), Qt::ArrowCursor);
+  TKVCursors::Clear();
+  EXPECT_EQ(TKVCursors::Cursor(7).shape(), Qt::ArrowCursor);
 }
 
 TEST_F(ImageMapTest, HitTestTakesFirstAreaAndExcludesRightAndBottomEdges) {
