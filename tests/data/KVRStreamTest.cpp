@@ -11,6 +11,7 @@
 #include <zlib.h>
 
 #include <array>
+#include <cstdint>
 #include <limits>
 
 namespace {
@@ -393,4 +394,40 @@ TEST(KVResWriter, SaveFailureNamesTheFileAndLeavesNothing) {
     EXPECT_NE(std::string(e.what()).find("out.dat"), std::string::npos);
   }
   EXPECT_FALSE(QFile::exists(path));
+}
+
+// Damaged files of every shape: each read either delivers or raises EKVResError, and nothing
+// else happens (the sanitizer build turns any overrun into a failure).
+TEST(KVRStreamRobustness, MutatedArchivesFailCleanly) {
+  TKVResWriter w;
+  w.AddPlain("plain text entry");
+  w.AddBitmap("..bitmap entry");
+  w.AddCompressed(Pattern(3000));
+  w.AddRaw(-9, Zlib("second compressed"));
+  const QByteArray original = w.ToBytes();
+  std::uint32_t seed = 2026;
+  const auto next = [&seed] {
+    seed = seed * 1664525u + 1013904223u;
+    return seed >> 8;
+  };
+  for (int round = 0; round < 3000; ++round) {
+    QByteArray bytes = original;
+    const int flips = 1 + int(next() % 4);
+    for (int i = 0; i < flips; ++i)
+      bytes[qsizetype(next() % quint32(bytes.size()))] = char(next());
+    if (round % 7 == 0)
+      bytes.truncate(qsizetype(next() % quint32(bytes.size())));
+    MemArchive a(bytes);
+    for (int index = -1; index <= a.Reader.Count; ++index) {
+      try {
+        a.Read(index);
+      } catch (const EKVResError&) {
+      }
+      char buffer[64];
+      try {
+        EXPECT_LE(a.Reader.ReadToBuffer(index, buffer, sizeof buffer), qint64(sizeof buffer));
+      } catch (const EKVResError&) {
+      }
+    }
+  }
 }
