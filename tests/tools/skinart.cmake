@@ -13,3 +13,10 @@ if(TARGET tesselo_skinmaker AND TARGET tesselo_archive)
     TESSELO_GENERATED_RESOURCES="${CMAKE_BINARY_DIR}/generated/resources")
   add_dependencies(tesselo_skinart_test tesselo_skin_assets)
 endif()
+
+if(TARGET tesselo_skinart)
+  tesselo_add_gtest(NAME tesselo_skinmaker_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/SkinMakerUnitsTest.cpp
+    LIBS tesselo_skinart tesselo_archive
+    MAIN gui)
+endif()
