@@ -29,6 +29,7 @@ int ReadFromMemory(GifFileType* Gif, GifByteType* Buffer, int Length) {
 }
 
 struct TGifCloser {
+  // Closing frees giflib's memory; with a memory source there is nothing that can fail.
   void operator()(GifFileType* Gif) const {
     int error = 0;
     DGifCloseFile(Gif, &error);

@@ -12,4 +12,4 @@ tesselo_add_gtest(NAME tesselo_cards_test
     ${CMAKE_CURRENT_LIST_DIR}/BmpImageTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CardSetsTest.cpp
   LIBS tesselo_cards tesselo_cards_fixtures
-  MAIN gui)
+  MAIN core)
