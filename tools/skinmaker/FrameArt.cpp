@@ -60,7 +60,7 @@ void CloseOuterSide(QImage& Target, int Y0, int Y1, bool Right) {
 
 void DrawWindowButtonGlyphs(QPainter& Painter) {
   const QRectF help = QRectF(layout::HelpButton).adjusted(0, -0.5, 1, 0.5);
-  DrawEngravedText(Painter, help, QStringLiteral("?"), SansFont(10, true));
+  DrawEngravedText(Painter, help, QStringLiteral("?"), SansFont(9, true));
   const QRect mini = layout::MiniButton;
   Painter.setPen(QPen(palette::Engraving, 2.0, Qt::SolidLine, Qt::FlatCap));
   Painter.drawLine(QPointF(mini.left() + 3.5, mini.top() + 9.0),
