@@ -32,3 +32,30 @@ if(TARGET tesselo_cards AND TARGET tesselo_kvwriter)
   set_target_properties(dkwright PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TESSELO_PROGRAM_DIR})
   install(TARGETS dkwright RUNTIME DESTINATION lib/tesselo)
 endif()
+
+# The default card sets, painted and written at build time into the program's cards folder.
+if(TARGET tesselo_deckwright)
+  set(_cm ${CMAKE_CURRENT_LIST_DIR}/cardsetmaker)
+  add_executable(cardsetmaker
+    ${_cm}/main.cpp
+    ${_cm}/ArtKit.cpp
+    ${_cm}/AnimatedFaces.cpp
+    ${_cm}/LandscapeFaces.cpp
+    ${_cm}/ShapeFaces.cpp
+    ${_cm}/SetArtwork.cpp
+    ${_cm}/DefaultSets.cpp
+    ${_cm}/PreviewSheet.cpp)
+  target_link_libraries(cardsetmaker PRIVATE tesselo_deckwright)
+
+  set(TESSELO_DEFAULT_CARDSETS
+    ${TESSELO_PROGRAM_DIR}/cards/animations.crd
+    ${TESSELO_PROGRAM_DIR}/cards/wallpapers.crd
+    ${TESSELO_PROGRAM_DIR}/cards/shapes.crd)
+  add_custom_command(OUTPUT ${TESSELO_DEFAULT_CARDSETS}
+    COMMAND cardsetmaker ${TESSELO_PROGRAM_DIR}/cards
+    DEPENDS cardsetmaker
+    COMMENT "Painting the default card sets"
+    VERBATIM)
+  add_custom_target(tesselo_default_cardsets ALL DEPENDS ${TESSELO_DEFAULT_CARDSETS})
+  install(FILES ${TESSELO_DEFAULT_CARDSETS} DESTINATION lib/tesselo/cards)
+endif()

@@ -1,7 +1,14 @@
 # Tests of the picture encoders, the card-set builder and the default card sets.
-if(TARGET tesselo_encoders)
+if(TARGET tesselo_encoders AND TARGET tesselo_cards)
   tesselo_add_gtest(NAME EncodersTest
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/EncodersTest.cpp
-    LIBS tesselo_encoders
+    LIBS tesselo_encoders tesselo_cards
+    MAIN gui)
+endif()
+
+if(TARGET tesselo_deckwright)
+  tesselo_add_gtest(NAME DeckwrightTest
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/DeckwrightTest.cpp ${CMAKE_CURRENT_LIST_DIR}/DeckTestPictures.cpp
+    LIBS tesselo_deckwright
     MAIN gui)
 endif()

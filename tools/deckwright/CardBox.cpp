@@ -4,6 +4,21 @@
 #include <QString>
 
 #include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Size scaled with its proportions to the largest size that fits Limit, rounded to whole
+// pixels (Qt's own scaling truncates, which makes 3:4 faces a pixel thinner than they are).
+QSize FitInside(QSize size, QSize limit) {
+  const double scale =
+      std::min(double(limit.width()) / size.width(), double(limit.height()) / size.height());
+  const int width = std::clamp(int(std::lround(size.width() * scale)), 1, limit.width());
+  const int height = std::clamp(int(std::lround(size.height() * scale)), 1, limit.height());
+  return {width, height};
+}
+
+} // namespace
 
 QSize CommonFaceSize(const QList<QSize>& FaceSizes) {
   QSize best;
@@ -21,15 +36,14 @@ QSize CommonFaceSize(const QList<QSize>& FaceSizes) {
 QSize DefaultCardBox(QSize Common) {
   if (Common.isEmpty())
     return StandardCardBox;
-  QSize box = Common.scaled(StandardCardBox, Qt::KeepAspectRatio);
-  return box.expandedTo({1, 1});
+  return FitInside(Common, StandardCardBox);
 }
 
 QSize StoredFaceSize(QSize Face, QSize Box) {
   const QSize limit = Box * 2;
   if (Face.width() <= limit.width() && Face.height() <= limit.height())
     return Face;
-  return Face.scaled(limit, Qt::KeepAspectRatio).expandedTo({1, 1});
+  return FitInside(Face, limit);
 }
 
 QSize ParseCardBox(const QString& Text) {
