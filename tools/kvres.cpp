@@ -108,12 +108,12 @@ QByteArray ReadInput(const QString& Path) {
   return bytes;
 }
 
-void AddEntry(TKVResWriter& Writer, const QString& Spec) {
-  const qsizetype colon = Spec.indexOf(QLatin1Char(':'));
-  const QString kind = Spec.left(colon);
-  const QString path = Spec.mid(colon + 1);
+void AddEntry(TKVResWriter& Writer, const QString& EntryArg) {
+  const qsizetype colon = EntryArg.indexOf(QLatin1Char(':'));
+  const QString kind = EntryArg.left(colon);
+  const QString path = EntryArg.mid(colon + 1);
   if (colon < 0 || path.isEmpty() || !QStringList{"plain", "bmp", "zlib"}.contains(kind))
-    Fail(Spec, QStringLiteral("is not an entry; write plain:PATH, bmp:PATH or zlib:PATH"));
+    Fail(EntryArg, QStringLiteral("is not an entry; write plain:PATH, bmp:PATH or zlib:PATH"));
   const QByteArray content = ReadInput(path);
   try {
     if (kind == QLatin1String("plain"))
@@ -127,10 +127,10 @@ void AddEntry(TKVResWriter& Writer, const QString& Spec) {
   }
 }
 
-void Pack(const QString& Out, const QStringList& Specs) {
+void Pack(const QString& Out, const QStringList& EntryArgs) {
   TKVResWriter writer;
-  for (const QString& spec : Specs)
-    AddEntry(writer, spec);
+  for (const QString& entryArg : EntryArgs)
+    AddEntry(writer, entryArg);
   try {
     writer.SaveToFile(Out);
   } catch (const EKVResError& e) {
