@@ -12,3 +12,21 @@ if(TARGET tesselo_deckwright)
     LIBS tesselo_deckwright
     MAIN gui)
 endif()
+
+if(TARGET dkwright)
+  tesselo_add_gtest(NAME DkwrightTest
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/DkwrightTest.cpp ${CMAKE_CURRENT_LIST_DIR}/DeckTestPictures.cpp
+    LIBS tesselo_encoders tesselo_cards
+    MAIN gui)
+  add_dependencies(DkwrightTest dkwright)
+endif()
+
+if(TARGET tesselo_default_cardsets)
+  tesselo_add_gtest(NAME DefaultSetsTest
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/DefaultSetsTest.cpp
+    LIBS tesselo_cards
+    MAIN core)
+  target_compile_definitions(DefaultSetsTest PRIVATE
+    TESSELO_CARDSETMAKER="$<TARGET_FILE:cardsetmaker>")
+  add_dependencies(DefaultSetsTest tesselo_default_cardsets)
+endif()

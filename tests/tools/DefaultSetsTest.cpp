@@ -1,0 +1,132 @@
+// The card sets the game ships with, read through the game's own card-set code.
+#include "TestSupport.h"
+
+#include "CardSetLoader.h"
+#include "CardSets.h"
+#include "GifImage.h"
+#include "KVRStream.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <numeric>
+#include <set>
+
+namespace {
+
+QString CardsDir() {
+  return testsupport::ProgramDir() + QStringLiteral("/cards/");
+}
+
+struct TExpected {
+  QString Title;
+  int Faces;
+  int Kind;
+};
+
+const std::map<QString, TExpected>& Expected() {
+  static const std::map<QString, TExpected> sets{
+      {QStringLiteral("animations.crd"), {QStringLiteral("Animations"), 12, 1}},
+      {QStringLiteral("wallpapers.crd"), {QStringLiteral("Wallpapers"), 12, 2}},
+      {QStringLiteral("shapes.crd"), {QStringLiteral("Shapes and Colours"), 64, 0}},
+  };
+  return sets;
+}
+
+std::vector<qint32> Kinds(const QString& file) {
+  TKVResFileReader reader(file);
+  std::vector<qint32> kinds;
+  for (const TResEntry& entry : reader.Entries)
+    kinds.push_back(entry.Kind);
+  return kinds;
+}
+
+} // namespace
+
+TEST(DefaultSets, TheCatalogueListsAllThree) {
+  TCardSetCatalogue catalogue;
+  ScanCardSets(CardsDir(), QStringLiteral("shapes.crd"), catalogue);
+  ASSERT_EQ(catalogue.CardSets.size(), 3u);
+  for (const auto& item : catalogue.CardSets) {
+    const QString name = QFileInfo(item->FileName).fileName();
+    ASSERT_TRUE(Expected().count(name)) << name.toStdString();
+    EXPECT_EQ(item->Title, Expected().at(name).Title);
+    EXPECT_EQ(item->ImageCount, Expected().at(name).Faces);
+    EXPECT_EQ(QSize(item->CardWidth, item->CardHeight), QSize(120, 90));
+  }
+  EXPECT_EQ(catalogue.SelectedFileName(), QStringLiteral("shapes.crd"));
+}
+
+TEST(DefaultSets, EveryPictureLoadsAndDecodes) {
+  for (const auto& [name, expected] : Expected()) {
+    SCOPED_TRACE(name.toStdString());
+    TCardSetLoader loader(CardsDir() + name);
+    const CardSetHeaderInfo info = loader.ReadHeader();
+    EXPECT_EQ(info.ImageKind, expected.Kind);
+    EXPECT_EQ(loader.Advert().size(), QSize(178, 170));
+    EXPECT_EQ(loader.CardBack().size(), QSize(120, 90));
+    const QUrl link(loader.AdLink());
+    EXPECT_EQ(link.scheme(), QStringLiteral("https"));
+    EXPECT_TRUE(link.host().endsWith(QLatin1String(".example"))) << link.host().toStdString();
+    std::vector<int32_t> entries(size_t(info.ImageCount));
+    std::iota(entries.begin(), entries.end(), TCardSetLoader::FirstFaceEntry);
+    loader.LoadFaces(entries);
+    for (const QByteArray& stream : loader.FaceStreams()) {
+      const TGifAnimation animation = DecodeGif(stream);
+      EXPECT_EQ(animation.ScreenSize, QSize(120, 90));
+      EXPECT_GE(animation.Frames.size(), 8u);
+      EXPECT_EQ(animation.PlayCount, 0) << "loops for ever";
+      EXPECT_LE(stream.size(), 48 * 1024);
+    }
+    for (const QImage& face : loader.FacePictures())
+      EXPECT_FALSE(face.isNull());
+  }
+}
+
+TEST(DefaultSets, FacesOfASetAreAllDifferent) {
+  for (const auto& [name, expected] : Expected()) {
+    TKVResFileReader reader(CardsDir() + name);
+    std::set<QByteArray> faces;
+    for (int i = 3; i < reader.Count; ++i) {
+      QBuffer buffer;
+      buffer.open(QIODevice::ReadWrite);
+      reader.ReadToStream(i, buffer);
+      faces.insert(buffer.data());
+    }
+    EXPECT_EQ(int(faces.size()), expected.Faces) << name.toStdString();
+  }
+}
+
+TEST(DefaultSets, StoredPlainBitmapAndCompressed) {
+  const auto animations = Kinds(CardsDir() + QStringLiteral("animations.crd"));
+  const auto wallpapers = Kinds(CardsDir() + QStringLiteral("wallpapers.crd"));
+  const auto shapes = Kinds(CardsDir() + QStringLiteral("shapes.crd"));
+  EXPECT_EQ(animations[3], 0) << "GIF faces gain nothing from compression";
+  EXPECT_LT(animations[1], 0);
+  EXPECT_EQ(wallpapers[1], 1);
+  EXPECT_EQ(wallpapers[2], 1);
+  EXPECT_EQ(wallpapers[3], 0);
+  EXPECT_LT(shapes[3], 0);
+  for (const auto* kinds : {&animations, &wallpapers, &shapes})
+    EXPECT_EQ(kinds->front(), 0) << "headers stay plain";
+}
+
+TEST(DefaultSets, GeneratingAgainGivesTheSameBytes) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  QProcess maker;
+  maker.start(QStringLiteral(TESSELO_CARDSETMAKER), {dir.path()});
+  ASSERT_TRUE(maker.waitForFinished(120000));
+  ASSERT_EQ(maker.exitCode(), 0) << maker.readAllStandardError().toStdString();
+  for (const auto& [name, expected] : Expected()) {
+    const QByteArray again = testsupport::ReadFileBytes(dir.filePath(name));
+    EXPECT_FALSE(again.isEmpty());
+    EXPECT_TRUE(again == testsupport::ReadFileBytes(CardsDir() + name)) << name.toStdString();
+  }
+}
