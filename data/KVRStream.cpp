@@ -1,5 +1,6 @@
 #include "KVRStream.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QIODevice>
 #include <QtEndian>
@@ -78,15 +79,50 @@ void Put(int Index, QIODevice& Dest, const char* Data, qint64 Size) {
     Fail(Index, "cannot be delivered: writing the destination failed");
 }
 
+void CheckInflatedSize(int Index, qint64 Total) {
+  if (Total > TKVResReader::MaxInflatedSize)
+    Fail(Index, "inflates beyond the largest size allowed");
+}
+
+// Every reader of pictures inflates into a memory stream: there the blocks go straight into
+// its bytes instead of through a local block. Bytes past the new content stay as they were.
+void InflateIntoBuffer(int Index, const QByteArray& Packed, QBuffer& Dest) {
+  if (!Dest.isWritable())
+    Fail(Index, "cannot be delivered: writing the destination failed");
+  QByteArray& bytes = Dest.buffer();
+  const qsizetype oldSize = bytes.size();
+  qint64 total = 0;
+  // However the read ends, the bytes keep at least their old size, and the position is after
+  // the content delivered, as with any other destination.
+  const auto settle = [&] {
+    bytes.resize(std::max<qint64>(oldSize, total));
+    Dest.seek(total);
+  };
+  try {
+    TInflater inflater(Index, Packed);
+    while (!inflater.Finished()) {
+      if (bytes.size() < total + BlockSize)
+        bytes.resize(total + BlockSize);
+      total += inflater.Next(bytes.data() + total, BlockSize);
+      CheckInflatedSize(Index, total);
+    }
+  } catch (...) {
+    settle();
+    throw;
+  }
+  settle();
+}
+
 void InflateTo(int Index, const QByteArray& Packed, QIODevice& Dest) {
+  if (auto* buffer = qobject_cast<QBuffer*>(&Dest))
+    return InflateIntoBuffer(Index, Packed, *buffer);
   TInflater inflater(Index, Packed);
   std::array<char, BlockSize> block;
   qint64 total = 0;
   while (!inflater.Finished()) {
     const qint64 n = inflater.Next(block.data(), BlockSize);
     total += n;
-    if (total > TKVResReader::MaxInflatedSize)
-      Fail(Index, "inflates beyond the largest size allowed");
+    CheckInflatedSize(Index, total);
     Put(Index, Dest, block.data(), n);
   }
 }

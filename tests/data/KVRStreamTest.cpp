@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QtEndian>
 #include <gtest/gtest.h>
 #include <zlib.h>
@@ -201,6 +202,58 @@ TEST(KVRStreamRead, CompressedRoundTripsAcrossBlocks) {
     MemArchive a(w.ToBytes());
     EXPECT_EQ(a.Read(1), content) << n;
     EXPECT_EQ(a.Read(2), "after");
+  }
+}
+
+// Memory streams take the inflated blocks directly; any other device gets them written one by
+// one. Both deliver the same bytes, keep the old tail and end at the same position.
+TEST(KVRStreamRead, CompressedIntoMemoryAndOtherDevicesAlike) {
+  const QByteArray content = Pattern(40000);
+  TKVResWriter w;
+  w.AddCompressed(content);
+  MemArchive a(w.ToBytes());
+  const QByteArray old = QByteArray(50000, '#');
+
+  QByteArray memory = old;
+  QBuffer buffer(&memory);
+  buffer.open(QIODevice::ReadWrite);
+  a.Reader.ReadToStream(0, buffer);
+  EXPECT_EQ(memory, content + old.mid(40000));
+  EXPECT_EQ(buffer.pos(), 40000);
+
+  QTemporaryFile file;
+  ASSERT_TRUE(file.open());
+  file.write(old);
+  a.Reader.ReadToStream(0, file);
+  EXPECT_EQ(file.pos(), 40000);
+  file.seek(0);
+  EXPECT_EQ(file.readAll(), memory);
+
+  QByteArray readOnly = "abc";
+  QBuffer closed(&readOnly);
+  closed.open(QIODevice::ReadOnly);
+  EXPECT_THROW(a.Reader.ReadToStream(0, closed), EKVResError);
+  EXPECT_EQ(readOnly, "abc");
+}
+
+TEST(KVRStreamRead, FailedInflateKeepsTheDestinationsSize) {
+  QByteArray packed = Zlib(Pattern(100000));
+  packed.truncate(packed.size() / 2);
+  TKVResWriter w;
+  w.AddRaw(-1, packed);
+  MemArchive a(w.ToBytes());
+  for (const qsizetype oldSize : {qsizetype(0), qsizetype(10), qsizetype(300000)}) {
+    QByteArray out(oldSize, '#');
+    QBuffer dest(&out);
+    dest.open(QIODevice::ReadWrite);
+    EXPECT_THROW(a.Reader.ReadToStream(0, dest), EKVResError);
+    EXPECT_GE(out.size(), oldSize);
+    EXPECT_LE(out.size(), std::max<qsizetype>(oldSize, 100000));
+    EXPECT_LE(dest.pos(), out.size());
+    EXPECT_EQ(out.left(1000), Pattern(1000));
+    if (oldSize == 300000) {
+      EXPECT_EQ(out.right(1000), QByteArray(1000, '#'));
+    }
   }
 }
 
