@@ -69,12 +69,11 @@ TDefaultSet ShapesSet() {
   const QList<QImage> faces = DrawShapeFaces();
   for (qsizetype i = 0; i < faces.size(); ++i)
     request.Faces.push_back(Picture(QStringLiteral("shape%1.bmp").arg(i + 1), EncodeBmp(faces[i])));
-  request.Advert = Picture(
-      QStringLiteral("advert"),
-      EncodeBmp(DrawAdvert(
-          FannedCards({faces[2], faces[13], faces[36], faces[47], faces[61]}, QColor(30, 110, 70)),
-          request.Title, QStringLiteral("Up to 60 pairs, easy to tell apart"),
-          QStringLiteral("www.kovalent.example"))));
+  request.Advert =
+      Picture(QStringLiteral("advert"),
+              EncodeBmp(DrawAdvert(ShapeGrid(), request.Title,
+                                   QStringLiteral("Up to 60 pairs, easy to tell apart"),
+                                   QStringLiteral("www.kovalent.example"))));
   request.Back = Picture(QStringLiteral("back"), EncodeBmp(DrawShapesBack()));
   request.FaceStorage = TEntryStorage::Compressed;
   request.PictureStorage = TEntryStorage::Compressed;

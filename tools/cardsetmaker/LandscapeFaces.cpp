@@ -103,9 +103,9 @@ void Stars(QPainter& p, TArtRandom& random, int count, double maxY) {
 void DawnLake(QImage& image, QPainter& p) {
   TArtRandom random(11);
   Sky(p, 110, {{0, QColor(50, 70, 160)}, {0.5, QColor(245, 140, 150)}, {1, QColor(255, 215, 140)}});
-  Disc(p, QPointF(150, 92), 11, QColor(255, 240, 200));
-  Glow(p, QPointF(150, 104), 60, QColor(255, 230, 170, 200));
-  Ridges(p, random, 4, 62, 12, 34, 0.6, QColor(35, 35, 75), QColor(235, 165, 175), 111);
+  Disc(p, QPointF(160, 60), 10, QColor(255, 240, 200));
+  Glow(p, QPointF(160, 60), 60, QColor(255, 230, 170, 200));
+  Ridges(p, random, 4, 74, 9, 22, 0.55, QColor(35, 35, 75), QColor(235, 165, 175), 111);
   p.end();
   Reflect(image, 110, QColor(30, 40, 90), 0.35);
 }
@@ -379,30 +379,47 @@ void MoonlitLake(QImage& image, QPainter& p) {
   Reflect(image, 112, QColor(10, 20, 45), 0.45);
 }
 
+void AutumnTree(QPainter& p, QPointF foot, double size, QColor leaves) {
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(90, 60, 40));
+  p.drawRect(QRectF(foot.x() - size * 0.08, foot.y() - size * 0.5, size * 0.16, size * 0.5));
+  QRadialGradient canopy(foot + QPointF(-size * 0.2, -size * 1.15), size * 0.9);
+  canopy.setColorAt(0, leaves.lighter(130));
+  canopy.setColorAt(1, leaves.darker(125));
+  p.setBrush(canopy);
+  p.drawEllipse(foot + QPointF(0, -size * 0.95), size * 0.55, size * 0.6);
+  p.drawEllipse(foot + QPointF(-size * 0.3, -size * 0.7), size * 0.35, size * 0.33);
+  p.drawEllipse(foot + QPointF(size * 0.32, -size * 0.72), size * 0.36, size * 0.33);
+}
+
 void AutumnValley(QImage&, QPainter& p) {
   TArtRandom random(41);
-  Sky(p, 100, {{0, QColor(90, 160, 230)}, {1, QColor(220, 235, 245)}});
-  Ridges(p, random, 2, 70, 14, 16, 0.5, QColor(120, 110, 110), QColor(190, 200, 215));
+  Sky(p, 100, {{0, QColor(80, 150, 225)}, {1, QColor(215, 232, 245)}});
+  Cloud(p, QPointF(180, 28), 10, QColor(255, 255, 255, 220));
+  Ridges(p, random, 2, 72, 12, 16, 0.5, QColor(110, 115, 140), QColor(190, 200, 220), 120);
   p.setPen(Qt::NoPen);
-  const QColor leaves[] = {QColor(220, 90, 30), QColor(240, 160, 40), QColor(200, 50, 40),
-                           QColor(170, 120, 40), QColor(230, 190, 70)};
-  p.setBrush(QColor(120, 110, 50));
-  p.drawRect(QRectF(0, 100, W, 80));
-  for (int row = 0; row < 5; ++row) {
-    for (double x = -6; x < W + 6; x += random.Uniform(8, 14)) {
-      const double y = 104 + row * 16 + random.Uniform(-3, 3);
-      const double r = 7 + row * 1.6;
-      p.setBrush(leaves[random.Below(5)].darker(100 + random.Below(30)));
-      p.drawEllipse(QPointF(x, y), r, r * 0.85);
+  FillVertical(p, QRectF(0, 96, W, 84), {{0, QColor(150, 150, 80)}, {1, QColor(110, 120, 50)}});
+  QPainterPath river;
+  river.moveTo(116, 96);
+  river.cubicTo(100, 120, 150, 140, 100, 180);
+  river.lineTo(150, 180);
+  river.cubicTo(190, 140, 124, 120, 124, 96);
+  p.setBrush(QColor(90, 160, 210));
+  p.drawPath(river);
+  const QColor leaves[] = {QColor(220, 90, 30), QColor(240, 165, 40), QColor(195, 50, 40),
+                           QColor(215, 130, 35), QColor(235, 195, 70)};
+  for (int row = 0; row < 4; ++row) {
+    const double y = 104 + row * 22;
+    const double size = 12 + row * 6;
+    // Trees stand on both banks and leave the river in view.
+    const double bankLeft = 96 - row * 6;
+    const double bankRight = 146 + row * 10;
+    for (double x = -4; x < W + 10; x += size * random.Uniform(0.8, 1.1)) {
+      if (x > bankLeft - size * 0.4 && x < bankRight + size * 0.4)
+        continue;
+      AutumnTree(p, QPointF(x, y + random.Uniform(-3, 3)), size, leaves[random.Below(5)]);
     }
   }
-  p.setBrush(QColor(80, 150, 200));
-  QPainterPath river;
-  river.moveTo(118, 100);
-  river.cubicTo(100, 130, 160, 150, 110, 180);
-  river.lineTo(150, 180);
-  river.cubicTo(190, 150, 120, 130, 124, 100);
-  p.drawPath(river);
 }
 
 } // namespace

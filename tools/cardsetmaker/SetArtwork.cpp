@@ -147,6 +147,18 @@ QImage FannedCards(const QList<QImage>& Faces, QColor Table) {
   return image;
 }
 
+QImage ShapeGrid() {
+  QImage image = ArtCanvas(AdvertBox, QColor(250, 247, 238));
+  QPainter p(&image);
+  PrepareArtPainter(p);
+  const QList<QColor> colours = ShapeColours();
+  const int shapes[] = {4, 0, 5, 2, 6, 1};
+  const int picks[] = {2, 5, 0, 3, 6, 1};
+  for (int i = 0; i < 6; ++i)
+    PaintShape(p, shapes[i], colours[picks[i]], QRectF(6 + (i % 3) * 56, 4 + (i / 3) * 52, 54, 52));
+  return image;
+}
+
 QImage Mosaic(const QList<QImage>& Pictures) {
   QImage image = ArtCanvas(AdvertBox, QColor(20, 20, 30));
   QPainter p(&image);

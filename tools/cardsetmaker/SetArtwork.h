@@ -14,6 +14,9 @@ QImage DrawShapesBack();
 QImage DrawAdvert(const QImage& Backdrop, const QString& Title, const QString& Tagline,
                   const QString& Address);
 
+// A backdrop of shapes in a 3 x 2 grid on a light table.
+QImage ShapeGrid();
+
 // A backdrop of four pictures in a 2 x 2 grid.
 QImage Mosaic(const QList<QImage>& Pictures);
 
