@@ -1,0 +1,54 @@
+// A picture control of the pop-up windows: the title, the close button, the advertisement and
+// the card-builder button.
+//
+// It paints its picture at its own size from the top-left corner, or stretched to the whole box
+// when Stretch is set; without a picture it paints nothing, so the skin below shows. A left
+// press and a left release over the control make a click; every press, move and release is
+// also handed on, in the control's coordinates, so a picture can drag its window.
+#pragma once
+
+#include "KVImageList.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+using TNotifyEvent = std::function<void(QObject* Sender)>;
+
+class TPopUpPicture : public QWidget {
+public:
+  explicit TPopUpPicture(QWidget* Parent = nullptr);
+
+  const QImage& Picture() const { return FPicture; }
+  // Copies Value; with AutoSize the control takes the picture's size.
+  void SetPicture(const QImage& Value);
+  // Default true.
+  bool AutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool Value);
+  // Default false.
+  bool Stretch() const { return FStretch; }
+  void SetStretch(bool Value);
+  // Pointer shape by registry number (see TKVCursors), resolved when set.
+  void SetCursorId(int Value);
+  // The tooltip; an empty text shows none.
+  void SetHint(const QString& Value) { setToolTip(Value); }
+
+  TNotifyEvent OnClick;
+  TMouseEvent OnMouseDown;
+  TMouseMoveEvent OnMouseMove;
+  TMouseEvent OnMouseUp;
+
+protected:
+  void paintEvent(QPaintEvent* Event) override;
+  void mousePressEvent(QMouseEvent* Event) override;
+  void mouseMoveEvent(QMouseEvent* Event) override;
+  void mouseReleaseEvent(QMouseEvent* Event) override;
+
+private:
+  QImage FPicture;
+  bool FAutoSize = true;
+  bool FStretch = false;
+  // The left button went down on the control and has not come up yet.
+  bool FClicked = false;
+};

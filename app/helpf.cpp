@@ -1,0 +1,72 @@
+#include "helpf.h"
+
+#include "KVCtrl.h"
+#include "KVRichEdOLE.h"
+#include "KVUtils.h"
+
+#include <QFile>
+
+namespace {
+
+constexpr int TitleEntry = 29;
+
+} // namespace
+
+// The document is compiled into this library; a static library's resources are registered
+// only when asked for by name, and once is enough.
+static void InitHelpResource() {
+  static bool registered = false;
+  if (registered)
+    return;
+  Q_INIT_RESOURCE(popups);
+  registered = true;
+}
+
+QStringList HelpDocumentLines() {
+  InitHelpResource();
+  QFile file(QStringLiteral(":/popups/help.rtf"));
+  if (!file.open(QIODevice::ReadOnly))
+    return {};
+  // RTF is 7-bit text with escapes; each character stands for one byte of the document.
+  QStringList lines = QString::fromLatin1(file.readAll()).split(QLatin1Char('\n'));
+  for (QString& line : lines)
+    if (line.endsWith(QLatin1Char('\r')))
+      line.chop(1);
+  if (!lines.isEmpty() && lines.last().isEmpty())
+    lines.removeLast();
+  return lines;
+}
+
+Thelpform::Thelpform(TKVResReader& Reader, QWidget* Parent) : TPopUpform(Reader, Parent) {
+  FormCreate(Reader);
+}
+
+Thelpform::~Thelpform() = default;
+
+void Thelpform::FormCreate(TKVResReader& Reader) {
+  LoadTitle(Reader, TitleEntry);
+
+  FKVStrings1 = new TKVStrings(this);
+  FKVStrings1->setObjectName(QStringLiteral("KVStrings1"));
+  FKVStrings1->SetLines(HelpDocumentLines());
+
+  FKVRichEdit1 = new TKVRichEditOLE(this);
+  FKVRichEdit1->setObjectName(QStringLiteral("KVRichEdit1"));
+  FKVRichEdit1->setGeometry(18, 52, 357, 167);
+  FKVRichEdit1->SetReadOnly(true);
+  FKVRichEdit1->SetScrollBars(TScrollStyle::ssVertical);
+  FKVRichEdit1->OnURLClick = [this](QObject* Sender, const QString& URLText,
+                                    Qt::MouseButton Button) {
+    KVRichEdit1URLClick(Sender, URLText, Button);
+  };
+  FKVRichEdit1->LoadFromStrings(FKVStrings1->Lines());
+}
+
+void Thelpform::KVRichEdit1URLClick(QObject*, const QString& URLText, Qt::MouseButton Button) {
+  if (Button != Qt::LeftButton)
+    return;
+  if (URLText.contains(QLatin1String("mailto:")))
+    SendMail(URLText);
+  else
+    OpenURL(URLText);
+}

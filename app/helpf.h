@@ -1,0 +1,31 @@
+// The help window: the help document, shown read-only in the rich-text viewer, whose web and
+// mail links open in the desktop's browser and mail program.
+#pragma once
+
+#include "popUpF.h"
+
+class TKVRichEditOLE;
+class TKVStrings;
+
+class Thelpform : public TPopUpform {
+  Q_OBJECT
+
+public:
+  // Builds the window, reads its title (entry 29) besides the pop-up skin and loads the help
+  // document, which the program carries with it.
+  explicit Thelpform(TKVResReader& Reader, QWidget* Parent = nullptr);
+  ~Thelpform() override;
+
+  // The viewer's link handler: the left button only; a link containing "mailto:" starts a
+  // mail, any other opens in the browser.
+  void KVRichEdit1URLClick(QObject* Sender, const QString& URLText, Qt::MouseButton Button);
+
+private:
+  void FormCreate(TKVResReader& Reader);
+
+  TKVRichEditOLE* FKVRichEdit1 = nullptr;
+  TKVStrings* FKVStrings1 = nullptr;
+};
+
+// The help document, one RTF source line per entry, as the program carries it.
+QStringList HelpDocumentLines();

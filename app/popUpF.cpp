@@ -1,0 +1,247 @@
+#include "popUpF.h"
+
+#include "KVCursors.h"
+#include "KVImageCtrl.h"
+#include "KVImageMap.h"
+#include "KVRStream.h"
+#include "PopUpPicture.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace {
+
+// Skin entries of the archive read by every pop-up.
+constexpr int TileEntry = 10;
+constexpr int TitleStripEntry = 18;
+constexpr int LeftEdgeEntry = 19;
+constexpr int RightEdgeEntry = 20;
+constexpr int BottomEntry = 21;
+constexpr int CloseBtnEntry = 22;
+
+// The close button's design place is (321, 230) with a 61 x 17 picture; it keeps these
+// distances from the right and bottom edges whatever its picture's size.
+constexpr int CloseBtnRightGap = 395 - 321 - 61;
+constexpr int CloseBtnBottomGap = 259 - 230 - 17;
+constexpr int TitleDesignLeft = 128;
+constexpr int TitleTop = 29;
+constexpr int LabelHeight = 13;
+
+// Wayland gives a window no say over its own place; the compositor moves it.
+bool CompositorMovesWindows() {
+  return QGuiApplication::platformName() == QLatin1String("wayland");
+}
+
+QFont PopUpFont() {
+  QFont font(QStringLiteral("Sans Serif"));
+  font.setStyleHint(QFont::SansSerif);
+  // 8 points on the 96-dpi screen the skin is drawn for; fixed in pixels so the texts fit
+  // the artwork whatever the desktop's scaling.
+  font.setPixelSize(11);
+  return font;
+}
+
+} // namespace
+
+QImage ReadSkinBitmap(TKVResReader& Reader, int Entry) {
+  QBuffer stream;
+  stream.open(QIODevice::ReadWrite);
+  Reader.ReadToStream(Entry, stream);
+  QImage bitmap;
+  if (!bitmap.loadFromData(stream.data(), "BMP"))
+    throw EKVResError(QStringLiteral("Entry %1 of the archive is not a readable bitmap.")
+                          .arg(Entry)
+                          .toStdString());
+  return bitmap;
+}
+
+TPopUpform::TPopUpform(TKVResReader& Reader, QWidget* Parent)
+    : QDialog(Parent, Qt::Dialog | Qt::FramelessWindowHint) {
+  setModal(true);
+  setFixedSize(ClientSize);
+  setFont(PopUpFont());
+  CreateControls();
+  FormCreate(Reader);
+}
+
+TPopUpform::~TPopUpform() = default;
+
+void TPopUpform::CreateControls() {
+  FPopUpBg = new TKVImageBevel(this);
+  FPopUpBg->setObjectName(QStringLiteral("PopUpBg"));
+  FPopUpBg->setGeometry(QRect(QPoint(0, 0), ClientSize));
+  FPopUpBg->SetStretch(false);
+
+  FExitMap = new TKVImageMap(this);
+  FExitMap->setObjectName(QStringLiteral("ExitMap"));
+  FExitMap->move(0, 0);
+
+  FTitleImage = new TPopUpPicture(this);
+  FTitleImage->setObjectName(QStringLiteral("TitleImage"));
+  FTitleImage->move(TitleDesignLeft, TitleTop);
+
+  FCloseBtn = new TPopUpPicture(this);
+  FCloseBtn->setObjectName(QStringLiteral("CloseBtn"));
+
+  for (TKVCustomImageList* surface :
+       {static_cast<TKVCustomImageList*>(FPopUpBg), static_cast<TKVCustomImageList*>(FExitMap)}) {
+    surface->OnMouseDown = [this](auto... Args) { AppMouseDown(Args...); };
+    surface->OnMouseMove = [this](auto... Args) { AppMouseMove(Args...); };
+    surface->OnMouseUp = [this](auto... Args) { AppMouseUp(Args...); };
+  }
+  FTitleImage->OnMouseDown = [this](auto... Args) { AppMouseDown(Args...); };
+  FTitleImage->OnMouseMove = [this](auto... Args) { AppMouseMove(Args...); };
+  FTitleImage->OnMouseUp = [this](auto... Args) { AppMouseUp(Args...); };
+  FExitMap->OnMapClick = [this](TKVCustomImageMap* Sender, const QString& AreaName) {
+    ExitMapMapClick(Sender, AreaName);
+  };
+  FCloseBtn->OnClick = [this](QObject* Sender) { CloseBtnClick(Sender); };
+}
+
+void TPopUpform::FormCreate(TKVResReader& Reader) {
+  // Slots without artwork get an empty bitmap, which keeps the later slots at their indexes.
+  const QImage empty;
+  FExitMap->AddImage(ReadSkinBitmap(Reader, TitleStripEntry));
+  FPopUpBg->AddImage(empty);
+  FPopUpBg->AddImage(empty);
+  FPopUpBg->AddImage(empty);
+  FPopUpBg->AddImage(ReadSkinBitmap(Reader, LeftEdgeEntry));
+  FPopUpBg->AddImage(ReadSkinBitmap(Reader, RightEdgeEntry));
+  FPopUpBg->AddImage(ReadSkinBitmap(Reader, BottomEntry));
+  FPopUpBg->AddImage(empty);
+  FPopUpBg->AddImage(empty);
+  FPopUpBg->AddImage(ReadSkinBitmap(Reader, TileEntry));
+  FCloseBtn->SetPicture(ReadSkinBitmap(Reader, CloseBtnEntry));
+  PlaceCloseBtn();
+
+  FExitMap->SetOutAreaCursor(TKVCursors::crHandMove);
+  FExitMap->AddArea(QStringLiteral("exit"), 378, 4, 391, 16, TKVCursors::crHandPoint,
+                    QStringLiteral("Close"));
+  FPopUpBg->SetCursorId(TKVCursors::crHandMove);
+  FTitleImage->SetCursorId(TKVCursors::crHandMove);
+  FCloseBtn->SetCursorId(TKVCursors::crHandPoint);
+}
+
+void TPopUpform::LoadTitle(TKVResReader& Reader, int Entry) {
+  FTitleImage->SetPicture(ReadSkinBitmap(Reader, Entry));
+  FTitleImage->move((width() - FTitleImage->width()) / 2, TitleTop);
+}
+
+QLabel* TPopUpform::AddLabel(const QString& Name, const QString& Text, int Left, int Top) {
+  auto* label = new QLabel(Text, this);
+  label->setObjectName(Name);
+  label->move(Left, Top);
+  label->adjustSize();
+  label->resize(label->width(), LabelHeight);
+  return label;
+}
+
+void TPopUpform::AddDragSurface(QWidget* Surface) {
+  FDragSurfaces.push_back(Surface);
+  Surface->installEventFilter(this);
+}
+
+bool TPopUpform::eventFilter(QObject* Watched, QEvent* Event) {
+  auto* surface = qobject_cast<QWidget*>(Watched);
+  const bool dragsWindow =
+      surface != nullptr &&
+      std::find(FDragSurfaces.begin(), FDragSurfaces.end(), surface) != FDragSurfaces.end();
+  if (dragsWindow && DragByEvent(surface, Event))
+    return true;
+  return QDialog::eventFilter(Watched, Event);
+}
+
+bool TPopUpform::DragByEvent(QWidget* Sender, QEvent* Event) {
+  const auto type = Event->type();
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+      type != QEvent::MouseButtonRelease)
+    return false;
+  auto* mouse = static_cast<QMouseEvent*>(Event);
+  const QPoint at = mouse->position().toPoint();
+  if (type == QEvent::MouseButtonPress)
+    AppMouseDown(Sender, mouse->button(), mouse->modifiers(), at.x(), at.y());
+  else if (type == QEvent::MouseMove)
+    AppMouseMove(Sender, mouse->buttons(), mouse->modifiers(), at.x(), at.y());
+  else
+    AppMouseUp(Sender, mouse->button(), mouse->modifiers(), at.x(), at.y());
+  return true;
+}
+
+void TPopUpform::AppMouseDown(QWidget*, Qt::MouseButton Button, Qt::KeyboardModifiers, int X,
+                              int Y) {
+  if (Button != Qt::LeftButton)
+    return;
+  if (CompositorMovesWindows() && windowHandle() != nullptr && windowHandle()->startSystemMove())
+    return;
+  FDragging = true;
+  FDragX = X;
+  FDragY = Y;
+}
+
+void TPopUpform::AppMouseMove(QWidget*, Qt::MouseButtons, Qt::KeyboardModifiers, int X, int Y) {
+  if (FDragging)
+    move(x() + X - FDragX, y() + Y - FDragY);
+}
+
+void TPopUpform::AppMouseUp(QWidget*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
+  if (!FDragging)
+    return;
+  FDragging = false;
+  move(x() + X - FDragX, y() + Y - FDragY);
+}
+
+void TPopUpform::CloseBtnClick(QObject*) {
+  close();
+}
+
+void TPopUpform::ExitMapMapClick(TKVCustomImageMap*, const QString& AreaName) {
+  if (AreaName == QLatin1String("exit"))
+    close();
+}
+
+void TPopUpform::PlaceCloseBtn() {
+  FCloseBtn->move(width() - CloseBtnRightGap - FCloseBtn->width(),
+                  height() - CloseBtnBottomGap - FCloseBtn->height());
+}
+
+void TPopUpform::CentreOnScreen() {
+  QScreen* screen = this->screen();
+  if (screen == nullptr)
+    screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr)
+    return;
+  const QRect area = screen->geometry();
+  move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+}
+
+void TPopUpform::showEvent(QShowEvent* Event) {
+  CentreOnScreen();
+  QDialog::showEvent(Event);
+}
+
+void TPopUpform::resizeEvent(QResizeEvent* Event) {
+  QDialog::resizeEvent(Event);
+  FPopUpBg->resize(size());
+  PlaceCloseBtn();
+}
+
+void TPopUpform::mousePressEvent(QMouseEvent* Event) {
+  if (!DragByEvent(this, Event))
+    QDialog::mousePressEvent(Event);
+}
+
+void TPopUpform::mouseMoveEvent(QMouseEvent* Event) {
+  if (!DragByEvent(this, Event))
+    QDialog::mouseMoveEvent(Event);
+}
+
+void TPopUpform::mouseReleaseEvent(QMouseEvent* Event) {
+  if (!DragByEvent(this, Event))
+    QDialog::mouseReleaseEvent(Event);
+}

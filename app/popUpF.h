@@ -1,0 +1,95 @@
+// The skinned pop-up window that the score screen, the about box and the help window derive
+// from: the skin frame, the title strip with its "exit" button, a title picture and a close
+// button, on a frameless 395 x 259 client area that the user drags like the main window.
+//
+// A pop-up reads its skin while it is constructed, from the archive that start-up holds open;
+// an entry that cannot be read or decoded raises (EKVResError) and the window is not built.
+// Afterwards the window is only shown (modally, centred on its screen) and hidden: closing it
+// hides it and it keeps its controls' state until the next showing.
+//
+// Controls, by object name: PopUpBg (the frame, a drag surface), ExitMap (the title strip with
+// the area "exit"; a drag surface outside it), TitleImage (a drag surface) and CloseBtn.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QSize>
+
+#include <vector>
+
+class QLabel;
+class TKVCustomImageMap;
+class TKVImageBevel;
+class TKVImageMap;
+class TKVResReader;
+class TPopUpPicture;
+
+// The bitmap of archive entry Entry. Raises EKVResError when the entry cannot be read or is
+// not a bitmap.
+QImage ReadSkinBitmap(TKVResReader& Reader, int Entry);
+
+class TPopUpform : public QDialog {
+  Q_OBJECT
+
+public:
+  static constexpr QSize ClientSize{395, 259};
+
+  // Builds the controls and loads the skin from Reader (entries 10 and 18 to 22).
+  explicit TPopUpform(TKVResReader& Reader, QWidget* Parent = nullptr);
+  ~TPopUpform() override;
+
+  // Shows the window modally; returns when it has been closed.
+  int ShowModal() { return exec(); }
+
+  // Window dragging, in the coordinates of Sender (the control pressed): a left press starts
+  // it, every move while it lasts moves the window by the pointer's offset from the press
+  // point, and the release (any button) ends it after one last such move. On Wayland, where a
+  // window cannot place itself, the press hands the move to the compositor instead.
+  void AppMouseDown(QWidget* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X,
+                    int Y);
+  void AppMouseMove(QWidget* Sender, Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, int X,
+                    int Y);
+  void AppMouseUp(QWidget* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X,
+                  int Y);
+
+  void CloseBtnClick(QObject* Sender);
+  // Closes the window for the area "exit" only.
+  void ExitMapMapClick(TKVCustomImageMap* Sender, const QString& AreaName);
+
+protected:
+  TKVImageBevel* PopUpBg() const { return FPopUpBg; }
+  TPopUpPicture* TitleImage() const { return FTitleImage; }
+
+  // Loads archive entry Entry into TitleImage and centres it horizontally.
+  void LoadTitle(TKVResReader& Reader, int Entry);
+  // A transparent text label in the window's font, at Left, Top and 13 pixels high.
+  QLabel* AddLabel(const QString& Name, const QString& Text, int Left, int Top);
+  // Presses, moves and releases on Surface drag the window.
+  void AddDragSurface(QWidget* Surface);
+
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
+  void showEvent(QShowEvent* Event) override;
+  void resizeEvent(QResizeEvent* Event) override;
+  void mousePressEvent(QMouseEvent* Event) override;
+  void mouseMoveEvent(QMouseEvent* Event) override;
+  void mouseReleaseEvent(QMouseEvent* Event) override;
+
+private:
+  void CreateControls();
+  void FormCreate(TKVResReader& Reader);
+  void PlaceCloseBtn();
+  void CentreOnScreen();
+  // Hands a mouse event on to the drag handlers; false for other events.
+  bool DragByEvent(QWidget* Sender, QEvent* Event);
+
+  bool FDragging = false;
+  int FDragX = 0;
+  int FDragY = 0;
+
+  // Widgets given to AddDragSurface; they live as long as the window.
+  std::vector<QWidget*> FDragSurfaces;
+  TKVImageBevel* FPopUpBg = nullptr;
+  TKVImageMap* FExitMap = nullptr;
+  TPopUpPicture* FTitleImage = nullptr;
+  TPopUpPicture* FCloseBtn = nullptr;
+};
