@@ -8,6 +8,9 @@
 
 #include <QFileInfo>
 
+#include <exception>
+#include <new>
+
 namespace {
 
 [[noreturn]] void Fail(const QString& message) {
@@ -113,6 +116,13 @@ int RunDeckwright(const QStringList& Arguments, QTextStream& Out, QTextStream& E
   try {
     return Dispatch(Arguments, Out);
   } catch (const EDeckError& error) {
+    Err << "dkwright: " << QString::fromUtf8(error.what()) << "\n";
+    return 1;
+  } catch (const std::bad_alloc&) {
+    Err << "dkwright: Not enough memory to build the card set.\n";
+    return 1;
+  } catch (const std::exception& error) {
+    // Anything the libraries raise past the builder's own checks still ends in one line.
     Err << "dkwright: " << QString::fromUtf8(error.what()) << "\n";
     return 1;
   }

@@ -161,8 +161,9 @@ QByteArray EncodeGif(const QList<TGifSourceFrame>& Frames) {
   QList<QImage> pictures;
   for (const TGifSourceFrame& frame : Frames)
     pictures.push_back(frame.Picture);
-  const TPalettedFrames paletted = QuantizeFrames(pictures);
-  const bool transparent = paletted.TransparentIndex >= 0;
+  // Animations keep one index free to mark pixels that stay as they were.
+  const TPalettedFrames paletted = QuantizeFrames(pictures, Frames.size() > 1);
+  const bool transparent = paletted.HasTransparentPixels;
   const TColourMap map = MakeColourMap(paletted.Colours);
 
   QByteArray out;
@@ -174,14 +175,24 @@ QByteArray EncodeGif(const QList<TGifSourceFrame>& Frames) {
     PutLoopForever(gif);
   for (qsizetype i = 0; i < Frames.size(); ++i) {
     const auto& indexes = paletted.Indexes[size_t(i)];
-    // Transparent animations are written whole and cleared after showing, so that a pixel
-    // can turn transparent again; opaque ones only overwrite what changed.
-    TRect rect{0, 0, width, height};
-    if (i > 0 && !transparent)
-      rect = ChangedRect(paletted.Indexes[size_t(i - 1)], indexes, width, height);
-    const int disposal = transparent ? DISPOSE_BACKGROUND : DISPOSE_DO_NOT;
-    PutFrameControl(gif, Frames[i].DelayMs, disposal, paletted.TransparentIndex);
-    PutPixels(gif, indexes, width, rect);
+    if (i == 0 || transparent) {
+      // Animations with transparent pixels are written whole and cleared after showing, so
+      // that a pixel can turn transparent again.
+      PutFrameControl(gif, Frames[i].DelayMs, transparent ? DISPOSE_BACKGROUND : DISPOSE_DO_NOT,
+                      transparent ? paletted.TransparentIndex : NO_TRANSPARENT_COLOR);
+      PutPixels(gif, indexes, width, {0, 0, width, height});
+      continue;
+    }
+    // Opaque ones only draw what changed, and inside that rectangle mark unchanged pixels
+    // transparent: long runs of one index are what the GIF compressor packs best.
+    const auto& previous = paletted.Indexes[size_t(i - 1)];
+    const TRect rect = ChangedRect(previous, indexes, width, height);
+    std::vector<uint8_t> changes = indexes;
+    for (size_t p = 0; p < changes.size(); ++p)
+      if (changes[p] == previous[p])
+        changes[p] = uint8_t(paletted.TransparentIndex);
+    PutFrameControl(gif, Frames[i].DelayMs, DISPOSE_DO_NOT, paletted.TransparentIndex);
+    PutPixels(gif, changes, width, rect);
   }
   gif.Close();
   return out;

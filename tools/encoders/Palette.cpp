@@ -150,13 +150,14 @@ uint8_t Nearest(QRgb colour, const QList<QRgb>& palette, int skip) {
 
 } // namespace
 
-TPalettedFrames QuantizeFrames(const QList<QImage>& Frames) {
+TPalettedFrames QuantizeFrames(const QList<QImage>& Frames, bool ReserveTransparent) {
   QList<QImage> argb;
   for (const QImage& frame : Frames)
     argb.push_back(frame.convertToFormat(QImage::Format_ARGB32));
   bool anyTransparent = false;
   std::vector<TColourCount> colours = Histogram(argb, anyTransparent);
-  const int room = anyTransparent ? MaxColours - 1 : MaxColours;
+  const bool reserve = anyTransparent || ReserveTransparent;
+  const int room = reserve ? MaxColours - 1 : MaxColours;
 
   TPalettedFrames result;
   if (int(colours.size()) <= room) {
@@ -165,7 +166,8 @@ TPalettedFrames QuantizeFrames(const QList<QImage>& Frames) {
   } else {
     result.Colours = MedianCut(std::move(colours), room);
   }
-  if (result.Colours.isEmpty() || anyTransparent) {
+  result.HasTransparentPixels = anyTransparent || result.Colours.isEmpty();
+  if (result.Colours.isEmpty() || reserve) {
     result.TransparentIndex = int(result.Colours.size());
     result.Colours.push_back(qRgb(0, 0, 0));
   }
