@@ -77,7 +77,9 @@ void TKVResWriter::SaveToFile(const QString& Path) const {
                           .arg(Path, file.errorString())
                           .toStdString());
   };
-  if (!file.open(QIODevice::WriteOnly))
+  // Unbuffered, so a write cut short by a full disk fails here instead of inside commit(),
+  // which would otherwise still rename the short file into place.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
     fail();
   const QByteArray bytes = ToBytes();
   if (file.write(bytes) != bytes.size())

@@ -27,7 +27,8 @@ namespace {
 
 bool WriteFile(const QString& Path, const QByteArray& Bytes) {
   QSaveFile file(Path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(Bytes) != Bytes.size() || !file.commit()) {
+  // Unbuffered: a short write must fail before commit() renames the file into place.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(Bytes) != Bytes.size() || !file.commit()) {
     std::fprintf(stderr, "tesselo_skinmaker: cannot write %s\n", qPrintable(Path));
     return false;
   }
