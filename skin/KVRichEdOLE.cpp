@@ -11,6 +11,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -22,6 +23,36 @@ QString PlainTextOf(const QByteArray& Source) {
   Text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   Text.remove(QChar(0));
   return Text;
+}
+
+// Qt lays out a word wider than the view in time that grows with the square of its length
+// (a 4 MiB word would take hours), so a document holding a word longer than this wraps
+// anywhere instead, which stays linear. The choice is made before the text reaches the view,
+// so that it is laid out once.
+constexpr int MaxWordWrappedAtBoundary = 500;
+
+// Follows the current word through Text: Length is its length so far, Longest the record.
+void ScanWords(QStringView Text, int& Length, int& Longest) {
+  for (const QChar C : Text) {
+    Length = C.isSpace() ? 0 : Length + 1;
+    Longest = std::max(Longest, Length);
+  }
+}
+
+int LongestWord(const TRtfDocument& Doc) {
+  int Longest = 0;
+  for (const TRtfParagraph& Para : Doc.Paragraphs) {
+    int Length = 0;
+    for (const TRtfRun& Run : Para.Runs)
+      ScanWords(Run.Text, Length, Longest);
+  }
+  return Longest;
+}
+
+int LongestWord(const QString& Text) {
+  int Length = 0, Longest = 0;
+  ScanWords(Text, Length, Longest);
+  return Longest;
 }
 
 } // namespace
@@ -97,14 +128,30 @@ void TKVCustomRichEdit::LoadFromString(const QString& Text) {
 }
 
 bool TKVCustomRichEdit::ReadAsRichText(const QByteArray& Source) {
-  return ReadRtf(Source, *document());
+  const TRtfReadResult Rtf = ParseRtf(Source);
+  if (!Rtf.Ok)
+    return false;
+  PrepareWrapping(LongestWord(Rtf.Document));
+  ApplyRtf(Rtf.Document, *document());
+  return true;
 }
 
+// Plain text has the rich text's bounds, so that neither reading can stall the viewer.
 bool TKVCustomRichEdit::ReadAsPlainText(const QByteArray& Source) {
   if (Source.size() > RtfMaxSourceBytes)
     return false;
-  setPlainText(PlainTextOf(Source));
+  const QString Text = PlainTextOf(Source);
+  if (Text.count(QLatin1Char('\n')) > RtfMaxParagraphs)
+    return false;
+  PrepareWrapping(LongestWord(Text));
+  setPlainText(Text);
   return true;
+}
+
+void TKVCustomRichEdit::PrepareWrapping(int LongestWord) {
+  setWordWrapMode(LongestWord > MaxWordWrappedAtBoundary
+                      ? QTextOption::WrapAnywhere
+                      : QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 QString TKVCustomRichEdit::SaveToString() const {

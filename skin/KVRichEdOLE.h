@@ -55,7 +55,8 @@ public:
 
   // Empties the control and loads Source: as rich text, and when that fails as plain text (the
   // other order with PlainText). Throws EKVRichEditError "Failed to Load Stream" when both fail
-  // (a source larger than RtfMaxSourceBytes); the control is then empty.
+  // (a source larger than RtfMaxSourceBytes or with more than RtfMaxParagraphs line breaks); the
+  // control is then empty.
   void LoadFromBytes(const QByteArray& Source);
   // Each line ended by a line break; lines hold Windows-1252 text (characters outside it
   // become '?'). Throws as LoadFromBytes.
@@ -81,6 +82,7 @@ private:
   bool ReadAsRichText(const QByteArray& Source);
   bool ReadAsPlainText(const QByteArray& Source);
   void UpdateScrollBarPolicies();
+  void PrepareWrapping(int LongestWord);
 
   TScrollStyle FScrollBars = TScrollStyle::ssBoth;
   bool FHideScrollBars = true;

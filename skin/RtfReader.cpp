@@ -12,6 +12,7 @@
 #include <map>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -26,6 +27,7 @@ constexpr int64_t ParamLimit = 2147483647;
 constexpr int MaxHalfPoints = 3276;   // 1638 points, the largest size word processors offer
 constexpr int MaxIndentTwips = 31680; // 22 inches
 constexpr int MaxUnicodeSkip = 16;
+constexpr size_t MaxColors = 65536; // as many as \cf can address
 
 enum class TDest { Text, Skip, FontTable, ColorTable };
 
@@ -38,6 +40,7 @@ struct TCharState {
   bool Italic = false;
   bool Underline = false;
   int Color = 0;
+  bool operator==(const TCharState&) const = default;
 };
 
 struct TGroupState {
@@ -117,6 +120,8 @@ private:
   bool ConsumeUnicodeSkip();
   void PutChar(char16_t C);
   void PutText(char16_t C);
+  void Append(char16_t C);
+  const TRtfCharFormat& CurrentFormat();
   void PutTableText(char16_t C);
   void CommitFont();
   void CommitColor();
@@ -146,6 +151,13 @@ private:
 
   TRtfDocument FDoc;
   TRtfParagraph FPara;
+
+  TCharState FFormatState;
+  TRtfCharFormat FFormat;
+  bool FFormatValid = false;
+  int FFormatSerial = 0; // counts resolutions: equal serials mean an equal format
+  int FRunSerial = -1;   // the serial the last run was checked against
+  int FRunCount = 0;
 };
 
 TRtfReadResult TRtfParser::Run() {
@@ -313,9 +325,10 @@ void TRtfParser::HandleWord(std::string_view Word, bool HasParam, int64_t Param)
     }
     return;
   }
-  if (Word == "deff")
+  if (Word == "deff") {
     FDefaultFont = Clamp(Param, 0, 65535);
-  else if (Word == "uc")
+    FFormatValid = false;
+  } else if (Word == "uc")
     State.UnicodeSkip = HasParam ? Clamp(Param, 0, MaxUnicodeSkip) : 1;
   else if (!HandleTextWord(Word, HasParam, Param) && !HandleFormatWord(Word, HasParam, Param))
     HandleParaWord(Word, HasParam, Param);
@@ -451,35 +464,55 @@ void TRtfParser::PutText(char16_t C) {
                         C == 0xFDD0 || C == 0xFDD1;
   if (Reserved)
     return;
-  QString Chars;
-  if (FHighSurrogate != 0 && QChar::isLowSurrogate(C)) {
-    Chars = QString(QChar(FHighSurrogate)) + QChar(C);
-    FHighSurrogate = 0;
-  } else {
-    if (FHighSurrogate != 0)
-      Chars += QChar(0xFFFD);
-    FHighSurrogate = 0;
-    if (QChar::isHighSurrogate(C)) {
-      FHighSurrogate = C;
-    } else {
-      Chars += QChar(QChar::isLowSurrogate(C) ? char16_t(0xFFFD) : C);
+  if (FHighSurrogate != 0) {
+    const char16_t High = std::exchange(FHighSurrogate, 0);
+    if (QChar::isLowSurrogate(C)) {
+      Append(High);
+      Append(C);
+      return;
     }
+    Append(0xFFFD);
   }
-  if (Chars.isEmpty())
-    return;
-  const TRtfCharFormat Format = Resolve(Top().Char);
-  if (FPara.Runs.empty() || !(FPara.Runs.back().Format == Format))
+  if (QChar::isHighSurrogate(C))
+    FHighSurrogate = C;
+  else
+    Append(QChar::isLowSurrogate(C) ? char16_t(0xFFFD) : C);
+}
+
+void TRtfParser::Append(char16_t C) {
+  const TRtfCharFormat& Format = CurrentFormat();
+  if (FPara.Runs.empty() ||
+      (FRunSerial != FFormatSerial && !(FPara.Runs.back().Format == Format))) {
+    if (++FRunCount > RtfMaxRuns)
+      Fail(QStringLiteral("Rich text with more than %1 format changes").arg(RtfMaxRuns));
     FPara.Runs.push_back(TRtfRun{QString(), Format});
-  FPara.Runs.back().Text += Chars;
+  }
+  FRunSerial = FFormatSerial;
+  FPara.Runs.back().Text += QChar(C);
+}
+
+// Resolving a format per character would dominate the reading time, so the last one is kept
+// until the character state or the tables change.
+const TRtfCharFormat& TRtfParser::CurrentFormat() {
+  if (FFormatValid && FFormatState == Top().Char)
+    return FFormat;
+  FFormatState = Top().Char;
+  FFormat = Resolve(FFormatState);
+  FFormatValid = true;
+  ++FFormatSerial;
+  return FFormat;
 }
 
 void TRtfParser::CommitFont() {
+  FFormatValid = false;
   FFonts[FFontNumber] = FFontName.trimmed();
   FFontName.clear();
 }
 
 void TRtfParser::CommitColor() {
-  FColors.push_back(FColor);
+  FFormatValid = false;
+  if (FColors.size() < MaxColors)
+    FColors.push_back(FColor);
   FColor = {};
 }
 
@@ -488,8 +521,10 @@ void TRtfParser::EndParagraph() {
     FHighSurrogate = 0;
     PutText(0xFFFD);
   }
+  if (FDoc.Paragraphs.size() >= size_t(RtfMaxParagraphs))
+    Fail(QStringLiteral("Rich text with more than %1 paragraphs").arg(RtfMaxParagraphs));
   FPara.Format = Top().Para;
-  FPara.MarkFormat = Resolve(Top().Char);
+  FPara.MarkFormat = CurrentFormat();
   FDoc.Paragraphs.push_back(std::move(FPara));
   FPara = TRtfParagraph{};
 }
@@ -537,6 +572,47 @@ QTextBlockFormat ToBlockFormat(const TRtfParaFormat& Format) {
   return Result;
 }
 
+// Inserts text in as few calls as it can: a cursor insertion costs far more than its characters,
+// and a document of many short paragraphs would otherwise take seconds to build.
+class TDocumentBuilder {
+public:
+  explicit TDocumentBuilder(QTextDocument& Doc) : FCursor(&Doc) { FCursor.beginEditBlock(); }
+  ~TDocumentBuilder() { FCursor.endEditBlock(); }
+
+  void FirstParagraph(const TRtfParagraph& Para) {
+    FCursor.setBlockFormat(ToBlockFormat(Para.Format));
+    FCursor.setBlockCharFormat(ToCharFormat(Para.MarkFormat));
+  }
+  // A separator inserted with the text starts a block with the previous block's format and the
+  // text's format as its mark, so only a paragraph that differs needs a block of its own.
+  void NextParagraph(const TRtfParagraph& Para, const TRtfParagraph& Previous) {
+    if (FPending.isEmpty())
+      FFormat = Para.MarkFormat; // nothing waits, so the separator may take any format
+    if (Para.Format == Previous.Format && Para.MarkFormat == FFormat) {
+      FPending += QChar::ParagraphSeparator;
+      return;
+    }
+    Flush();
+    FCursor.insertBlock(ToBlockFormat(Para.Format), ToCharFormat(Para.MarkFormat));
+  }
+  void Add(const QString& Text, const TRtfCharFormat& Format) {
+    if (!FPending.isEmpty() && !(Format == FFormat))
+      Flush();
+    FFormat = Format;
+    FPending += Text;
+  }
+  void Flush() {
+    if (!FPending.isEmpty())
+      FCursor.insertText(FPending, ToCharFormat(FFormat));
+    FPending.clear();
+  }
+
+private:
+  QTextCursor FCursor;
+  QString FPending;
+  TRtfCharFormat FFormat;
+};
+
 } // namespace
 
 bool LooksLikeRtf(QByteArrayView Source) {
@@ -552,22 +628,23 @@ TRtfReadResult ParseRtf(QByteArrayView Source) {
 }
 
 void ApplyRtf(const TRtfDocument& Rtf, QTextDocument& Doc) {
+  // Building a document is not an edit to undo.
+  const bool Undo = Doc.isUndoRedoEnabled();
+  Doc.setUndoRedoEnabled(false);
   Doc.clear();
-  QTextCursor Cursor(&Doc);
-  Cursor.beginEditBlock();
-  bool First = true;
+  TDocumentBuilder Builder(Doc);
+  const TRtfParagraph* Previous = nullptr;
   for (const TRtfParagraph& Para : Rtf.Paragraphs) {
-    if (First) {
-      Cursor.setBlockFormat(ToBlockFormat(Para.Format));
-      Cursor.setBlockCharFormat(ToCharFormat(Para.MarkFormat));
-      First = false;
-    } else {
-      Cursor.insertBlock(ToBlockFormat(Para.Format), ToCharFormat(Para.MarkFormat));
-    }
+    if (Previous)
+      Builder.NextParagraph(Para, *Previous);
+    else
+      Builder.FirstParagraph(Para);
     for (const TRtfRun& Run : Para.Runs)
-      Cursor.insertText(Run.Text, ToCharFormat(Run.Format));
+      Builder.Add(Run.Text, Run.Format);
+    Previous = &Para;
   }
-  Cursor.endEditBlock();
+  Builder.Flush();
+  Doc.setUndoRedoEnabled(Undo);
 }
 
 bool ReadRtf(QByteArrayView Source, QTextDocument& Doc, QString* Error) {

@@ -6,7 +6,8 @@
 // (indents in twips, alignment), paragraph and line breaks, tabs, Windows-1252 escapes and
 // Unicode escapes. Every other destination is skipped whole, every other control word is
 // ignored. It never crashes, hangs or grows without bound: a source larger than
-// RtfMaxSourceBytes or nested deeper than RtfMaxGroupDepth is refused with an error.
+// RtfMaxSourceBytes, nested deeper than RtfMaxGroupDepth, or with more paragraphs or runs than
+// a text view builds in about a second (RtfMaxParagraphs, RtfMaxRuns) is refused with an error.
 //
 // A document whose outer group is never closed is read up to its end (a truncated file still
 // shows its text); anything after the outer group is ignored.
@@ -22,6 +23,8 @@ class QTextDocument;
 
 inline constexpr qsizetype RtfMaxSourceBytes = 4 * 1024 * 1024;
 inline constexpr int RtfMaxGroupDepth = 200;
+inline constexpr int RtfMaxParagraphs = 100000;
+inline constexpr int RtfMaxRuns = 200000;
 // Indents are stored in twips (1/1440 inch); the document measures in logical pixels at 96 dpi.
 inline constexpr double RtfTwipsPerPixel = 15.0;
 // The size a run has when the document never says otherwise: 12 points.

@@ -141,14 +141,20 @@ std::vector<TURLRange> FindURLs(const QString& Text) {
   return Links;
 }
 
+// One edit block for all links: the layout then runs once, not once per link and paragraph.
 void MarkURLs(QTextDocument& Doc, const QColor& LinkColor) {
+  QTextCursor Edit(&Doc);
+  Edit.beginEditBlock();
   for (QTextBlock Block = Doc.begin(); Block.isValid(); Block = Block.next()) {
     for (const TURLRange& Range : FindURLs(Block.text()))
       MarkLink(Doc, Block, Range, LinkColor);
   }
+  Edit.endEditBlock();
 }
 
 void UnmarkURLs(QTextDocument& Doc) {
+  QTextCursor Edit(&Doc);
+  Edit.beginEditBlock();
   for (QTextBlock Block = Doc.begin(); Block.isValid(); Block = Block.next()) {
     for (const TPiece& Piece :
          PiecesOf(Block, Block.position(), Block.position() + Block.length())) {
@@ -156,4 +162,5 @@ void UnmarkURLs(QTextDocument& Doc) {
         SetFormat(Doc, Piece, Unmarked(Piece.Format));
     }
   }
+  Edit.endEditBlock();
 }

@@ -5,6 +5,7 @@
 #include "RtfReader.h"
 #include "TestSupport.h"
 
+#include <QElapsedTimer>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -113,6 +114,16 @@ TEST_F(KVRichEditTest, TextThatIsNotRtfIsShownAsPlainText) {
   EXPECT_EQ(FEdit.toPlainText(), "{\\rtf1" + Deep) << "too deep for RTF: shown as it is";
 }
 
+// Wrapping one huge word at a word boundary took time growing with the square of its length.
+TEST_F(KVRichEditTest, HugeWordIsLaidOutQuickly) {
+  QElapsedTimer Timer;
+  Timer.start();
+  FEdit.LoadFromBytes(QByteArray(400000, 'x'));
+  QTest::qWait(0);
+  EXPECT_LT(Timer.elapsed(), 15000);
+  EXPECT_GT(FEdit.verticalScrollBar()->maximum(), 0);
+}
+
 TEST_F(KVRichEditTest, SourceTooLargeForBothReadingsRaisesFailedToLoadStream) {
   FEdit.LoadFromString("{\\rtf1 old}");
   const QByteArray Huge(RtfMaxSourceBytes + 1, 'x');
@@ -125,6 +136,10 @@ TEST_F(KVRichEditTest, SourceTooLargeForBothReadingsRaisesFailedToLoadStream) {
   EXPECT_TRUE(FEdit.toPlainText().isEmpty());
   FEdit.SetPlainText(true);
   EXPECT_THROW(FEdit.LoadFromBytes(Huge), EKVRichEditError);
+  FEdit.SetPlainText(false);
+  EXPECT_THROW(FEdit.LoadFromBytes(QByteArray(RtfMaxParagraphs + 1, '\n')), EKVRichEditError);
+  FEdit.LoadFromBytes(QByteArray(RtfMaxParagraphs, '\n'));
+  EXPECT_EQ(FEdit.document()->blockCount(), RtfMaxParagraphs + 1);
 }
 
 TEST_F(KVRichEditTest, PlainTextModeShowsAndSavesTheSourceItself) {

@@ -178,6 +178,28 @@ TEST(RtfReaderApply, DocumentGetsCharAndBlockFormats) {
   EXPECT_FALSE(Body.hasProperty(QTextFormat::ForegroundBrush));
 }
 
+// Paragraphs that share formats are inserted together; each block must still get its own.
+TEST(RtfReaderApply, EveryBlockGetsItsParagraphsFormats) {
+  const TRtfDocument Rtf = Parse("{\\rtf1\\fs16\\par\\par a\\par\\li300 b\\par\\fs30\\par"
+                                 "\\fs16 c{\\b d}\\par\\par\\pard e\\par}");
+  QTextDocument Doc;
+  ApplyRtf(Rtf, Doc);
+  ASSERT_EQ(Doc.blockCount(), static_cast<int>(Rtf.Paragraphs.size()));
+  QTextBlock Block = Doc.firstBlock();
+  for (const TRtfParagraph& Para : Rtf.Paragraphs) {
+    QString Text;
+    for (const TRtfRun& Run : Para.Runs)
+      Text += Run.Text;
+    EXPECT_EQ(Block.text(), Text);
+    EXPECT_DOUBLE_EQ(Block.blockFormat().leftMargin(), Para.Format.LeftTwips / RtfTwipsPerPixel)
+        << Text.toStdString();
+    EXPECT_DOUBLE_EQ(Block.charFormat().fontPointSize(), Para.MarkFormat.HalfPoints / 2.0)
+        << Text.toStdString();
+    Block = Block.next();
+  }
+  EXPECT_EQ(Doc.toPlainText(), "\n\na\nb\n\ncd\n\ne");
+}
+
 TEST(RtfReaderApply, FailureLeavesTheDocumentAlone) {
   QTextDocument Doc(QStringLiteral("kept"));
   QString Error;
@@ -243,6 +265,22 @@ TEST(RtfReaderDamaged, SizeIsBounded) {
   EXPECT_TRUE(Result.Error.contains("larger"));
   Source.resize(RtfMaxSourceBytes);
   EXPECT_TRUE(ParseRtf(Source).Ok);
+}
+
+TEST(RtfReaderDamaged, ParagraphAndRunCountsAreBounded) {
+  QByteArray Pars = "{\\rtf1 ";
+  for (int I = 0; I < RtfMaxParagraphs; ++I)
+    Pars += "\\par";
+  EXPECT_EQ(Parse(Pars).Paragraphs.size(), size_t(RtfMaxParagraphs));
+  const TRtfReadResult TooMany = ParseRtf(Pars + "\\par x");
+  EXPECT_FALSE(TooMany.Ok);
+  EXPECT_TRUE(TooMany.Error.contains("paragraphs"));
+
+  QByteArray Runs = "{\\rtf1 ";
+  for (int I = 0; I < RtfMaxRuns / 2; ++I)
+    Runs += "{\\b a}b";
+  EXPECT_EQ(Parse(Runs).Paragraphs.at(0).Runs.size(), size_t(RtfMaxRuns));
+  EXPECT_FALSE(ParseRtf(Runs + "{\\b a}").Ok);
 }
 
 // Random bytes behind a valid header, and rich-text fragments shuffled together: every reading
