@@ -1,11 +1,9 @@
-#include <QApplication>
-#include <QWidget>
+// Kovalent Tesselo: a game of pairs.
+#include "StartUp.h"
+#include "TesseloApplication.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName(QStringLiteral("Kovalent Tesselo 2.05"));
-  QWidget window;
-  window.setWindowTitle(QStringLiteral("Kovalent Tesselo 2.05"));
-  window.show();
-  return app.exec();
+  TTesseloApplication app(argc, argv);
+  QGuiApplication::setApplicationDisplayName(QStringLiteral("Kovalent Tesselo 2.05"));
+  return RunGame();
 }

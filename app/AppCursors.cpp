@@ -1,0 +1,20 @@
+#include "AppCursors.h"
+
+#include "KVCursors.h"
+
+#include <QPixmap>
+
+namespace {
+
+void RegisterCursor(int Number, const char* Resource) {
+  const QPixmap picture(QString::fromLatin1(Resource));
+  if (!picture.isNull())
+    TKVCursors::Register(Number, QCursor(picture, 12, 6));
+}
+
+} // namespace
+
+void RegisterAppCursors() {
+  RegisterCursor(TKVCursors::crHandMove, ":/crhmove.png");
+  RegisterCursor(TKVCursors::crHandPoint, ":/crhpoint.png");
+}

@@ -1,0 +1,51 @@
+// The pictures of the current game: card back, faces by card identity and the set's face
+// format, with the faces scaled to the cell size kept until the size or the game changes.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QPixmap>
+#include <QSize>
+
+#include <map>
+#include <vector>
+
+class TCardSetLoader;
+
+class TBoardFaces {
+public:
+  // Faces a game may have: the size of the face table.
+  static constexpr int MaxFaces = 112;
+
+  // Takes the card back and the faces the loader read for a new game, and its ImageKind
+  // (1 GIF, 2 JPEG, else BMP). Drops every cached picture.
+  void TakeGame(const TCardSetLoader& Loader, int CardImageKind);
+  // Forgets the game's pictures.
+  void Clear();
+
+  int CardImageKind() const { return FKind; }
+  bool IsGif() const { return FKind == 1; }
+
+  // The encoded GIF of card identity Id (1-based), or an empty array.
+  QByteArray FaceStream(int Id) const;
+
+  // Pictures at exactly Size, made once per game and size. A JPEG or BMP face and the card
+  // back are stretched to the full cell; a GIF face (for still drawing once a game is over) is
+  // its first frame fitted into the cell on white. An identity without a face, or a face that
+  // cannot be decoded, gives a null pixmap.
+  const QPixmap& Back(QSize Size);
+  const QPixmap& Face(int Id, QSize Size);
+
+private:
+  void DropCache(QSize Size);
+  QPixmap MakeFace(int Id, QSize Size) const;
+
+  int FKind = 1;
+  QImage FCardBack;
+  std::vector<QImage> FFacePictures;
+  std::vector<QByteArray> FFaceStreams;
+
+  QSize FCacheSize;
+  QPixmap FBack;
+  std::map<int, QPixmap> FFaces;
+};

@@ -1,0 +1,134 @@
+#include "BoardGrid.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+TBoardGrid::TBoardGrid(QWidget* Parent) : QWidget(Parent) {
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  SetShape(FCols, FRows, FColWidth, FRowHeight);
+}
+
+void TBoardGrid::SetShape(int Cols, int Rows, int ColWidth, int RowHeight) {
+  FCols = std::max(0, Cols);
+  FRows = std::max(0, Rows);
+  FColWidth = std::max(1, ColWidth);
+  FRowHeight = std::max(1, RowHeight);
+  FCurrent = {0, 0};
+  resize(FCols * (FColWidth + 1), FRows * (FRowHeight + 1));
+  update();
+}
+
+QRect TBoardGrid::CellRect(int Col, int Row) const {
+  return QRect(Col * (FColWidth + 1), Row * (FRowHeight + 1), FColWidth, FRowHeight);
+}
+
+QPoint TBoardGrid::CellAt(QPoint Point) const {
+  if (Point.x() < 0 || Point.y() < 0)
+    return {-1, -1};
+  const int col = Point.x() / (FColWidth + 1);
+  const int row = Point.y() / (FRowHeight + 1);
+  if (col >= FCols || row >= FRows || !CellRect(col, row).contains(Point))
+    return {-1, -1};
+  return {col, row};
+}
+
+void TBoardGrid::InvalidateCell(int Col, int Row) {
+  update(CellRect(Col, Row));
+}
+
+void TBoardGrid::paintEvent(QPaintEvent* Event) {
+  QPainter canvas(this);
+  const QRect clip = Event->rect();
+  canvas.fillRect(clip, FLineColor);
+  if (!OnDrawCell)
+    return;
+  const QPoint first = {clip.left() / (FColWidth + 1), clip.top() / (FRowHeight + 1)};
+  const QPoint last = {std::min(FCols - 1, clip.right() / (FColWidth + 1)),
+                       std::min(FRows - 1, clip.bottom() / (FRowHeight + 1))};
+  for (int row = first.y(); row <= last.y(); ++row)
+    for (int col = first.x(); col <= last.x(); ++col) {
+      const QRect rect = CellRect(col, row);
+      canvas.save();
+      canvas.setClipRect(rect);
+      OnDrawCell(canvas, col, row, rect);
+      canvas.restore();
+    }
+}
+
+void TBoardGrid::SelectCell(QPoint Cell) {
+  if (Cell.x() < 0)
+    return;
+  FCurrent = Cell;
+  if (OnSelectCell)
+    OnSelectCell(Cell.x(), Cell.y());
+}
+
+void TBoardGrid::mousePressEvent(QMouseEvent* Event) {
+  if (Event->button() != Qt::LeftButton)
+    return;
+  FSweeping = true;
+  SelectCell(CellAt(Event->position().toPoint()));
+}
+
+void TBoardGrid::mouseMoveEvent(QMouseEvent* Event) {
+  if (!FSweeping || !(Event->buttons() & Qt::LeftButton))
+    return;
+  const QPoint cell = CellAt(Event->position().toPoint());
+  // Only reaching another cell counts, as the pointer sweeps across the board.
+  if (cell.x() >= 0 && cell != FCurrent)
+    SelectCell(cell);
+}
+
+void TBoardGrid::mouseReleaseEvent(QMouseEvent* Event) {
+  if (Event->button() == Qt::LeftButton)
+    FSweeping = false;
+}
+
+QPoint TBoardGrid::KeyTarget(int Key) const {
+  QPoint target = FCurrent;
+  switch (Key) {
+  case Qt::Key_Left:
+    target.rx() -= 1;
+    break;
+  case Qt::Key_Right:
+    target.rx() += 1;
+    break;
+  case Qt::Key_Up:
+    target.ry() -= 1;
+    break;
+  case Qt::Key_Down:
+    target.ry() += 1;
+    break;
+  case Qt::Key_Home:
+    target.setX(0);
+    break;
+  case Qt::Key_End:
+    target.setX(FCols - 1);
+    break;
+  case Qt::Key_PageUp:
+    target.setY(0);
+    break;
+  case Qt::Key_PageDown:
+    target.setY(FRows - 1);
+    break;
+  default:
+    return {-1, -1};
+  }
+  target.setX(std::clamp(target.x(), 0, std::max(0, FCols - 1)));
+  target.setY(std::clamp(target.y(), 0, std::max(0, FRows - 1)));
+  return target;
+}
+
+void TBoardGrid::keyPressEvent(QKeyEvent* Event) {
+  const QPoint target = KeyTarget(Event->key());
+  if (target.x() < 0) {
+    QWidget::keyPressEvent(Event);
+    return;
+  }
+  if (target != FCurrent && FCols > 0 && FRows > 0)
+    SelectCell(target);
+}

@@ -1,0 +1,64 @@
+// The board grid (MGrid): Cols x Rows cells of one size, each followed by a 1-pixel line on its
+// right and bottom. It paints nothing of a cell itself; the owner paints each one through
+// OnDrawCell. A left press on a cell, sweeping onto another cell with the left button held, and
+// the navigation keys all report a cell choice through OnSelectCell, which also moves the
+// current cell.
+#pragma once
+
+#include <QBrush>
+#include <QColor>
+#include <QPoint>
+#include <QRect>
+#include <QWidget>
+
+#include <functional>
+
+class TBoardGrid : public QWidget {
+public:
+  explicit TBoardGrid(QWidget* Parent = nullptr);
+
+  // New shape and cell size; the grid takes the size Cols x (ColWidth + 1) by
+  // Rows x (RowHeight + 1) and is repainted whole.
+  void SetShape(int Cols, int Rows, int ColWidth, int RowHeight);
+  int ColCount() const { return FCols; }
+  int RowCount() const { return FRows; }
+  int ColWidth() const { return FColWidth; }
+  int RowHeight() const { return FRowHeight; }
+
+  // The one geometry function: painting, hit testing and partial repaint all use it.
+  QRect CellRect(int Col, int Row) const;
+  // The cell under Point (grid coordinates), or (-1, -1) over a line or outside.
+  QPoint CellAt(QPoint Point) const;
+  // Repaints only that cell.
+  void InvalidateCell(int Col, int Row);
+
+  // The background brush, for cells the owner wants to show the window through.
+  const QBrush& Background() const { return FBackground; }
+  void SetBackground(const QBrush& Brush) { FBackground = Brush; }
+  void SetLineColor(const QColor& Color) { FLineColor = Color; }
+
+  QPoint CurrentCell() const { return FCurrent; }
+
+  std::function<void(int Col, int Row)> OnSelectCell;
+  std::function<void(QPainter& Canvas, int Col, int Row, const QRect& Rect)> OnDrawCell;
+
+protected:
+  void paintEvent(QPaintEvent* Event) override;
+  void mousePressEvent(QMouseEvent* Event) override;
+  void mouseMoveEvent(QMouseEvent* Event) override;
+  void mouseReleaseEvent(QMouseEvent* Event) override;
+  void keyPressEvent(QKeyEvent* Event) override;
+
+private:
+  void SelectCell(QPoint Cell);
+  QPoint KeyTarget(int Key) const;
+
+  int FCols = 4;
+  int FRows = 4;
+  int FColWidth = 120;
+  int FRowHeight = 90;
+  QPoint FCurrent{0, 0};
+  bool FSweeping = false;
+  QBrush FBackground;
+  QColor FLineColor{Qt::black};
+};

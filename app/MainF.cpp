@@ -1,0 +1,482 @@
+#include "MainF.h"
+
+#include "AppCursors.h"
+#include "BoardGrid.h"
+#include "CardSetLoader.h"
+#include "FaceOverlay.h"
+#include "KVCursors.h"
+#include "KVImageCtrl.h"
+#include "KVImageMap.h"
+#include "KVUtils.h"
+#include "MainLayout.h"
+#include "OptionsPanel.h"
+#include "PictureImage.h"
+#include "PopUpWindows.h"
+#include "SettingsStore.h"
+#include "SkinEntries.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <exception>
+
+namespace {
+
+const QString ApplicationTitle = QStringLiteral("Kovalent Tesselo 2.05");
+
+TNoPopUpWindows NoPopUps;
+
+} // namespace
+
+TMainForm::TMainForm(TKVResReader& Skin, const TMainFormSetup& Setup, QWidget* Parent)
+    : QWidget(Parent, Qt::Window | Qt::FramelessWindowHint),
+      FClockSeeds(Setup.Seeds == nullptr ? std::make_unique<ClockSeedSource>() : nullptr),
+      FGame(*this, Setup.Seeds != nullptr ? *Setup.Seeds : *FClockSeeds), FStore(Setup.Store),
+      FPopUps(&NoPopUps), FDrag(*this) {
+  FormCreate(Skin, Setup);
+}
+
+TMainForm::~TMainForm() {
+  // FormDestroy: the game stops before the pictures it paints go.
+  FTimer1.stop();
+  FGame.AbandonGame();
+  FFaces.Clear();
+}
+
+void TMainForm::SetPopUps(IPopUpWindows* PopUps) {
+  FPopUps = PopUps != nullptr ? PopUps : &NoPopUps;
+}
+
+template <typename THandler> void TMainForm::Guarded(THandler&& Handler) {
+  try {
+    Handler();
+  } catch (const std::exception& error) {
+    ReportGameError(QString::fromUtf8(error.what()));
+  }
+}
+
+void TMainForm::FormCreate(TKVResReader& Skin, const TMainFormSetup& Setup) {
+  setWindowTitle(ApplicationTitle);
+  setMinimumWidth(DesignClient.width());
+  QFont font(QStringLiteral("Sans Serif"));
+  font.setPixelSize(11);
+  setFont(font);
+  FAppDir = Setup.AppDir;
+  FCardsDir = FAppDir + QStringLiteral("cards/");
+  FWorkArea = Setup.WorkArea;
+  RegisterAppCursors();
+  CreateControls();
+  FCellWidth = 120;
+  FCellHeight = 90;
+  LoadSkin(Skin);
+  AddHotAreas();
+  WireDragging();
+  BgBevel->SetCursorId(TKVCursors::crHandMove);
+  Label1->setCursor(TKVCursors::Cursor(TKVCursors::crHandMove));
+  CopyRightImage->SetCursorId(TKVCursors::crHandPoint);
+  MGrid->SetBackground(QBrush(FBoardBrush));
+  SetPlayerLabel(QString());
+  FTimer1.setSingleShot(true);
+  FTimer1.setInterval(2500);
+  QObject::connect(&FTimer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+  FSound.Open(FAppDir, Setup.SoundDevice.value_or(TSoundPlayer::AudioOutputAvailable()));
+  if (FStore != nullptr)
+    LoadSettings(*FStore, FSettings, FGame.Players(), FCardSets, FCardsDir);
+  else
+    ScanCardSets(FCardsDir, FSettings.CardsFile, FCardSets);
+  FillOptionsPanel();
+  CopyRightImage->setToolTip(QStringLiteral("About"));
+  resize(DesignClient);
+  FormResize();
+  ShowWelcome();
+}
+
+void TMainForm::CreateControls() {
+  BgBevel = new TKVImageBevel(this);
+  PanelMap = new TKVImageMap(this);
+  Label1 = new QLabel(this);
+  QFont bold = font();
+  bold.setBold(true);
+  Label1->setFont(bold);
+  QPalette black = Label1->palette();
+  black.setColor(QPalette::WindowText, Qt::black);
+  Label1->setPalette(black);
+  // Presses on the status line reach the window, which drags itself.
+  Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
+  ExitMap = new TKVImageMap(this);
+  CopyRightImage = new TPictureImage(this);
+  CopyRightImage->OnClick = [this] { Guarded([this] { CopyRightImageClick(); }); };
+  MGrid = new TBoardGrid(this);
+  MGrid->setGeometry(5, 21, 473, 381);
+  MGrid->SetLineColor(QColor(0x1b, 0x2a, 0x1f));
+  MGrid->hide();
+  MGrid->OnSelectCell = [this](int Col, int Row) { MGridSelectCell(Col, Row); };
+  MGrid->OnDrawCell = [this](QPainter& Canvas, int Col, int Row, const QRect& Rect) {
+    MGridDrawCell(Canvas, Col, Row, Rect);
+  };
+  Panel1 = new TFaceOverlay(this);
+  Panel2 = new TFaceOverlay(this);
+  OptionsPanel = new TOptionsPanel(this);
+  OptionsPanel->OnBuilderClick = [this] { Guarded([this] { FPopUps->LaunchBuilder(); }); };
+  CoverPanel = new QWidget(this);
+  CoverPanel->resize(429, 287);
+  CoverPanel->hide();
+  CoverMap = new TKVImageMap(CoverPanel);
+  CoverMap->move(0, 0);
+}
+
+void TMainForm::LoadSkin(TKVResReader& Skin) {
+  FCoverLink = LoadSkinText(Skin, 0);
+  CoverMap->AddImage(LoadSkinBitmap(Skin, 1));
+  for (int entry = 2; entry <= 10; ++entry) {
+    FSkinBitmap = LoadSkinBitmap(Skin, entry);
+    BgBevel->AddImage(FSkinBitmap);
+    if (entry == ExitMapEntry)
+      ExitMap->AddImage(FSkinBitmap);
+  }
+  FBoardBrush = FSkinBitmap.copy();
+  PanelMap->AddImage(LoadSkinBitmap(Skin, 11));
+  OptionsPanel->AddSliderImage(LoadSkinBitmap(Skin, 12));
+  OptionsPanel->AddSliderImage(LoadSkinBitmap(Skin, 13));
+  CopyRightImage->SetPicture(LoadSkinBitmap(Skin, 14));
+  OptionsPanel->SetOptionsBg(LoadSkinBitmap(Skin, 17));
+  // The builder strip belongs to the window's definition, not to the archive.
+  OptionsPanel->SetBuilderStrip(QImage(QStringLiteral(":/dkwrbtn-options.png")));
+}
+
+void TMainForm::AddHotAreas() {
+  const int point = TKVCursors::crHandPoint;
+  ExitMap->SetOutAreaCursor(TKVCursors::crHandMove);
+  ExitMap->AddArea(QStringLiteral("help"), 6, 4, 19, 16, point, QStringLiteral("Help"));
+  ExitMap->AddArea(QStringLiteral("mini"), 23, 4, 36, 16, point, QStringLiteral("Minimize"));
+  ExitMap->AddArea(QStringLiteral("exit"), 40, 4, 53, 16, point, QStringLiteral("Exit"));
+  PanelMap->SetOutAreaCursor(TKVCursors::crHandMove);
+  PanelMap->AddArea(QStringLiteral("exit"), 8, 32, 65, 60, point, QStringLiteral("Exit"));
+  PanelMap->AddArea(QStringLiteral("play"), 392, 32, 457, 60, point, QStringLiteral("Play"));
+  PanelMap->AddArea(QStringLiteral("options"), 398, 8, 458, 24, point, QStringLiteral("Options"));
+  CoverMap->SetOutAreaCursor(TKVCursors::crHandMove);
+  CoverMap->AddArea(QStringLiteral("ad"), 11, 11, 418, 280, point, FCoverLink);
+
+  PanelMap->OnMapClick = [this](TKVCustomImageMap*, const QString& Area) {
+    Guarded([&] { PanelMapMapClick(Area); });
+  };
+  ExitMap->OnMapClick = [this](TKVCustomImageMap*, const QString& Area) {
+    Guarded([&] { ExitMapMapClick(Area); });
+  };
+  CoverMap->OnMapClick = [this](TKVCustomImageMap*, const QString& Area) {
+    Guarded([&] { CoverMapMapClick(Area); });
+  };
+}
+
+void TMainForm::WireDragging() {
+  for (TKVCustomImageList* surface :
+       {static_cast<TKVCustomImageList*>(BgBevel), static_cast<TKVCustomImageList*>(PanelMap),
+        static_cast<TKVCustomImageList*>(ExitMap)}) {
+    surface->OnMouseDown = [this](QWidget*, Qt::MouseButton Button, Qt::KeyboardModifiers, int X,
+                                  int Y) { FDrag.MouseDown(Button, X, Y); };
+    surface->OnMouseMove = [this](QWidget*, Qt::MouseButtons, Qt::KeyboardModifiers, int X, int Y) {
+      FDrag.MouseMove(X, Y);
+    };
+    surface->OnMouseUp = [this](QWidget*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
+      FDrag.MouseUp(X, Y);
+    };
+  }
+}
+
+void TMainForm::mousePressEvent(QMouseEvent* Event) {
+  const QPoint at = Event->position().toPoint();
+  FDrag.MouseDown(Event->button(), at.x(), at.y());
+}
+
+void TMainForm::mouseMoveEvent(QMouseEvent* Event) {
+  const QPoint at = Event->position().toPoint();
+  FDrag.MouseMove(at.x(), at.y());
+}
+
+void TMainForm::mouseReleaseEvent(QMouseEvent* Event) {
+  const QPoint at = Event->position().toPoint();
+  FDrag.MouseUp(at.x(), at.y());
+}
+
+void TMainForm::FillOptionsPanel() {
+  OptionsPanel->SetCatalogue(FCardSets, FCardsDir);
+  OptionsPanel->FillOptionsPanel(FSettings, FGame.Players());
+  FTimer1.setInterval(RevealDelayMs(FSettings.Delay));
+  if (const TCardsObj* set = OptionsPanel->SelectedSet()) {
+    FCellWidth = set->CardWidth;
+    FCellHeight = set->CardHeight;
+  }
+}
+
+void TMainForm::ReadOptionsPanel() {
+  OptionsPanel->ReadOptionsPanel(FSettings, FGame.Players());
+  FTimer1.setInterval(RevealDelayMs(FSettings.Delay));
+}
+
+// ---- Layout and surfaces -------------------------------------------------------------------
+
+void TMainForm::SetClientSize(QSize Size) {
+  Size.setWidth(std::max(Size.width(), DesignClient.width()));
+  if (Size == size())
+    return;
+  resize(Size);
+  FormResize();
+}
+
+void TMainForm::resizeEvent(QResizeEvent* Event) {
+  QWidget::resizeEvent(Event);
+  BgBevel->setGeometry(rect());
+}
+
+void TMainForm::FormResize() {
+  const TShellLayout layout = LayOutShell(
+      size(), {PanelMap->size(), ExitMap->size(), OptionsPanel->size(), CopyRightImage->size()});
+  BgBevel->setGeometry(rect());
+  Label1->move(CentredLeft(width(), Label1->width()), layout.Label1Top);
+  PanelMap->move(layout.PanelMap);
+  ExitMap->move(layout.ExitMap);
+  OptionsPanel->move(layout.OptionsPanel);
+  CopyRightImage->move(layout.CopyRightImage);
+  move(CentredWindowPos(FWorkArea, size()));
+}
+
+void TMainForm::SetPlayerLabel(const QString& Text) {
+  Label1->setText(Text);
+  Label1->adjustSize();
+  Label1->move(CentredLeft(width(), Label1->width()), Label1->y());
+}
+
+void TMainForm::ShowWelcome() {
+  CoverPanel->move(CentredLeft(width(), CoverPanel->width()), 50);
+  SetPlayerLabel(QStringLiteral("Welcome"));
+  CoverPanel->show();
+  CoverPanel->raise();
+}
+
+void TMainForm::ShowOptions() {
+  FGame.AbandonGame();
+  Panel1->HideFace();
+  Panel2->HideFace();
+  MGrid->hide();
+  CopyRightImage->show();
+  CoverPanel->hide();
+  SetClientSize({width(), DesignClient.height()});
+  SetClientSize(DesignClient);
+  OptionsPanel->show();
+  OptionsPanel->raise();
+  SetPlayerLabel(QStringLiteral("Set Options"));
+  OptionsPanel->checkAvailableCards();
+}
+
+// ---- Commands ------------------------------------------------------------------------------
+
+void TMainForm::PanelMapMapClick(const QString& Area) {
+  if (Area == QLatin1String("exit"))
+    close();
+  else if (Area == QLatin1String("play"))
+    PlayCommand();
+  else if (Area == QLatin1String("options"))
+    ShowOptions();
+}
+
+void TMainForm::ExitMapMapClick(const QString& Area) {
+  if (Area == QLatin1String("help"))
+    FPopUps->ShowHelp();
+  else if (Area == QLatin1String("mini"))
+    showMinimized();
+  else if (Area == QLatin1String("exit"))
+    close();
+}
+
+void TMainForm::CoverMapMapClick(const QString& Area) {
+  if (Area == QLatin1String("ad"))
+    OpenURL(FCoverLink);
+}
+
+void TMainForm::CopyRightImageClick() {
+  FPopUps->ShowAbout();
+}
+
+bool TMainForm::CanDeal() {
+  const TCardsObj* set = OptionsPanel->SelectedSet();
+  if (set == nullptr) {
+    ShowMessageBox(QStringLiteral("There is no card set in ") + FCardsDir +
+                       QStringLiteral(", so no game can start."),
+                   QString(), MB_OK | MB_ICONERROR);
+    ShowOptions();
+    return false;
+  }
+  if (FSettings.Pairs > set->ImageCount) {
+    // The options say why, and offer a count the set can fill where there is one.
+    ShowOptions();
+    return false;
+  }
+  return true;
+}
+
+void TMainForm::PlayCommand() {
+  CoverPanel->hide();
+  ReadOptionsPanel();
+  if (!CanDeal())
+    return;
+  TCardSetLoader loader(OptionsPanel->SelectedSet()->FileName);
+  NewGameOptions options;
+  options.Pairs = FSettings.Pairs;
+  options.WorkWidth = FWorkArea.width();
+  options.WorkHeight = FWorkArea.height();
+  options.Computer = FSettings.Computer;
+  options.Level = FSettings.Level;
+  FLoader = &loader;
+  try {
+    FGame.NewGame1Click(options, loader);
+  } catch (...) {
+    FLoader = nullptr;
+    throw;
+  }
+  FLoader = nullptr;
+}
+
+void TMainForm::ReportGameError(const QString& Text) {
+  FGame.AbandonGame();
+  ShowMessageBox(Text, QString(), MB_OK | MB_ICONERROR);
+  ShowOptions();
+}
+
+void TMainForm::closeEvent(QCloseEvent* Event) {
+  FormClose();
+  Event->accept();
+}
+
+void TMainForm::FormClose() {
+  if (FClosed)
+    return;
+  FClosed = true;
+  FTimer1.stop();
+  FGame.AbandonGame();
+  if (FStore != nullptr)
+    SaveSettings(*FStore, FSettings, FGame.Players(), FCardSets);
+}
+
+// ---- The board -----------------------------------------------------------------------------
+
+void TMainForm::MGridSelectCell(int Col, int Row) {
+  Guarded([&] { FGame.SelectCell(Col, Row); });
+}
+
+void TMainForm::Timer1Timer() {
+  Guarded([&] { FGame.close_pair(); });
+}
+
+void TMainForm::CellChanged(int32_t Col, int32_t Row) {
+  MGrid->InvalidateCell(Col, Row);
+}
+
+void TMainForm::FaceShown(int32_t Pick, int32_t Col, int32_t Row) {
+  if (FFaces.IsGif())
+    ShowFaceOverlay(Pick, Col, Row);
+}
+
+void TMainForm::ShowFaceOverlay(int Pick, int Col, int Row) {
+  TFaceOverlay* overlay = Pick == 1 ? Panel1 : Panel2;
+  const QRect place = MGrid->CellRect(Col, Row).translated(MGrid->pos());
+  try {
+    overlay->ShowFace(FFaces.FaceStream(FGame.Cells().IdAt(Col, Row)), place);
+  } catch (const std::exception& error) {
+    // The game is in the middle of a pick; it is stopped once the pick has returned.
+    const QString text = QString::fromUtf8(error.what());
+    QMetaObject::invokeMethod(
+        this, [this, text] { ReportGameError(text); }, Qt::QueuedConnection);
+  }
+}
+
+void TMainForm::StatusTextChanged(const std::string& Text) {
+  SetPlayerLabel(QString::fromStdString(Text));
+}
+
+void TMainForm::PlaySound(GameSound Sound) {
+  if (FSettings.Sound && FSound.Play(Sound))
+    ++FSoundsPlayed;
+}
+
+void TMainForm::StartRevealTimer() {
+  FTimer1.start();
+}
+
+void TMainForm::StopRevealTimer() {
+  FTimer1.stop();
+  Panel1->HideFace();
+  Panel2->HideFace();
+}
+
+void TMainForm::FitBoard(int32_t Rows, int32_t Cols) {
+  const CardSetHeaderInfo& header = FGame.State().CardSet;
+  if (FLoader != nullptr) {
+    FFaces.TakeGame(*FLoader, header.ImageKind);
+    FAdvert = FLoader->Advert();
+    FAdLink = FLoader->AdLink();
+  }
+  FCellWidth = header.CardWidth;
+  FCellHeight = header.CardHeight;
+  FitBoardToScreen(Rows, Cols);
+}
+
+void TMainForm::FitBoardToScreen(int Rows, int Cols) {
+  const TBoardFit fit = ::FitBoardToScreen(FCellWidth, FCellHeight, Rows, Cols, FWorkArea.size());
+  FCellWidth = fit.CellWidth;
+  FCellHeight = fit.CellHeight;
+  Panel1->resize(FCellWidth, FCellHeight);
+  Panel2->resize(FCellWidth, FCellHeight);
+  MGrid->SetShape(Cols, Rows, FCellWidth, FCellHeight);
+  SetClientSize(fit.Client);
+  MGrid->move(fit.Grid.topLeft());
+}
+
+void TMainForm::BoardReset() {
+  OptionsPanel->hide();
+  CopyRightImage->hide();
+  CoverPanel->hide();
+  MGrid->show();
+  MGrid->update();
+  MGrid->setFocus();
+}
+
+void TMainForm::GameFinished() {
+  MGrid->update();
+  FPopUps->ShowScore(FGame, FAdvert, FAdLink);
+}
+
+void TMainForm::MGridDrawCell(QPainter& Canvas, int Col, int Row, const QRect& Rect) {
+  if (!MGrid->isVisible())
+    return;
+  const Board& cells = FGame.Cells();
+  const int id = cells.IdAt(Col, Row);
+  const QSize size = Rect.size();
+  const QPixmap* picture = nullptr;
+  if (!FGame.State().GameActive) {
+    picture = &FFaces.Face(id, size);
+  } else {
+    switch (cells.StateAt(Col, Row)) {
+    case CellState::Removed:
+      break;
+    case CellState::FaceDown:
+      picture = &FFaces.Back(size);
+      break;
+    case CellState::FaceUp:
+      // A GIF face shows in its overlay above the cell.
+      if (FFaces.IsGif())
+        return;
+      picture = &FFaces.Face(id, size);
+      break;
+    }
+  }
+  if (picture != nullptr && !picture->isNull()) {
+    Canvas.drawPixmap(Rect, *picture);
+    return;
+  }
+  // The window's centre tile shows through, aligned with the window's own tiling.
+  Canvas.setBrushOrigin(-MGrid->pos());
+  Canvas.fillRect(Rect, MGrid->Background());
+}

@@ -1,0 +1,163 @@
+// The main window: the skinned borderless frame, its command bars, the cover, the options
+// panel and the board of the game, which it shows as the game's view.
+#pragma once
+
+#include "BoardFaces.h"
+#include "CardSets.h"
+#include "GameEngine.h"
+#include "GameSettings.h"
+#include "SoundPlayer.h"
+#include "WindowDrag.h"
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class ISettingsStore;
+class IPopUpWindows;
+class QLabel;
+class TBoardGrid;
+class TCardSetLoader;
+class TFaceOverlay;
+class TKVImageBevel;
+class TKVImageMap;
+class TKVResReader;
+class TOptionsPanel;
+class TPictureImage;
+
+// What the program hands the main window when it creates it.
+struct TMainFormSetup {
+  QString AppDir;                  // the program's folder, ending in a separator
+  QRect WorkArea;                  // the desktop work area, read once
+  ISettingsStore* Store = nullptr; // the per-user settings; must outlive the window
+  ISeedSource* Seeds = nullptr;    // the game's seeds; the clock when null
+  // Whether sounds can be heard; asked of the system when not given.
+  std::optional<bool> SoundDevice;
+};
+
+class TMainForm : public QWidget, public IGameView {
+public:
+  static constexpr int ExitMapEntry = 4;
+
+  // Builds the window from the open archive Skin (FormCreate). Throws ESkinError when a skin
+  // entry cannot be read; no window is left behind then.
+  TMainForm(TKVResReader& Skin, const TMainFormSetup& Setup, QWidget* Parent = nullptr);
+  ~TMainForm() override;
+
+  // The secondary windows; not owned, must outlive the window. Without them nothing is shown.
+  void SetPopUps(IPopUpWindows* PopUps);
+
+  // Commands by area name; unknown names do nothing.
+  void PanelMapMapClick(const QString& Area);
+  void ExitMapMapClick(const QString& Area);
+  void CoverMapMapClick(const QString& Area);
+  void CopyRightImageClick();
+
+  // Sets the status line and centres it.
+  void SetPlayerLabel(const QString& Text);
+  void ShowWelcome();
+  // Abandons any game and shows the options panel in a 490 x 450 window.
+  void ShowOptions();
+  // Lays the controls out for the current client size and centres the window on the work area.
+  void FormResize();
+
+  // A cell choice of the board grid.
+  void MGridSelectCell(int Col, int Row);
+  // The reveal delay has elapsed.
+  void Timer1Timer();
+
+  // IGameView
+  void CellChanged(int32_t Col, int32_t Row) override;
+  void FaceShown(int32_t Pick, int32_t Col, int32_t Row) override;
+  void StatusTextChanged(const std::string& Text) override;
+  void PlaySound(GameSound Sound) override;
+  void StartRevealTimer() override;
+  void StopRevealTimer() override;
+  void FitBoard(int32_t Rows, int32_t Cols) override;
+  void BoardReset() override;
+  void GameFinished() override;
+
+  GameEngine& Game() { return FGame; }
+  const GameSettings& Settings() const { return FSettings; }
+  const TCardSetCatalogue& CardSets() const { return FCardSets; }
+  QSize CellSize() const { return {FCellWidth, FCellHeight}; }
+  const QRect& WorkArea() const { return FWorkArea; }
+  const QString& CardsDir() const { return FCardsDir; }
+  const QTimer& Timer1() const { return FTimer1; }
+  bool SoundReady() const { return FSound.SoundReady(); }
+  // Sounds started during the run, for a view without speakers to be checked.
+  int SoundsPlayed() const { return FSoundsPlayed; }
+
+  TKVImageBevel* BgBevel = nullptr;
+  TKVImageMap* PanelMap = nullptr;
+  QLabel* Label1 = nullptr;
+  TKVImageMap* ExitMap = nullptr;
+  TPictureImage* CopyRightImage = nullptr;
+  TBoardGrid* MGrid = nullptr;
+  TFaceOverlay* Panel1 = nullptr;
+  TFaceOverlay* Panel2 = nullptr;
+  TOptionsPanel* OptionsPanel = nullptr;
+  QWidget* CoverPanel = nullptr;
+  TKVImageMap* CoverMap = nullptr;
+
+protected:
+  void closeEvent(QCloseEvent* Event) override;
+  void resizeEvent(QResizeEvent* Event) override;
+  void mousePressEvent(QMouseEvent* Event) override;
+  void mouseMoveEvent(QMouseEvent* Event) override;
+  void mouseReleaseEvent(QMouseEvent* Event) override;
+
+private:
+  void FormCreate(TKVResReader& Skin, const TMainFormSetup& Setup);
+  void CreateControls();
+  void LoadSkin(TKVResReader& Skin);
+  void AddHotAreas();
+  void WireDragging();
+  void FillOptionsPanel();
+  void ReadOptionsPanel();
+  void FormClose();
+
+  void PlayCommand();
+  bool CanDeal();
+  void SetClientSize(QSize Size);
+  void ShowFaceOverlay(int Pick, int Col, int Row);
+  void FitBoardToScreen(int Rows, int Cols);
+  void MGridDrawCell(QPainter& Canvas, int Col, int Row, const QRect& Rect);
+  // Shows the error's text under the application title and returns to the options; the
+  // game in progress is abandoned.
+  void ReportGameError(const QString& Text);
+  // Runs Handler, reporting any exception it throws as ReportGameError does.
+  template <typename THandler> void Guarded(THandler&& Handler);
+
+  std::unique_ptr<ClockSeedSource> FClockSeeds;
+  GameEngine FGame;
+  ISettingsStore* FStore = nullptr;
+  IPopUpWindows* FPopUps = nullptr;
+  GameSettings FSettings;
+  TCardSetCatalogue FCardSets;
+  TBoardFaces FFaces;
+  TSoundPlayer FSound;
+  TWindowDrag FDrag;
+  QTimer FTimer1;
+
+  QString FAppDir;
+  QString FCardsDir;
+  QRect FWorkArea;
+  QString FCoverLink;
+  QImage FSkinBitmap;
+  QImage FBoardBrush;
+  int FCellWidth = 120;
+  int FCellHeight = 90;
+  int FSoundsPlayed = 0;
+  bool FClosed = false;
+
+  // The set a new game is being dealt from, while NewGame1Click runs.
+  const TCardSetLoader* FLoader = nullptr;
+  QImage FAdvert;
+  QString FAdLink;
+};

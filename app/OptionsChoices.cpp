@@ -1,0 +1,58 @@
+#include "OptionsChoices.h"
+
+#include "BoardLayout.h"
+
+#include <algorithm>
+
+QStringList PairsItems() {
+  QStringList items;
+  for (const int32_t pairs : OfferedPairCounts)
+    items << QString::number(pairs);
+  return items;
+}
+
+QStringList DelayItems() {
+  return {QStringLiteral("1"),   QStringLiteral("1.5"), QStringLiteral("2"),
+          QStringLiteral("2.5"), QStringLiteral("3"),   QStringLiteral("3.5"),
+          QStringLiteral("4"),   QStringLiteral("4.5"), QStringLiteral("5")};
+}
+
+int PairsItemIndexFor(int Pairs) {
+  const int index = int(PairsItems().indexOf(QString::number(Pairs)));
+  return index < 0 ? 0 : index;
+}
+
+int FitPairsIndex(int Selected, int ImageCount) {
+  const int last = int(OfferedPairCounts.size()) - 1;
+  for (int i = std::min(Selected, last); i >= 0; --i)
+    if (OfferedPairCounts[size_t(i)] <= ImageCount)
+      return i;
+  return Selected;
+}
+
+TNameFields NameFieldsFromSlots(bool Computer, const PlayerTable& Players) {
+  const int first = Computer ? 2 : 1;
+  TNameFields fields;
+  for (int i = 0; i < 4; ++i)
+    fields[size_t(i)] = QString::fromStdString(Players[size_t(first + i)].Name);
+  return fields;
+}
+
+void SlotsFromNameFields(bool Computer, const TNameFields& Fields, PlayerTable& Players) {
+  const int first = Computer ? 2 : 1;
+  for (int i = 0; i < 4; ++i)
+    Players[size_t(first + i)].Name = Fields[size_t(i)].toStdString();
+  if (Computer) {
+    Players[1].Name = "Computer";
+    if (Players[2].Name.empty())
+      Players[2].Name = "Player";
+    return;
+  }
+  Players[5].Name.clear();
+  if (Players[1].Name.empty()) {
+    Players[1].Name = "Player 1";
+    Players[2].Name = "Player 2";
+  } else if (Players[2].Name.empty()) {
+    Players[2].Name = "Player 2";
+  }
+}

@@ -1,0 +1,176 @@
+#include "OptionsPanel.h"
+
+#include "CardSets.h"
+#include "KVCursors.h"
+#include "KVImageCtrl.h"
+#include "KVUtils.h"
+#include "PictureImage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace {
+
+QComboBox* MakeList(QWidget* Parent, int Top, const QStringList& Items) {
+  auto* box = new QComboBox(Parent);
+  box->setGeometry(30, Top, 145, 21);
+  box->addItems(Items);
+  return box;
+}
+
+QCheckBox* MakeCheck(QWidget* Parent, int Left, int Top) {
+  auto* check = new QCheckBox(Parent);
+  check->setGeometry(Left, Top, 15, 15);
+  check->setChecked(true);
+  return check;
+}
+
+QLineEdit* MakeEdit(QWidget* Parent, int Top) {
+  auto* edit = new QLineEdit(Parent);
+  edit->setGeometry(232, Top, 121, 21);
+  return edit;
+}
+
+} // namespace
+
+TOptionsPanel::TOptionsPanel(QWidget* Parent) : QWidget(Parent) {
+  resize(PanelWidth, PanelHeight);
+  CreateControls();
+  hide();
+}
+
+void TOptionsPanel::CreateControls() {
+  OptionsBg = new TPictureImage(this);
+  OptionsBg->setGeometry(0, 0, PanelWidth, PanelHeight);
+  CardsBox = MakeList(this, 68, {});
+  PairsBox = MakeList(this, 116, PairsItems());
+  DelayBox = MakeList(this, 164, DelayItems());
+  SoundCheck = MakeCheck(this, 30, 221);
+  Player1Edit = MakeEdit(this, 68);
+  Player2Edit = MakeEdit(this, 92);
+  Player3Edit = MakeEdit(this, 116);
+  Player4Edit = MakeEdit(this, 140);
+  ComputerCheck = MakeCheck(this, 232, 169);
+  IQSlider = new TKVImageSlider(this);
+  IQSlider->SetStartPos(5);
+  IQSlider->SetRange(5, 0, 10);
+  IQSlider->setGeometry(200, 225, 177, 18);
+  IQSlider->SetCursorId(TKVCursors::crHandPoint);
+  DKWRBtn = new TPictureImage(this);
+  DKWRBtn->move(0, 261);
+  DKWRBtn->SetCursorId(TKVCursors::crHandPoint);
+  DKWRBtn->OnClick = [this] {
+    if (OnBuilderClick)
+      OnBuilderClick();
+  };
+
+  QWidget::setTabOrder(CardsBox, PairsBox);
+  QWidget::setTabOrder(PairsBox, DelayBox);
+  QWidget::setTabOrder(DelayBox, SoundCheck);
+  QWidget::setTabOrder(SoundCheck, Player1Edit);
+  QWidget::setTabOrder(Player1Edit, Player2Edit);
+  QWidget::setTabOrder(Player2Edit, Player3Edit);
+  QWidget::setTabOrder(Player3Edit, Player4Edit);
+  QWidget::setTabOrder(Player4Edit, ComputerCheck);
+
+  // Only the player's own choices count as changes, not the panel being filled.
+  QObject::connect(CardsBox, &QComboBox::activated, this, [this] { CardsBoxChange(); });
+  QObject::connect(PairsBox, &QComboBox::activated, this, [this] { checkAvailableCards(); });
+}
+
+void TOptionsPanel::SetOptionsBg(const QImage& Picture) {
+  OptionsBg->SetPicture(Picture);
+  OptionsBg->lower();
+}
+
+void TOptionsPanel::AddSliderImage(const QImage& Picture) {
+  IQSlider->AddImage(Picture);
+  IQSlider->setGeometry(200, 225, 177, 18);
+}
+
+void TOptionsPanel::SetBuilderStrip(const QImage& Picture) {
+  DKWRBtn->SetPicture(Picture);
+}
+
+void TOptionsPanel::SetCatalogue(TCardSetCatalogue& Catalogue, const QString& CardsDir) {
+  FCatalogue = &Catalogue;
+  FCardsDir = CardsDir;
+}
+
+const TCardsObj* TOptionsPanel::SelectedSet() const {
+  return FCatalogue != nullptr ? FCatalogue->Selected() : nullptr;
+}
+
+int TOptionsPanel::SelectedPairs() const {
+  return PairsBox->currentText().toInt();
+}
+
+TNameFields TOptionsPanel::NameFields() const {
+  return {Player1Edit->text(), Player2Edit->text(), Player3Edit->text(), Player4Edit->text()};
+}
+
+void TOptionsPanel::FillCardsBox() {
+  CardsBox->clear();
+  if (FCatalogue == nullptr)
+    return;
+  // Each line carries its set's position in the catalogue, which never changes during a run.
+  for (size_t i = 0; i < FCatalogue->CardSets.size(); ++i)
+    CardsBox->addItem(FCatalogue->CardSets[i]->Title, int(i));
+  if (FCatalogue->CardSets.empty()) {
+    const QString notice = QStringLiteral("No card sets in ") + FCardsDir;
+    CardsBox->setPlaceholderText(notice);
+    CardsBox->setToolTip(notice);
+  }
+  CardsBox->setCurrentIndex(CardsBox->findData(FCatalogue->CardSetIndex));
+}
+
+void TOptionsPanel::FillOptionsPanel(const GameSettings& Settings, const PlayerTable& Players) {
+  SoundCheck->setChecked(Settings.Sound);
+  ComputerCheck->setChecked(Settings.Computer);
+  IQSlider->SetPosition(Settings.Level);
+  const TNameFields fields = NameFieldsFromSlots(Settings.Computer, Players);
+  Player1Edit->setText(fields[0]);
+  Player2Edit->setText(fields[1]);
+  Player3Edit->setText(fields[2]);
+  Player4Edit->setText(fields[3]);
+  PairsBox->setCurrentIndex(PairsItemIndexFor(Settings.Pairs));
+  // A stored delay outside the list leaves it without a selection.
+  DelayBox->setCurrentIndex(
+      Settings.Delay >= 0 && Settings.Delay < DelayBox->count() ? Settings.Delay : -1);
+  FillCardsBox();
+  FitPairsToSelectedSet();
+}
+
+void TOptionsPanel::FitPairsToSelectedSet() {
+  if (const TCardsObj* set = SelectedSet())
+    PairsBox->setCurrentIndex(FitPairsIndex(PairsBox->currentIndex(), set->ImageCount));
+}
+
+void TOptionsPanel::checkAvailableCards() {
+  const TCardsObj* set = SelectedSet();
+  if (set == nullptr)
+    return;
+  if (SelectedPairs() > set->ImageCount)
+    ShowMessageBox(QString::fromLatin1(NotEnoughImagesText), QString(), MB_OK);
+  FitPairsToSelectedSet();
+}
+
+void TOptionsPanel::CardsBoxChange() {
+  if (FCatalogue != nullptr && CardsBox->currentIndex() >= 0)
+    FCatalogue->CardSetIndex = CardsBox->currentData().toInt();
+  checkAvailableCards();
+}
+
+void TOptionsPanel::ReadOptionsPanel(GameSettings& Settings, PlayerTable& Players) {
+  Settings.Sound = SoundCheck->isChecked();
+  Settings.Pairs = SelectedPairs();
+  Settings.Computer = ComputerCheck->isChecked();
+  Settings.Level = IQSlider->Position();
+  // Without a selection (a stored delay outside the list) the delay stays as it was.
+  if (DelayBox->currentIndex() >= 0)
+    Settings.Delay = DelayBox->currentIndex();
+  if (FCatalogue != nullptr && CardsBox->currentIndex() >= 0)
+    FCatalogue->CardSetIndex = CardsBox->currentData().toInt();
+  SlotsFromNameFields(Settings.Computer, NameFields(), Players);
+}
