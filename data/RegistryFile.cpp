@@ -67,6 +67,42 @@ void KeepAside(const QString& FilePath) {
       QStringLiteral("Too many damaged copies of %1 are kept; it is left as it is.").arg(FilePath));
 }
 
+// Key lines written by hand may end in a backslash, as the game's own key paths do.
+bool SameKeyPath(const QString& FilePath, const QString& FullPath) {
+  QString Path = FilePath;
+  while (Path.endsWith(u'\\')) {
+    Path.chop(1);
+  }
+  return SameRegistryName(Path, FullPath);
+}
+
+std::optional<size_t> KeyIndex(const RegistryDocument& Document, const QString& FullPath) {
+  for (size_t I = 0; I < Document.Keys.size(); ++I) {
+    if (SameKeyPath(Document.Keys[I].Path, FullPath)) {
+      return I;
+    }
+  }
+  return std::nullopt;
+}
+
+// A system file as a document, or nothing when it is missing, not a plain file, unreadable,
+// too large or damaged: such a file only fails to supply values.
+std::optional<RegistryDocument> ReadSystemDocument(const QString& FilePath) {
+  const QFileInfo Info(FilePath);
+  if (!Info.isFile() || Info.size() > MaxRegistryFileSize) {
+    return std::nullopt;
+  }
+  QFile File(FilePath);
+  if (!File.open(QIODevice::ReadOnly)) {
+    return std::nullopt;
+  }
+  const QByteArray Bytes = File.read(MaxRegistryFileSize + 1);
+  if (Bytes.size() > MaxRegistryFileSize) {
+    return std::nullopt;
+  }
+  return ParseRegistryText(Bytes);
+}
+
 } // namespace
 
 QString DefaultRegistryFilePath() {
@@ -74,34 +110,56 @@ QString DefaultRegistryFilePath() {
          QStringLiteral("/Kovalent/registry.reg");
 }
 
-RegistryFile::RegistryFile(QString FilePath) : FFilePath(std::move(FilePath)) {}
+QStringList SystemRegistryFilePaths(const QString& ProgramFolder, const QString& ConfigDirs) {
+  const QDir Program(ProgramFolder);
+  QStringList Paths{
+      QDir::cleanPath(Program.filePath(QStringLiteral("registry.reg"))),
+      QDir::cleanPath(Program.filePath(QStringLiteral("../../etc/xdg/Kovalent/registry.reg")))};
+  QStringList Dirs = ConfigDirs.split(u':', Qt::SkipEmptyParts);
+  if (Dirs.isEmpty()) {
+    Dirs << QStringLiteral("/etc/xdg");
+  }
+  for (const QString& Dir : Dirs) {
+    // Relative entries are invalid in the list and are ignored, as the XDG rules ask.
+    if (QDir::isAbsolutePath(Dir)) {
+      Paths << QDir::cleanPath(Dir + QStringLiteral("/Kovalent/registry.reg"));
+    }
+  }
+  Paths.removeDuplicates();
+  return Paths;
+}
+
+QStringList DefaultSystemRegistryFilePaths(const QString& ProgramFolder) {
+  return SystemRegistryFilePaths(ProgramFolder, qEnvironmentVariable("XDG_CONFIG_DIRS"));
+}
+
+RegistryFile::RegistryFile(QString FilePath, QStringList SystemFilePaths)
+    : FFilePath(std::move(FilePath)), FSystemFilePaths(std::move(SystemFilePaths)) {}
 
 bool RegistryFile::OpenKey(const QString& Path, bool CanCreate) {
   CloseKey();
   const QString FullPath = FullKeyPath(Path);
   ReadDocument();
-  for (size_t I = 0; I < FDocument->Keys.size(); ++I) {
-    if (SameRegistryName(FDocument->Keys[I].Path, FullPath)) {
-      FKeyIndex = I;
-      return true;
-    }
+  ReadSystemKeys(FullPath);
+  FKeyPath = FullPath;
+  FKeyIndex = KeyIndex(*FDocument, FullPath);
+  if (!FKeyIndex && CanCreate) {
+    KeyToWrite();
+    FChanged = true;
   }
-  if (!CanCreate) {
-    FDocument.reset();
+  if (!FKeyIndex && FSystemKeys.empty()) {
+    CloseKey();
     return false;
   }
-  FDocument->Keys.push_back(RegistryKey{FullPath, {}});
-  FKeyIndex = FDocument->Keys.size() - 1;
-  FChanged = true;
   return true;
 }
 
 bool RegistryFile::ValueExists(const QString& Name) {
-  return FindRegistryValue(OpenedKey(), Name) != nullptr;
+  return FindValue(Name) != nullptr;
 }
 
 qint32 RegistryFile::ReadInteger(const QString& Name) {
-  const RegistryValue* Value = FindRegistryValue(OpenedKey(), Name);
+  const RegistryValue* Value = FindValue(Name);
   if (Value == nullptr || Value->Kind != RegistryValueKind::Dword) {
     Fail(QStringLiteral("Invalid data type for '%1'.").arg(Name));
   }
@@ -109,7 +167,7 @@ qint32 RegistryFile::ReadInteger(const QString& Name) {
 }
 
 QString RegistryFile::ReadString(const QString& Name) {
-  const RegistryValue* Value = FindRegistryValue(OpenedKey(), Name);
+  const RegistryValue* Value = FindValue(Name);
   if (Value == nullptr) {
     return QString();
   }
@@ -132,20 +190,43 @@ void RegistryFile::CloseKey() {
   std::optional<RegistryDocument> Document = std::exchange(FDocument, std::nullopt);
   const bool Changed = std::exchange(FChanged, false);
   const bool KeepOldAside = std::exchange(FKeepAside, false);
+  FKeyIndex.reset();
+  FSystemKeys.clear();
   if (Document && Changed) {
     WriteDocument(*Document, KeepOldAside);
   }
 }
 
-RegistryKey& RegistryFile::OpenedKey() {
+const RegistryValue* RegistryFile::FindValue(const QString& Name) {
   if (!FDocument) {
     Fail(QStringLiteral("No settings key is open."));
   }
-  return FDocument->Keys[FKeyIndex];
+  if (FKeyIndex) {
+    if (const RegistryValue* Own = FindRegistryValue(FDocument->Keys[*FKeyIndex], Name)) {
+      return Own;
+    }
+  }
+  for (RegistryKey& Key : FSystemKeys) {
+    if (const RegistryValue* Value = FindRegistryValue(Key, Name)) {
+      return Value;
+    }
+  }
+  return nullptr;
+}
+
+RegistryKey& RegistryFile::KeyToWrite() {
+  if (!FDocument) {
+    Fail(QStringLiteral("No settings key is open."));
+  }
+  if (!FKeyIndex) {
+    FDocument->Keys.push_back(RegistryKey{FKeyPath, {}});
+    FKeyIndex = FDocument->Keys.size() - 1;
+  }
+  return FDocument->Keys[*FKeyIndex];
 }
 
 RegistryValue& RegistryFile::ValueToWrite(const QString& Name, RegistryValueKind Kind) {
-  RegistryKey& Key = OpenedKey();
+  RegistryKey& Key = KeyToWrite();
   RefuseLineBreak(Name);
   RegistryValue* Value = FindRegistryValue(Key, Name);
   if (Value == nullptr) {
@@ -187,6 +268,19 @@ void RegistryFile::ReadDocument() {
     FDocument = std::move(Parsed);
   } else {
     FKeepAside = true;
+  }
+}
+
+void RegistryFile::ReadSystemKeys(const QString& FullPath) {
+  FSystemKeys.clear();
+  for (const QString& SystemPath : FSystemFilePaths) {
+    std::optional<RegistryDocument> Document = ReadSystemDocument(SystemPath);
+    if (!Document) {
+      continue;
+    }
+    if (const std::optional<size_t> Index = KeyIndex(*Document, FullPath)) {
+      FSystemKeys.push_back(std::move(Document->Keys[*Index]));
+    }
   }
 }
 
