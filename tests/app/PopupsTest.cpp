@@ -1,0 +1,265 @@
+// The skinned pop-ups: where the skin puts their controls, dragging them by each surface,
+// closing them, skin failures while building, the about box's links and the help window's.
+#include "PopupTestSupport.h"
+
+#include "KVImageCtrl.h"
+#include "KVImageMap.h"
+#include "KVRStream.h"
+#include "KVRichEdOLE.h"
+#include "PopUpPicture.h"
+#include "aboutf.h"
+#include "helpf.h"
+#include "popUpF.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using popuptest::Click;
+using popuptest::Drag;
+
+namespace {
+
+template <typename T> T* Control(QWidget* Window, const char* Name) {
+  T* control = Window->findChild<T*>(QLatin1String(Name));
+  EXPECT_NE(control, nullptr) << Name;
+  return control;
+}
+
+QPoint ScreenCentredPos(QWidget* Window) {
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  return {screen.left() + (screen.width() - Window->width()) / 2,
+          screen.top() + (screen.height() - Window->height()) / 2};
+}
+
+class PopUpTest : public ::testing::Test {
+protected:
+  popuptest::TFakeDesktop Desktop;
+  std::unique_ptr<TKVResFileReader> Skin = popuptest::OpenSkin();
+};
+
+TEST_F(PopUpTest, SkinPutsFrameStripTitleAndCloseButtonInPlace) {
+  TPopUpform base(*Skin);
+  TAboutForm about(*Skin);
+  Thelpform help(*Skin);
+  for (TPopUpform* window :
+       {&base, static_cast<TPopUpform*>(&about), static_cast<TPopUpform*>(&help)}) {
+    EXPECT_EQ(window->size(), QSize(395, 259));
+    EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
+    auto* bg = Control<TKVImageBevel>(window, "PopUpBg");
+    EXPECT_EQ(bg->geometry(), QRect(0, 0, 395, 259));
+    EXPECT_EQ(bg->Count(), 9);
+    for (int slot : {0, 1, 2, 6, 7})
+      EXPECT_EQ(bg->GetImageWidth(slot), 0) << "slot " << slot;
+    for (int slot : {3, 4, 5, 8})
+      EXPECT_GT(bg->GetImageWidth(slot), 0) << "slot " << slot;
+    EXPECT_FALSE(bg->Stretch());
+    auto* map = Control<TKVImageMap>(window, "ExitMap");
+    EXPECT_EQ(map->pos(), QPoint(0, 0));
+    EXPECT_EQ(map->size(), QSize(map->GetImageWidth(0), map->GetImageHeight(0)));
+    ASSERT_EQ(map->AreaCount(), 1);
+    EXPECT_EQ(map->AreaName(0), "exit");
+    EXPECT_EQ(map->Area(0).AreaHint, "Close");
+    const TArea& exit = map->Area(0);
+    EXPECT_EQ(QRect(exit.Left, exit.Top, exit.Right - exit.Left, exit.Bottom - exit.Top),
+              QRect(378, 4, 13, 12));
+    EXPECT_EQ(Control<TPopUpPicture>(window, "CloseBtn")->geometry(), QRect(321, 230, 61, 17));
+  }
+  EXPECT_EQ(Control<TPopUpPicture>(&base, "TitleImage")->pos(), QPoint(128, 29));
+  for (TPopUpform* window : {static_cast<TPopUpform*>(&about), static_cast<TPopUpform*>(&help)}) {
+    auto* title = Control<TPopUpPicture>(window, "TitleImage");
+    ASSERT_GT(title->width(), 0);
+    EXPECT_EQ(title->pos(), QPoint((395 - title->width()) / 2, 29));
+  }
+}
+
+TEST_F(PopUpTest, DraggingByStripTitleBackgroundOrTextMovesTheWindow) {
+  TAboutForm window(*Skin);
+  window.show();
+  struct TSurface {
+    const char* Name;
+    QPoint From;
+  };
+  // The strip is pressed well left of its "exit" area.
+  for (TSurface surface : {TSurface{"ExitMap", {100, 8}}, TSurface{"TitleImage", {5, 5}},
+                           TSurface{"PopUpBg", {200, 150}}, TSurface{"Label8", {190, 5}}}) {
+    QWidget* control = Control<QWidget>(&window, surface.Name);
+    const QPoint before = window.pos();
+    Drag(control, surface.From, {37, -21});
+    EXPECT_EQ(window.pos(), before + QPoint(37, -21)) << surface.Name;
+    EXPECT_TRUE(window.isVisible());
+  }
+  const QPoint before = window.pos();
+  Drag(Control<QWidget>(&window, "PopUpBg"), {200, 150}, {30, 30}, Qt::RightButton);
+  EXPECT_EQ(window.pos(), before) << "the right button does not drag";
+  window.hide();
+}
+
+TEST_F(PopUpTest, ExitAreaAndCloseButtonCloseWithoutMoving) {
+  TPopUpform window(*Skin);
+  window.show();
+  EXPECT_EQ(window.pos(), ScreenCentredPos(&window));
+  window.move(window.pos() + QPoint(-40, 25));
+  const QPoint dragged = window.pos();
+  auto* map = Control<TKVImageMap>(&window, "ExitMap");
+  Click(map, {300, 8}); // on the strip, outside the area
+  EXPECT_TRUE(window.isVisible());
+  Click(map, {384, 9});
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(window.pos(), dragged);
+
+  // Shown again, the same window is centred once more.
+  window.show();
+  EXPECT_EQ(window.pos(), ScreenCentredPos(&window));
+  window.move(window.pos() + QPoint(11, 12));
+  const QPoint moved = window.pos();
+  auto* close = Control<TPopUpPicture>(&window, "CloseBtn");
+  QTest::mousePress(close, Qt::LeftButton, {}, {30, 8});
+  QTest::mouseRelease(close, Qt::LeftButton, {}, {200, 8}); // released off the button
+  EXPECT_TRUE(window.isVisible());
+  Click(close, {30, 8});
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(window.pos(), moved);
+}
+
+TEST_F(PopUpTest, ShowModalReturnsWhenTheExitAreaIsClicked) {
+  Thelpform window(*Skin);
+  QTimer::singleShot(0, &window, [&window] {
+    Click(window.findChild<TKVImageMap*>(QStringLiteral("ExitMap")), {384, 9});
+  });
+  window.ShowModal();
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(PopUpTest, SkinThatCannotBeReadStopsTheBuild) {
+  struct TCase {
+    int Count;
+    int Broken;
+    const char* Why;
+  };
+  for (TCase c : {TCase{22, -1, "close button missing"}, TCase{31, 19, "edge is no bitmap"}}) {
+    popuptest::TPartialSkin partial(*Skin, c.Count, c.Broken);
+    EXPECT_THROW(TPopUpform window(partial.Reader), EKVResError) << c.Why;
+  }
+}
+
+class AboutBoxTest : public PopUpTest {
+protected:
+  TAboutForm About{*Skin};
+};
+
+TEST_F(AboutBoxTest, WebLinksOpenTheirTextAndTheArtworkLinkItsRedirect) {
+  About.show();
+  const QPoint at = About.pos();
+  for (const char* name : {"Label3", "Label10", "Label7"}) {
+    auto* label = Control<QLabel>(&About, name);
+    Click(label, label->rect().center());
+  }
+  EXPECT_EQ(Desktop.Shell.Opened,
+            QStringList({"https://www.kovalent.example/", "https://tesselo.kovalent.example/",
+                         "https://www.kovalent.example/go/pixelgarten"}));
+  EXPECT_EQ(Control<QLabel>(&About, "Label7")->text(), "https://www.pixelgarten.example/");
+  EXPECT_EQ(About.pos(), at) << "a link does not drag";
+  EXPECT_TRUE(Desktop.Box.Texts.isEmpty());
+}
+
+TEST_F(AboutBoxTest, MailLinkStartsAMailAndOnlyAWholeLeftClickCounts) {
+  auto* mail = Control<QLabel>(&About, "Label4");
+  Click(mail, mail->rect().center(), Qt::RightButton);
+  QTest::mousePress(mail, Qt::LeftButton, {}, mail->rect().center());
+  QTest::mouseRelease(mail, Qt::LeftButton, {}, mail->rect().bottomRight() + QPoint(5, 5));
+  EXPECT_TRUE(Desktop.Shell.Opened.isEmpty());
+  Click(mail, mail->rect().center());
+  EXPECT_EQ(Desktop.Shell.Opened, QStringList({"mailto:tesselo@kovalent.example"}));
+}
+
+TEST_F(AboutBoxTest, LinkThatCannotOpenIsReported) {
+  Desktop.Shell.OpenResult = false;
+  auto* web = Control<QLabel>(&About, "Label3");
+  Click(web, web->rect().center());
+  ASSERT_EQ(Desktop.Box.Texts.size(), 1);
+  EXPECT_EQ(Desktop.Box.Texts[0], "Unable to connect to https://www.kovalent.example/");
+}
+
+TEST_F(AboutBoxTest, LabelsKeepTheirPlacesColoursAndFonts) {
+  struct TRow {
+    const char* Name;
+    int Top;
+    bool Link;
+  };
+  for (TRow row :
+       {TRow{"Label8", 60, false}, TRow{"Label1", 80, false}, TRow{"Label12", 94, false},
+        TRow{"Label2", 108, false}, TRow{"Label3", 120, true}, TRow{"Label10", 132, true},
+        TRow{"Label4", 144, true}, TRow{"Label5", 170, false}, TRow{"Label6", 182, false},
+        TRow{"Label7", 194, true}}) {
+    auto* label = Control<QLabel>(&About, row.Name);
+    EXPECT_EQ(label->geometry(), QRect(0, row.Top, 395, 13)) << row.Name;
+    EXPECT_TRUE(label->alignment() & Qt::AlignHCenter) << row.Name;
+    EXPECT_EQ(label->palette().color(QPalette::WindowText),
+              row.Link ? QColor(Qt::green) : QColor(Qt::yellow))
+        << row.Name;
+    EXPECT_EQ(label->cursor().shape(), row.Link ? Qt::PointingHandCursor : Qt::OpenHandCursor)
+        << row.Name;
+    // Every text must fit the window's width.
+    EXPECT_LE(label->sizeHint().width(), 395) << row.Name;
+  }
+  EXPECT_TRUE(Control<QLabel>(&About, "Label12")->font().bold());
+  auto* copyright = Control<QLabel>(&About, "Label11");
+  EXPECT_EQ(copyright->pos(), QPoint(20, 234));
+  EXPECT_EQ(copyright->text(), QStringLiteral("Copyright © 2026 Kovalent Games Ltd."));
+  EXPECT_LT(copyright->geometry().right(), 321) << "clear of the close button";
+  popuptest::SaveShot(&About, QStringLiteral("about"));
+}
+
+class HelpWindowTest : public PopUpTest {
+protected:
+  Thelpform Help{*Skin};
+  TKVRichEditOLE* Viewer() { return Control<TKVRichEditOLE>(&Help, "KVRichEdit1"); }
+};
+
+TEST_F(HelpWindowTest, ShowsTheHelpDocumentReadOnlyWithItsLinks) {
+  TKVRichEditOLE* viewer = Viewer();
+  EXPECT_EQ(viewer->geometry(), QRect(18, 52, 357, 167));
+  EXPECT_TRUE(viewer->ReadOnly());
+  EXPECT_EQ(viewer->ScrollBars(), TScrollStyle::ssVertical);
+  const QString text = viewer->toPlainText();
+  EXPECT_TRUE(text.contains("Using the Game")) << text.toStdString();
+  EXPECT_TRUE(text.contains("8 to 60"));
+  EXPECT_TRUE(text.contains("12 cards each"));
+  EXPECT_EQ(HelpDocumentLines().first(), "{\\rtf1\\ansi\\ansicpg1252\\deff0");
+  popuptest::SaveShot(&Help, QStringLiteral("help"));
+}
+
+TEST_F(HelpWindowTest, MailLinksStartAMailWebLinksOpenAndOtherButtonsDoNothing) {
+  Help.KVRichEdit1URLClick(Viewer(), "mailto:tesselo@kovalent.example", Qt::LeftButton);
+  Help.KVRichEdit1URLClick(Viewer(), "https://tesselo.kovalent.example/", Qt::LeftButton);
+  Help.KVRichEdit1URLClick(Viewer(), "https://tesselo.kovalent.example/", Qt::RightButton);
+  Help.KVRichEdit1URLClick(Viewer(), "mailto:tesselo@kovalent.example", Qt::MiddleButton);
+  EXPECT_EQ(Desktop.Shell.Opened,
+            QStringList({"mailto:tesselo@kovalent.example", "https://tesselo.kovalent.example/"}));
+}
+
+// The mail link of the document, clicked where the viewer draws it.
+TEST_F(HelpWindowTest, ClickOnTheDocumentsMailLinkStartsAMail) {
+  Help.show();
+  TKVRichEditOLE* viewer = Viewer();
+  QTextCursor found = viewer->document()->find(QStringLiteral("tesselo@kovalent"));
+  ASSERT_FALSE(found.isNull());
+  viewer->setTextCursor(found);
+  viewer->ensureCursorVisible();
+  QTextCursor inside(found);
+  inside.setPosition(found.selectionStart() + 2);
+  const QPoint at = viewer->cursorRect(inside).center();
+  Click(viewer->viewport(), at, Qt::RightButton);
+  EXPECT_TRUE(Desktop.Shell.Opened.isEmpty());
+  Click(viewer->viewport(), at);
+  EXPECT_EQ(Desktop.Shell.Opened, QStringList({"mailto:tesselo@kovalent.example"}));
+  Help.hide();
+}
+
+} // namespace
