@@ -142,3 +142,27 @@ TEST(BmpEncoder, PicturesSurviveTheRoundTripExactly) {
   EXPECT_EQ(decoded.convertToFormat(QImage::Format_ARGB32), picture);
   EXPECT_THROW(EncodeBmp(QImage()), EEncodeError);
 }
+
+TEST(GifEncoder, ManyColouredAnimationsComposeCloseToTheirFrames) {
+  // More colours than a palette holds, moving: the index kept for "unchanged" must not cost
+  // the picture its likeness.
+  QList<TGifSourceFrame> frames;
+  for (int f = 0; f < 3; ++f) {
+    QImage frame(48, 48, QImage::Format_RGB32);
+    for (int y = 0; y < 48; ++y)
+      for (int x = 0; x < 48; ++x)
+        frame.setPixel(x, y, qRgb((x * 5 + f * 20) % 256, y * 5, (x + y) * 2 + f));
+    frames.push_back({frame, 100});
+  }
+  const TDecoded decoded = DecodeAll(EncodeGif(frames));
+  ASSERT_EQ(decoded.Frames.size(), 3);
+  for (int f = 0; f < 3; ++f) {
+    int worst = 0;
+    for (int y = 0; y < 48; ++y)
+      for (int x = 0; x < 48; ++x)
+        worst = std::max(
+            worst, ChannelDistance(frames[f].Picture.pixel(x, y), decoded.Frames[f].pixel(x, y)));
+    EXPECT_LE(worst, 32) << "frame " << f;
+    EXPECT_EQ(qAlpha(decoded.Frames[f].pixel(47, 47)), 255) << "no hole shows through";
+  }
+}

@@ -8,7 +8,8 @@ endif()
 
 if(TARGET tesselo_deckwright)
   tesselo_add_gtest(NAME DeckwrightTest
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/DeckwrightTest.cpp ${CMAKE_CURRENT_LIST_DIR}/DeckTestPictures.cpp
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/DeckwrightTest.cpp ${CMAKE_CURRENT_LIST_DIR}/FaceArgumentsTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/DeckTestPictures.cpp
     LIBS tesselo_deckwright
     MAIN gui)
 endif()
