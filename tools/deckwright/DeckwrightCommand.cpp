@@ -6,7 +6,6 @@
 #include "DeckInfo.h"
 #include "FaceArguments.h"
 
-
 #include <exception>
 #include <new>
 
