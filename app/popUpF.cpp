@@ -54,6 +54,9 @@ QImage ReadSkinBitmap(TKVResReader& Reader, int Entry) {
   stream.open(QIODevice::ReadWrite);
   Reader.ReadToStream(Entry, stream);
   QImage bitmap;
+  // An entry of no bytes is an absent picture, as the main window treats it.
+  if (stream.data().isEmpty())
+    return bitmap;
   if (!bitmap.loadFromData(stream.data(), "BMP"))
     throw EKVResError(QStringLiteral("Entry %1 of the archive is not a readable bitmap.")
                           .arg(Entry)

@@ -24,8 +24,8 @@ class TKVImageMap;
 class TKVResReader;
 class TPopUpPicture;
 
-// The bitmap of archive entry Entry. Raises EKVResError when the entry cannot be read or is
-// not a bitmap.
+// The bitmap of archive entry Entry; an entry of no bytes gives the empty (0 x 0) bitmap.
+// Raises EKVResError when the entry cannot be read or is not a bitmap.
 QImage ReadSkinBitmap(TKVResReader& Reader, int Entry);
 
 class TPopUpform : public QDialog {

@@ -125,6 +125,11 @@ TEST_F(PopUpTest, ExitAreaAndCloseButtonCloseWithoutMoving) {
   Click(close, {30, 8});
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(window.pos(), moved);
+
+  // The "exit" area still closes on a later showing, after it was last clicked.
+  window.show();
+  Click(map, {384, 9});
+  EXPECT_FALSE(window.isVisible());
 }
 
 TEST_F(PopUpTest, ShowModalReturnsWhenTheExitAreaIsClicked) {
