@@ -52,8 +52,12 @@ void SpinningStar(QPainter& p, double t) {
   }
   const double pulse = 1.0 + 0.08 * std::sin(Tau * t);
   const QPointF centre(60, 46);
-  p.setBrush(QColor(255, 230, 120, 60));
-  p.drawEllipse(centre, 36 * pulse, 36 * pulse);
+  // The halo stays still: a pulsing one would change every pixel of every frame.
+  QRadialGradient halo(centre, 42);
+  halo.setColorAt(0, QColor(255, 230, 130, 150));
+  halo.setColorAt(1, QColor(255, 230, 130, 0));
+  p.setBrush(halo);
+  p.drawEllipse(centre, 42, 42);
   QRadialGradient gold(centre, 32);
   gold.setColorAt(0, QColor(255, 244, 160));
   gold.setColorAt(1, QColor(245, 176, 30));
