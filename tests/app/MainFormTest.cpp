@@ -1,0 +1,266 @@
+// The main window against the generated skin: start-up state, commands by area, layout,
+// dragging, closing and the settings it keeps.
+#include "AppFixtures.h"
+
+#include "BoardGrid.h"
+#include "FaceOverlay.h"
+#include "KVImageCtrl.h"
+#include "KVImageMap.h"
+#include "KVRStream.h"
+#include "KVRWriter.h"
+#include "OptionsPanel.h"
+#include "PictureImage.h"
+#include "SkinEntries.h"
+#include "TestSupport.h"
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace apptest;
+
+namespace {
+
+TEST(MainFormStart, ShowsTheCoverInABorderlessCentredWindow) {
+  TMainFormRig rig;
+  TMainForm& form = rig.Create();
+  EXPECT_EQ(form.size(), QSize(490, 450));
+  EXPECT_EQ(form.pos(), QPoint(267, 144));
+  EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(form.windowTitle(), "Kovalent Tesselo 2.05");
+  EXPECT_TRUE(form.CoverPanel->isVisible());
+  EXPECT_EQ(form.CoverPanel->geometry(), QRect(30, 50, 429, 287));
+  EXPECT_FALSE(form.OptionsPanel->isVisible());
+  EXPECT_FALSE(form.MGrid->isVisible());
+  EXPECT_TRUE(form.CopyRightImage->isVisible());
+  EXPECT_EQ(form.Label1->text(), "Welcome");
+  EXPECT_EQ(form.Label1->y(), 424);
+  EXPECT_EQ(form.Label1->x(), (490 - form.Label1->width()) / 2);
+  EXPECT_TRUE(rig.Messages.Shown.empty());
+}
+
+TEST(MainFormStart, SkinPiecesTakeTheirPlaces) {
+  TMainFormRig rig;
+  TMainForm& form = rig.Create();
+  EXPECT_EQ(form.ExitMap->geometry().topRight(), QPoint(489, 0));
+  EXPECT_EQ(form.PanelMap->y() + form.PanelMap->height(), 450);
+  EXPECT_EQ(form.PanelMap->x(), (490 - form.PanelMap->width()) / 2);
+  EXPECT_EQ(form.CopyRightImage->y() % 3, 1);
+  EXPECT_EQ(form.OptionsPanel->pos(), QPoint(52, 52));
+  EXPECT_EQ(form.BgBevel->geometry(), form.rect());
+  EXPECT_EQ(form.BgBevel->Count(), 9);
+  EXPECT_EQ(form.CopyRightImage->toolTip(), "About");
+  EXPECT_EQ(form.ExitMap->Area(form.ExitMap->IndexOfArea("mini")).AreaHint, "Minimize");
+  EXPECT_EQ(form.PanelMap->Area(form.PanelMap->IndexOfArea("play")).AreaHint, "Play");
+  // The cover's link is both the hint and the target of its "ad" area.
+  const TArea& ad = form.CoverMap->Area(form.CoverMap->IndexOfArea("ad"));
+  EXPECT_TRUE(ad.AreaHint.startsWith("http")) << ad.AreaHint.toStdString();
+}
+
+TEST(MainFormStart, FirstRunShowsTheDefaultOptions) {
+  TMainFormRig rig;
+  TMainForm& form = rig.Create();
+  TOptionsPanel& panel = *form.OptionsPanel;
+  EXPECT_EQ(panel.PairsBox->currentText(), "8");
+  EXPECT_EQ(panel.DelayBox->currentText(), "2.5");
+  EXPECT_TRUE(panel.SoundCheck->isChecked());
+  EXPECT_TRUE(panel.ComputerCheck->isChecked());
+  EXPECT_EQ(panel.IQSlider->Position(), 3);
+  EXPECT_EQ(panel.Player1Edit->text(), "");
+  EXPECT_EQ(panel.Player4Edit->text(), "");
+  EXPECT_EQ(form.Timer1().interval(), 2500);
+  EXPECT_EQ(panel.CardsBox->count(), 3);
+  EXPECT_EQ(panel.CardsBox->currentText(), "Animations");
+}
+
+TEST(MainFormCommands, OptionsPlayAndWindowButtonsByAreaName) {
+  TMainFormRig rig;
+  TMainForm& form = rig.Create();
+  ClickArea(*form.PanelMap, "options");
+  EXPECT_TRUE(form.OptionsPanel->isVisible());
+  EXPECT_FALSE(form.CoverPanel->isVisible());
+  EXPECT_EQ(form.Label1->text(), "Set Options");
+
+  ClickArea(*form.ExitMap, "help");
+  EXPECT_EQ(rig.PopUps.Help, 1);
+  QTest::mouseClick(form.CopyRightImage, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(rig.PopUps.About, 1);
+  QTest::mouseClick(form.OptionsPanel->DKWRBtn, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(rig.PopUps.Builder, 1);
+
+  ClickArea(*form.PanelMap, "play");
+  EXPECT_TRUE(form.MGrid->isVisible());
+  EXPECT_FALSE(form.OptionsPanel->isVisible());
+  EXPECT_FALSE(form.CopyRightImage->isVisible());
+  EXPECT_TRUE(form.Game().State().GameActive);
+
+  // Names are compared exactly.
+  form.PanelMapMapClick("Options");
+  form.PanelMapMapClick("PLAY ");
+  EXPECT_TRUE(form.MGrid->isVisible());
+  EXPECT_TRUE(form.Game().State().GameActive);
+}
+
+TEST(MainFormCommands, ExitAreasCloseTheWindowAndSaveTheSettings) {
+  for (const bool fromTitleBar : {false, true}) {
+    TMainFormRig rig;
+    TMainForm& form = rig.Create();
+    form.OptionsPanel->Player1Edit->setText("Ann");
+    ClickArea(*form.PanelMap, "play");
+    ClickArea(fromTitleBar ? *form.ExitMap : *form.PanelMap, "exit");
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(form.Game().State().GameActive);
+    const QByteArray saved = testsupport::ReadFileBytes(rig.Store.FilePath());
+    EXPECT_TRUE(saved.contains("\"Player1\"=\"Ann\"")) << saved.left(400).toStdString();
+  }
+}
+
+TEST(MainFormCommands, MinimiseButtonMinimisesTheWindow) {
+  TMainFormRig rig;
+  TMainForm& form = rig.Create();
+  ClickArea(*form.ExitMap, "mini");
+  EXPECT_TRUE(form.windowState() & Qt::WindowMinimized);
+}
+
+TEST(MainFormLayout, BoardSizesAndRecentresTheWindowOptionsRestoreIt) {
+  TMainFormRig rig;
+  TMainForm& form = rig.Create();
+  form.move(10, 10);
+  ClickArea(*form.PanelMap, "play");
+  // 8 pairs of 120 x 90 on 1024 x 738: 4 x 4 cells, a 494-pixel window.
+  EXPECT_EQ(form.size(), QSize(494, 455));
+  EXPECT_EQ(form.MGrid->geometry(), QRect(5, 21, 484, 364));
+  EXPECT_EQ(form.pos(), QPoint((1024 - 494) / 2, (738 - 455) / 2));
+  EXPECT_EQ(form.Panel1->size(), QSize(120, 90));
+
+  ClickArea(*form.PanelMap, "options");
+  EXPECT_EQ(form.size(), QSize(490, 450));
+  EXPECT_EQ(form.pos(), QPoint(267, 144));
+  // Showing the options again at the same size leaves a dragged window where it is.
+  form.move(40, 30);
+  ClickArea(*form.PanelMap, "options");
+  EXPECT_EQ(form.pos(), QPoint(40, 30));
+}
+
+TEST(MainFormLayout, LargeBoardShrinksOnASmallWorkArea) {
+  TMainFormRig rig;
+  TMainForm& form = rig.Create(QRect(0, 0, 800, 600));
+  ChooseItem(*form.OptionsPanel->CardsBox, "Shapes and Colours");
+  ChooseItem(*form.OptionsPanel->PairsBox, "60");
+  ClickArea(*form.PanelMap, "play");
+  ASSERT_TRUE(form.Game().State().GameActive) << rig.Messages.Shown.size();
+  EXPECT_LE(form.width(), 800);
+  EXPECT_LE(form.height(), 600);
+  EXPECT_LT(form.CellSize().width(), 120);
+  EXPECT_EQ(form.MGrid->width(), form.Game().Cells().Cols * (form.CellSize().width() + 1));
+}
+
+TEST(MainFormDrag, LeftPressOnBackgroundDragsRightButtonAndAreasDoNot) {
+  TMainFormRig rig;
+  TMainForm& form = rig.Create();
+  const QPoint start = form.pos();
+  // Press on the title bar map outside its buttons and move 30 px right, 20 px down.
+  QTest::mousePress(form.ExitMap, Qt::LeftButton, {}, QPoint(2, 2));
+  QTest::mouseMove(form.ExitMap, QPoint(32, 22));
+  // The map moved with the window, so the pointer is back over the press point.
+  QTest::mouseRelease(form.ExitMap, Qt::LeftButton, {}, QPoint(2, 2));
+  EXPECT_EQ(form.pos(), start + QPoint(30, 20));
+
+  const QPoint moved = form.pos();
+  QTest::mousePress(form.ExitMap, Qt::RightButton, {}, QPoint(2, 2));
+  QTest::mouseMove(form.ExitMap, QPoint(50, 50));
+  QTest::mouseRelease(form.ExitMap, Qt::RightButton, {}, QPoint(50, 50));
+  EXPECT_EQ(form.pos(), moved);
+
+  const TArea& help = form.ExitMap->Area(form.ExitMap->IndexOfArea("help"));
+  QTest::mousePress(form.ExitMap, Qt::LeftButton, {}, QPoint(help.Left + 2, help.Top + 2));
+  QTest::mouseMove(form.ExitMap, QPoint(help.Left + 40, help.Top + 40));
+  QTest::mouseRelease(form.ExitMap, Qt::LeftButton, {}, QPoint(help.Left + 40, help.Top + 40));
+  EXPECT_EQ(form.pos(), moved);
+}
+
+TEST(MainFormSettings, OptionsRoundTripThroughTheSettingsFile) {
+  TMainFormRig rig;
+  {
+    TMainForm& form = rig.Create();
+    TOptionsPanel& panel = *form.OptionsPanel;
+    ChooseItem(*panel.CardsBox, "Shapes and Colours");
+    ChooseItem(*panel.PairsBox, "21");
+    panel.DelayBox->setCurrentIndex(0);
+    panel.SoundCheck->setChecked(false);
+    panel.ComputerCheck->setChecked(false);
+    panel.IQSlider->SetPosition(9);
+    panel.Player1Edit->setText("Ann");
+    panel.Player2Edit->setText("");
+    panel.Player3Edit->setText("Cleo");
+    ClickArea(*form.PanelMap, "play");
+    EXPECT_EQ(form.Timer1().interval(), 1000);
+    rig.Destroy();
+  }
+  TMainForm& form = rig.Create();
+  TOptionsPanel& panel = *form.OptionsPanel;
+  EXPECT_EQ(panel.CardsBox->currentText(), "Shapes and Colours");
+  EXPECT_EQ(panel.PairsBox->currentText(), "21");
+  EXPECT_EQ(panel.DelayBox->currentText(), "1");
+  EXPECT_FALSE(panel.SoundCheck->isChecked());
+  EXPECT_FALSE(panel.ComputerCheck->isChecked());
+  EXPECT_EQ(panel.IQSlider->Position(), 9);
+  EXPECT_EQ(panel.Player1Edit->text(), "Ann");
+  EXPECT_EQ(panel.Player2Edit->text(), "Player 2");
+  EXPECT_EQ(panel.Player3Edit->text(), "Cleo");
+  EXPECT_EQ(form.Timer1().interval(), 1000);
+}
+
+TEST(MainFormSettings, ChangesWithoutPlayAreLostExceptTheCardSet) {
+  TMainFormRig rig;
+  {
+    TMainForm& form = rig.Create();
+    ChooseItem(*form.OptionsPanel->CardsBox, "Wallpapers");
+    ChooseItem(*form.OptionsPanel->PairsBox, "10");
+    form.OptionsPanel->Player1Edit->setText("Ann");
+    rig.Destroy();
+  }
+  TMainForm& form = rig.Create();
+  EXPECT_EQ(form.OptionsPanel->CardsBox->currentText(), "Wallpapers");
+  EXPECT_EQ(form.OptionsPanel->PairsBox->currentText(), "8");
+  EXPECT_EQ(form.OptionsPanel->Player1Edit->text(), "");
+}
+
+TEST(MainFormSkin, DamagedSkinEntryIsReportedByItsOwnErrorAndNoWindowIsBuilt) {
+  // A copy of the skin whose command-bar picture is not a bitmap.
+  auto skin = OpenSkin();
+  TKVResWriter writer;
+  for (int i = 0; i < skin->Count; ++i) {
+    QBuffer entry;
+    entry.open(QIODevice::ReadWrite);
+    skin->ReadToStream(i, entry);
+    writer.AddPlain(i == 11 ? QByteArray("BMnot a picture") : entry.data());
+  }
+  QTemporaryDir dir;
+  writer.SaveToFile(dir.filePath("tesselo.dat"));
+  TKVResFileReader damaged(dir.filePath("tesselo.dat"));
+  TAppFolder folder;
+  TMainFormSetup setup;
+  setup.AppDir = folder.Path();
+  setup.WorkArea = TestWorkArea;
+  try {
+    TMainForm form(damaged, setup);
+    ADD_FAILURE() << "a window was built";
+  } catch (const ESkinError& error) {
+    EXPECT_NE(std::string(error.what()).find("11"), std::string::npos) << error.what();
+  }
+  // An archive that ends early names the missing entry.
+  TKVResWriter shortWriter;
+  shortWriter.AddPlain("https://example.com/");
+  shortWriter.SaveToFile(dir.filePath("short.dat"));
+  TKVResFileReader truncated(dir.filePath("short.dat"));
+  EXPECT_THROW(TMainForm(truncated, setup), ESkinError);
+}
+
+} // namespace
