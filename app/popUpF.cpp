@@ -139,6 +139,8 @@ void TPopUpform::LoadTitle(TKVResReader& Reader, int Entry) {
 QLabel* TPopUpform::AddLabel(const QString& Name, const QString& Text, int Left, int Top) {
   auto* label = new QLabel(Text, this);
   label->setObjectName(Name);
+  // Player names reach these labels as typed; they must never be read as markup.
+  label->setTextFormat(Qt::PlainText);
   label->move(Left, Top);
   label->adjustSize();
   label->resize(label->width(), LabelHeight);

@@ -62,7 +62,7 @@ protected:
 
   // Loads archive entry Entry into TitleImage and centres it horizontally.
   void LoadTitle(TKVResReader& Reader, int Entry);
-  // A transparent text label in the window's font, at Left, Top and 13 pixels high.
+  // A transparent plain-text label in the window's font, at Left, Top and 13 pixels high.
   QLabel* AddLabel(const QString& Name, const QString& Text, int Left, int Top);
   // Presses, moves and releases on Surface drag the window.
   void AddDragSurface(QWidget* Surface);

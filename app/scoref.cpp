@@ -89,7 +89,10 @@ void TScoreForm::FormShow() {
 }
 
 void TScoreForm::AdImageClick(QObject*) {
-  OpenURL(FAdLink);
+  // A card set without a link has nothing to open; asking the shell would only report a
+  // failure to connect to nothing.
+  if (!FAdLink.isEmpty())
+    OpenURL(FAdLink);
 }
 
 void TScoreForm::DKWRBtnClick(QObject* Sender) {

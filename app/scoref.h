@@ -38,6 +38,7 @@ public:
   // Fills the rows, the winner line and the advertisement's hint from the game; runs at every
   // showing.
   void FormShow();
+  // Opens the card set's link; nothing when the set has none.
   void AdImageClick(QObject* Sender);
   // Runs the card-builder command; once the builder has started the program is ending, so the
   // window closes too.

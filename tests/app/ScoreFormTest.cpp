@@ -110,6 +110,28 @@ TEST_F(ScoreFormTest, SecondShowingShowsTheSecondGameAndItsCardSet) {
   Score.hide();
 }
 
+// Regression: names went into labels that read markup, so a typed "<h1>" changed the screen.
+TEST_F(ScoreFormTest, NamesAreShownAsTyped) {
+  const std::string name = "<h1>Big</h1> & <i>co</i>";
+  EndGame({{name, 1}, {"Ben", 0}}, name);
+  Score.show();
+  QLabel* label = Label("Label1");
+  EXPECT_EQ(label->text(), QString::fromStdString(name));
+  EXPECT_EQ(label->sizeHint().width(),
+            label->fontMetrics().horizontalAdvance(QString::fromStdString(name)));
+  EXPECT_EQ(label->height(), 13);
+  Score.hide();
+}
+
+TEST_F(ScoreFormTest, AdvertWithoutALinkOpensNothing) {
+  Score.SetAdvert(Solid({10, 10}, Qt::red), QString());
+  Score.show();
+  Click(Picture("AdImage"), {5, 5});
+  EXPECT_TRUE(Desktop.Shell.Opened.isEmpty());
+  EXPECT_TRUE(Desktop.Box.Texts.isEmpty());
+  Score.hide();
+}
+
 TEST_F(ScoreFormTest, LinkThatCannotOpenIsReportedAndTheScreenStays) {
   Desktop.Shell.OpenResult = false;
   Score.SetAdvert(Solid({10, 10}, Qt::red), QStringLiteral("https://down.example/"));
