@@ -84,6 +84,8 @@ public:
 
   GameEngine& Game() { return FGame; }
   const GameSettings& Settings() const { return FSettings; }
+  // The card builder's command changes BuilderPath, which is saved when the window closes.
+  GameSettings& Settings() { return FSettings; }
   const TCardSetCatalogue& CardSets() const { return FCardSets; }
   QSize CellSize() const { return {FCellWidth, FCellHeight}; }
   const QRect& WorkArea() const { return FWorkArea; }
