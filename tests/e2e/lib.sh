@@ -1,0 +1,67 @@
+# Helpers shared by the end-to-end scripts. They run inside an X server (xvfb-run) with a
+# private runtime and configuration folder, so the player's own settings are never touched.
+
+e2e_setup() {
+  GAME=$1
+  WORK=$(mktemp -d)
+  trap 'e2e_cleanup' EXIT
+  export XDG_RUNTIME_DIR=$WORK/runtime XDG_CONFIG_HOME=$WORK/config
+  mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
+  chmod 700 "$XDG_RUNTIME_DIR"
+  TITLE="Kovalent Tesselo 2.05"
+  SETTINGS=$XDG_CONFIG_HOME/Kovalent/registry.reg
+}
+
+e2e_cleanup() {
+  if [ -n "${GAME_PID:-}" ] && kill -0 "$GAME_PID" 2>/dev/null; then
+    kill "$GAME_PID" 2>/dev/null || true
+  fi
+  rm -rf "$WORK"
+}
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Starts the game and waits for its window; sets GAME_PID and WINDOW.
+start_game() {
+  "$GAME" 2>"$WORK/game.err" &
+  GAME_PID=$!
+  WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "$TITLE" | head -1) ||
+    fail "the window did not appear"
+  # Let the first paint land before anyone looks at it.
+  sleep 0.7
+}
+
+# Window position and size as X Y W H.
+window_geometry() {
+  xdotool getwindowgeometry --shell "$WINDOW" |
+    awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print x, y, w, h}'
+}
+
+# Clicks the window at client point (X, Y).
+click_at() {
+  read -r wx wy _ _ < <(window_geometry)
+  xdotool mousemove $((wx + $1)) $((wy + $2)) click 1
+  sleep 0.3
+}
+
+# Red, green and blue of the screen pixel at (X, Y), as three numbers.
+screen_pixel() {
+  import -window root "$WORK/screen.png"
+  convert "$WORK/screen.png" -format '%[fx:int(255*p{'"$1,$2"'}.r)] %[fx:int(255*p{'"$1,$2"'}.g)] %[fx:int(255*p{'"$1,$2"'}.b)]\n' info:
+}
+
+# Waits up to 10 s for the game to end; prints its exit status.
+wait_game_exit() {
+  for _ in $(seq 100); do
+    if ! kill -0 "$GAME_PID" 2>/dev/null; then
+      wait "$GAME_PID"
+      echo $?
+      return
+    fi
+    sleep 0.1
+  done
+  fail "the game did not end"
+}

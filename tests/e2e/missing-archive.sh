@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# The game without tesselo.dat beside it: an error box naming the archive's full path, titled
+# "Error initializing application", and no game window.
+# Usage (inside xvfb-run): missing-archive.sh GAME
+set -euo pipefail
+. "$(dirname "$0")/lib.sh"
+e2e_setup "$1"
+
+mkdir -p "$WORK/bare"
+cp "$GAME" "$WORK/bare/tesselo"
+GAME=$WORK/bare/tesselo
+"$GAME" 2>/dev/null &
+GAME_PID=$!
+box=$(timeout 20 xdotool search --sync --name "Error initializing application" | head -1) ||
+  fail "no error box"
+[ -n "$box" ] || fail "no error box"
+[ "$(xdotool search --onlyvisible --name "^$TITLE\$" | wc -l)" = 0 ] || fail "a game window was shown"
+# Closing the box ends the program with a failure status.
+xdotool windowactivate --sync "$box" key Return 2>/dev/null || xdotool key --window "$box" Return
+status=$(wait_game_exit)
+[ "$status" != 0 ] || fail "the game reported success"
+echo "missing-archive: ok"

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The real game under an X server: it starts as one centred 490 x 450 window showing its skin,
+# a second copy ends at once with status 0, and "exit" closes it and saves the settings.
+# Usage (inside xvfb-run with a 1024 x 768 screen): startup.sh GAME
+set -euo pipefail
+. "$(dirname "$0")/lib.sh"
+e2e_setup "$1"
+
+start_game
+read -r x y w h < <(window_geometry)
+[ "$w $h" = "490 450" ] || fail "window is ${w}x${h}, not 490x450"
+[ "$x $y" = "267 159" ] || fail "window is at $x,$y, not centred at 267,159"
+
+# A second copy: no window, status 0, at once.
+second_status=0
+timeout 10 "$GAME" 2>/dev/null || second_status=$?
+[ "$second_status" = 0 ] || fail "the second copy ended with $second_status"
+[ "$(xdotool search --onlyvisible --name "$TITLE" | wc -l)" = 1 ] || fail "more than one game window"
+
+# The skin is on screen: felt green in the middle of the cover frame's margin, the red exit
+# button and the light status plate.
+read -r r g b < <(screen_pixel $((x + 15)) $((y + 200)))
+[ "$g" -gt "$r" ] && [ "$g" -gt "$b" ] || fail "no green felt at the left margin ($r $g $b)"
+read -r r g b < <(screen_pixel $((x + 30)) $((y + 426)))
+[ "$r" -gt 120 ] && [ "$g" -lt 90 ] || fail "no red exit button ($r $g $b)"
+read -r r g b < <(screen_pixel $((x + 150)) $((y + 430)))
+[ "$r" -gt 180 ] && [ "$g" -gt 170 ] || fail "no status plate ($r $g $b)"
+
+# "exit" of the command bar: the map sits at (12, 380), its exit area at (8, 32)-(65, 60).
+click_at $((12 + 36)) $((380 + 46))
+status=$(wait_game_exit)
+[ "$status" = 0 ] || fail "the game ended with $status"
+[ -f "$SETTINGS" ] || fail "no settings file at $SETTINGS"
+grep -q '"Pairs"=dword:00000008' "$SETTINGS" || fail "Pairs not saved: $(cat "$SETTINGS")"
+grep -q '"Delay"=dword:00000003' "$SETTINGS" || fail "Delay not saved"
+grep -q '"Cards"="animations.crd"' "$SETTINGS" || fail "Cards not saved"
+echo "startup: ok"
