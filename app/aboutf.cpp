@@ -14,6 +14,30 @@ constexpr int TitleEntry = 23;
 const QColor LinkColour(0x00, 0xFF, 0x00);
 const QColor TextColour(0xFF, 0xFF, 0x00);
 
+enum class TLabelKind { Text, Web, Mail };
+
+struct TLabelRow {
+  const char* Name;
+  const char* Text;
+  int Top;
+  TLabelKind Kind;
+};
+
+// The labels that span the window's width, top to bottom.
+constexpr TLabelRow LabelRows[] = {
+    {"Label8", "Kovalent Tesselo 2.05", 60, TLabelKind::Text},
+    {"Label1", "Original concept and design by", 80, TLabelKind::Text},
+    {"Label12", "Kovalent Games Ltd.", 94, TLabelKind::Text},
+    {"Label2", "14 Lattice Row, Tessel Bridge, TB3 7KV", 108, TLabelKind::Text},
+    {"Label3", "https://www.kovalent.example/", 120, TLabelKind::Web},
+    {"Label10", "https://tesselo.kovalent.example/", 132, TLabelKind::Web},
+    {"Label4", "tesselo@kovalent.example", 144, TLabelKind::Mail},
+    {"Label5", "The artwork of the animated card sets belongs to Pixelgarten Studio", 170,
+     TLabelKind::Text},
+    {"Label6", "and is used with its kind permission.", 182, TLabelKind::Text},
+    {"Label7", "https://www.pixelgarten.example/", 194, TLabelKind::Web},
+};
+
 void SetTextColour(QLabel* Label, const QColor& Colour) {
   QPalette palette = Label->palette();
   palette.setColor(QPalette::WindowText, Colour);
@@ -33,36 +57,22 @@ TAboutForm::~TAboutForm() = default;
 
 void TAboutForm::FormCreate(TKVResReader& Reader) {
   LoadTitle(Reader, TitleEntry);
-
-  MakeTextLabel(
-      AddCentredLabel(QStringLiteral("Label8"), QStringLiteral("Kovalent Tesselo 2.05"), 60));
-  MakeTextLabel(AddCentredLabel(QStringLiteral("Label1"),
-                                QStringLiteral("Original concept and design by"), 80));
-  QLabel* company =
-      AddCentredLabel(QStringLiteral("Label12"), QStringLiteral("Kovalent Games Ltd."), 94);
+  for (const TLabelRow& row : LabelRows) {
+    QLabel* label = AddCentredLabel(QLatin1String(row.Name), QString::fromUtf8(row.Text), row.Top);
+    if (row.Kind == TLabelKind::Text)
+      MakeTextLabel(label);
+    else
+      MakeLinkLabel(label);
+    if (row.Kind == TLabelKind::Mail)
+      FMailLabel = label;
+  }
+  FArtworkLabel = findChild<QLabel*>(QStringLiteral("Label7"));
+  QLabel* company = findChild<QLabel*>(QStringLiteral("Label12"));
   QFont bold = company->font();
   bold.setBold(true);
   company->setFont(bold);
-  MakeTextLabel(company);
-  MakeTextLabel(AddCentredLabel(QStringLiteral("Label2"),
-                                QStringLiteral("14 Lattice Row, Tessel Bridge, TB3 7KV"), 108));
-  MakeLinkLabel(AddCentredLabel(QStringLiteral("Label3"),
-                                QStringLiteral("https://www.kovalent.example/"), 120));
-  MakeLinkLabel(AddCentredLabel(QStringLiteral("Label10"),
-                                QStringLiteral("https://tesselo.kovalent.example/"), 132));
-  FLabel4 =
-      AddCentredLabel(QStringLiteral("Label4"), QStringLiteral("tesselo@kovalent.example"), 144);
-  MakeLinkLabel(FLabel4);
-  MakeTextLabel(AddCentredLabel(
-      QStringLiteral("Label5"),
-      QStringLiteral("The artwork of the animated card sets belongs to Pixelgarten Studio"), 170));
-  MakeTextLabel(AddCentredLabel(QStringLiteral("Label6"),
-                                QStringLiteral("and is used with its kind permission."), 182));
-  FLabel7 = AddCentredLabel(QStringLiteral("Label7"),
-                            QStringLiteral("https://www.pixelgarten.example/"), 194);
-  MakeLinkLabel(FLabel7);
   MakeTextLabel(AddLabel(QStringLiteral("Label11"),
-                         QStringLiteral("Copyright © 2026 Kovalent Games Ltd."), 20, 234));
+                         QStringLiteral("Copyright \u00A9 2026 Kovalent Games Ltd."), 20, 234));
 }
 
 QLabel* TAboutForm::AddCentredLabel(const QString& Name, const QString& Text, int Top) {
@@ -114,14 +124,14 @@ void TAboutForm::LinkLabelMouseUp(QLabel* Label, const QMouseEvent& Event) {
   FPressedLink = nullptr;
   if (!clicked)
     return;
-  if (Label == FLabel4)
+  if (Label == FMailLabel)
     MailClick(Label);
   else
     URLClick(Label);
 }
 
 void TAboutForm::URLClick(QObject* Sender) {
-  if (Sender == FLabel7) {
+  if (Sender == FArtworkLabel) {
     OpenURL(ArtworkRedirectLink);
     return;
   }

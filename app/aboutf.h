@@ -38,8 +38,9 @@ private:
   // A left release over the link label that took the left press is a click on it.
   void LinkLabelMouseUp(QLabel* Label, const QMouseEvent& Event);
 
-  QLabel* FLabel7 = nullptr;
-  QLabel* FLabel4 = nullptr;
+  // Label7, which opens the artwork redirect, and Label4, the mail address.
+  QLabel* FArtworkLabel = nullptr;
+  QLabel* FMailLabel = nullptr;
   std::vector<QLabel*> FLinkLabels;
   QLabel* FPressedLink = nullptr;
 };
