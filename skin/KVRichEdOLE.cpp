@@ -27,37 +27,25 @@ QString PlainTextOf(const QByteArray& Source) {
 
 // Qt lays out a word wider than the view in time that grows with the square of its length
 // (a 4 MiB word would take hours), so a document holding a word longer than this wraps
-// anywhere instead, which stays linear. The choice is made before the text reaches the view,
-// so that it is laid out once.
+// anywhere instead, which stays linear.
 constexpr int MaxWordWrappedAtBoundary = 500;
 
-// Follows the current word through Text: Length is its length so far, Longest the record.
-void ScanWords(QStringView Text, int& Length, int& Longest) {
-  for (const QChar C : Text) {
-    Length = C.isSpace() ? 0 : Length + 1;
-    Longest = std::max(Longest, Length);
-  }
-}
-
-int LongestWord(const TRtfDocument& Doc) {
+int LongestWord(const QTextDocument& Doc) {
   int Longest = 0;
-  for (const TRtfParagraph& Para : Doc.Paragraphs) {
+  for (QTextBlock Block = Doc.begin(); Block.isValid(); Block = Block.next()) {
     int Length = 0;
-    for (const TRtfRun& Run : Para.Runs)
-      ScanWords(Run.Text, Length, Longest);
+    for (const QChar C : Block.text()) {
+      Length = C.isSpace() ? 0 : Length + 1;
+      Longest = std::max(Longest, Length);
+    }
   }
-  return Longest;
-}
-
-int LongestWord(const QString& Text) {
-  int Length = 0, Longest = 0;
-  ScanWords(Text, Length, Longest);
   return Longest;
 }
 
 } // namespace
 
-TKVCustomRichEdit::TKVCustomRichEdit(QWidget* Parent) : QTextBrowser(Parent) {
+TKVCustomRichEdit::TKVCustomRichEdit(QWidget* Parent)
+    : QTextBrowser(Parent), FBlank(new QTextDocument(this)) {
   // Links are reported through OnURLClick only; the viewer never follows one itself.
   setOpenLinks(false);
   setOpenExternalLinks(false);
@@ -84,10 +72,12 @@ void TKVCustomRichEdit::SetAutoURLDetect(bool Value) {
   if (FAutoURLDetect == Value)
     return;
   FAutoURLDetect = Value;
+  std::unique_ptr<QTextDocument> Copy = CopyOfDocument();
   if (Value)
-    MarkURLs(*document(), palette().color(QPalette::Link));
+    MarkURLs(*Copy, palette().color(QPalette::Link));
   else
-    UnmarkURLs(*document());
+    UnmarkURLs(*Copy);
+  ShowDocument(std::move(Copy));
 }
 
 void TKVCustomRichEdit::UpdateScrollBarPolicies() {
@@ -101,19 +91,47 @@ void TKVCustomRichEdit::UpdateScrollBarPolicies() {
   setHorizontalScrollBarPolicy(Policy(Both || FScrollBars == TScrollStyle::ssHorizontal));
 }
 
+// Every document is built away from the view and shown when complete: Qt lays out a shown
+// paragraph again on every format change, which made marking the links of a long paragraph
+// take time growing with the square of its length.
 void TKVCustomRichEdit::LoadFromBytes(const QByteArray& Source) {
   FPressedLink.reset();
-  clear();
+  auto Doc = std::make_unique<QTextDocument>();
+  Doc->setDefaultFont(font());
   // Loading is not an edit the user could undo.
-  document()->setUndoRedoEnabled(false);
-  const bool Loaded = FPlainText ? ReadAsPlainText(Source) || ReadAsRichText(Source)
-                                 : ReadAsRichText(Source) || ReadAsPlainText(Source);
+  Doc->setUndoRedoEnabled(false);
+  const bool Loaded = FPlainText ? ReadAsPlainText(Source, *Doc) || ReadAsRichText(Source, *Doc)
+                                 : ReadAsRichText(Source, *Doc) || ReadAsPlainText(Source, *Doc);
   if (Loaded && FAutoURLDetect)
-    MarkURLs(*document(), palette().color(QPalette::Link));
-  document()->setUndoRedoEnabled(true);
-  moveCursor(QTextCursor::Start);
+    MarkURLs(*Doc, palette().color(QPalette::Link));
+  Doc->setUndoRedoEnabled(true);
+  ShowDocument(std::move(Doc));
   if (!Loaded)
     throw EKVRichEditError("Failed to Load Stream");
+}
+
+// The wrap mode is set while the view shows an empty document, so that neither the old nor the
+// new document is laid out with the wrong one.
+void TKVCustomRichEdit::ShowDocument(std::unique_ptr<QTextDocument> Doc) {
+  const QTextOption::WrapMode Mode = LongestWord(*Doc) > MaxWordWrappedAtBoundary
+                                         ? QTextOption::WrapAnywhere
+                                         : QTextOption::WrapAtWordBoundaryOrAnywhere;
+  setDocument(FBlank);
+  delete FDocument;
+  setWordWrapMode(Mode);
+  FDocument = Doc.release();
+  FDocument->setParent(this);
+  setDocument(FDocument);
+  moveCursor(QTextCursor::Start);
+}
+
+std::unique_ptr<QTextDocument> TKVCustomRichEdit::CopyOfDocument() const {
+  std::unique_ptr<QTextDocument> Copy(document()->clone());
+  // A clone loses the first paragraph's own formats; they size an empty first line.
+  QTextCursor First(Copy.get());
+  First.setBlockFormat(document()->firstBlock().blockFormat());
+  First.setBlockCharFormat(document()->firstBlock().charFormat());
+  return Copy;
 }
 
 void TKVCustomRichEdit::LoadFromStrings(const QStringList& Lines) {
@@ -127,31 +145,19 @@ void TKVCustomRichEdit::LoadFromString(const QString& Text) {
   LoadFromBytes(EncodeWindows1252(Text));
 }
 
-bool TKVCustomRichEdit::ReadAsRichText(const QByteArray& Source) {
-  const TRtfReadResult Rtf = ParseRtf(Source);
-  if (!Rtf.Ok)
-    return false;
-  PrepareWrapping(LongestWord(Rtf.Document));
-  ApplyRtf(Rtf.Document, *document());
-  return true;
+bool TKVCustomRichEdit::ReadAsRichText(const QByteArray& Source, QTextDocument& Doc) {
+  return ReadRtf(Source, Doc);
 }
 
 // Plain text has the rich text's bounds, so that neither reading can stall the viewer.
-bool TKVCustomRichEdit::ReadAsPlainText(const QByteArray& Source) {
+bool TKVCustomRichEdit::ReadAsPlainText(const QByteArray& Source, QTextDocument& Doc) {
   if (Source.size() > RtfMaxSourceBytes)
     return false;
   const QString Text = PlainTextOf(Source);
   if (Text.count(QLatin1Char('\n')) > RtfMaxParagraphs)
     return false;
-  PrepareWrapping(LongestWord(Text));
-  setPlainText(Text);
+  Doc.setPlainText(Text);
   return true;
-}
-
-void TKVCustomRichEdit::PrepareWrapping(int LongestWord) {
-  setWordWrapMode(LongestWord > MaxWordWrappedAtBoundary
-                      ? QTextOption::WrapAnywhere
-                      : QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 QString TKVCustomRichEdit::SaveToString() const {
@@ -159,11 +165,7 @@ QString TKVCustomRichEdit::SaveToString() const {
   if (FPlainText) {
     Text = toPlainText();
   } else {
-    const std::unique_ptr<QTextDocument> Copy(document()->clone());
-    // A clone loses the first paragraph's own formats; they size an empty first line.
-    QTextCursor First(Copy.get());
-    First.setBlockFormat(document()->firstBlock().blockFormat());
-    First.setBlockCharFormat(document()->firstBlock().charFormat());
+    const std::unique_ptr<QTextDocument> Copy = CopyOfDocument();
     UnmarkURLs(*Copy);
     Text = WriteRtf(*Copy);
   }

@@ -7,6 +7,7 @@
 
 #include <QTextBrowser>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 
@@ -79,16 +80,20 @@ private:
 
   // The link under a point of the viewport, or none. Serves press and release alike.
   std::optional<TLinkRange> LinkAt(const QPoint& ViewportPos) const;
-  bool ReadAsRichText(const QByteArray& Source);
-  bool ReadAsPlainText(const QByteArray& Source);
+  static bool ReadAsRichText(const QByteArray& Source, QTextDocument& Doc);
+  static bool ReadAsPlainText(const QByteArray& Source, QTextDocument& Doc);
+  // Shows Doc in place of the current document, which is freed.
+  void ShowDocument(std::unique_ptr<QTextDocument> Doc);
+  std::unique_ptr<QTextDocument> CopyOfDocument() const;
   void UpdateScrollBarPolicies();
-  void PrepareWrapping(int LongestWord);
 
   TScrollStyle FScrollBars = TScrollStyle::ssBoth;
   bool FHideScrollBars = true;
   bool FAutoURLDetect = true;
   bool FPlainText = false;
   std::optional<TLinkRange> FPressedLink;
+  QTextDocument* FBlank;              // shown while documents are swapped
+  QTextDocument* FDocument = nullptr; // the loaded document; both are children of the control
 };
 
 class TKVRichEditOLE : public TKVCustomRichEdit {

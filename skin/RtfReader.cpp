@@ -311,6 +311,8 @@ void TRtfParser::HandleWord(std::string_view Word, bool HasParam, int64_t Param)
     return;
   }
   if (State.Dest == TDest::FontTable) {
+    if (Word == "u")
+      HandleTextWord(Word, HasParam, Param);
     if (Word == "f") {
       FFontNumber = Clamp(Param, 0, 65535);
       FFontName.clear();

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextDocument>
@@ -18,26 +19,32 @@ namespace {
 class TRtfTables {
 public:
   explicit TRtfTables(const QTextDocument& Doc) : FDefault(Doc.defaultFont()) {
-    FFonts.push_back(FDefault.family());
+    FontIndex(QTextCharFormat());
   }
-  int FontIndex(const QTextCharFormat& Format) { return IndexOf(FFonts, Family(Format)); }
+  int FontIndex(const QTextCharFormat& Format) {
+    return IndexOf(FFonts, FFontIndex, Family(Format));
+  }
   int ColorIndex(const QTextCharFormat& Format);
   int HalfPoints(const QTextCharFormat& Format) const;
   QString Header() const;
 
 private:
   QString Family(const QTextCharFormat& Format) const;
-  template <class T> static int IndexOf(std::vector<T>& List, const T& Value) {
-    const auto Found = std::find(List.begin(), List.end(), Value);
-    if (Found != List.end())
-      return static_cast<int>(Found - List.begin());
+  // The entry's index, added at the end when new; the hash keeps a long table cheap to search.
+  template <class T>
+  static int IndexOf(std::vector<T>& List, QHash<T, int>& Index, const T& Value) {
+    const auto Found = Index.constFind(Value);
+    if (Found != Index.constEnd())
+      return *Found;
     List.push_back(Value);
-    return static_cast<int>(List.size() - 1);
+    return Index[Value] = static_cast<int>(List.size() - 1);
   }
 
   QFont FDefault;
   std::vector<QString> FFonts;
+  QHash<QString, int> FFontIndex;
   std::vector<QRgb> FColors;
+  QHash<QRgb, int> FColorIndex;
 };
 
 QString EscapeChar(QChar C) {
@@ -86,7 +93,7 @@ int TRtfTables::ColorIndex(const QTextCharFormat& Format) {
   if (!Format.hasProperty(QTextFormat::ForegroundBrush) ||
       Format.foreground().style() == Qt::NoBrush)
     return 0;
-  return IndexOf(FColors, Format.foreground().color().rgb() & 0xFFFFFF) + 1;
+  return IndexOf(FColors, FColorIndex, Format.foreground().color().rgb() & 0xFFFFFF) + 1;
 }
 
 int TRtfTables::HalfPoints(const QTextCharFormat& Format) const {

@@ -37,15 +37,19 @@ int PrefixAt(const QString& Text, int Pos) {
   return 0;
 }
 
-// The link's length once trailing punctuation is dropped.
+// The link's length once trailing punctuation is dropped. The bracket counts are kept as it
+// shrinks, so a link ending in a long row of brackets costs no more than its length.
 int TrimLink(QStringView Link) {
+  qsizetype Round = Link.count(u'(') - Link.count(u')');
+  qsizetype Square = Link.count(u'[') - Link.count(u']');
   int Length = static_cast<int>(Link.size());
   while (Length > 0) {
     const QChar Last = Link[Length - 1];
-    const QStringView Kept = Link.first(Length);
-    const bool Unbalanced = (Last == u')' && Kept.count(u'(') < Kept.count(u')')) ||
-                            (Last == u']' && Kept.count(u'[') < Kept.count(u']'));
-    if (!QStringView(u".,;:!?'\"").contains(Last) && !Unbalanced)
+    if (Last == u')' && Round < 0)
+      ++Round;
+    else if (Last == u']' && Square < 0)
+      ++Square;
+    else if (!QStringView(u".,;:!?'\"").contains(Last))
       break;
     --Length;
   }
@@ -94,20 +98,48 @@ void SetFormat(QTextDocument& Doc, const TPiece& Piece, const QTextCharFormat& F
   Cursor.setCharFormat(Format);
 }
 
-void MarkLink(QTextDocument& Doc, const QTextBlock& Block, TURLRange Range, const QColor& Color) {
-  const int Start = Block.position() + Range.Start;
-  const QString Href = Block.text().mid(Range.Start, Range.Length);
-  for (const TPiece& Piece : PiecesOf(Block, Start, Start + Range.Length)) {
-    QTextCharFormat Format = Piece.Format;
-    Format.setProperty(MarkedProperty, true);
-    Keep(Format, QTextFormat::ForegroundBrush, OldForegroundProperty);
-    Keep(Format, QTextFormat::TextUnderlineStyle, OldUnderlineProperty);
-    Format.setAnchor(true);
-    Format.setAnchorHref(Href);
-    Format.setForeground(Color);
-    Format.setFontUnderline(true);
-    SetFormat(Doc, Piece, Format);
+QTextCharFormat Marked(const QTextCharFormat& Old, const QString& Href, const QColor& Color) {
+  QTextCharFormat Format = Old;
+  Format.setProperty(MarkedProperty, true);
+  Keep(Format, QTextFormat::ForegroundBrush, OldForegroundProperty);
+  Keep(Format, QTextFormat::TextUnderlineStyle, OldUnderlineProperty);
+  Format.setAnchor(true);
+  Format.setAnchorHref(Href);
+  Format.setForeground(Color);
+  Format.setFontUnderline(true);
+  return Format;
+}
+
+// Walks the block's fragments and its links side by side, once: a link may span fragments and
+// a fragment may hold many links.
+void MarkBlock(QTextDocument& Doc, const QTextBlock& Block, const QColor& Color, int& Budget) {
+  const QString Text = Block.text();
+  std::vector<TURLRange> Links = FindURLs(Text);
+  if (static_cast<int>(Links.size()) > Budget)
+    Links.resize(Budget);
+  Budget -= static_cast<int>(Links.size());
+  std::vector<TPiece> Pieces;
+  std::vector<QString> Hrefs;
+  size_t Link = 0;
+  for (auto It = Block.begin(); !It.atEnd() && Link < Links.size(); ++It) {
+    const QTextFragment Fragment = It.fragment();
+    const int From = Fragment.position() - Block.position();
+    const int To = From + Fragment.length();
+    while (Link < Links.size() && Links[Link].Start < To) {
+      const int End = Links[Link].Start + Links[Link].Length;
+      const int PieceFrom = std::max(From, Links[Link].Start);
+      if (PieceFrom < std::min(To, End)) {
+        Pieces.push_back({Block.position() + PieceFrom, Block.position() + std::min(To, End),
+                          Fragment.charFormat()});
+        Hrefs.push_back(Text.mid(Links[Link].Start, Links[Link].Length));
+      }
+      if (End > To)
+        break; // the link goes on in the next fragment
+      ++Link;
+    }
   }
+  for (size_t I = 0; I < Pieces.size(); ++I)
+    SetFormat(Doc, Pieces[I], Marked(Pieces[I].Format, Hrefs[I], Color));
 }
 
 QTextCharFormat Unmarked(QTextCharFormat Format) {
@@ -145,10 +177,9 @@ std::vector<TURLRange> FindURLs(const QString& Text) {
 void MarkURLs(QTextDocument& Doc, const QColor& LinkColor) {
   QTextCursor Edit(&Doc);
   Edit.beginEditBlock();
-  for (QTextBlock Block = Doc.begin(); Block.isValid(); Block = Block.next()) {
-    for (const TURLRange& Range : FindURLs(Block.text()))
-      MarkLink(Doc, Block, Range, LinkColor);
-  }
+  int Budget = MaxMarkedURLs;
+  for (QTextBlock Block = Doc.begin(); Block.isValid() && Budget > 0; Block = Block.next())
+    MarkBlock(Doc, Block, LinkColor, Budget);
   Edit.endEditBlock();
 }
 

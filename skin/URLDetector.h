@@ -20,8 +20,13 @@ struct TURLRange {
 // brackets that do not close one of its own). A bare prefix is no link.
 std::vector<TURLRange> FindURLs(const QString& Text);
 
-// Makes every link of Doc an anchor whose href is the link's text, drawn in LinkColor and
-// underlined. The formats it replaces are kept in the anchors so UnmarkURLs can restore them.
+// Each link costs its paragraph a format range to lay out; a document beyond this many links is
+// not a help text, and the rest of its links stay plain text.
+inline constexpr int MaxMarkedURLs = 10000;
+
+// Makes the first MaxMarkedURLs links of Doc anchors whose href is the link's text, drawn in
+// LinkColor and underlined. The formats it replaces are kept in the anchors so UnmarkURLs can
+// restore them.
 void MarkURLs(QTextDocument& Doc, const QColor& LinkColor);
 
 // Undoes MarkURLs: every anchor it made gets its former colour and underline back.

@@ -4,6 +4,7 @@
 #include "KVRichEdOLE.h"
 #include "RtfReader.h"
 #include "TestSupport.h"
+#include "URLDetector.h"
 
 #include <QElapsedTimer>
 #include <QScrollBar>
@@ -122,6 +123,21 @@ TEST_F(KVRichEditTest, HugeWordIsLaidOutQuickly) {
   QTest::qWait(0);
   EXPECT_LT(Timer.elapsed(), 15000);
   EXPECT_GT(FEdit.verticalScrollBar()->maximum(), 0);
+}
+
+// Marking links in a shown document laid the paragraph out again for every link; past a
+// bounded number the rest stay text.
+TEST_F(KVRichEditTest, ManyLinksInOneParagraphAreMarkedQuickly) {
+  QByteArray Source;
+  for (int I = 0; I < 2 * MaxMarkedURLs; ++I)
+    Source += "http://a.example/b ";
+  QElapsedTimer Timer;
+  Timer.start();
+  FEdit.LoadFromBytes(Source);
+  EXPECT_EQ(Hrefs().size(), MaxMarkedURLs);
+  FEdit.SetAutoURLDetect(false);
+  EXPECT_TRUE(Hrefs().isEmpty());
+  EXPECT_LT(Timer.elapsed(), 10000);
 }
 
 TEST_F(KVRichEditTest, SourceTooLargeForBothReadingsRaisesFailedToLoadStream) {

@@ -2,6 +2,7 @@
 #include "URLDetector.h"
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -41,6 +42,26 @@ TEST(FindURLs, BarePrefixesAndPrefixesInsideWordsAreNoLinks) {
   EXPECT_TRUE(LinksIn("http:// www. mailto: xhttp://a.example awww.b.example 2www.c").isEmpty());
   EXPECT_EQ(LinksIn("http://"), QStringList());
   EXPECT_EQ(LinksIn("-www.a.example"), QStringList{"www.a.example"});
+}
+
+// Trimming recounted the brackets for every character it dropped, and marking rescanned the
+// paragraph for every link: both grew with the square of the input.
+TEST(FindURLs, LongInputsTakeLinearTime) {
+  QElapsedTimer Timer;
+  Timer.start();
+  EXPECT_EQ(LinksIn("http://a" + QString(200000, u')')), QStringList{"http://a"});
+
+  QString Many;
+  for (int I = 0; I < 20000; ++I)
+    Many += QStringLiteral("www.a%1.example ").arg(I);
+  QTextDocument Doc;
+  QTextCursor(&Doc).insertText(Many);
+  MarkURLs(Doc, QColor(Qt::blue));
+  int Anchors = 0;
+  for (auto It = Doc.firstBlock().begin(); !It.atEnd(); ++It)
+    Anchors += It.fragment().charFormat().isAnchor();
+  EXPECT_EQ(Anchors, MaxMarkedURLs) << "links past the bound stay text";
+  EXPECT_LT(Timer.elapsed(), 10000);
 }
 
 TEST(MarkURLs, MarkingMakesAnchorsAndUnmarkingRestoresTheFormats) {
