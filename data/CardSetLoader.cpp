@@ -62,12 +62,15 @@ void TCardSetLoader::LoadFaces(const std::vector<int32_t>& Entries) {
     Fail("It has not been opened.");
   FFaceStreams.clear();
   FFacePictures.clear();
-  // The file is closed however the faces turn out.
+  FFaceBytes = 0;
+  // The file is closed however the faces turn out, and a game never gets part of its faces.
   try {
     for (const int32_t entry : Entries)
       LoadFace(entry);
   } catch (...) {
     FReader.reset();
+    FFaceStreams.clear();
+    FFacePictures.clear();
     throw;
   }
   FReader.reset();
@@ -83,13 +86,16 @@ void TCardSetLoader::LoadFace(int Entry) {
     switch (FHeader.FaceKind()) {
     case TCardImageKind::Gif:
       ReadGifScreenSize(data, FLimits);
+      ChargeFace(data.size());
       FFaceStreams.push_back(std::move(data));
       break;
     case TCardImageKind::Jpeg:
       FFacePictures.push_back(DecodeJpeg(data, FLimits));
+      ChargeFace(FFacePictures.back().sizeInBytes());
       break;
     case TCardImageKind::Bmp:
       FFacePictures.push_back(DecodeBmp(data, FLimits));
+      ChargeFace(FFacePictures.back().sizeInBytes());
       break;
     }
   } catch (const EImageError& error) {
@@ -97,4 +103,10 @@ void TCardSetLoader::LoadFace(int Entry) {
   } catch (const EKVResError& error) {
     Fail(face + " cannot be read: " + error.what());
   }
+}
+
+void TCardSetLoader::ChargeFace(qint64 Bytes) {
+  FFaceBytes += Bytes;
+  if (FFaceBytes > FLimits.MaxGameBytes)
+    Fail("Its faces need more memory than a game may use.");
 }

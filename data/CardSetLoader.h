@@ -42,7 +42,8 @@ public:
   // Reads the faces of Entries in order and closes the file, also on failure. GIF faces are
   // kept encoded in FaceStreams (their signature and screen size checked); JPEG and BMP faces
   // are decoded into FacePictures. Throws ECardSetError when ReadHeader has not run, an entry
-  // lies outside 3..ImageCount + 2 or the file, or a face is damaged or of another format.
+  // lies outside 3..ImageCount + 2 or the file, a face is damaged or of another format, or the
+  // faces together need more than the limits' MaxGameBytes; a failure leaves no face loaded.
   void LoadFaces(const std::vector<int32_t>& Entries) override;
 
   const TCardSetHeader& Header() const { return FHeader; }
@@ -58,6 +59,7 @@ private:
   QByteArray ReadEntry(int Index) const;
   QImage ReadBitmap(int Index, const char* What) const;
   void LoadFace(int Entry);
+  void ChargeFace(qint64 Bytes);
 
   QString FFileName;
   TImageLimits FLimits;
@@ -67,4 +69,5 @@ private:
   QImage FCardBack;
   std::vector<QByteArray> FFaceStreams;
   std::vector<QImage> FFacePictures;
+  qint64 FFaceBytes = 0; // what the faces loaded so far hold, against FLimits.MaxGameBytes
 };

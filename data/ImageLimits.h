@@ -23,11 +23,16 @@ struct TImageLimits {
   static constexpr qint64 MaxDecodedBytes = qint64(MaxSide) * MaxSide * 4;
   // The most frames of one animated GIF.
   static constexpr int MaxGifFrames = 1000;
+  // The most bytes the faces of one game may hold together: decoded JPEG and BMP pictures,
+  // and GIF faces as the encoded bytes kept for playing. Each face alone stays within the
+  // bounds above, but 60 of them would not stay within any memory a game can count on.
+  static constexpr qint64 MaxGameFaceBytes = qint64(1024) * 1024 * 1024;
 
   int MaxWidth = MaxSide;
   int MaxHeight = MaxSide;
   qint64 MaxBytes = MaxDecodedBytes;
   int MaxFrames = MaxGifFrames;
+  qint64 MaxGameBytes = MaxGameFaceBytes;
 
   // Throws EImageError unless a Width x Height picture lies within the bounds (both sides at
   // least 1, at 4 bytes a pixel). What names the picture's format in the message.
