@@ -22,13 +22,34 @@ if(TARGET tesselo_cards AND TARGET tesselo_kvwriter)
     ${_dw}/FaceArguments.cpp
     ${_dw}/DeckBuilder.cpp
     ${_dw}/DeckInfo.cpp
-    ${_dw}/DeckwrightCommand.cpp)
+    ${_dw}/DeckwrightCommand.cpp
+    ${_dw}/PairChoices.cpp
+    ${_dw}/DraftFace.cpp
+    ${_dw}/DraftChecks.cpp
+    ${_dw}/CardFolders.cpp)
   target_include_directories(tesselo_deckwright PUBLIC ${CMAKE_CURRENT_LIST_DIR})
   target_link_libraries(tesselo_deckwright PUBLIC tesselo_encoders tesselo_cards tesselo_kvwriter
     Qt6::Gui)
+endif()
+
+# The builder's window. Only dkwright and its tests link Qt Widgets; the command line and the
+# default sets' painter do without.
+if(TARGET tesselo_deckwright AND TARGET tesselo_platform)
+  find_package(Qt6 REQUIRED COMPONENTS Widgets)
+  add_library(tesselo_deckwright_window STATIC
+    ${_dw}/DeckBuildJob.cpp
+    ${_dw}/DroppedFiles.cpp
+    ${_dw}/FaceGrid.cpp
+    ${_dw}/PictureChooser.cpp
+    ${_dw}/DeckwrightPrompts.cpp
+    ${_dw}/GameLauncher.cpp
+    ${_dw}/DeckwrightWindow.cpp)
+  set_target_properties(tesselo_deckwright_window PROPERTIES AUTOMOC ON)
+  target_link_libraries(tesselo_deckwright_window PUBLIC tesselo_deckwright tesselo_platform
+    Qt6::Widgets)
 
   add_executable(dkwright ${_dw}/main.cpp)
-  target_link_libraries(dkwright PRIVATE tesselo_deckwright)
+  target_link_libraries(dkwright PRIVATE tesselo_deckwright_window)
   set_target_properties(dkwright PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TESSELO_PROGRAM_DIR})
   install(TARGETS dkwright RUNTIME DESTINATION lib/tesselo)
 endif()

@@ -182,6 +182,7 @@ void SaveDeck(const QByteArray& Bytes, const QString& Path) {
   QSaveFile file(Path);
   // Unbuffered: a buffered save file whose last flush is cut short (a full disk) would still
   // commit, putting a truncated set in place of the old one.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(Bytes) != Bytes.size() || !file.commit())
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+      file.write(Bytes) != Bytes.size() || !file.commit())
     Fail(QStringLiteral("%1: cannot be written (%2).").arg(Path, file.errorString()));
 }

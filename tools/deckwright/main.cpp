@@ -1,6 +1,11 @@
-// dkwright: the card-set builder's command line.
+// dkwright: the card-set builder. Started without arguments, as the game starts it, it opens
+// its window; with arguments it is the command-line tool.
 #include "deckwright/DeckwrightCommand.h"
+#include "deckwright/DeckwrightWindow.h"
 
+#include "ProgramFolder.h"
+
+#include <QApplication>
 #include <QGuiApplication>
 
 namespace {
@@ -12,9 +17,7 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
     QTextStream(stderr) << message << "\n";
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int RunCommandLine(int argc, char** argv) {
   qInstallMessageHandler(QuietMessages);
   // Qt would take options such as -title or -display for itself, so the application sees only
   // the program name and the builder reads every argument.
@@ -22,7 +25,7 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i)
     arguments.push_back(QString::fromLocal8Bit(argv[i]));
   // Default adverts and backs are painted with text, which needs a GUI application, but the
-  // builder never shows a window: it must also run where there is no display.
+  // command line never shows a window: it must also run where there is no display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
   int appArgc = 1;
@@ -30,4 +33,19 @@ int main(int argc, char** argv) {
   QTextStream out(stdout);
   QTextStream err(stderr);
   return RunDeckwright(arguments, out, err);
+}
+
+int RunWindow(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Deckwright"));
+  const QString folder = ProgramFolder();
+  TDeckwrightWindow window(TCardFolders::Beside(folder), TGameLauncher::Beside(folder));
+  window.show();
+  return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+  return argc <= 1 ? RunWindow(argc, argv) : RunCommandLine(argc, argv);
 }

@@ -1,0 +1,426 @@
+#include "DeckwrightWindow.h"
+
+#include "CardBox.h"
+#include "DeckBuilder.h"
+#include "DeckError.h"
+#include "DefaultArt.h"
+#include "DroppedFiles.h"
+#include "FaceGrid.h"
+#include "PairChoices.h"
+#include "PictureChooser.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString CheckStyle = QStringLiteral("color: #b02020;");
+
+QLabel* CheckLabel(QWidget* parent, const QString& name) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setStyleSheet(CheckStyle);
+  label->setWordWrap(true);
+  label->hide();
+  return label;
+}
+
+void ShowCheck(QLabel* label, const QString& text) {
+  label->setText(text);
+  label->setVisible(!text.isEmpty());
+}
+
+QPushButton* Button(const QString& text, QWidget* parent, const QString& name) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(name);
+  return button;
+}
+
+QList<TDraftFace> SurveyFaces(const QStringList& paths) {
+  QList<TDraftFace> faces;
+  for (const QString& path : paths)
+    faces.push_back(SurveyDraftFace(path, TFaceGrid::ThumbnailBox));
+  return faces;
+}
+
+QList<QSize> UsableSizes(const QList<TDraftFace>& faces) {
+  QList<QSize> sizes;
+  for (const TDraftFace& face : faces)
+    if (face.Problem.isEmpty())
+      sizes.push_back(face.Size);
+  return sizes;
+}
+
+} // namespace
+
+TDeckwrightWindow::TDeckwrightWindow(TCardFolders Folders, TGameLauncher Launcher, QWidget* Parent)
+    : QWidget(Parent), FFolders(std::move(Folders)), FLauncher(std::move(Launcher)),
+      FPrompts(TDeckwrightPrompts::MessageBoxes(this)) {
+  setWindowTitle(QStringLiteral("Deckwright: card sets for Kovalent Tesselo"));
+  setAcceptDrops(true);
+  CreateControls();
+  WireControls();
+  DraftChanged();
+  FUnsaved = false;
+  FStatusLabel->setText(QStringLiteral("Add pictures with the buttons, or drop files and "
+                                       "folders on the window."));
+  resize(900, 600);
+}
+
+void TDeckwrightWindow::CreateControls() {
+  auto* panes = new QHBoxLayout;
+  panes->addWidget(CreateFacesPane(), 3);
+  panes->addWidget(CreateSetPane(), 2);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(panes, 1);
+  layout->addWidget(CreateActionRow());
+}
+
+QWidget* TDeckwrightWindow::CreateFacesPane() {
+  auto* pane = new QGroupBox(QStringLiteral("Faces"), this);
+  FFaceGrid = new TFaceGrid(pane);
+  FFaceGrid->setObjectName(QStringLiteral("FaceGrid"));
+  FAddFilesBtn = Button(QStringLiteral("Add pictures…"), pane, QStringLiteral("AddFilesBtn"));
+  FAddFolderBtn = Button(QStringLiteral("Add folder…"), pane, QStringLiteral("AddFolderBtn"));
+  FEarlierBtn = Button(QStringLiteral("◀ Earlier"), pane, QStringLiteral("EarlierBtn"));
+  FLaterBtn = Button(QStringLiteral("Later ▶"), pane, QStringLiteral("LaterBtn"));
+  FRemoveBtn = Button(QStringLiteral("Remove"), pane, QStringLiteral("RemoveBtn"));
+  FFacesCheck = CheckLabel(pane, QStringLiteral("FacesCheck"));
+  FPairsNote = new QLabel(pane);
+  FPairsNote->setObjectName(QStringLiteral("PairsNote"));
+  FPairsNote->setWordWrap(true);
+
+  auto* buttons = new QHBoxLayout;
+  for (QPushButton* button : {FAddFilesBtn, FAddFolderBtn})
+    buttons->addWidget(button);
+  buttons->addStretch(1);
+  for (QPushButton* button : {FEarlierBtn, FLaterBtn, FRemoveBtn})
+    buttons->addWidget(button);
+  auto* layout = new QVBoxLayout(pane);
+  layout->addWidget(FFaceGrid, 1);
+  layout->addLayout(buttons);
+  layout->addWidget(FPairsNote);
+  layout->addWidget(FFacesCheck);
+  return pane;
+}
+
+QWidget* TDeckwrightWindow::CreateSetPane() {
+  auto* pane = new QGroupBox(QStringLiteral("Card set"), this);
+  FTitleEdit = new QLineEdit(pane);
+  FTitleEdit->setObjectName(QStringLiteral("TitleEdit"));
+  FTitleEdit->setPlaceholderText(QStringLiteral("the name the game lists"));
+  FTitleCheck = CheckLabel(pane, QStringLiteral("TitleCheck"));
+  FLinkEdit = new QLineEdit(pane);
+  FLinkEdit->setObjectName(QStringLiteral("LinkEdit"));
+  FLinkEdit->setPlaceholderText(QStringLiteral("opened when the advert is clicked (optional)"));
+  FLinkCheck = CheckLabel(pane, QStringLiteral("LinkCheck"));
+  FCardBoxEdit = new QLineEdit(pane);
+  FCardBoxEdit->setObjectName(QStringLiteral("CardBoxEdit"));
+  FCardBoxEdit->setToolTip(QStringLiteral("WIDTHxHEIGHT in pixels; empty fits the faces' "
+                                          "proportions into 120x90"));
+  FCardBoxCheck = CheckLabel(pane, QStringLiteral("CardBoxCheck"));
+  FAdvertChooser = new TPictureChooser(QStringLiteral("Advert"), QSize(89, 85), pane);
+  FBackChooser = new TPictureChooser(QStringLiteral("Back"), QSize(89, 85), pane);
+
+  auto* form = new QFormLayout(pane);
+  form->addRow(QStringLiteral("Title"), FTitleEdit);
+  form->addRow(QString(), FTitleCheck);
+  form->addRow(QStringLiteral("Link"), FLinkEdit);
+  form->addRow(QString(), FLinkCheck);
+  form->addRow(QStringLiteral("Card box"), FCardBoxEdit);
+  form->addRow(QString(), FCardBoxCheck);
+  form->addRow(FAdvertChooser);
+  form->addRow(FBackChooser);
+  return pane;
+}
+
+QWidget* TDeckwrightWindow::CreateActionRow() {
+  auto* row = new QWidget(this);
+  FBuildProgress = new QProgressBar(row);
+  FBuildProgress->setObjectName(QStringLiteral("BuildProgress"));
+  FBuildProgress->hide();
+  FCancelBtn = Button(QStringLiteral("Cancel"), row, QStringLiteral("CancelBtn"));
+  FCancelBtn->hide();
+  FStatusLabel = new QLabel(row);
+  FStatusLabel->setObjectName(QStringLiteral("StatusLabel"));
+  FStatusLabel->setWordWrap(true);
+  FStatusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  FSaveBtn = Button(QStringLiteral("Save"), row, QStringLiteral("SaveBtn"));
+  FSaveBtn->setDefault(true);
+  FPlayBtn = Button(QStringLiteral("Play with it"), row, QStringLiteral("PlayBtn"));
+  FCloseBtn = Button(QStringLiteral("Close"), row, QStringLiteral("CloseBtn"));
+
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(FStatusLabel, 1);
+  layout->addWidget(FBuildProgress, 1);
+  layout->addWidget(FCancelBtn);
+  for (QPushButton* button : {FSaveBtn, FPlayBtn, FCloseBtn})
+    layout->addWidget(button);
+  return row;
+}
+
+void TDeckwrightWindow::WireControls() {
+  connect(FAddFilesBtn, &QPushButton::clicked, this, [this] { AddFilesBtnClick(); });
+  connect(FAddFolderBtn, &QPushButton::clicked, this, [this] { AddFolderBtnClick(); });
+  connect(FEarlierBtn, &QPushButton::clicked, this, [this] { FFaceGrid->MoveSelected(-1); });
+  connect(FLaterBtn, &QPushButton::clicked, this, [this] { FFaceGrid->MoveSelected(+1); });
+  connect(FRemoveBtn, &QPushButton::clicked, this, [this] { FFaceGrid->RemoveSelected(); });
+  connect(FFaceGrid, &TFaceGrid::FacesChanged, this, [this] { DraftChanged(); });
+  connect(FFaceGrid, &TFaceGrid::FilesDropped, this,
+          [this](const QStringList& paths) { AddPaths(paths); });
+  for (QLineEdit* edit : {FTitleEdit, FLinkEdit, FCardBoxEdit})
+    connect(edit, &QLineEdit::textChanged, this, [this] { DraftChanged(); });
+  for (TPictureChooser* chooser : {FAdvertChooser, FBackChooser})
+    connect(chooser, &TPictureChooser::Changed, this, [this] { DraftChanged(); });
+  connect(FCancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
+  connect(FSaveBtn, &QPushButton::clicked, this, [this] { Save(); });
+  connect(FPlayBtn, &QPushButton::clicked, this, [this] { Play(); });
+  connect(FCloseBtn, &QPushButton::clicked, this, [this] { close(); });
+  connect(&FJob, &TDeckBuildJob::Progressed, this, &TDeckwrightWindow::JobProgressed);
+  connect(&FJob, &TDeckBuildJob::Built, this, &TDeckwrightWindow::JobBuilt);
+  connect(&FJob, &TDeckBuildJob::Failed, this, &TDeckwrightWindow::JobFailed);
+  connect(&FJob, &TDeckBuildJob::Cancelled, this, &TDeckwrightWindow::JobCancelled);
+}
+
+void TDeckwrightWindow::AddPaths(const QStringList& Paths) {
+  QStringList notices;
+  const QStringList files = ExpandDraftPaths(Paths, notices);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const QList<TDraftFace> faces = SurveyFaces(files);
+  QApplication::restoreOverrideCursor();
+  FFaceGrid->AddFaces(faces);
+  if (!notices.isEmpty())
+    FStatusLabel->setText(notices.join(QLatin1Char(' ')));
+}
+
+void TDeckwrightWindow::AddFilesBtnClick() {
+  AddPaths(QFileDialog::getOpenFileNames(
+      this, QStringLiteral("Add pictures"), QString(),
+      QStringLiteral("Pictures (*.gif *.jpg *.jpeg *.bmp);;All files (*)")));
+}
+
+void TDeckwrightWindow::AddFolderBtnClick() {
+  const QString folder =
+      QFileDialog::getExistingDirectory(this, QStringLiteral("Add the pictures of a folder"));
+  if (!folder.isEmpty())
+    AddPaths({folder});
+}
+
+TDraftChecks TDeckwrightWindow::Checks() const {
+  return CheckDraft(FTitleEdit->text(), FLinkEdit->text(), FCardBoxEdit->text(),
+                    FFaceGrid->Faces());
+}
+
+void TDeckwrightWindow::DraftChanged() {
+  FUnsaved = true;
+  ShowChecks(Checks());
+  ShowPairs(int(FFaceGrid->count()));
+  RedrawDefaults();
+  const QSize box = DefaultCardBox(CommonFaceSize(UsableSizes(FFaceGrid->Faces())));
+  FCardBoxEdit->setPlaceholderText(
+      QStringLiteral("automatic: %1x%2").arg(box.width()).arg(box.height()));
+}
+
+void TDeckwrightWindow::ShowChecks(const TDraftChecks& Checks) {
+  ShowCheck(FTitleCheck, FTitleEdit->text().isEmpty() ? QString() : Checks.Title);
+  ShowCheck(FLinkCheck, Checks.Link);
+  ShowCheck(FCardBoxCheck, Checks.CardBox);
+  ShowCheck(FFacesCheck, FFaceGrid->count() == 0 ? QString() : Checks.Faces);
+}
+
+void TDeckwrightWindow::ShowPairs(int Faces) {
+  if (Faces == 0) {
+    FPairsNote->setText(QStringLiteral("No faces yet: a set needs at least %1 pictures.")
+                            .arg(TDeckRequest::MinFaces));
+    return;
+  }
+  const int most = MostPlayablePairs(Faces);
+  FPairsNote->setText(
+      most == 0 ? QStringLiteral("%1 faces: too few for the smallest game of %2 pairs.")
+                      .arg(Faces)
+                      .arg(TDeckRequest::MinFaces)
+                : QStringLiteral("%1 faces: this set can be played with up to %2 pairs (%3 of the "
+                                 "game's %4 pair counts).")
+                      .arg(Faces)
+                      .arg(most)
+                      .arg(PlayablePairChoices(Faces))
+                      .arg(OfferedPairChoices()));
+}
+
+QSize TDeckwrightWindow::CardBox() const {
+  const QSize given = ParseCardBox(FCardBoxEdit->text());
+  return given.isEmpty() ? DefaultCardBox(CommonFaceSize(UsableSizes(FFaceGrid->Faces()))) : given;
+}
+
+void TDeckwrightWindow::RedrawDefaults() {
+  const QString title = FTitleEdit->text();
+  FAdvertChooser->SetDrawn(DrawDefaultAdvert(title, FLinkEdit->text()));
+  FBackChooser->SetDrawn(DrawDefaultBack(CardBox(), title));
+}
+
+TDeckRequest TDeckwrightWindow::Request() const {
+  TDeckRequest request;
+  request.Title = FTitleEdit->text();
+  request.Link = FLinkEdit->text();
+  request.CardBox = ParseCardBox(FCardBoxEdit->text());
+  request.Advert = FAdvertChooser->Source();
+  request.Back = FBackChooser->Source();
+  for (const TDraftFace& face : FFaceGrid->Faces())
+    request.Faces.push_back(face.Source);
+  return request;
+}
+
+// The first reason the set cannot be built yet, worded for a message box.
+QString TDeckwrightWindow::SaveRefusal(const TDraftChecks& Checks) const {
+  for (const QString& problem : {Checks.Faces, Checks.Title, Checks.Link, Checks.CardBox,
+                                 FAdvertChooser->Problem(), FBackChooser->Problem()})
+    if (!problem.isEmpty())
+      return QStringLiteral("The set cannot be saved yet.\n\n") + problem;
+  return {};
+}
+
+bool TDeckwrightWindow::Save() {
+  if (FJob.Running())
+    return false;
+  const TDraftChecks checks = Checks();
+  ShowCheck(FTitleCheck, checks.Title);
+  const QString refusal = SaveRefusal(checks);
+  if (!refusal.isEmpty()) {
+    FPrompts.Warn(refusal);
+    return false;
+  }
+  const QString folder = FFolders.Writable();
+  if (folder.isEmpty()) {
+    FPrompts.Warn(QStringLiteral("Neither %1 nor %2 can be written, so the set cannot be saved.")
+                      .arg(QDir::toNativeSeparators(FFolders.Program),
+                           QDir::toNativeSeparators(FFolders.User)));
+    return false;
+  }
+  const QString path = folder + CardSetFileName(FTitleEdit->text());
+  if (QFileInfo::exists(path) &&
+      !FPrompts.Ask(QStringLiteral("%1 already holds a card set named %2.\n\nReplace it?")
+                        .arg(QDir::toNativeSeparators(folder), QFileInfo(path).fileName())))
+    return false;
+  FSavePath = path;
+  SetBusy(true);
+  FJob.Start(Request());
+  return true;
+}
+
+void TDeckwrightWindow::SetBusy(bool Busy) {
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           FFaceGrid, FAddFilesBtn, FAddFolderBtn, FEarlierBtn, FLaterBtn, FRemoveBtn, FTitleEdit,
+           FLinkEdit, FCardBoxEdit, FAdvertChooser, FBackChooser, FSaveBtn, FPlayBtn})
+    control->setEnabled(!Busy);
+  FBuildProgress->setVisible(Busy);
+  FBuildProgress->setValue(0);
+  FCancelBtn->setVisible(Busy);
+  FCancelBtn->setEnabled(true);
+  FStatusLabel->setVisible(!Busy);
+}
+
+void TDeckwrightWindow::JobProgressed(int Done, int Total, const QString& Step) {
+  FBuildProgress->setMaximum(Total);
+  FBuildProgress->setValue(Done);
+  FBuildProgress->setFormat(QFileInfo(Step).fileName() + QStringLiteral("  %p%"));
+}
+
+void TDeckwrightWindow::JobBuilt(const QByteArray& Bytes) {
+  try {
+    SaveDeck(Bytes, FSavePath);
+  } catch (const EDeckError& error) {
+    FPrompts.Warn(QString::fromUtf8(error.what()));
+    EndSave(false, QStringLiteral("The set was not saved."));
+    return;
+  }
+  const QString folder = QFileInfo(FSavePath).absolutePath() + QLatin1Char('/');
+  QString saved = QStringLiteral("Saved %1 into %2.")
+                      .arg(QFileInfo(FSavePath).fileName(), QDir::toNativeSeparators(folder));
+  if (QDir(folder) != QDir(FFolders.Program))
+    saved += QStringLiteral(" The game's own cards folder, %1, cannot be written.")
+                 .arg(QDir::toNativeSeparators(FFolders.Program));
+  FUnsaved = false;
+  FPrompts.Tell(saved);
+  EndSave(true, saved);
+}
+
+void TDeckwrightWindow::JobFailed(const QString& Message) {
+  FPrompts.Warn(Message);
+  EndSave(false, QStringLiteral("The set was not saved."));
+}
+
+void TDeckwrightWindow::JobCancelled() {
+  EndSave(false, QStringLiteral("Cancelled: nothing was written."));
+}
+
+void TDeckwrightWindow::EndSave(bool Saved, const QString& Status) {
+  SetBusy(false);
+  FStatusLabel->setText(Status);
+  const QString path = Saved ? FSavePath : QString();
+  FSavePath.clear();
+  emit SaveEnded(Saved, path);
+}
+
+void TDeckwrightWindow::CancelBtnClick() {
+  FCancelBtn->setEnabled(false);
+  FJob.Cancel();
+}
+
+void TDeckwrightWindow::Play() {
+  if (FJob.Running())
+    return;
+  if (FUnsaved && FFaceGrid->count() > 0 &&
+      !FPrompts.Ask(QStringLiteral("This set has not been saved. Start the game without it?")))
+    return;
+  switch (FLauncher.Launch()) {
+  case TLaunchResult::Started:
+    close();
+    return;
+  case TLaunchResult::AlreadyRunning:
+    FPrompts.Warn(QStringLiteral("Kovalent Tesselo is already running. It lists its card sets "
+                                 "when it starts: close it and start it again to play with the "
+                                 "new set."));
+    return;
+  case TLaunchResult::Missing:
+    FPrompts.Warn(QStringLiteral("The game is not beside Deckwright (%1), so it cannot be "
+                                 "started from here.")
+                      .arg(QDir::toNativeSeparators(FLauncher.GamePath())));
+    return;
+  case TLaunchResult::Failed:
+    FPrompts.Warn(QStringLiteral("%1 could not be started.")
+                      .arg(QDir::toNativeSeparators(FLauncher.GamePath())));
+    return;
+  }
+}
+
+void TDeckwrightWindow::closeEvent(QCloseEvent* Event) {
+  // A build halfway is simply dropped: nothing has been written yet.
+  FJob.Cancel();
+  QWidget::closeEvent(Event);
+}
+
+void TDeckwrightWindow::dragEnterEvent(QDragEnterEvent* Event) {
+  if (!FJob.Running() && !DroppedFiles(Event->mimeData()).isEmpty())
+    Event->acceptProposedAction();
+}
+
+void TDeckwrightWindow::dropEvent(QDropEvent* Event) {
+  const QStringList paths = DroppedFiles(Event->mimeData());
+  if (FJob.Running() || paths.isEmpty())
+    return;
+  Event->acceptProposedAction();
+  AddPaths(paths);
+}

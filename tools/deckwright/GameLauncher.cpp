@@ -1,0 +1,31 @@
+#include "GameLauncher.h"
+
+#include "SingleInstance.h"
+
+#include <QFileInfo>
+#include <QProcess>
+
+TGameLauncher::TGameLauncher(QString GamePath, QString LockName)
+    : FGamePath(std::move(GamePath)), FLockName(std::move(LockName)) {}
+
+TGameLauncher TGameLauncher::Beside(const QString& ProgramFolder) {
+  return {ProgramFolder + QStringLiteral("tesselo"), QStringLiteral("Kovalent Tesselo 2.0")};
+}
+
+bool TGameLauncher::GameRunning() const {
+  // Taking the lock for a moment is the only way to ask; it is given back at once, before the
+  // game is started, so the game finds it free.
+  TSingleInstance probe(FLockName);
+  return !probe.Acquire();
+}
+
+TLaunchResult TGameLauncher::Launch() const {
+  const QFileInfo game(FGamePath);
+  if (!game.isFile() || !game.isExecutable())
+    return TLaunchResult::Missing;
+  if (GameRunning())
+    return TLaunchResult::AlreadyRunning;
+  // The game finds its data beside itself, so its folder is also where it starts.
+  return QProcess::startDetached(FGamePath, {}, game.absolutePath()) ? TLaunchResult::Started
+                                                                     : TLaunchResult::Failed;
+}
