@@ -8,14 +8,18 @@
 #include "KVImageMap.h"
 #include "KVRStream.h"
 #include "KVRWriter.h"
+#include "KVShell.h"
+#include "KVUtils.h"
 #include "OptionsPanel.h"
 #include "PictureImage.h"
 #include "SkinEntries.h"
+#include "TesseloApplication.h"
 #include "TestSupport.h"
 
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -261,6 +265,45 @@ TEST(MainFormSkin, DamagedSkinEntryIsReportedByItsOwnErrorAndNoWindowIsBuilt) {
   shortWriter.SaveToFile(dir.filePath("short.dat"));
   TKVResFileReader truncated(dir.filePath("short.dat"));
   EXPECT_THROW(TMainForm(truncated, setup), ESkinError);
+}
+
+} // namespace
+
+namespace {
+
+class TRecordingShell : public TKVShell {
+public:
+  TRecordingShell() { SetInstance(this); }
+  ~TRecordingShell() override { SetInstance(nullptr); }
+  bool OpenLink(const QString& Link) override {
+    Links << Link;
+    return true;
+  }
+  bool Execute(const QString&, const QString&) override { return false; }
+  QString RegisteredCommand(const QString&) override { return {}; }
+  QStringList Links;
+};
+
+TEST(MainFormCommands, CoverAdvertOpensTheArchivesLink) {
+  TMainFormRig rig;
+  TRecordingShell shell;
+  TMainForm& form = rig.Create();
+  ClickArea(*form.CoverMap, "ad");
+  const TArea& ad = form.CoverMap->Area(form.CoverMap->IndexOfArea("ad"));
+  EXPECT_EQ(shell.Links, QStringList{ad.AreaHint});
+  EXPECT_TRUE(rig.Messages.Shown.empty());
+}
+
+TEST(ErrorReport, EscapedExceptionsShowTheirTextUnderTheApplicationTitle) {
+  QGuiApplication::setApplicationDisplayName("Kovalent Tesselo 2.05");
+  TFakeMessageBox box;
+  ReportException(std::make_exception_ptr(std::runtime_error("Disk on fire.")));
+  ReportException(std::make_exception_ptr(42));
+  ASSERT_EQ(box.Shown.size(), 2u);
+  EXPECT_EQ(box.Shown[0].Text, "Disk on fire.");
+  EXPECT_EQ(box.Shown[0].Caption, "Kovalent Tesselo 2.05");
+  EXPECT_EQ(box.Shown[0].Flags, MB_ICONERROR);
+  EXPECT_FALSE(box.Shown[1].Text.isEmpty());
 }
 
 } // namespace
