@@ -26,8 +26,8 @@ QString PlainTextOf(const QByteArray& Source) {
 }
 
 // Qt lays out a word wider than the view in time that grows with the square of its length
-// (a 4 MiB word would take hours), so a document holding a word longer than this wraps
-// anywhere instead, which stays linear.
+// (a one-megabyte word would take most of an hour), so a document holding a word longer than this
+// wraps anywhere instead, which stays linear.
 constexpr int MaxWordWrappedAtBoundary = 500;
 
 int LongestWord(const QTextDocument& Doc) {

@@ -21,7 +21,8 @@
 
 class QTextDocument;
 
-inline constexpr qsizetype RtfMaxSourceBytes = 4 * 1024 * 1024;
+// Qt lays text out at about a megabyte a second, so a larger document would freeze the view.
+inline constexpr qsizetype RtfMaxSourceBytes = 1024 * 1024;
 inline constexpr int RtfMaxGroupDepth = 200;
 inline constexpr int RtfMaxParagraphs = 100000;
 inline constexpr int RtfMaxRuns = 200000;
