@@ -31,3 +31,13 @@ if(TARGET tesselo_default_cardsets)
     TESSELO_CARDSETMAKER="$<TARGET_FILE:cardsetmaker>")
   add_dependencies(DefaultSetsTest tesselo_default_cardsets)
 endif()
+
+if(TARGET tesselo_deckwright_window)
+  find_package(Qt6 REQUIRED COMPONENTS Test Widgets)
+  tesselo_add_gtest(NAME DeckwrightWindowTest
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/DeckwrightWindowTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/DeckDraftTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/DeckTestPictures.cpp
+    LIBS tesselo_deckwright_window Qt6::Test
+    MAIN widgets)
+endif()
