@@ -93,7 +93,7 @@ private:
   bool FPlainText = false;
   std::optional<TLinkRange> FPressedLink;
   QTextDocument* FBlank;              // shown while documents are swapped
-  QTextDocument* FDocument = nullptr; // the loaded document; both are children of the control
+  QTextDocument* FDocument = nullptr; // the loaded document; both are children of this control
 };
 
 class TKVRichEditOLE : public TKVCustomRichEdit {

@@ -79,23 +79,14 @@ int HexValue(char C) {
 // Destinations whose content is never shown: document properties, style definitions, pictures,
 // headers and footers, field instructions (the field's result is shown), list definitions.
 bool IsSkippedDestination(std::string_view Word) {
-  static constexpr std::string_view Skipped[] = {"info",         "stylesheet",
-                                                 "pict",         "object",
-                                                 "header",       "headerl",
-                                                 "headerr",      "headerf",
-                                                 "footer",       "footerl",
-                                                 "footerr",      "footerf",
-                                                 "footnote",     "fldinst",
-                                                 "listtable",    "listoverridetable",
-                                                 "revtbl",       "rsidtbl",
-                                                 "xmlnstbl",     "filetbl",
-                                                 "themedata",    "colorschememapping",
-                                                 "latentstyles", "datastore",
-                                                 "pn",           "nonshppict",
-                                                 "shp",          "xe",
-                                                 "tc",           "annotation",
-                                                 "atnid",        "atnauthor",
-                                                 "template",     "comment"};
+  // clang-format off
+  static constexpr std::string_view Skipped[] = {
+      "info", "stylesheet", "pict", "object", "nonshppict", "shp", "header", "headerl",
+      "headerr", "headerf", "footer", "footerl", "footerr", "footerf", "footnote", "fldinst",
+      "listtable", "listoverridetable", "pn", "revtbl", "rsidtbl", "xmlnstbl", "filetbl",
+      "themedata", "colorschememapping", "latentstyles", "datastore", "xe", "tc",
+      "annotation", "atnid", "atnauthor", "template", "comment"};
+  // clang-format on
   return std::find(std::begin(Skipped), std::end(Skipped), Word) != std::end(Skipped);
 }
 
@@ -304,6 +295,7 @@ void TRtfParser::HandleWord(std::string_view Word, bool HasParam, int64_t Param)
     State.Dest = TDest::ColorTable;
     FColors.clear();
     FColor = {};
+    FFormatValid = false;
     return;
   }
   if (IsSkippedDestination(Word)) {
