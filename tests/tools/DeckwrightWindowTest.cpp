@@ -348,6 +348,10 @@ TEST_F(DeckwrightWindowTest, Screenshot) {
   if (target.isEmpty())
     GTEST_SKIP() << "set DECKWRIGHT_SCREENSHOT to a PNG path";
   const QString set = testsupport::ProgramDir() + QStringLiteral("/cards/wallpapers.crd");
+  // The folders of an installed game; nothing is saved, they only show in the window.
+  MakeWindow({QStringLiteral("/usr/lib/tesselo/cards/"),
+              QStringLiteral("/home/ann/.local/share/Kovalent/Tesselo/cards/")},
+             QString());
   QDir().mkpath(Path(QStringLiteral("holiday")));
   const std::vector<QImage> faces = GameFaces(set);
   for (size_t k = 0; k < faces.size(); ++k)
@@ -358,7 +362,7 @@ TEST_F(DeckwrightWindowTest, Screenshot) {
   Type("TitleEdit", QStringLiteral("Autumn walks"));
   Type("LinkEdit", QStringLiteral("https://example.org/walks"));
   Child<TFaceGrid>("FaceGrid")->item(2)->setSelected(true);
-  FWindow->resize(940, 600);
+  FWindow->resize(880, 540);
   FWindow->show();
   QTest::qWait(50);
   ASSERT_TRUE(FWindow->grab().save(target, "PNG"));

@@ -76,7 +76,7 @@ TDeckwrightWindow::TDeckwrightWindow(TCardFolders Folders, TGameLauncher Launche
   FUnsaved = false;
   FStatusLabel->setText(QStringLiteral("Add pictures with the buttons, or drop files and "
                                        "folders on the window."));
-  resize(900, 600);
+  resize(880, 540);
 }
 
 void TDeckwrightWindow::CreateControls() {
@@ -143,6 +143,12 @@ QWidget* TDeckwrightWindow::CreateSetPane() {
   form->addRow(QString(), FCardBoxCheck);
   form->addRow(FAdvertChooser);
   form->addRow(FBackChooser);
+  FSaveNote = new QLabel(pane);
+  FSaveNote->setObjectName(QStringLiteral("SaveNote"));
+  FSaveNote->setWordWrap(true);
+  FSaveNote->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+  FSaveNote->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+  form->addRow(FSaveNote);
   return pane;
 }
 
@@ -229,6 +235,7 @@ void TDeckwrightWindow::DraftChanged() {
   ShowChecks(Checks());
   ShowPairs(int(FFaceGrid->count()));
   RedrawDefaults();
+  ShowSaveName();
   const QSize box = DefaultCardBox(CommonFaceSize(UsableSizes(FFaceGrid->Faces())));
   FCardBoxEdit->setPlaceholderText(
       QStringLiteral("automatic: %1x%2").arg(box.width()).arg(box.height()));
@@ -258,6 +265,14 @@ void TDeckwrightWindow::ShowPairs(int Faces) {
                       .arg(most)
                       .arg(PlayablePairChoices(Faces))
                       .arg(OfferedPairChoices()));
+}
+
+// Where Save will put the set, so the name is no surprise; the folder is the game's own unless
+// that turns out not to be writable when saving.
+void TDeckwrightWindow::ShowSaveName() {
+  FSaveNote->setText(QStringLiteral("Saved as <b>%1</b> in the game's cards folder, %2")
+                         .arg(CardSetFileName(FTitleEdit->text()).toHtmlEscaped(),
+                              QDir::toNativeSeparators(FFolders.Program).toHtmlEscaped()));
 }
 
 QSize TDeckwrightWindow::CardBox() const {

@@ -66,6 +66,7 @@ private:
 
   void ShowChecks(const TDraftChecks& Checks);
   void ShowPairs(int Faces);
+  void ShowSaveName();
   void RedrawDefaults();
   QSize CardBox() const;
   TDeckRequest Request() const;
@@ -96,6 +97,7 @@ private:
   QLabel* FCardBoxCheck = nullptr;
   TPictureChooser* FAdvertChooser = nullptr;
   TPictureChooser* FBackChooser = nullptr;
+  QLabel* FSaveNote = nullptr;
   QProgressBar* FBuildProgress = nullptr;
   QPushButton* FCancelBtn = nullptr;
   QLabel* FStatusLabel = nullptr;

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -21,13 +22,17 @@ TPictureChooser::TPictureChooser(const QString& Caption, QSize Preview, QWidget*
   connect(chooseBtn, &QPushButton::clicked, this, [this] { ChooseBtnClick(); });
   connect(FDrawnBtn, &QPushButton::clicked, this, [this] { UseDrawn(); });
 
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(chooseBtn);
+  buttons->addWidget(FDrawnBtn);
+  buttons->addStretch(1);
   auto* layout = new QGridLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(new QLabel(QStringLiteral("<b>%1</b>").arg(Caption), this), 0, 1);
   layout->addWidget(FPreview, 0, 0, 4, 1);
+  layout->addWidget(new QLabel(QStringLiteral("<b>%1</b>").arg(Caption), this), 0, 1);
   layout->addWidget(FNote, 1, 1);
-  layout->addWidget(chooseBtn, 2, 1);
-  layout->addWidget(FDrawnBtn, 3, 1);
+  layout->addLayout(buttons, 2, 1);
+  layout->setRowStretch(3, 1);
   layout->setColumnStretch(1, 1);
   ShowPreview();
 }
