@@ -11,12 +11,14 @@ cp "$GAME" "$WORK/bare/tesselo"
 GAME=$WORK/bare/tesselo
 "$GAME" 2>/dev/null &
 GAME_PID=$!
-box=$(timeout 20 xdotool search --sync --name "Error initializing application" | head -1) ||
+box=$(timeout 20 xdotool search --sync --onlyvisible --name "Error initializing application" | head -1) ||
   fail "no error box"
 [ -n "$box" ] || fail "no error box"
 [ "$(xdotool search --onlyvisible --name "^$TITLE\$" | wc -l)" = 0 ] || fail "a game window was shown"
 # Closing the box ends the program with a failure status.
-xdotool windowactivate --sync "$box" key Return 2>/dev/null || xdotool key --window "$box" Return
+sleep 0.5
+xdotool windowfocus --sync "$box"
+xdotool key Return
 status=$(wait_game_exit)
 [ "$status" != 0 ] || fail "the game reported success"
 echo "missing-archive: ok"
