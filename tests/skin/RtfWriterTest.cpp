@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QTextBlock>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <gtest/gtest.h>
@@ -73,6 +74,17 @@ TEST(RtfWriter, UnformattedTextTakesTheDocumentDefaultFont) {
   EXPECT_EQ(Format.HalfPoints, 18);
   EXPECT_FALSE(Format.Bold);
   EXPECT_FALSE(Format.HasColor);
+}
+
+TEST(RtfWriter, FontNamesOutsideTheCodePageComeBack) {
+  QTextDocument Doc;
+  QTextCharFormat Format;
+  Format.setFontFamilies({QString::fromUtf8("Caf\u00e9 \u221a Sans")});
+  QTextCursor(&Doc).insertText(QStringLiteral("x"), Format);
+  const TRtfReadResult Read = ParseRtf(WriteRtf(Doc).toLatin1());
+  ASSERT_TRUE(Read.Ok);
+  EXPECT_EQ(Read.Document.Paragraphs.at(0).Runs.at(0).Format.FontFamily,
+            QString::fromUtf8("Caf\u00e9 \u221a Sans"));
 }
 
 TEST(RtfWriter, EmptyDocumentIsOneEmptyParagraph) {
