@@ -26,6 +26,16 @@ read -r r g b < <(screen_pixel $((x + 30)) $((y + 426)))
 read -r r g b < <(screen_pixel $((x + 150)) $((y + 430)))
 [ "$r" -gt 180 ] && [ "$g" -gt 170 ] || fail "no status plate ($r $g $b)"
 
+# Dragging the title bar (the frame, outside the window buttons) moves the window.
+xdotool mousemove $((x + 250)) $((y + 10)) mousedown 1
+sleep 0.2
+xdotool mousemove $((x + 290)) $((y + 40))
+sleep 0.2
+xdotool mouseup 1
+sleep 0.3
+read -r nx ny _ _ < <(window_geometry)
+[ "$nx $ny" = "$((x + 40)) $((y + 30))" ] || fail "dragging moved the window to $nx,$ny"
+
 # "exit" of the command bar: the map sits at (12, 380), its exit area at (8, 32)-(65, 60).
 click_at $((12 + 36)) $((380 + 46))
 status=$(wait_game_exit)
