@@ -37,7 +37,9 @@ if(TARGET tesselo_deckwright_window)
   tesselo_add_gtest(NAME DeckwrightWindowTest
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/DeckwrightWindowTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/DeckDraftTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/DkwrightModesTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/DeckTestPictures.cpp
     LIBS tesselo_deckwright_window Qt6::Test
     MAIN widgets)
+  add_dependencies(DeckwrightWindowTest dkwright)
 endif()

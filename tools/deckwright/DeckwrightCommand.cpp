@@ -130,6 +130,7 @@ QString DeckwrightUsage() {
   return QStringLiteral(
       "Deckwright makes card sets for Kovalent Tesselo.\n"
       "\n"
+      "  dkwright                 (no arguments) opens the window\n"
       "  dkwright build -o OUT.crd --title TITLE [options] FACE...\n"
       "  dkwright info FILE.crd\n"
       "  dkwright help\n"
