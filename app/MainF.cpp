@@ -16,7 +16,6 @@
 #include "SkinEntries.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -228,7 +227,8 @@ void TMainForm::SetClientSize(QSize Size) {
 
 void TMainForm::resizeEvent(QResizeEvent* Event) {
   QWidget::resizeEvent(Event);
-  BgBevel->setGeometry(rect());
+  // Also a size the window system imposes gets the layout and the centring.
+  FormResize();
 }
 
 void TMainForm::FormResize() {
