@@ -4,6 +4,7 @@
 
 #include "BoardGrid.h"
 #include "FaceOverlay.h"
+#include "KVCursors.h"
 #include "KVImageCtrl.h"
 #include "KVImageMap.h"
 #include "KVRStream.h"
@@ -60,6 +61,11 @@ TEST(MainFormStart, SkinPiecesTakeTheirPlaces) {
   EXPECT_EQ(form.BgBevel->geometry(), form.rect());
   EXPECT_EQ(form.BgBevel->Count(), 9);
   EXPECT_EQ(form.CopyRightImage->toolTip(), "About");
+  // The pictures carried inside the program: both hands and the builder strip.
+  EXPECT_TRUE(TKVCursors::IsRegistered(TKVCursors::crHandMove));
+  EXPECT_TRUE(TKVCursors::IsRegistered(TKVCursors::crHandPoint));
+  EXPECT_EQ(TKVCursors::Cursor(TKVCursors::crHandPoint).hotSpot(), QPoint(12, 6));
+  EXPECT_EQ(form.OptionsPanel->DKWRBtn->size(), QSize(386, 17));
   EXPECT_EQ(form.ExitMap->Area(form.ExitMap->IndexOfArea("mini")).AreaHint, "Minimize");
   EXPECT_EQ(form.PanelMap->Area(form.PanelMap->IndexOfArea("play")).AreaHint, "Play");
   // The cover's link is both the hint and the target of its "ad" area.
