@@ -179,9 +179,17 @@ TEST_F(DeckwrightWindowTest, AFileThatIsNoPictureIsMarkedAndNamed) {
   ASSERT_TRUE(WriteFile(Path(QStringLiteral("notes.bmp")), "BMnot really a picture at all"));
   FWindow->AddPaths({Path(QStringLiteral("notes.bmp"))});
   EXPECT_TRUE(Text("FacesCheck").startsWith(Path(QStringLiteral("notes.bmp"))));
+  auto* grid = Child<TFaceGrid>("FaceGrid");
+  EXPECT_EQ(grid->item(8)->toolTip(), Text("FacesCheck"));
   Type("TitleEdit", QStringLiteral("Notes"));
   EXPECT_FALSE(FWindow->Save());
   EXPECT_TRUE(FilesIn(FFolders.Program).isEmpty());
+
+  grid->item(8)->setSelected(true);
+  QTest::keyClick(grid, Qt::Key_Delete);
+  EXPECT_EQ(grid->count(), 8);
+  EXPECT_FALSE(Shown("FacesCheck"));
+  EXPECT_FALSE(SaveAndWait().isEmpty());
 }
 
 TEST_F(DeckwrightWindowTest, SavedSetIsListedAndLoadedByTheGameInTheGridsOrder) {

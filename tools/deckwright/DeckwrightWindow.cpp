@@ -55,6 +55,13 @@ QList<TDraftFace> SurveyFaces(const QStringList& paths) {
   return faces;
 }
 
+// "Adding /home/ann/Pictures/walk.jpg" as "Adding walk.jpg": the bar has room for little.
+QString ShortStep(const QString& step) {
+  const qsizetype space = step.indexOf(QLatin1Char(' '));
+  const qsizetype slash = step.lastIndexOf(QLatin1Char('/'));
+  return space > 0 && slash > space ? step.left(space + 1) + step.mid(slash + 1) : step;
+}
+
 QList<QSize> UsableSizes(const QList<TDraftFace>& faces) {
   QList<QSize> sizes;
   for (const TDraftFace& face : faces)
@@ -233,7 +240,7 @@ TDraftChecks TDeckwrightWindow::Checks() const {
 void TDeckwrightWindow::DraftChanged() {
   FUnsaved = true;
   ShowChecks(Checks());
-  ShowPairs(int(FFaceGrid->count()));
+  ShowPairs(int(UsableSizes(FFaceGrid->Faces()).size()));
   RedrawDefaults();
   ShowSaveName();
   const QSize box = DefaultCardBox(CommonFaceSize(UsableSizes(FFaceGrid->Faces())));
@@ -249,7 +256,7 @@ void TDeckwrightWindow::ShowChecks(const TDraftChecks& Checks) {
 }
 
 void TDeckwrightWindow::ShowPairs(int Faces) {
-  if (Faces == 0) {
+  if (FFaceGrid->count() == 0) {
     FPairsNote->setText(QStringLiteral("No faces yet: a set needs at least %1 pictures.")
                             .arg(TDeckRequest::MinFaces));
     return;
@@ -270,7 +277,7 @@ void TDeckwrightWindow::ShowPairs(int Faces) {
 // Where Save will put the set, so the name is no surprise; the folder is the game's own unless
 // that turns out not to be writable when saving.
 void TDeckwrightWindow::ShowSaveName() {
-  FSaveNote->setText(QStringLiteral("Saved as <b>%1</b> in the game's cards folder, %2")
+  FSaveNote->setText(QStringLiteral("Save writes <b>%1</b> into the game's cards folder, %2")
                          .arg(CardSetFileName(FTitleEdit->text()).toHtmlEscaped(),
                               QDir::toNativeSeparators(FFolders.Program).toHtmlEscaped()));
 }
@@ -350,7 +357,7 @@ void TDeckwrightWindow::SetBusy(bool Busy) {
 void TDeckwrightWindow::JobProgressed(int Done, int Total, const QString& Step) {
   FBuildProgress->setMaximum(Total);
   FBuildProgress->setValue(Done);
-  FBuildProgress->setFormat(QFileInfo(Step).fileName() + QStringLiteral("  %p%"));
+  FBuildProgress->setFormat(ShortStep(Step) + QStringLiteral("  %p%"));
 }
 
 void TDeckwrightWindow::JobBuilt(const QByteArray& Bytes) {

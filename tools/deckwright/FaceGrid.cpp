@@ -4,6 +4,7 @@
 
 #include <QDragEnterEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -152,4 +153,11 @@ void TFaceGrid::dropEvent(QDropEvent* Event) {
   }
   Event->acceptProposedAction();
   emit FilesDropped(DroppedFiles(Event->mimeData()));
+}
+
+void TFaceGrid::keyPressEvent(QKeyEvent* Event) {
+  if (Event->matches(QKeySequence::Delete) || Event->key() == Qt::Key_Backspace)
+    RemoveSelected();
+  else
+    QListWidget::keyPressEvent(Event);
 }

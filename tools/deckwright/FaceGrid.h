@@ -1,5 +1,6 @@
 // The faces of the set in order, as a grid of thumbnails numbered from 1. Faces are reordered
-// by dragging them or by MoveSelected, removed by RemoveSelected, and added by dropping files.
+// by dragging them or by MoveSelected, removed by RemoveSelected or the Delete key, and added
+// by dropping files.
 #pragma once
 
 #include "DraftFace.h"
@@ -34,6 +35,7 @@ protected:
   void dragEnterEvent(QDragEnterEvent* Event) override;
   void dragMoveEvent(QDragMoveEvent* Event) override;
   void dropEvent(QDropEvent* Event) override;
+  void keyPressEvent(QKeyEvent* Event) override;
 
 private:
   void Renumber();
