@@ -48,13 +48,6 @@ QPushButton* Button(const QString& text, QWidget* parent, const QString& name) {
   return button;
 }
 
-QList<TDraftFace> SurveyFaces(const QStringList& paths) {
-  QList<TDraftFace> faces;
-  for (const QString& path : paths)
-    faces.push_back(SurveyDraftFace(path, TFaceGrid::ThumbnailBox));
-  return faces;
-}
-
 // "Adding /home/ann/Pictures/walk.jpg" as "Adding walk.jpg": the bar has room for little.
 QString ShortStep(const QString& step) {
   const qsizetype space = step.indexOf(QLatin1Char(' '));
@@ -209,14 +202,32 @@ void TDeckwrightWindow::WireControls() {
 }
 
 void TDeckwrightWindow::AddPaths(const QStringList& Paths) {
+  if (Busy())
+    return;
   QStringList notices;
-  const QStringList files = ExpandDraftPaths(Paths, notices);
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const QList<TDraftFace> faces = SurveyFaces(files);
-  QApplication::restoreOverrideCursor();
+  const QList<TDraftFace> faces = ReadFaces(ExpandDraftPaths(Paths, notices));
   FFaceGrid->AddFaces(faces);
   if (!notices.isEmpty())
     FStatusLabel->setText(notices.join(QLatin1Char(' ')));
+}
+
+// A folder of camera photos takes a moment to read even at thumbnail size, so the window shows
+// how far it is and keeps painting; user input waits, so nothing changes the set meanwhile.
+QList<TDraftFace> TDeckwrightWindow::ReadFaces(const QStringList& Files) {
+  QList<TDraftFace> faces;
+  FReading = true;
+  SetBusy(true);
+  FCancelBtn->hide();
+  FBuildProgress->setMaximum(int(Files.size()));
+  for (const QString& path : Files) {
+    FBuildProgress->setValue(int(faces.size()));
+    FBuildProgress->setFormat(QStringLiteral("Reading %1  %p%").arg(QFileInfo(path).fileName()));
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    faces.push_back(SurveyDraftFace(path, TFaceGrid::ThumbnailBox));
+  }
+  SetBusy(false);
+  FReading = false;
+  return faces;
 }
 
 void TDeckwrightWindow::AddFilesBtnClick() {
@@ -315,7 +326,7 @@ QString TDeckwrightWindow::SaveRefusal(const TDraftChecks& Checks) const {
 }
 
 bool TDeckwrightWindow::Save() {
-  if (FJob.Running())
+  if (Busy())
     return false;
   const TDraftChecks checks = Checks();
   ShowCheck(FTitleCheck, checks.Title);
@@ -402,7 +413,7 @@ void TDeckwrightWindow::CancelBtnClick() {
 }
 
 void TDeckwrightWindow::Play() {
-  if (FJob.Running())
+  if (Busy())
     return;
   if (FUnsaved && FFaceGrid->count() > 0 &&
       !FPrompts.Ask(QStringLiteral("This set has not been saved. Start the game without it?")))
@@ -435,13 +446,13 @@ void TDeckwrightWindow::closeEvent(QCloseEvent* Event) {
 }
 
 void TDeckwrightWindow::dragEnterEvent(QDragEnterEvent* Event) {
-  if (!FJob.Running() && !DroppedFiles(Event->mimeData()).isEmpty())
+  if (!Busy() && !DroppedFiles(Event->mimeData()).isEmpty())
     Event->acceptProposedAction();
 }
 
 void TDeckwrightWindow::dropEvent(QDropEvent* Event) {
   const QStringList paths = DroppedFiles(Event->mimeData());
-  if (FJob.Running() || paths.isEmpty())
+  if (Busy() || paths.isEmpty())
     return;
   Event->acceptProposedAction();
   AddPaths(paths);

@@ -38,6 +38,8 @@ public:
 
   TDraftChecks Checks() const;
   bool Building() const { return FJob.Running(); }
+  // Reading pictures or building: the set cannot change now.
+  bool Busy() const { return FReading || FJob.Running(); }
 
 signals:
   // A save started by Save ended: Path holds the new set when Saved.
@@ -54,6 +56,7 @@ private:
   QWidget* CreateSetPane();
   QWidget* CreateActionRow();
   void WireControls();
+  QList<TDraftFace> ReadFaces(const QStringList& Files);
 
   void AddFilesBtnClick();
   void AddFolderBtnClick();
@@ -80,6 +83,7 @@ private:
   TDeckBuildJob FJob;
   QString FSavePath; // where the set being built goes
   bool FUnsaved = false;
+  bool FReading = false;
 
   TFaceGrid* FFaceGrid = nullptr;
   QPushButton* FAddFilesBtn = nullptr;
