@@ -13,5 +13,5 @@ if(NOT TARGET tesselo_fuzz_entries AND TARGET tesselo_cards AND TARGET tesselo_s
     ${_fe}/FieldsEntry.cpp)
   target_include_directories(tesselo_fuzz_entries PUBLIC ${_fe})
   target_link_libraries(tesselo_fuzz_entries PUBLIC
-    tesselo_archive tesselo_cards tesselo_settings tesselo_rtf Qt6::Gui)
+    tesselo_archive tesselo_cards tesselo_settings tesselo_rtf tesselo_engine Qt6::Gui)
 endif()

@@ -3,6 +3,7 @@
 
 #include "CardSetLoader.h"
 #include "CardSets.h"
+#include "GameEngine.h"
 #include "GifImage.h"
 #include "KVRStream.h"
 
@@ -17,6 +18,23 @@ namespace {
 // The most faces one game shows: 60 pairs.
 constexpr int MaxGameFaces = 60;
 const QString SetName = QStringLiteral("fuzzed.crd");
+// The smallest game: a set with as few faces as that still starts one.
+constexpr int32_t GamePairs = 8;
+constexpr uint64_t DealSeed = 1;
+
+// The board as a player would see it, minus the drawing.
+class TNullView : public IGameView {
+public:
+  void CellChanged(int32_t, int32_t) override {}
+  void FaceShown(int32_t, int32_t, int32_t) override {}
+  void StatusTextChanged(const std::string&) override {}
+  void PlaySound(GameSound) override {}
+  void StartRevealTimer() override {}
+  void StopRevealTimer() override {}
+  void FitBoard(int32_t, int32_t) override {}
+  void BoardReset() override {}
+  void GameFinished() override {}
+};
 
 QString CardsDir() {
   const QString dir = ScratchDir() + QStringLiteral("/cards");
@@ -58,6 +76,30 @@ void ShowGifFaces(const TCardSetLoader& Loader) {
   }
 }
 
+// The game's own new-game path: header, board layout, a random choice of faces, the deal.
+void StartGame(const QString& FileName) {
+  TNullView view;
+  CountingSeedSource seeds(DealSeed);
+  GameEngine engine(view, seeds);
+  engine.Players()[1].Name = "Player";
+  NewGameOptions options;
+  options.Pairs = GamePairs;
+  options.Computer = false;
+  TCardSetLoader loader(FileName);
+  try {
+    engine.NewGame1Click(options, loader);
+  } catch (const GameSetupError& error) {
+    Check(*error.what() != '\0', "a game that cannot start says why");
+    return;
+  } catch (const ECardSetError& error) {
+    Check(*error.what() != '\0', "a set that cannot serve a game says why");
+    return;
+  }
+  Check(loader.FaceStreams().size() + loader.FacePictures().size() == size_t(GamePairs),
+        "a game that starts has a face for every pair");
+}
+
+// Up to a whole game's worth of faces, in entry order, so every face of a small set is read.
 void LoadForGame(const QString& FileName) {
   TCardSetLoader loader(FileName);
   CardSetHeaderInfo info;
@@ -88,6 +130,7 @@ int CardSet(const uint8_t* Data, size_t Size) {
   const QString fileName = dir + u'/' + SetName;
   Check(WriteWholeFile(fileName, Bytes(Data, Size)), "the set can be written");
   Scan(dir, fileName);
+  StartGame(fileName);
   LoadForGame(fileName);
   return 0;
 }
