@@ -74,8 +74,6 @@ TDeckwrightWindow::TDeckwrightWindow(TCardFolders Folders, TGameLauncher Launche
   WireControls();
   DraftChanged();
   FUnsaved = false;
-  FStatusLabel->setText(QStringLiteral("Add pictures with the buttons, or drop files and "
-                                       "folders on the window."));
   resize(880, 540);
 }
 
@@ -124,7 +122,7 @@ QWidget* TDeckwrightWindow::CreateSetPane() {
   FTitleCheck = CheckLabel(pane, QStringLiteral("TitleCheck"));
   FLinkEdit = new QLineEdit(pane);
   FLinkEdit->setObjectName(QStringLiteral("LinkEdit"));
-  FLinkEdit->setPlaceholderText(QStringLiteral("opened when the advert is clicked (optional)"));
+  FLinkEdit->setPlaceholderText(QStringLiteral("optional, opened from the score screen"));
   FLinkCheck = CheckLabel(pane, QStringLiteral("LinkCheck"));
   FCardBoxEdit = new QLineEdit(pane);
   FCardBoxEdit->setObjectName(QStringLiteral("CardBoxEdit"));

@@ -161,3 +161,17 @@ void TFaceGrid::keyPressEvent(QKeyEvent* Event) {
   else
     QListWidget::keyPressEvent(Event);
 }
+
+// An empty grid says how it is filled, since dropping is not something a user would guess.
+void TFaceGrid::paintEvent(QPaintEvent* Event) {
+  QListWidget::paintEvent(Event);
+  if (count() > 0)
+    return;
+  QPainter painter(viewport());
+  painter.setPen(palette().color(QPalette::PlaceholderText));
+  painter.drawText(viewport()->rect().adjusted(24, 24, -24, -24),
+                   Qt::AlignCenter | Qt::TextWordWrap,
+                   QStringLiteral("Drop pictures or folders of pictures here, or add them with "
+                                  "the buttons below.\n\nGIF, JPEG or BMP, all of one kind; "
+                                  "at least 8."));
+}

@@ -36,6 +36,7 @@ protected:
   void dragMoveEvent(QDragMoveEvent* Event) override;
   void dropEvent(QDropEvent* Event) override;
   void keyPressEvent(QKeyEvent* Event) override;
+  void paintEvent(QPaintEvent* Event) override;
 
 private:
   void Renumber();
