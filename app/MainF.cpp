@@ -3,7 +3,6 @@
 #include "AppCursors.h"
 #include "BoardGrid.h"
 #include "CardSetLoader.h"
-#include "FaceOverlay.h"
 #include "KVCursors.h"
 #include "KVImageCtrl.h"
 #include "KVImageMap.h"
@@ -18,7 +17,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 
 #include <exception>
 
@@ -39,10 +37,8 @@ TMainForm::TMainForm(TKVResReader& Skin, const TMainFormSetup& Setup, QWidget* P
 }
 
 TMainForm::~TMainForm() {
-  // FormDestroy: the game stops before the pictures it paints go.
-  FTimer1.stop();
+  // FormDestroy: the game stops before the board it paints goes.
   FGame.AbandonGame();
-  FFaces.Clear();
 }
 
 void TMainForm::SetPopUps(IPopUpWindows* PopUps) {
@@ -68,8 +64,7 @@ void TMainForm::FormCreate(TKVResReader& Skin, const TMainFormSetup& Setup) {
   FWorkArea = Setup.WorkArea;
   RegisterAppCursors();
   CreateControls();
-  FCellWidth = 120;
-  FCellHeight = 90;
+  FBoard->SetCellSize({120, 90});
   LoadSkin(Skin);
   AddHotAreas();
   WireDragging();
@@ -78,10 +73,8 @@ void TMainForm::FormCreate(TKVResReader& Skin, const TMainFormSetup& Setup) {
   CopyRightImage->SetCursorId(TKVCursors::crHandPoint);
   MGrid->SetBackground(QBrush(FBoardBrush));
   SetPlayerLabel(QString());
-  FTimer1.setSingleShot(true);
-  FTimer1.setInterval(2500);
-  QObject::connect(&FTimer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-  FSound.Open(FAppDir, Setup.SoundDevice.value_or(TSoundPlayer::AudioOutputAvailable()));
+  QObject::connect(&FBoard->Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+  FBoard->OpenSounds(FAppDir, Setup.SoundDevice.value_or(TSoundPlayer::AudioOutputAvailable()));
   if (FStore != nullptr)
     LoadSettings(*FStore, FSettings, FGame.Players(), FCardSets, FCardsDir);
   else
@@ -108,16 +101,11 @@ void TMainForm::CreateControls() {
   ExitMap = new TKVImageMap(this);
   CopyRightImage = new TPictureImage(this);
   CopyRightImage->OnClick = [this] { Guarded([this] { CopyRightImageClick(); }); };
-  MGrid = new TBoardGrid(this);
-  MGrid->setGeometry(5, 21, 473, 381);
-  MGrid->SetLineColor(QColor(0x1b, 0x2a, 0x1f));
-  MGrid->hide();
+  FBoard = std::make_unique<TBoardView>(*this, FGame);
+  MGrid = FBoard->MGrid;
   MGrid->OnSelectCell = [this](int Col, int Row) { MGridSelectCell(Col, Row); };
-  MGrid->OnDrawCell = [this](QPainter& Canvas, int Col, int Row, const QRect& Rect) {
-    MGridDrawCell(Canvas, Col, Row, Rect);
-  };
-  Panel1 = new TFaceOverlay(this);
-  Panel2 = new TFaceOverlay(this);
+  Panel1 = FBoard->Panel1;
+  Panel2 = FBoard->Panel2;
   OptionsPanel = new TOptionsPanel(this);
   OptionsPanel->OnBuilderClick = [this] { Guarded([this] { FPopUps->LaunchBuilder(); }); };
   CoverPanel = new QWidget(this);
@@ -203,16 +191,14 @@ void TMainForm::mouseReleaseEvent(QMouseEvent* Event) {
 void TMainForm::FillOptionsPanel() {
   OptionsPanel->SetCatalogue(FCardSets, FCardsDir);
   OptionsPanel->FillOptionsPanel(FSettings, FGame.Players());
-  FTimer1.setInterval(RevealDelayMs(FSettings.Delay));
-  if (const TCardsObj* set = OptionsPanel->SelectedSet()) {
-    FCellWidth = set->CardWidth;
-    FCellHeight = set->CardHeight;
-  }
+  FBoard->SetRevealDelay(RevealDelayMs(FSettings.Delay));
+  if (const TCardsObj* set = OptionsPanel->SelectedSet())
+    FBoard->SetCellSize({set->CardWidth, set->CardHeight});
 }
 
 void TMainForm::ReadOptionsPanel() {
   OptionsPanel->ReadOptionsPanel(FSettings, FGame.Players());
-  FTimer1.setInterval(RevealDelayMs(FSettings.Delay));
+  FBoard->SetRevealDelay(RevealDelayMs(FSettings.Delay));
 }
 
 // ---- Layout and surfaces -------------------------------------------------------------------
@@ -258,9 +244,7 @@ void TMainForm::ShowWelcome() {
 
 void TMainForm::ShowOptions() {
   FGame.AbandonGame();
-  Panel1->HideFace();
-  Panel2->HideFace();
-  MGrid->hide();
+  FBoard->HideBoard();
   CopyRightImage->show();
   CoverPanel->hide();
   SetClientSize({width(), DesignClient.height()});
@@ -354,7 +338,6 @@ void TMainForm::FormClose() {
   if (FClosed)
     return;
   FClosed = true;
-  FTimer1.stop();
   FGame.AbandonGame();
   if (FStore != nullptr)
     SaveSettings(*FStore, FSettings, FGame.Players(), FCardSets);
@@ -371,19 +354,12 @@ void TMainForm::Timer1Timer() {
 }
 
 void TMainForm::CellChanged(int32_t Col, int32_t Row) {
-  MGrid->InvalidateCell(Col, Row);
+  FBoard->CellChanged(Col, Row);
 }
 
 void TMainForm::FaceShown(int32_t Pick, int32_t Col, int32_t Row) {
-  if (FFaces.IsGif())
-    ShowFaceOverlay(Pick, Col, Row);
-}
-
-void TMainForm::ShowFaceOverlay(int Pick, int Col, int Row) {
-  TFaceOverlay* overlay = Pick == 1 ? Panel1 : Panel2;
-  const QRect place = MGrid->CellRect(Col, Row).translated(MGrid->pos());
   try {
-    overlay->ShowFace(FFaces.FaceStream(FGame.Cells().IdAt(Col, Row)), place);
+    FBoard->FaceShown(Pick, Col, Row);
   } catch (const std::exception& error) {
     // The game is in the middle of a pick; it is stopped once the pick has returned.
     const QString text = QString::fromUtf8(error.what());
@@ -397,39 +373,24 @@ void TMainForm::StatusTextChanged(const std::string& Text) {
 }
 
 void TMainForm::PlaySound(GameSound Sound) {
-  if (FSettings.Sound && FSound.Play(Sound))
-    ++FSoundsPlayed;
+  FBoard->PlaySound(Sound, FSettings.Sound);
 }
 
 void TMainForm::StartRevealTimer() {
-  FTimer1.start();
+  FBoard->StartRevealTimer();
 }
 
 void TMainForm::StopRevealTimer() {
-  FTimer1.stop();
-  Panel1->HideFace();
-  Panel2->HideFace();
+  FBoard->StopRevealTimer();
 }
 
 void TMainForm::FitBoard(int32_t Rows, int32_t Cols) {
-  const CardSetHeaderInfo& header = FGame.State().CardSet;
   if (FLoader != nullptr) {
-    FFaces.TakeGame(*FLoader, header.ImageKind);
+    FBoard->TakeGame(*FLoader, FGame.State().CardSet);
     FAdvert = FLoader->Advert();
     FAdLink = FLoader->AdLink();
   }
-  FCellWidth = header.CardWidth;
-  FCellHeight = header.CardHeight;
-  FitBoardToScreen(Rows, Cols);
-}
-
-void TMainForm::FitBoardToScreen(int Rows, int Cols) {
-  const TBoardFit fit = ::FitBoardToScreen(FCellWidth, FCellHeight, Rows, Cols, FWorkArea.size());
-  FCellWidth = fit.CellWidth;
-  FCellHeight = fit.CellHeight;
-  Panel1->resize(FCellWidth, FCellHeight);
-  Panel2->resize(FCellWidth, FCellHeight);
-  MGrid->SetShape(Cols, Rows, FCellWidth, FCellHeight);
+  const TBoardFit fit = FBoard->FitBoardToScreen(Rows, Cols, FWorkArea.size());
   SetClientSize(fit.Client);
   MGrid->move(fit.Grid.topLeft());
 }
@@ -438,45 +399,10 @@ void TMainForm::BoardReset() {
   OptionsPanel->hide();
   CopyRightImage->hide();
   CoverPanel->hide();
-  MGrid->show();
-  MGrid->update();
-  MGrid->setFocus();
+  FBoard->ShowBoard();
 }
 
 void TMainForm::GameFinished() {
-  MGrid->update();
+  FBoard->Repaint();
   FPopUps->ShowScore(FGame, FAdvert, FAdLink);
-}
-
-void TMainForm::MGridDrawCell(QPainter& Canvas, int Col, int Row, const QRect& Rect) {
-  if (!MGrid->isVisible())
-    return;
-  const Board& cells = FGame.Cells();
-  const int id = cells.IdAt(Col, Row);
-  const QSize size = Rect.size();
-  const QPixmap* picture = nullptr;
-  if (!FGame.State().GameActive) {
-    picture = &FFaces.Face(id, size);
-  } else {
-    switch (cells.StateAt(Col, Row)) {
-    case CellState::Removed:
-      break;
-    case CellState::FaceDown:
-      picture = &FFaces.Back(size);
-      break;
-    case CellState::FaceUp:
-      // A GIF face shows in its overlay above the cell.
-      if (FFaces.IsGif())
-        return;
-      picture = &FFaces.Face(id, size);
-      break;
-    }
-  }
-  if (picture != nullptr && !picture->isNull()) {
-    Canvas.drawPixmap(Rect, *picture);
-    return;
-  }
-  // The window's centre tile shows through, aligned with the window's own tiling.
-  Canvas.setBrushOrigin(-MGrid->pos());
-  Canvas.fillRect(Rect, MGrid->Background());
 }

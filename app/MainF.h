@@ -2,17 +2,15 @@
 // panel and the board of the game, which it shows as the game's view.
 #pragma once
 
-#include "BoardFaces.h"
+#include "BoardView.h"
 #include "CardSets.h"
 #include "GameEngine.h"
 #include "GameSettings.h"
-#include "SoundPlayer.h"
 #include "WindowDrag.h"
 
 #include <QImage>
 #include <QRect>
 #include <QString>
-#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -87,13 +85,13 @@ public:
   // The card builder's command changes BuilderPath, which is saved when the window closes.
   GameSettings& Settings() { return FSettings; }
   const TCardSetCatalogue& CardSets() const { return FCardSets; }
-  QSize CellSize() const { return {FCellWidth, FCellHeight}; }
+  QSize CellSize() const { return FBoard->CellSize(); }
   const QRect& WorkArea() const { return FWorkArea; }
   const QString& CardsDir() const { return FCardsDir; }
-  const QTimer& Timer1() const { return FTimer1; }
-  bool SoundReady() const { return FSound.SoundReady(); }
+  const QTimer& Timer1() const { return FBoard->Timer1; }
+  bool SoundReady() const { return FBoard->SoundReady(); }
   // Sounds started during the run, for a view without speakers to be checked.
-  int SoundsPlayed() const { return FSoundsPlayed; }
+  int SoundsPlayed() const { return FBoard->SoundsPlayed(); }
 
   TKVImageBevel* BgBevel = nullptr;
   TKVImageMap* PanelMap = nullptr;
@@ -127,9 +125,6 @@ private:
   void PlayCommand();
   bool CanDeal();
   void SetClientSize(QSize Size);
-  void ShowFaceOverlay(int Pick, int Col, int Row);
-  void FitBoardToScreen(int Rows, int Cols);
-  void MGridDrawCell(QPainter& Canvas, int Col, int Row, const QRect& Rect);
   // Shows the error's text under the application title and returns to the options; the
   // game in progress is abandoned.
   void ReportGameError(const QString& Text);
@@ -142,10 +137,9 @@ private:
   IPopUpWindows* FPopUps = nullptr;
   GameSettings FSettings;
   TCardSetCatalogue FCardSets;
-  TBoardFaces FFaces;
-  TSoundPlayer FSound;
   TWindowDrag FDrag;
-  QTimer FTimer1;
+  // Created among the controls, so the grid lies above the frame and below the panels.
+  std::unique_ptr<TBoardView> FBoard;
 
   QString FAppDir;
   QString FCardsDir;
@@ -153,9 +147,6 @@ private:
   QString FCoverLink;
   QImage FSkinBitmap;
   QImage FBoardBrush;
-  int FCellWidth = 120;
-  int FCellHeight = 90;
-  int FSoundsPlayed = 0;
   bool FClosed = false;
 
   // The set a new game is being dealt from, while NewGame1Click runs.

@@ -1,0 +1,124 @@
+#include "BoardView.h"
+
+#include "BoardGrid.h"
+#include "CardSetLoader.h"
+#include "FaceOverlay.h"
+#include "GameEngine.h"
+
+#include <QPainter>
+#include <QWidget>
+
+TBoardView::TBoardView(QWidget& Parent, const GameEngine& Game) : FGame(Game) {
+  MGrid = new TBoardGrid(&Parent);
+  MGrid->setGeometry(BoardOrigin.x(), BoardOrigin.y(), 473, 381);
+  MGrid->SetLineColor(QColor(0x1b, 0x2a, 0x1f));
+  MGrid->hide();
+  MGrid->OnDrawCell = [this](QPainter& Canvas, int Col, int Row, const QRect& Rect) {
+    DrawCell(Canvas, Col, Row, Rect);
+  };
+  Panel1 = new TFaceOverlay(&Parent);
+  Panel2 = new TFaceOverlay(&Parent);
+  Timer1.setSingleShot(true);
+  Timer1.setInterval(2500);
+}
+
+void TBoardView::OpenSounds(const QString& AppDir, bool Device) {
+  FSound.Open(AppDir, Device);
+}
+
+void TBoardView::PlaySound(GameSound Sound, bool Enabled) {
+  if (Enabled && FSound.Play(Sound))
+    ++FSoundsPlayed;
+}
+
+void TBoardView::StopRevealTimer() {
+  Timer1.stop();
+  Panel1->HideFace();
+  Panel2->HideFace();
+}
+
+void TBoardView::TakeGame(const TCardSetLoader& Loader, const CardSetHeaderInfo& Header) {
+  FFaces.TakeGame(Loader, Header.ImageKind);
+  SetCellSize({Header.CardWidth, Header.CardHeight});
+}
+
+void TBoardView::SetCellSize(QSize Size) {
+  FCellWidth = Size.width();
+  FCellHeight = Size.height();
+}
+
+TBoardFit TBoardView::FitBoardToScreen(int Rows, int Cols, QSize Work) {
+  const TBoardFit fit = ::FitBoardToScreen(FCellWidth, FCellHeight, Rows, Cols, Work);
+  SetCellSize({fit.CellWidth, fit.CellHeight});
+  Panel1->resize(FCellWidth, FCellHeight);
+  Panel2->resize(FCellWidth, FCellHeight);
+  MGrid->SetShape(Cols, Rows, FCellWidth, FCellHeight);
+  return fit;
+}
+
+void TBoardView::FaceShown(int Pick, int Col, int Row) {
+  if (FFaces.IsGif())
+    ShowFaceOverlay(Pick, Col, Row);
+}
+
+void TBoardView::ShowFaceOverlay(int Pick, int Col, int Row) {
+  TFaceOverlay* overlay = Pick == 1 ? Panel1 : Panel2;
+  const QRect place = MGrid->CellRect(Col, Row).translated(MGrid->pos());
+  overlay->ShowFace(FFaces.FaceStream(FGame.Cells().IdAt(Col, Row)), place);
+}
+
+void TBoardView::CellChanged(int Col, int Row) {
+  MGrid->InvalidateCell(Col, Row);
+}
+
+void TBoardView::ShowBoard() {
+  MGrid->show();
+  MGrid->update();
+  MGrid->setFocus();
+}
+
+void TBoardView::HideBoard() {
+  Panel1->HideFace();
+  Panel2->HideFace();
+  MGrid->hide();
+}
+
+void TBoardView::Repaint() {
+  MGrid->update();
+}
+
+const QPixmap* TBoardView::CellPicture(int Col, int Row, QSize Size, bool& Covered) {
+  const Board& cells = FGame.Cells();
+  const int id = cells.IdAt(Col, Row);
+  Covered = false;
+  // Once a game is over or abandoned every cell shows its face.
+  if (!FGame.State().GameActive)
+    return &FFaces.Face(id, Size);
+  switch (cells.StateAt(Col, Row)) {
+  case CellState::FaceDown:
+    return &FFaces.Back(Size);
+  case CellState::FaceUp:
+    // A GIF face shows in its overlay above the cell.
+    Covered = FFaces.IsGif();
+    return Covered ? nullptr : &FFaces.Face(id, Size);
+  case CellState::Removed:
+    break;
+  }
+  return nullptr;
+}
+
+void TBoardView::DrawCell(QPainter& Canvas, int Col, int Row, const QRect& Rect) {
+  if (!MGrid->isVisible())
+    return;
+  bool covered = false;
+  const QPixmap* picture = CellPicture(Col, Row, Rect.size(), covered);
+  if (covered)
+    return;
+  if (picture != nullptr && !picture->isNull()) {
+    Canvas.drawPixmap(Rect, *picture);
+    return;
+  }
+  // The window's centre tile shows through, aligned with the window's own tiling.
+  Canvas.setBrushOrigin(-MGrid->pos());
+  Canvas.fillRect(Rect, MGrid->Background());
+}

@@ -1,0 +1,79 @@
+// The board of the main window: the grid of cards (MGrid), the two overlays of face-up GIF
+// cards (Panel1, Panel2), the reveal-delay timer (Timer1) and the match and miss sounds,
+// all painted and sized from the game's state. The window around it decides when the board
+// is shown and how large the window becomes.
+#pragma once
+
+#include "BoardFaces.h"
+#include "GameView.h"
+#include "MainLayout.h"
+#include "SoundPlayer.h"
+
+#include <QSize>
+#include <QString>
+#include <QTimer>
+
+struct CardSetHeaderInfo;
+class GameEngine;
+class QPainter;
+class QRect;
+class QWidget;
+class TBoardGrid;
+class TCardSetLoader;
+class TFaceOverlay;
+
+class TBoardView {
+public:
+  // Creates the grid (hidden) and the overlays on Parent, which owns them. Game must outlive
+  // the view.
+  TBoardView(QWidget& Parent, const GameEngine& Game);
+
+  TBoardGrid* MGrid = nullptr;
+  TFaceOverlay* Panel1 = nullptr;
+  TFaceOverlay* Panel2 = nullptr;
+  // One-shot: each turn gets exactly one elapse.
+  QTimer Timer1;
+
+  // SoundReady only when both files are there and Device says sound can be heard.
+  void OpenSounds(const QString& AppDir, bool Device);
+  bool SoundReady() const { return FSound.SoundReady(); }
+  int SoundsPlayed() const { return FSoundsPlayed; }
+  // Plays Sound when Enabled and the sounds are ready, without waiting for it.
+  void PlaySound(GameSound Sound, bool Enabled);
+
+  void SetRevealDelay(int Milliseconds) { Timer1.setInterval(Milliseconds); }
+  void StartRevealTimer() { Timer1.start(); }
+  // Stops the timer and hides both overlays.
+  void StopRevealTimer();
+
+  // Takes the pictures a new game's set was read into, and its native card size.
+  void TakeGame(const TCardSetLoader& Loader, const CardSetHeaderInfo& Header);
+  QSize CellSize() const { return {FCellWidth, FCellHeight}; }
+  void SetCellSize(QSize Size);
+  // Shrinks the cells until Rows x Cols fit Work, and sizes the overlays and the grid. The
+  // caller sizes the window to the result and places the grid.
+  TBoardFit FitBoardToScreen(int Rows, int Cols, QSize Work);
+
+  // A card turned face up: GIF faces show in the overlay of Pick. Throws EImageError when the
+  // face cannot be decoded.
+  void FaceShown(int Pick, int Col, int Row);
+  void CellChanged(int Col, int Row);
+  // Shows the grid with every cell painted anew, and gives it the keyboard.
+  void ShowBoard();
+  // Hides the grid and both overlays.
+  void HideBoard();
+  // Repaints every cell.
+  void Repaint();
+
+private:
+  void ShowFaceOverlay(int Pick, int Col, int Row);
+  void DrawCell(QPainter& Canvas, int Col, int Row, const QRect& Rect);
+  const QPixmap* CellPicture(int Col, int Row, QSize Size, bool& Covered);
+
+  const GameEngine& FGame;
+  TBoardFaces FFaces;
+  TSoundPlayer FSound;
+  int FSoundsPlayed = 0;
+  int FCellWidth = 120;
+  int FCellHeight = 90;
+};
