@@ -9,6 +9,7 @@
 #include "SingleInstance.h"
 #include "deckwright/DeckwrightWindow.h"
 #include "deckwright/FaceGrid.h"
+#include "deckwright/PictureChooser.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -347,6 +348,31 @@ TEST_F(DeckwrightWindowTest, PlayAsksAboutAnUnsavedSetThenStartsTheGameDetached)
   ASSERT_TRUE(WaitFor([&] { return !testsupport::ReadFileBytes(mark).isEmpty(); }));
   EXPECT_EQ(testsupport::ReadFileBytes(mark).trimmed(),
             QDir(Path(QStringLiteral("program"))).canonicalPath().toUtf8());
+}
+
+TEST_F(DeckwrightWindowTest, AChosenAdvertAndBackGoIntoTheSetAndADamagedOneIsRefused) {
+  FWindow->AddPaths({WriteFaces(QStringLiteral("set"), QStringLiteral("jpeg"), 8)});
+  Type("TitleEdit", QStringLiteral("Chosen"));
+  ASSERT_TRUE(WriteFile(Path(QStringLiteral("advert.gif")), Picture("gif", 20, {178, 170})));
+  ASSERT_TRUE(WriteFile(Path(QStringLiteral("back.bmp")), "BM but nothing more of a bitmap"));
+  auto choosers = FWindow->findChildren<TPictureChooser*>();
+  ASSERT_EQ(choosers.size(), 2);
+  choosers[0]->Choose(Path(QStringLiteral("advert.gif")));
+  choosers[1]->Choose(Path(QStringLiteral("back.bmp")));
+  EXPECT_TRUE(Text("BackNote").contains(QLatin1String("back.bmp")));
+  EXPECT_FALSE(FWindow->Save());
+  ASSERT_EQ(FLog.Warned.size(), 1);
+  EXPECT_TRUE(FLog.Warned.front().contains(QLatin1String("back.bmp")));
+  EXPECT_TRUE(FilesIn(FFolders.Program).isEmpty());
+
+  choosers[1]->UseDrawn();
+  const QString saved = SaveAndWait();
+  ASSERT_FALSE(saved.isEmpty());
+  TCardSetLoader loader(saved);
+  loader.ReadHeader();
+  EXPECT_EQ(loader.Advert().size(), QSize(178, 170));
+  EXPECT_TRUE(NearColour(loader.Advert(), ColourOf(20)));
+  EXPECT_EQ(loader.CardBack().size(), QSize(120, 90));
 }
 
 // Renders the window with the pictures of a default set into DECKWRIGHT_SCREENSHOT (a PNG
