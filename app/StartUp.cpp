@@ -52,7 +52,9 @@ int RunGame() {
     return 0;
   TMessageBoxInstall messageBox;
   const QString appDir = AddTrailingDelimiter(ProgramFolder());
-  RegistryFile store(DefaultRegistryFilePath());
+  // The install's read-only record (where the card builder lives) fills in what the user's own
+  // file does not hold.
+  RegistryFile store(DefaultRegistryFilePath(), DefaultSystemRegistryFilePaths(appDir));
   TMainFormSetup setup;
   setup.AppDir = appDir;
   setup.WorkArea = DesktopWorkArea();
