@@ -1,0 +1,48 @@
+// The floor of start-up: the least a Qt Widgets program can do to show a window like the
+// game's. A frameless 490 x 450 window that paints one pixmap, made before the window shows.
+// Prints the moment of its first paint (see perf_probe.h) and ends.
+#include "perf_probe.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QWidget>
+
+#include <utility>
+
+namespace {
+
+class TPixmapWindow : public QWidget {
+public:
+  explicit TPixmapWindow(QPixmap Picture) : FPicture(std::move(Picture)) {
+    setWindowFlag(Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(FPicture.size());
+  }
+
+protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter canvas(this);
+    canvas.drawPixmap(0, 0, FPicture);
+  }
+
+private:
+  QPixmap FPicture;
+};
+
+QPixmap Cover() {
+  QPixmap picture(490, 450);
+  picture.fill(QColor(40, 90, 160));
+  return picture;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  TFirstPaintProbe probe(ReportFirstPaintAndExit);
+  app.installEventFilter(&probe);
+  TPixmapWindow window(Cover());
+  window.show();
+  return QApplication::exec();
+}

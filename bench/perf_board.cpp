@@ -1,0 +1,132 @@
+// Repaints of a 120-card board (12 x 10 cells of 80 x 60, the board of 60 pairs on a
+// 1024 x 768 desktop): the board grid painting every cell through the game's face cache, as
+// the main window draws a cell, against the floor of drawing 120 ready cell-sized pixmaps into
+// the same surface; and the same for one turned card.
+//
+// The faces come from the card set named first on the command line:
+//   perf_board program/cards/shapes.crd --benchmark_format=json
+#include "BoardFaces.h"
+#include "BoardGrid.h"
+#include "CardSetLoader.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int Cols = 12;
+constexpr int Rows = 10;
+constexpr int Pairs = Cols * Rows / 2;
+const QSize CellSize(80, 60);
+
+QString SetPath;
+
+struct TBoard {
+  TBoard() {
+    TCardSetLoader loader(SetPath);
+    loader.ReadHeader();
+    std::vector<int32_t> entries;
+    for (int k = 0; k < Pairs; ++k)
+      entries.push_back(TCardSetLoader::FirstFaceEntry + k);
+    loader.LoadFaces(entries);
+    Faces.TakeGame(loader, loader.Header().ImageKind);
+    Grid.SetShape(Cols, Rows, CellSize.width(), CellSize.height());
+    // As the main window draws a cell: a ready picture at the cell's size, stretched over it.
+    Grid.OnDrawCell = [this](QPainter& Canvas, int Col, int Row, const QRect& Rect) {
+      const int id = (Row * Cols + Col) % Pairs + 1;
+      const QPixmap& picture = ShowFaces ? Faces.Face(id, Rect.size()) : Faces.Back(Rect.size());
+      Canvas.drawPixmap(Rect, picture);
+    };
+    Surface = QImage(Grid.size(), QImage::Format_ARGB32_Premultiplied);
+  }
+  TBoardFaces Faces;
+  TBoardGrid Grid;
+  QImage Surface;
+  bool ShowFaces = false;
+};
+
+TBoard& Board() {
+  static TBoard board;
+  return board;
+}
+
+void GridRepaint(benchmark::State& State, bool Faces, bool OneCell) {
+  TBoard& board = Board();
+  board.ShowFaces = Faces;
+  const QRegion region = OneCell ? QRegion(board.Grid.CellRect(5, 4)) : QRegion(board.Grid.rect());
+  board.Grid.render(&board.Surface, QPoint(), region); // fills the face cache
+  for (auto _ : State) {
+    board.Grid.render(&board.Surface, QPoint(), region, QWidget::RenderFlags());
+    benchmark::DoNotOptimize(board.Surface.constBits());
+  }
+  State.counters["cells"] = OneCell ? 1 : Cols * Rows;
+}
+
+void PixmapFloor(benchmark::State& State, bool OneCell) {
+  TBoard& board = Board();
+  std::vector<QPixmap> pictures;
+  for (int k = 0; k < Pairs; ++k) {
+    QPixmap picture(CellSize);
+    picture.fill(QColor::fromHsv(k * 6, 200, 200));
+    pictures.push_back(picture);
+  }
+  for (auto _ : State) {
+    QPainter canvas(&board.Surface);
+    const int cells = OneCell ? 1 : Cols * Rows;
+    for (int cell = 0; cell < cells; ++cell) {
+      const int col = OneCell ? 5 : cell % Cols;
+      const int row = OneCell ? 4 : cell / Cols;
+      canvas.drawPixmap(board.Grid.CellRect(col, row), pictures[size_t(cell % Pairs)]);
+    }
+    canvas.end();
+    benchmark::DoNotOptimize(board.Surface.constBits());
+  }
+  State.counters["cells"] = OneCell ? 1 : Cols * Rows;
+}
+
+void BM_BoardFullBacks(benchmark::State& State) {
+  GridRepaint(State, false, false);
+}
+void BM_BoardFullFaces(benchmark::State& State) {
+  GridRepaint(State, true, false);
+}
+void BM_BoardFullFloor(benchmark::State& State) {
+  PixmapFloor(State, false);
+}
+void BM_BoardOneCell(benchmark::State& State) {
+  GridRepaint(State, true, true);
+}
+void BM_BoardOneCellFloor(benchmark::State& State) {
+  PixmapFloor(State, true);
+}
+
+BENCHMARK(BM_BoardFullBacks)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BoardFullFaces)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BoardFullFloor)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BoardOneCell)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BoardOneCellFloor)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  if (argc > 1 && std::strncmp(argv[1], "--", 2) != 0) {
+    SetPath = QString::fromLocal8Bit(argv[1]);
+    argv[1] = argv[0];
+    ++argv;
+    --argc;
+  }
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
