@@ -84,8 +84,17 @@ void CheckInflatedSize(int Index, qint64 Total) {
     Fail(Index, "inflates beyond the largest size allowed");
 }
 
-// Every reader of pictures inflates into a memory stream: there the blocks go straight into
-// its bytes instead of through a local block. Bytes past the new content stay as they were.
+// How much the inflater may write into a memory stream at once, with Total bytes delivered:
+// at least a block, then as much again as the content already holds, so an entry of n bytes
+// takes about log2(n / BlockSize) passes rather than n / BlockSize. Each pass ends with zlib
+// copying what it wrote into its window, so fewer passes copy less. Never more than one byte
+// past the largest size allowed, which the check after each pass then reports.
+qint64 InflateRoom(qint64 Total) {
+  return std::min(std::max(BlockSize, Total), TKVResReader::MaxInflatedSize + 1 - Total);
+}
+
+// Every reader of pictures inflates into a memory stream: there the inflater writes straight
+// into its bytes instead of through a local block. Bytes past the new content stay as they were.
 void InflateIntoBuffer(int Index, const QByteArray& Packed, QBuffer& Dest) {
   if (!Dest.isWritable())
     Fail(Index, "cannot be delivered: writing the destination failed");
@@ -101,9 +110,10 @@ void InflateIntoBuffer(int Index, const QByteArray& Packed, QBuffer& Dest) {
   try {
     TInflater inflater(Index, Packed);
     while (!inflater.Finished()) {
-      if (bytes.size() < total + BlockSize)
-        bytes.resize(total + BlockSize);
-      total += inflater.Next(bytes.data() + total, BlockSize);
+      const qint64 room = InflateRoom(total);
+      if (bytes.size() < total + room)
+        bytes.resize(total + room);
+      total += inflater.Next(bytes.data() + total, room);
       CheckInflatedSize(Index, total);
     }
   } catch (...) {

@@ -236,6 +236,33 @@ TEST(KVRStreamRead, CompressedIntoMemoryAndOtherDevicesAlike) {
   EXPECT_EQ(readOnly, "abc");
 }
 
+// A memory stream takes the inflated bytes in passes that grow with the content; the sizes at
+// and around each pass's end deliver the same bytes, keep a longer old tail and end the position
+// after the content, as any other device does.
+TEST(KVRStreamRead, CompressedIntoMemoryAcrossGrowingPasses) {
+  for (qsizetype n : {qsizetype(32767), qsizetype(32768), qsizetype(32769), qsizetype(65536),
+                      qsizetype(65537), qsizetype(131073), qsizetype((1 << 20) + 3)}) {
+    const QByteArray content = Pattern(n);
+    TKVResWriter w;
+    w.AddCompressed(content);
+    MemArchive a(w.ToBytes());
+    EXPECT_EQ(a.Read(0), content) << n;
+
+    QByteArray memory(n + 1000, '#');
+    QBuffer buffer(&memory);
+    buffer.open(QIODevice::ReadWrite);
+    a.Reader.ReadToStream(0, buffer);
+    EXPECT_EQ(memory, content + QByteArray(1000, '#')) << n;
+    EXPECT_EQ(buffer.pos(), n);
+
+    QTemporaryFile file;
+    ASSERT_TRUE(file.open());
+    a.Reader.ReadToStream(0, file);
+    file.seek(0);
+    EXPECT_EQ(file.readAll(), content) << n;
+  }
+}
+
 TEST(KVRStreamRead, FailedInflateKeepsTheDestinationsSize) {
   QByteArray packed = Zlib(Pattern(100000));
   packed.truncate(packed.size() / 2);
