@@ -38,8 +38,12 @@ QPixmap Cover() {
 
 } // namespace
 
+// Set while the program's libraries are loaded and its statics made, before main() runs.
+const bool Loaded = (MarkStartUpPhase("loaded"), true);
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  MarkStartUpPhase("app");
   TFirstPaintProbe probe(ReportFirstPaintAndExit);
   app.installEventFilter(&probe);
   TPixmapWindow window(Cover());

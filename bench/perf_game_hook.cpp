@@ -45,7 +45,11 @@ TMainForm* FindMainForm() {
   _exit(0);
 }
 
+// Set while the program's libraries are loaded and its statics made, before main() runs.
+const bool Loaded = (MarkStartUpPhase("loaded"), true);
+
 void InstallProbe() {
+  MarkStartUpPhase("app");
   const bool play = qEnvironmentVariableIntValue("TESSELO_PERF_PLAY") == 1;
   auto* probe = new TFirstPaintProbe(play ? PlayAndReport : ReportFirstPaintAndExit);
   probe->setParent(qApp);

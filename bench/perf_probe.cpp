@@ -9,12 +9,38 @@
 #include <cstring>
 #include <ctime>
 #include <utility>
+#include <vector>
 
 #include <unistd.h>
+
+namespace {
+
+struct TPhase {
+  const char* Name;
+  long long Ns;
+};
+
+std::vector<TPhase>& Phases() {
+  static std::vector<TPhase> phases;
+  return phases;
+}
+
+} // namespace
+
+void MarkStartUpPhase(const char* Name) {
+  Phases().push_back({Name, MonotonicNs()});
+}
 
 TFirstPaintProbe::TFirstPaintProbe(std::function<void()> Then) : FThen(std::move(Then)) {}
 
 bool TFirstPaintProbe::eventFilter(QObject* Watched, QEvent* Event) {
+  if (!FShown && Event->type() == QEvent::Show) {
+    const auto* widget = qobject_cast<QWidget*>(Watched);
+    if (widget != nullptr && widget->isWindow()) {
+      FShown = true;
+      MarkStartUpPhase("show");
+    }
+  }
   if (!FSeen && Event->type() == QEvent::Paint) {
     const auto* widget = qobject_cast<QWidget*>(Watched);
     if (widget != nullptr && widget->isWindow()) {
@@ -47,7 +73,10 @@ long long PeakRssKiB() {
 
 void ReportFirstPaintAndExit() {
   const long long now = MonotonicNs();
-  std::printf("first_paint_ns=%lld peak_rss_kib=%lld\n", now, PeakRssKiB());
+  std::printf("first_paint_ns=%lld peak_rss_kib=%lld", now, PeakRssKiB());
+  for (const TPhase& phase : Phases())
+    std::printf(" %s_ns=%lld", phase.Name, phase.Ns);
+  std::printf("\n");
   std::fflush(stdout);
   _exit(0);
 }

@@ -18,6 +18,7 @@ protected:
 
 private:
   std::function<void()> FThen;
+  bool FShown = false;
   bool FSeen = false;
 };
 
@@ -27,6 +28,9 @@ long long MonotonicNs();
 // The peak resident set of this process so far (VmHWM), in KiB; -1 when unknown.
 long long PeakRssKiB();
 
-// Prints "first_paint_ns=N peak_rss_kib=N" and ends the process at once, without tearing
-// anything down, so the figure holds start-up alone.
+// Marks a moment of start-up under a name; ReportFirstPaintAndExit prints them all.
+void MarkStartUpPhase(const char* Name);
+
+// Prints "first_paint_ns=N peak_rss_kib=N", then each marked phase as "NAME_ns=N", and ends the
+// process at once, without tearing anything down, so the figure holds start-up alone.
 [[noreturn]] void ReportFirstPaintAndExit();
