@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -64,6 +65,19 @@ std::unique_ptr<TCardsObj> ReadCatalogueItem(const QString& FileName) {
 void ScanCardSets(const QString& CardsDir, const QString& CardsFile, TCardSetCatalogue& Catalogue) {
   Catalogue.CardSets.clear();
   Catalogue.CardSetIndex = 0;
+  AddCardSets(CardsDir, CardsFile, Catalogue);
+}
+
+QString UserCardsDir() {
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  if (data.isEmpty())
+    return QString();
+  return data + QStringLiteral("/Kovalent/Tesselo/cards/");
+}
+
+void AddCardSets(const QString& CardsDir, const QString& CardsFile, TCardSetCatalogue& Catalogue) {
+  if (CardsDir.isEmpty())
+    return;
   const QDir dir(CardsDir);
   const QStringList names = SortCardSetNames(dir.entryList(
       {QStringLiteral("*.crd")}, QDir::AllEntries | QDir::Hidden | QDir::System, QDir::NoSort));
@@ -77,7 +91,7 @@ void ScanCardSets(const QString& CardsDir, const QString& CardsFile, TCardSetCat
       // An unreadable set is left out without a word; the scan goes on with the next.
       continue;
     }
-    if (name == CardsFile)
+    if (name == CardsFile && Catalogue.SelectedFileName() != CardsFile)
       Catalogue.CardSetIndex = int(Catalogue.CardSets.size()) - 1;
   }
 }

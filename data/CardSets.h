@@ -43,6 +43,15 @@ QStringList SortCardSetNames(QStringList Names);
 // named exactly CardsFile (letter case included), else 0.
 void ScanCardSets(const QString& CardsDir, const QString& CardsFile, TCardSetCatalogue& Catalogue);
 
+// Appends the sets of a further folder in the same way, after those already listed. The file
+// named CardsFile becomes the selection only when the catalogue has no set of that name yet,
+// so the program folder's set wins over a namesake in the user's folder.
+void AddCardSets(const QString& CardsDir, const QString& CardsFile, TCardSetCatalogue& Catalogue);
+
+// The user's own card folder, where sets are saved when the program folder cannot be written:
+// $XDG_DATA_HOME/Kovalent/Tesselo/cards/ (ending in '/'), or empty when there is none.
+QString UserCardsDir();
+
 // Reads the header record of a card set's file. Throws EKVResError when the file cannot be
 // opened or has no entry 0.
 TCardSetHeader ReadCardSetHeader(const QString& FileName);

@@ -3,6 +3,7 @@
 #include "CardSets.h"
 #include "SettingsStore.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -133,6 +134,11 @@ void LoadSettings(ISettingsStore& Store, GameSettings& Settings, PlayerTable& Pl
   }
   CloseQuietly(Store);
   ScanCardSets(CardsDir, Settings.CardsFile, Catalogue);
+  // Sets saved by the card builder when the program folder is not writable (an installed
+  // game) live in the user's own folder; they follow the program folder's sets.
+  const QString userDir = UserCardsDir();
+  if (!userDir.isEmpty() && QDir(userDir) != QDir(CardsDir))
+    AddCardSets(userDir, Settings.CardsFile, Catalogue);
 }
 
 bool SaveSettings(ISettingsStore& Store, const GameSettings& Settings, const PlayerTable& Players,

@@ -43,7 +43,8 @@ QString BuilderFileName();
 qint32 RevealDelayMs(qint32 Delay);
 
 // Sets the defaults, overlays what the store holds, looks up the card builder when the stored
-// path names no existing file, then scans CardsDir for card sets. Store failures and values of
+// path names no existing file, then scans CardsDir for card sets and appends those of the
+// user's own card folder (UserCardsDir). Store failures and values of
 // the wrong type end the reading silently: what was read before stays, the rest keep their
 // defaults.
 void LoadSettings(ISettingsStore& Store, GameSettings& Settings, PlayerTable& Players,

@@ -155,6 +155,33 @@ TEST_F(CardsFolder, TheStoredNameSelectsOnlyWhenItMatchesExactly) {
   EXPECT_EQ(Scan("").CardSetIndex, 0);
 }
 
+// The user's own folder, where the card builder saves when the program folder is read-only.
+TEST_F(CardsFolder, AFurtherFolderFollowsAndANamesakeNeverStealsTheSelection) {
+  Add("b.crd", "Program b");
+  Add("own.crd", "Program own");
+  QTemporaryDir user;
+  fixtures::WriteFile(user.filePath("a.crd"), BuildCardSet(MakeCardSet("User a", 0, 8)));
+  fixtures::WriteFile(user.filePath("own.crd"), BuildCardSet(MakeCardSet("User own", 0, 8)));
+  fixtures::WriteFile(user.filePath("mine.crd"), BuildCardSet(MakeCardSet("User mine", 0, 8)));
+
+  TCardSetCatalogue catalogue = Scan("mine.crd");
+  AddCardSets(user.path() + QLatin1Char('/'), "mine.crd", catalogue);
+  EXPECT_EQ(Titles(catalogue),
+            QStringList({"Program b", "Program own", "User a", "User mine", "User own"}));
+  EXPECT_EQ(catalogue.Selected()->Title, QStringLiteral("User mine"));
+
+  catalogue = Scan("own.crd");
+  AddCardSets(user.path() + QLatin1Char('/'), "own.crd", catalogue);
+  EXPECT_EQ(catalogue.Selected()->Title, QStringLiteral("Program own"));
+
+  // With the program folder empty the user's sets still give a catalogue and a selection.
+  TCardSetCatalogue alone;
+  ScanCardSets(QDir(FDir.path()).filePath("missing/"), "own.crd", alone);
+  AddCardSets(user.path() + QLatin1Char('/'), "own.crd", alone);
+  ASSERT_EQ(alone.CardSets.size(), 3u);
+  EXPECT_EQ(alone.Selected()->Title, QStringLiteral("User own"));
+}
+
 TEST_F(CardsFolder, SetsWithTheSameTitleAreBothListed) {
   Add("x.crd", "Same");
   Add("y.crd", "Same");

@@ -283,6 +283,26 @@ TEST_F(GameSettingsTest, TheStoredCardsSelectOnlyAnExactlyNamedSet) {
   }
 }
 
+TEST_F(GameSettingsTest, SetsInTheUsersOwnFolderFollowAndCanBeTheStoredChoice) {
+  // The test main points XDG_DATA_HOME at a private folder, so this is the test's own.
+  const QString UserDir = UserCardsDir();
+  ASSERT_FALSE(UserDir.isEmpty());
+  ASSERT_TRUE(QDir().mkpath(UserDir));
+  const QString ProgramCards = FCardsDir;
+  FCardsDir = UserDir;
+  WriteCardSet("holiday.crd", "Holiday");
+  FCardsDir = ProgramCards;
+
+  WriteStoreFile("\"Cards\"=\"holiday.crd\"\r\n");
+  Load();
+  ASSERT_EQ(FCatalogue.CardSets.size(), 3u);
+  EXPECT_EQ(FCatalogue.CardSets[2]->Title, QStringLiteral("Holiday"));
+  EXPECT_EQ(FCatalogue.CardSetIndex, 2);
+  EXPECT_TRUE(SaveSettings(FStore, FSettings, FPlayers, FCatalogue));
+  EXPECT_EQ(StoredString("Cards"), QStringLiteral("holiday.crd"));
+  QDir(UserDir).removeRecursively();
+}
+
 TEST_F(GameSettingsTest, AnEmptyCatalogueAtCloseStillSavesTheNames) {
   WriteStoreFile("\"Cards\"=\"flags.crd\"\r\n");
   Load();

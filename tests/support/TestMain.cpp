@@ -23,10 +23,15 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   QTemporaryDir runtimeDir;
   if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid()) {
-    QFile::setPermissions(runtimeDir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                 QFileDevice::ExeOwner);
+    QFile::setPermissions(runtimeDir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
   }
+  // The user's own card folder lives under XDG_DATA_HOME; a developer's real sets must never
+  // show up in a test's catalogue.
+  QTemporaryDir dataHome;
+  if (dataHome.isValid())
+    qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
   ::testing::InitGoogleTest(&argc, argv);
   TestApplication app(argc, argv);
   return RUN_ALL_TESTS();
