@@ -148,12 +148,21 @@ void CopyTo(int Index, QIODevice& Source, qint64 Size, QIODevice& Dest) {
   }
 }
 
+// Moves Stream to Position. A stream already there is left alone: on an unbuffered file every
+// seek is a system call, and the catalogue scan opens many files to read a few bytes each.
+// A closed or sequential stream cannot seek, wherever it stands.
+bool SeekTo(QIODevice& Stream, qint64 Position) {
+  if (!Stream.isOpen() || Stream.isSequential())
+    return false;
+  return Stream.pos() == Position || Stream.seek(Position);
+}
+
 } // namespace
 
 bool TKVResReader::ReadDirectory() {
   if (!FStream)
     return false;
-  if (FStream->seek(0) && ReadHeader() && ReadRecords())
+  if (SeekTo(*FStream, 0) && ReadHeader() && ReadRecords())
     return true;
   Reserved = 0;
   Count = 0;
@@ -219,7 +228,7 @@ const TResEntry& TKVResReader::SeekEntry(int Index) {
   const TResEntry& entry = Entries[Index];
   if (Offsets[Index] + entry.Size > FStream->size())
     Fail(Index, "reaches past the end of the archive");
-  if (!FStream->seek(Offsets[Index]))
+  if (!SeekTo(*FStream, Offsets[Index]))
     Fail(Index, "cannot be read: seeking in the archive failed");
   return entry;
 }

@@ -263,6 +263,31 @@ TEST(KVRStreamRead, CompressedIntoMemoryAcrossGrowingPasses) {
   }
 }
 
+// A read seeks only when the stream stands elsewhere; wherever a caller left the stream, each
+// read still delivers its own entry.
+TEST(KVRStreamRead, EntriesReadWhereverTheStreamStands) {
+  TKVResWriter w;
+  w.AddPlain("first");
+  w.AddPlain("second");
+  w.AddBitmap("xxpicture");
+  MemArchive a(w.ToBytes());
+  ASSERT_TRUE(a.Ok);
+  EXPECT_EQ(a.Read(0), "first");
+  EXPECT_EQ(a.Read(1), "second");
+  EXPECT_EQ(a.Read(1), "second");
+  a.Buffer.seek(3);
+  EXPECT_EQ(a.Read(0), "first");
+  a.Buffer.seek(a.Buffer.size());
+  EXPECT_EQ(a.Read(2), "BMpicture");
+  std::array<char, 5> head{};
+  a.Buffer.seek(0);
+  EXPECT_EQ(a.Reader.ReadToBuffer(1, head.data(), qint64(head.size())), 5);
+  EXPECT_EQ(QByteArray(head.data(), 5), "secon");
+  a.Buffer.seek(1);
+  EXPECT_TRUE(a.Reader.ReadDirectory());
+  EXPECT_EQ(a.Reader.Count, 3);
+}
+
 TEST(KVRStreamRead, FailedInflateKeepsTheDestinationsSize) {
   QByteArray packed = Zlib(Pattern(100000));
   packed.truncate(packed.size() / 2);
