@@ -130,6 +130,19 @@ TEST(ArchiveBounds, AnEntryInflatesToTheLargestSizeButNotOneByteMore) {
   EXPECT_NE(refused.find("largest size"), std::string::npos) << refused;
   EXPECT_LE(past.Written, TKVResReader::MaxInflatedSize);
 
+  // A memory stream, what the game reads its pictures into, is filled by its own path.
+  QByteArray whole;
+  QBuffer memory(&whole);
+  memory.open(QIODevice::ReadWrite);
+  archive.Reader.ReadToStream(0, memory);
+  EXPECT_EQ(whole.size(), TKVResReader::MaxInflatedSize);
+  QByteArray cut;
+  QBuffer pastMemory(&cut);
+  pastMemory.open(QIODevice::ReadWrite);
+  EXPECT_THROW(archive.Reader.ReadToStream(1, pastMemory), EKVResError);
+  // The refused entry's last pass may stay in the stream, but memory stays bounded.
+  EXPECT_LT(cut.size(), 2 * TKVResReader::MaxInflatedSize);
+
   // The refusal leaves the reader whole: the next entry reads as ever.
   QByteArray after;
   QBuffer dest(&after);
