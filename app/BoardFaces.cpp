@@ -33,31 +33,44 @@ QByteArray TBoardFaces::FaceStream(int Id) const {
   return FFaceStreams[size_t(Id - 1)];
 }
 
-void TBoardFaces::DropCache(QSize Size) {
-  if (Size == FCacheSize)
+namespace {
+
+// Source stretched to Size logical pixels at the screen's Ratio.
+QPixmap Stretched(const QImage& Source, QSize Size, qreal Ratio) {
+  const QSize device(qRound(Size.width() * Ratio), qRound(Size.height() * Ratio));
+  QPixmap picture =
+      QPixmap::fromImage(Source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  picture.setDevicePixelRatio(Ratio);
+  return picture;
+}
+
+} // namespace
+
+void TBoardFaces::DropCache(QSize Size, qreal Ratio) {
+  if (Size == FCacheSize && Ratio == FCacheRatio)
     return;
   FCacheSize = Size;
+  FCacheRatio = Ratio;
   FBack = QPixmap();
   FFaces.clear();
 }
 
-const QPixmap& TBoardFaces::Back(QSize Size) {
-  DropCache(Size);
+const QPixmap& TBoardFaces::Back(QSize Size, qreal Ratio) {
+  DropCache(Size, Ratio);
   if (FBack.isNull() && !FCardBack.isNull())
-    FBack =
-        QPixmap::fromImage(FCardBack.scaled(Size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    FBack = Stretched(FCardBack, Size, Ratio);
   return FBack;
 }
 
-const QPixmap& TBoardFaces::Face(int Id, QSize Size) {
-  DropCache(Size);
+const QPixmap& TBoardFaces::Face(int Id, QSize Size, qreal Ratio) {
+  DropCache(Size, Ratio);
   auto found = FFaces.find(Id);
   if (found == FFaces.end())
-    found = FFaces.emplace(Id, MakeFace(Id, Size)).first;
+    found = FFaces.emplace(Id, MakeFace(Id, Size, Ratio)).first;
   return found->second;
 }
 
-QPixmap TBoardFaces::MakeFace(int Id, QSize Size) const {
+QPixmap TBoardFaces::MakeFace(int Id, QSize Size, qreal Ratio) const {
   if (IsGif()) {
     const QByteArray stream = FaceStream(Id);
     if (stream.isEmpty())
@@ -74,6 +87,5 @@ QPixmap TBoardFaces::MakeFace(int Id, QSize Size) const {
   }
   if (Id < 1 || size_t(Id) > FFacePictures.size() || FFacePictures[size_t(Id - 1)].isNull())
     return {};
-  return QPixmap::fromImage(
-      FFacePictures[size_t(Id - 1)].scaled(Size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  return Stretched(FFacePictures[size_t(Id - 1)], Size, Ratio);
 }

@@ -29,16 +29,21 @@ public:
   // The encoded GIF of card identity Id (1-based), or an empty array.
   QByteArray FaceStream(int Id) const;
 
-  // Pictures at exactly Size, made once per game and size. A JPEG or BMP face and the card
-  // back are stretched to the full cell; a GIF face (for still drawing once a game is over) is
-  // its first frame fitted into the cell on white. An identity without a face, or a face that
-  // cannot be decoded, gives a null pixmap.
-  const QPixmap& Back(QSize Size);
-  const QPixmap& Face(int Id, QSize Size);
+  // Pictures at exactly Size (logical pixels), made once per game, size and Ratio. A JPEG or
+  // BMP face and the card back are stretched to the full cell; a GIF face (for still drawing
+  // once a game is over) is its first frame fitted into the cell on white. An identity without
+  // a face, or a face that cannot be decoded, gives a null pixmap.
+  //
+  // Ratio is the screen's device pixel ratio: backs and JPEG or BMP faces are scaled from
+  // their full source straight to Size x Ratio device pixels, so a HiDPI screen shows them as
+  // sharp as the source allows instead of a cell-sized copy enlarged. GIF stills stay at
+  // logical size, whose pixels are then repeated whole.
+  const QPixmap& Back(QSize Size, qreal Ratio = 1.0);
+  const QPixmap& Face(int Id, QSize Size, qreal Ratio = 1.0);
 
 private:
-  void DropCache(QSize Size);
-  QPixmap MakeFace(int Id, QSize Size) const;
+  void DropCache(QSize Size, qreal Ratio);
+  QPixmap MakeFace(int Id, QSize Size, qreal Ratio) const;
 
   int FKind = 1;
   QImage FCardBack;
@@ -46,6 +51,7 @@ private:
   std::vector<QByteArray> FFaceStreams;
 
   QSize FCacheSize;
+  qreal FCacheRatio = 1.0;
   QPixmap FBack;
   std::map<int, QPixmap> FFaces;
 };

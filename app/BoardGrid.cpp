@@ -1,5 +1,6 @@
 #include "BoardGrid.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -38,6 +39,34 @@ QPoint TBoardGrid::CellAt(QPoint Point) const {
 
 void TBoardGrid::InvalidateCell(int Col, int Row) {
   update(CellRect(Col, Row));
+  // A repaint means the cell turned or went, which a screen reader reads from its name.
+  if (QAccessible::isActive() && Col >= 0 && Col < FCols && Row >= 0 && Row < FRows) {
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    changed.setChild(Row * FCols + Col);
+    QAccessible::updateAccessibility(&changed);
+  }
+}
+
+void TBoardGrid::ChooseCell(int Col, int Row) {
+  if (Col >= 0 && Col < FCols && Row >= 0 && Row < FRows)
+    SelectCell({Col, Row});
+}
+
+TCellShown TBoardGrid::CellShown(int Col, int Row) const {
+  return OnCellShown ? OnCellShown(Col, Row) : TCellShown::Blank;
+}
+
+void TBoardGrid::TellCurrentCell() {
+  if (!QAccessible::isActive() || !hasFocus() || FCols <= 0 || FRows <= 0)
+    return;
+  QAccessibleEvent focus(this, QAccessible::Focus);
+  focus.setChild(FCurrent.y() * FCols + FCurrent.x());
+  QAccessible::updateAccessibility(&focus);
+}
+
+void TBoardGrid::focusInEvent(QFocusEvent* Event) {
+  QWidget::focusInEvent(Event);
+  TellCurrentCell();
 }
 
 void TBoardGrid::paintEvent(QPaintEvent* Event) {
@@ -65,6 +94,7 @@ void TBoardGrid::SelectCell(QPoint Cell) {
   FCurrent = Cell;
   if (OnSelectCell)
     OnSelectCell(Cell.x(), Cell.y());
+  TellCurrentCell();
 }
 
 void TBoardGrid::mousePressEvent(QMouseEvent* Event) {

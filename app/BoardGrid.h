@@ -13,6 +13,9 @@
 
 #include <functional>
 
+// What a cell shows, as far as the player may know it: never which face lies under a card.
+enum class TCellShown : quint8 { Blank, FaceDown, FaceUp, Removed };
+
 class TBoardGrid : public QWidget {
 public:
   explicit TBoardGrid(QWidget* Parent = nullptr);
@@ -38,9 +41,15 @@ public:
   void SetLineColor(const QColor& Color) { FLineColor = Color; }
 
   QPoint CurrentCell() const { return FCurrent; }
+  // A cell choice made without pointer or keys (assistive technology pressing a cell): it
+  // counts exactly as a press on the cell would.
+  void ChooseCell(int Col, int Row);
+  // What the owner says the cell shows; Blank when nobody has said.
+  TCellShown CellShown(int Col, int Row) const;
 
   std::function<void(int Col, int Row)> OnSelectCell;
   std::function<void(QPainter& Canvas, int Col, int Row, const QRect& Rect)> OnDrawCell;
+  std::function<TCellShown(int Col, int Row)> OnCellShown;
 
 protected:
   void paintEvent(QPaintEvent* Event) override;
@@ -48,10 +57,12 @@ protected:
   void mouseMoveEvent(QMouseEvent* Event) override;
   void mouseReleaseEvent(QMouseEvent* Event) override;
   void keyPressEvent(QKeyEvent* Event) override;
+  void focusInEvent(QFocusEvent* Event) override;
 
 private:
   void SelectCell(QPoint Cell);
   QPoint KeyTarget(int Key) const;
+  void TellCurrentCell();
 
   int FCols = 4;
   int FRows = 4;

@@ -13,9 +13,11 @@ TBoardView::TBoardView(QWidget& Parent, const GameEngine& Game) : FGame(Game) {
   MGrid->setGeometry(BoardOrigin.x(), BoardOrigin.y(), 473, 381);
   MGrid->SetLineColor(QColor(0x1b, 0x2a, 0x1f));
   MGrid->hide();
+  MGrid->setAccessibleName(QStringLiteral("Board"));
   MGrid->OnDrawCell = [this](QPainter& Canvas, int Col, int Row, const QRect& Rect) {
     DrawCell(Canvas, Col, Row, Rect);
   };
+  MGrid->OnCellShown = [this](int Col, int Row) { return CellShown(Col, Row); };
   Panel1 = new TFaceOverlay(&Parent);
   Panel2 = new TFaceOverlay(&Parent);
   Timer1.setSingleShot(true);
@@ -87,31 +89,48 @@ void TBoardView::Repaint() {
   MGrid->update();
 }
 
-const QPixmap* TBoardView::CellPicture(int Col, int Row, QSize Size, bool& Covered) {
+const QPixmap* TBoardView::CellPicture(int Col, int Row, QSize Size, qreal Ratio, bool& Covered) {
   const Board& cells = FGame.Cells();
   const int id = cells.IdAt(Col, Row);
   Covered = false;
   // Once a game is over or abandoned every cell shows its face.
   if (!FGame.State().GameActive)
-    return &FFaces.Face(id, Size);
+    return &FFaces.Face(id, Size, Ratio);
   switch (cells.StateAt(Col, Row)) {
   case CellState::FaceDown:
-    return &FFaces.Back(Size);
+    return &FFaces.Back(Size, Ratio);
   case CellState::FaceUp:
     // A GIF face shows in its overlay above the cell.
     Covered = FFaces.IsGif();
-    return Covered ? nullptr : &FFaces.Face(id, Size);
+    return Covered ? nullptr : &FFaces.Face(id, Size, Ratio);
   case CellState::Removed:
     break;
   }
   return nullptr;
 }
 
+TCellShown TBoardView::CellShown(int Col, int Row) const {
+  if (!MGrid->isVisible())
+    return TCellShown::Blank;
+  // Once a game is over or abandoned every cell shows its face.
+  if (!FGame.State().GameActive)
+    return TCellShown::FaceUp;
+  switch (FGame.Cells().StateAt(Col, Row)) {
+  case CellState::FaceDown:
+    return TCellShown::FaceDown;
+  case CellState::FaceUp:
+    return TCellShown::FaceUp;
+  case CellState::Removed:
+    break;
+  }
+  return TCellShown::Removed;
+}
+
 void TBoardView::DrawCell(QPainter& Canvas, int Col, int Row, const QRect& Rect) {
   if (!MGrid->isVisible())
     return;
   bool covered = false;
-  const QPixmap* picture = CellPicture(Col, Row, Rect.size(), covered);
+  const QPixmap* picture = CellPicture(Col, Row, Rect.size(), MGrid->devicePixelRatioF(), covered);
   if (covered)
     return;
   if (picture != nullptr && !picture->isNull()) {

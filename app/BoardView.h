@@ -21,6 +21,7 @@ class QWidget;
 class TBoardGrid;
 class TCardSetLoader;
 class TFaceOverlay;
+enum class TCellShown : quint8;
 
 class TBoardView {
 public:
@@ -68,7 +69,8 @@ public:
 private:
   void ShowFaceOverlay(int Pick, int Col, int Row);
   void DrawCell(QPainter& Canvas, int Col, int Row, const QRect& Rect);
-  const QPixmap* CellPicture(int Col, int Row, QSize Size, bool& Covered);
+  TCellShown CellShown(int Col, int Row) const;
+  const QPixmap* CellPicture(int Col, int Row, QSize Size, qreal Ratio, bool& Covered);
 
   const GameEngine& FGame;
   TBoardFaces FFaces;

@@ -146,6 +146,10 @@ void TMainForm::AddHotAreas() {
   PanelMap->AddArea(QStringLiteral("options"), 398, 8, 458, 24, point, QStringLiteral("Options"));
   CoverMap->SetOutAreaCursor(TKVCursors::crHandMove);
   CoverMap->AddArea(QStringLiteral("ad"), 11, 11, 418, 280, point, FCoverLink);
+  ExitMap->setAccessibleName(QStringLiteral("Window"));
+  PanelMap->setAccessibleName(QStringLiteral("Commands"));
+  CoverMap->setAccessibleName(QStringLiteral("Cover"));
+  CopyRightImage->setAccessibleName(QStringLiteral("About"));
 
   PanelMap->OnMapClick = [this](TKVCustomImageMap*, const QString& Area) {
     Guarded([&] { PanelMapMapClick(Area); });

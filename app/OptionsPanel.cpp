@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace {
@@ -40,6 +41,37 @@ TOptionsPanel::TOptionsPanel(QWidget* Parent) : QWidget(Parent) {
   hide();
 }
 
+namespace {
+
+// Names a control for assistive technology. A list box on Linux is read by the label it is
+// labelled by (its own name is its current line), so it also gets a hidden label as buddy.
+void Caption(QWidget* Control, const QString& Text) {
+  Control->setAccessibleName(Text);
+  if (qobject_cast<QComboBox*>(Control) == nullptr)
+    return;
+  auto* label = new QLabel(Text, Control->parentWidget());
+  label->setBuddy(Control);
+  label->hide();
+}
+
+} // namespace
+
+void TOptionsPanel::NameControls() {
+  // The captions are painted into the background picture, so nothing else names the controls.
+  Caption(CardsBox, QStringLiteral("Card set"));
+  Caption(PairsBox, QStringLiteral("Pairs"));
+  Caption(DelayBox, QStringLiteral("Delay in seconds"));
+  Caption(SoundCheck, QStringLiteral("Sound"));
+  Caption(Player1Edit, QStringLiteral("Player 1 name"));
+  Caption(Player2Edit, QStringLiteral("Player 2 name"));
+  Caption(Player3Edit, QStringLiteral("Player 3 name"));
+  Caption(Player4Edit, QStringLiteral("Player 4 name"));
+  Caption(ComputerCheck, QStringLiteral("Computer player"));
+  Caption(IQSlider, QStringLiteral("Computer level"));
+  Caption(DKWRBtn, QStringLiteral("Make your own card set"));
+  Caption(OptionsBg, QStringLiteral("Options"));
+}
+
 void TOptionsPanel::CreateControls() {
   OptionsBg = new TPictureImage(this);
   OptionsBg->setGeometry(0, 0, PanelWidth, PanelHeight);
@@ -60,6 +92,7 @@ void TOptionsPanel::CreateControls() {
   DKWRBtn = new TPictureImage(this);
   DKWRBtn->move(0, 261);
   DKWRBtn->SetCursorId(TKVCursors::crHandPoint);
+  NameControls();
   DKWRBtn->OnClick = [this] {
     if (OnBuilderClick)
       OnBuilderClick();

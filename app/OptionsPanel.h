@@ -71,6 +71,7 @@ public:
 
 private:
   void CreateControls();
+  void NameControls();
   void FillCardsBox();
   void FitPairsToSelectedSet();
   TNameFields NameFields() const;

@@ -1,8 +1,11 @@
 #include "TesseloApplication.h"
 
+#include "AccessibilityFactory.h"
 #include "KVUtils.h"
 
-TTesseloApplication::TTesseloApplication(int& Argc, char** Argv) : QApplication(Argc, Argv) {}
+TTesseloApplication::TTesseloApplication(int& Argc, char** Argv) : QApplication(Argc, Argv) {
+  InstallAccessibility();
+}
 
 QString ExceptionText(std::exception_ptr Error) {
   try {

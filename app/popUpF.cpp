@@ -83,6 +83,7 @@ void TPopUpform::CreateControls() {
 
   FExitMap = new TKVImageMap(this);
   FExitMap->setObjectName(QStringLiteral("ExitMap"));
+  FExitMap->setAccessibleName(QStringLiteral("Window"));
   FExitMap->move(0, 0);
 
   FTitleImage = new TPopUpPicture(this);
@@ -91,6 +92,7 @@ void TPopUpform::CreateControls() {
 
   FCloseBtn = new TPopUpPicture(this);
   FCloseBtn->setObjectName(QStringLiteral("CloseBtn"));
+  FCloseBtn->setAccessibleName(QStringLiteral("Close"));
 
   for (TKVCustomImageList* surface :
        {static_cast<TKVCustomImageList*>(FPopUpBg), static_cast<TKVCustomImageList*>(FExitMap)}) {

@@ -48,6 +48,7 @@ void TScoreForm::FormCreate(TKVResReader& Reader) {
 
   FDKWRBtn = new TPopUpPicture(this);
   FDKWRBtn->setObjectName(QStringLiteral("DKWRBtn"));
+  FDKWRBtn->setAccessibleName(QStringLiteral("Make your own card set"));
   FDKWRBtn->setGeometry(13, 230, 300, 17);
   FDKWRBtn->SetCursorId(TKVCursors::crHandPoint);
   FDKWRBtn->OnClick = [this](QObject* Sender) { DKWRBtnClick(Sender); };
@@ -82,10 +83,17 @@ void TScoreForm::FormShow() {
     const int pairs = FGame ? FGame->Players[slot].Pairs : 0;
     SetAutoSizedText(FNameLabels[row], name);
     FPairLabels[row]->setText(QString::number(pairs));
+    // A screen reader reads labels one by one; each must say which slot it belongs to.
+    FNameLabels[row]->setAccessibleName(
+        QStringLiteral("Player %1: %2").arg(QString::number(slot), name));
+    FPairLabels[row]->setAccessibleName(
+        QStringLiteral("Player %1 pairs: %2").arg(QString::number(slot), QString::number(pairs)));
   }
   const QString winner = FGame ? QString::fromStdString(FGame->WinnerName) : QString();
   SetAutoSizedText(FWinnerLabel, QStringLiteral("The winner is: ") + winner);
   FAdImage->SetHint(FAdLink);
+  FAdImage->setAccessibleName(FAdLink.isEmpty() ? QStringLiteral("Advertisement")
+                                                : QStringLiteral("Advertisement: ") + FAdLink);
 }
 
 void TScoreForm::AdImageClick(QObject*) {

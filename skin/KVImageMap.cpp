@@ -245,10 +245,16 @@ void TKVCustomImageMap::mouseReleaseEvent(QMouseEvent* Event) {
     return;
   }
   SetAreaClicked(index, false);
-  if (FAllowAllOff && Area(index).AreaState == arsOn)
-    SetAreaState(index, arsOff);
+  PressArea(index);
+}
+
+void TKVCustomImageMap::PressArea(int Index) {
+  if (Area(Index).AreaState == arsDisabled)
+    return;
+  if (FAllowAllOff && Area(Index).AreaState == arsOn)
+    SetAreaState(Index, arsOff);
   else
-    SetAreaState(index, arsOn);
+    SetAreaState(Index, arsOn);
 }
 
 void TKVCustomImageMap::mouseMoveEvent(QMouseEvent* Event) {

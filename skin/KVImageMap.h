@@ -81,6 +81,10 @@ public:
   virtual TAreaState GetAreaState(const QString& Name) const;
   virtual void SetAreaState(const QString& Name, TAreaState State);
   virtual void ResetAreas();
+  // What a left click released over the area does: switches it on (or off, under
+  // AllowAllOff, when it is already on); a disabled area ignores it. Assistive technology
+  // presses areas through this, so a press without a pointer acts as a click.
+  void PressArea(int Index);
 
   bool ChangeCursor() const { return FChangeCursor; }
   void SetChangeCursor(bool Value) { FChangeCursor = Value; }

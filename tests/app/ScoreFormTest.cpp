@@ -6,9 +6,13 @@
 #include "BuilderLauncher.h"
 #include "GameSettings.h"
 #include "GameState.h"
+#include "KVImageMap.h"
+#include "KVImageMapAccessible.h"
 #include "PopUpPicture.h"
 #include "scoref.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -121,6 +125,39 @@ TEST_F(ScoreFormTest, NamesAreShownAsTyped) {
             label->fontMetrics().horizontalAdvance(QString::fromStdString(name)));
   EXPECT_EQ(label->height(), 13);
   Score.hide();
+}
+
+// A screen reader reads the labels one at a time, so each says whose row it is.
+TEST_F(ScoreFormTest, RowsTellAssistiveTechnologyWhoseNameAndPairsTheyShow) {
+  EndGame({{"Anna", 5}, {"%2 Ben", 3}}, "Anna");
+  Score.show();
+  const auto name = [this](const char* Label) {
+    return QAccessible::queryAccessibleInterface(this->Label(QLatin1String(Label)))
+        ->text(QAccessible::Name);
+  };
+  EXPECT_EQ(name("Label1"), "Player 1: Anna");
+  EXPECT_EQ(name("Label7"), "Player 1 pairs: 5");
+  EXPECT_EQ(name("Label2"), "Player 2: %2 Ben");
+  EXPECT_EQ(name("Label8"), "Player 2 pairs: 3");
+  EXPECT_EQ(name("Label3"), "Player 3: ");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(this->Label("Label9"))->role(),
+            QAccessible::StaticText);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Picture("DKWRBtn"))->text(QAccessible::Name),
+            "Make your own card set");
+  Score.hide();
+}
+
+TEST_F(ScoreFormTest, TitleStripExitIsAButtonThatCloses) {
+  Score.show();
+  auto* map = Score.findChild<TKVImageMap*>(QStringLiteral("ExitMap"));
+  ASSERT_NE(map, nullptr);
+  TKVImageMapAccessible strip(map);
+  ASSERT_EQ(strip.ElementCount(), 1);
+  QAccessibleInterface* exit = strip.child(0);
+  EXPECT_EQ(exit->role(), QAccessible::Button);
+  EXPECT_EQ(exit->text(QAccessible::Description), "exit");
+  exit->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_FALSE(Score.isVisible());
 }
 
 TEST_F(ScoreFormTest, AdvertWithoutALinkOpensNothing) {

@@ -1,0 +1,27 @@
+#include "AccessibilityFactory.h"
+
+#include "BoardGrid.h"
+#include "BoardGridAccessible.h"
+#include "KVImageMap.h"
+#include "KVImageMapAccessible.h"
+
+#include <QAccessible>
+
+namespace {
+
+// Our controls carry no meta-object of their own, so they are told apart by type, not by the
+// class name Qt passes in.
+QAccessibleInterface* MakeInterface(const QString&, QObject* Object) {
+  if (auto* grid = dynamic_cast<TBoardGrid*>(Object))
+    return new TBoardGridAccessible(grid);
+  if (auto* map = dynamic_cast<TKVCustomImageMap*>(Object))
+    return new TKVImageMapAccessible(map);
+  return nullptr;
+}
+
+} // namespace
+
+void InstallAccessibility() {
+  // Qt ignores a factory that is already installed.
+  QAccessible::installFactory(MakeInterface);
+}

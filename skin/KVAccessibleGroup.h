@@ -1,0 +1,41 @@
+// A widget whose parts are drawn rather than made of widgets (image maps, the board grid), as
+// assistive technology sees it: its parts come first as element children, then its real child
+// widgets. Subclasses say how many parts there are and what each one is called and does.
+#pragma once
+
+#include <QAccessibleWidget>
+
+#include <vector>
+
+class TKVAccessibleElement;
+
+class TKVAccessibleGroup : public QAccessibleWidget {
+public:
+  TKVAccessibleGroup(QWidget* Widget, QAccessible::Role Role);
+  ~TKVAccessibleGroup() override;
+  TKVAccessibleGroup(const TKVAccessibleGroup&) = delete;
+  TKVAccessibleGroup& operator=(const TKVAccessibleGroup&) = delete;
+
+  virtual int ElementCount() const = 0;
+  virtual QString ElementName(int Index) const = 0;
+  virtual QString ElementDescription(int) const { return {}; }
+  // In the widget's own coordinates.
+  virtual QRect ElementRect(int Index) const = 0;
+  // The same on the screen, as readers point at parts there.
+  QRect ElementScreenRect(int Index) const;
+  virtual QAccessible::Role ElementRole() const { return QAccessible::Button; }
+  virtual QAccessible::State ElementState(int Index) const;
+  // The part's one action; must act as a click on it would.
+  virtual void PressElement(int Index) = 0;
+
+  int childCount() const override;
+  QAccessibleInterface* child(int Index) const override;
+  int indexOfChild(const QAccessibleInterface* Child) const override;
+
+protected:
+  // The element interface of a part, created on first use and kept until the group goes.
+  TKVAccessibleElement* Element(int Index) const;
+
+private:
+  mutable std::vector<TKVAccessibleElement*> FElements;
+};
