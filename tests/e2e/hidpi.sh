@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# The game at a device pixel ratio of 2 (QT_SCALE_FACTOR=2 on a 2048 x 1536 screen): the window
+# keeps its 490 x 450 layout, so it covers 980 x 900 device pixels, and the skin is drawn with
+# every picture pixel repeated whole (2 x 2 blocks) rather than smeared. Saves the cover as
+# hidpi-cover.png in OUTPUT_FOLDER when one is given.
+# Usage (inside xvfb-run with a 2048 x 1536 screen): hidpi.sh GAME [OUTPUT_FOLDER]
+set -euo pipefail
+. "$(dirname "$0")/lib.sh"
+e2e_setup "$1"
+out=${2:-}
+export QT_SCALE_FACTOR=2
+
+# Saves the window's picture as FILE.
+shoot() {
+  read -r wx wy ww wh < <(window_geometry)
+  import -window root "$WORK/screen.png"
+  convert "$WORK/screen.png" -crop "${ww}x${wh}+${wx}+${wy}" +repage "$1"
+}
+
+# Number of pixels in the W x H block at (X, Y) of FILE that differ from the same block with
+# each 2 x 2 group replaced by its top-left pixel: 0 when every picture pixel became a whole
+# 2 x 2 block. X and Y must be even.
+unblocky_pixels() {
+  convert "$1" -crop "${4}x${5}+${2}+${3}" +repage "$WORK/block.png"
+  convert "$WORK/block.png" -sample 50% -sample 200% "$WORK/doubled.png"
+  compare -metric AE "$WORK/block.png" "$WORK/doubled.png" null: 2>&1 || true
+}
+
+start_game
+read -r x y w h < <(window_geometry)
+[ "$w $h" = "980 900" ] || fail "window is ${w}x${h} device pixels, not 980x900"
+shoot "$WORK/cover.png"
+[ -z "$out" ] || cp "$WORK/cover.png" "$out/hidpi-cover.png"
+
+# Skin only, no text: the left frame and felt margin, and the command bar's exit button.
+for block in "0 60 40 300" "16 760 120 60"; do
+  # shellcheck disable=SC2086
+  diff=$(unblocky_pixels "$WORK/cover.png" $block)
+  [ "$diff" = 0 ] || fail "skin at ($block) is not drawn in whole 2x2 blocks: $diff pixels differ"
+done
+# The skin is really there: green felt in the left margin.
+read -r r g b < <(screen_pixel $((x + 30)) $((y + 400)))
+[ "$g" -gt "$r" ] && [ "$g" -gt "$b" ] || fail "no green felt at the left margin ($r $g $b)"
+
+# "exit" of the command bar, in device pixels: the map at (12, 380), its area (8, 32)-(65, 60).
+click_at $(((12 + 36) * 2)) $(((380 + 46) * 2))
+for _ in $(seq 100); do kill -0 "$GAME_PID" 2>/dev/null && sleep 0.1; done
+kill -0 "$GAME_PID" 2>/dev/null && fail "exit did not end the game"
+status=0
+wait "$GAME_PID" || status=$?
+[ "$status" = 0 ] || fail "the game ended with $status"
+# A machine without a sound server is no fault of the game.
+errors=$(grep -v 'PulseAudioService' "$WORK/game.err" || true)
+[ -z "$errors" ] || fail "the game wrote errors: $errors"
+echo "hidpi: ok"
