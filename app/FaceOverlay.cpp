@@ -17,14 +17,19 @@ void TFaceOverlay::ShowFace(const QByteArray& Data, const QRect& Place) {
   const TGifAnimation animation = DecodeGif(Data);
   setGeometry(Place);
   FImageRect = FittedRect(animation.ScreenSize, Place.width(), Place.height());
-  // Frames are scaled once per showing, so each tick only draws a ready picture.
+  // Frames are scaled once per showing, so each tick only draws a ready picture. A shrunk face
+  // is scaled into the device pixels of a HiDPI screen; one that is not shrunk keeps its own
+  // pixels, which the painter repeats whole rather than blurring them.
+  const QSize device = (QSizeF(FImageRect.size()) * devicePixelRatioF()).toSize();
   FFrames.reserve(animation.Frames.size());
-  for (const TGifFrame& frame : animation.Frames)
-    FFrames.push_back({frame.Image.size() == FImageRect.size()
-                           ? frame.Image
-                           : frame.Image.scaled(FImageRect.size(), Qt::IgnoreAspectRatio,
-                                                Qt::SmoothTransformation),
-                       frame.DelayMs});
+  for (const TGifFrame& frame : animation.Frames) {
+    const bool fits =
+        frame.Image.width() <= device.width() && frame.Image.height() <= device.height();
+    FFrames.push_back(
+        {fits ? frame.Image
+              : frame.Image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+         frame.DelayMs});
+  }
   FCurrent = 0;
   FPlaysLeft = animation.PlayCount;
   show();
