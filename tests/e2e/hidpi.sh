@@ -42,8 +42,19 @@ done
 read -r r g b < <(screen_pixel $((x + 30)) $((y + 400)))
 [ "$g" -gt "$r" ] && [ "$g" -gt "$b" ] || fail "no green felt at the left margin ($r $g $b)"
 
-# "exit" of the command bar, in device pixels: the map at (12, 380), its area (8, 32)-(65, 60).
-click_at $(((12 + 36) * 2)) $(((380 + 46) * 2))
+# "play", in device pixels: the default board of 4 x 4 cards of 120 x 90 makes the window
+# 494 x 455 logical pixels, so 988 x 910 on the screen.
+click_at $(((12 + 424) * 2)) $(((380 + 46) * 2))
+sleep 0.5
+click_at $(((5 + 60) * 2)) $(((21 + 45) * 2))
+sleep 0.4
+read -r _ _ w h < <(window_geometry)
+[ "$w $h" = "988 910" ] || fail "board window is ${w}x${h} device pixels, not 988x910"
+shoot "$WORK/board.png"
+[ -z "$out" ] || cp "$WORK/board.png" "$out/hidpi-board.png"
+
+# "exit" of the command bar, centred under the board: the bar is 466 wide and 70 from the bottom.
+click_at $((((494 - 466) / 2 + 36) * 2)) $(((455 - 70 + 46) * 2))
 for _ in $(seq 100); do kill -0 "$GAME_PID" 2>/dev/null && sleep 0.1; done
 kill -0 "$GAME_PID" 2>/dev/null && fail "exit did not end the game"
 status=0
