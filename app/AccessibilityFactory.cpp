@@ -2,8 +2,10 @@
 
 #include "BoardGrid.h"
 #include "BoardGridAccessible.h"
+#include "KVImageCtrl.h"
 #include "KVImageMap.h"
 #include "KVImageMapAccessible.h"
+#include "KVImageSliderAccessible.h"
 
 #include <QAccessible>
 
@@ -16,6 +18,8 @@ QAccessibleInterface* MakeInterface(const QString&, QObject* Object) {
     return new TBoardGridAccessible(grid);
   if (auto* map = dynamic_cast<TKVCustomImageMap*>(Object))
     return new TKVImageMapAccessible(map);
+  if (auto* slider = dynamic_cast<TKVImageSlider*>(Object))
+    return new TKVImageSliderAccessible(slider);
   return nullptr;
 }
 

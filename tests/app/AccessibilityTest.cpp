@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QAccessibleValueInterface>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -208,7 +209,18 @@ TEST_F(AccessibilityTest, OptionsControlsCarryTheirPaintedCaptions) {
   EXPECT_EQ(Accessible(panel.SoundCheck)->role(), QAccessible::CheckBox);
   EXPECT_EQ(Accessible(panel.Player1Edit)->role(), QAccessible::EditableText);
   EXPECT_EQ(Accessible(panel.DelayBox)->role(), QAccessible::ComboBox);
-  EXPECT_FALSE(Accessible(panel.IQSlider)->text(QAccessible::Name).isEmpty());
+  // The level is a slider a reader can read and set, kept within its range like a drag.
+  QAccessibleInterface* level = Accessible(panel.IQSlider);
+  EXPECT_EQ(level->text(QAccessible::Name), "Computer level");
+  ASSERT_EQ(level->role(), QAccessible::Slider);
+  QAccessibleValueInterface* value = level->valueInterface();
+  ASSERT_NE(value, nullptr);
+  EXPECT_EQ(value->minimumValue().toInt(), 0);
+  EXPECT_EQ(value->maximumValue().toInt(), 10);
+  value->setCurrentValue(7);
+  EXPECT_EQ(panel.IQSlider->Position(), 7);
+  value->setCurrentValue(42);
+  EXPECT_EQ(value->currentValue().toInt(), 10);
 }
 
 } // namespace
