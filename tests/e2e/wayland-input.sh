@@ -1,0 +1,227 @@
+#!/usr/bin/env bash
+# The game as a Wayland client, used with a pointer: weston runs as a window of a virtual X
+# server and xdotool moves and presses the X pointer there, which weston hands to the game
+# through its own Wayland seat (weston's headless output has no seat, so nothing could press
+# anything there). What the game shows is read from weston's output on the X screen, on a
+# background of pure magenta, so the game's windows are whatever is not magenta.
+#
+# Checked: the window opens at 490 x 450; a drag on its frame moves it by the pointer's offset
+# through the compositor's move; "options", the about box and the help window open and close;
+# "play" deals a board; "exit" ends the game with status 0 and writes the settings.
+# Skipped (status 77) where weston, its X11 output or Qt's Wayland plugin cannot run.
+# Usage (inside xvfb-run with a 1024 x 768 screen): wayland-input.sh GAME
+set -euo pipefail
+. "$(dirname "$0")/lib.sh"
+e2e_setup "$1"
+
+skip() {
+  echo "SKIP: $*"
+  exit 77
+}
+
+command -v weston >/dev/null || skip "weston is not installed"
+[ -n "${DISPLAY:-}" ] || skip "no X server for weston's output"
+
+# Weston's output covers the top left 1024 x 768 of the X screen. Weston keeps drawing its
+# cursor where the pointer last was on the output, so the pointer rests in the bottom right
+# corner, over the background, and that corner is painted out of every picture.
+OUT_W=1024 OUT_H=768
+REST_X=$((OUT_W - 1)) REST_Y=$((OUT_H - 1))
+cat >"$WORK/weston.ini" <<'EOF'
+[core]
+idle-time=0
+
+[shell]
+background-color=0xffff00ff
+panel-position=none
+EOF
+
+SOCKET=tesselo-e2e-input-$$
+weston --config="$WORK/weston.ini" --backend=x11-backend.so --use-pixman --socket="$SOCKET" \
+  --width=$OUT_W --height=$OUT_H >"$WORK/weston.log" 2>&1 &
+WESTON_PID=$!
+trap 'kill "$WESTON_PID" 2>/dev/null || true; e2e_cleanup' EXIT
+for _ in $(seq 50); do
+  [ -S "$XDG_RUNTIME_DIR/$SOCKET" ] && break
+  kill -0 "$WESTON_PID" 2>/dev/null || skip "weston cannot run here: $(tail -3 "$WORK/weston.log")"
+  sleep 0.1
+done
+[ -S "$XDG_RUNTIME_DIR/$SOCKET" ] || skip "weston opened no socket"
+
+# A box WxH+X+Y of a picture with a one-pixel border as W H X Y of the picture itself (0 0 0 0
+# when the box is empty).
+unborder() {
+  sed -E 's/^([0-9]+)x([0-9]+)\+(-?[0-9]+)\+(-?[0-9]+)$/\1 \2 \3 \4/' |
+    awk '$1 == 0 || $2 == 0 { print "0 0 0 0"; next } { print $1, $2, $3 - 1, $4 - 1 }'
+}
+
+# Weston's output, without the corner where the pointer rests, as $WORK/NAME.png; the box of
+# everything on it that is not background goes to $WORK/NAME.box.
+shoot() {
+  import -window root "$WORK/screen.png"
+  convert "$WORK/screen.png" -fill '#ff00ff' \
+    -draw "rectangle $((OUT_W - 32)),$((OUT_H - 32)) $((OUT_W - 1)),$((OUT_H - 1))" \
+    -write "$WORK/$1.png" -bordercolor '#ff00ff' -border 1 -fuzz 3% -format '%@' info: \
+    2>/dev/null | unborder >"$WORK/$1.box"
+}
+
+# The box of everything that is not background in picture NAME, as W H X Y.
+shown_box() { cat "$WORK/$1.box"; }
+
+# The box of what differs between pictures A and B, as W H X Y.
+changed_box() {
+  convert "$WORK/$1.png" "$WORK/$2.png" -compose difference -composite -bordercolor black \
+    -border 1 -fuzz 3% -format '%@' info: 2>/dev/null | unborder
+}
+
+# The number of pixels that differ between pictures A and B.
+changed_pixels() {
+  compare -metric AE -fuzz 3% "$WORK/$1.png" "$WORK/$2.png" null: 2>&1 || true
+}
+
+# Waits until weston shows something of size at least W x H; sets BOX to W H X Y.
+wait_shown() {
+  for _ in $(seq 60); do
+    shoot now
+    read -r bw bh bx by < <(shown_box now)
+    if [ "$bw" -ge "$1" ] && [ "$bh" -ge "$2" ]; then
+      BOX="$bw $bh $bx $by"
+      return 0
+    fi
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended: $(grep -v '^\[' "$WORK/game.err" | tail -5)"
+    sleep 0.25
+  done
+  return 1
+}
+
+# A click at (X, Y) of weston's output, the pointer resting again afterwards.
+click_output() {
+  xdotool mousemove "$1" "$2"
+  sleep 0.2
+  xdotool click 1
+  sleep 0.2
+  xdotool mousemove $REST_X $REST_Y
+  sleep 0.6
+}
+
+# Pop-up windows are asked for as toplevels of their own, so the protocol log counts them.
+toplevels() { grep -c 'xdg_wm_base@[0-9]*\.get_xdg_surface(' "$WORK/game.err" || true; }
+
+# The desktop shell paints the background a moment after weston starts.
+xdotool mousemove $REST_X $REST_Y
+for _ in $(seq 40); do
+  shoot empty
+  [ "$(shown_box empty)" = "0 0 0 0" ] && break
+  sleep 0.25
+done
+[ "$(shown_box empty)" = "0 0 0 0" ] ||
+  fail "weston's output shows more than its background: $(shown_box empty)"
+
+export WAYLAND_DISPLAY=$SOCKET QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client
+# The game must not fall back on the X server that holds weston.
+env -u DISPLAY "$GAME" 2>"$WORK/game.err" &
+GAME_PID=$!
+if ! wait_shown 400 400; then
+  grep -q 'Could not find the Qt platform plugin "wayland"' "$WORK/game.err" &&
+    skip "Qt has no Wayland plugin here (package qt6-wayland)"
+  fail "no window on weston's output"
+fi
+sleep 0.5
+shoot cover
+read -r w h x y < <(shown_box cover)
+[ "$w $h" = "490 450" ] || fail "the window shows as ${w}x${h}, not 490x450"
+echo "window: 490 x 450 at $x,$y where weston put it"
+
+# --- A drag on the frame: weston moves the window -----------------------------------------
+# The window goes towards (20, 20), or elsewhere when it is there already, so it stays whole
+# on the output and the later board fits below it.
+if [ "$x" -gt 60 ] || [ "$y" -gt 60 ]; then
+  dx=$((20 - x)) dy=$((20 - y))
+else
+  dx=100 dy=40
+fi
+moves_before=$(grep -c 'xdg_toplevel@[0-9]*\.move(' "$WORK/game.err" || true)
+xdotool mousemove $((x + 250)) $((y + 10))
+sleep 0.2
+xdotool mousedown 1
+sleep 0.2
+xdotool mousemove $((x + 250 + dx / 2)) $((y + 10 + dy / 2))
+sleep 0.1
+xdotool mousemove $((x + 250 + dx)) $((y + 10 + dy))
+sleep 0.2
+xdotool mouseup 1
+sleep 0.2
+xdotool mousemove $REST_X $REST_Y
+sleep 0.5
+moves=$(($(grep -c 'xdg_toplevel@[0-9]*\.move(' "$WORK/game.err" || true) - moves_before))
+[ "$moves" -ge 1 ] || fail "the drag did not ask weston to move the window"
+shoot dragged
+read -r w h nx ny < <(shown_box dragged)
+[ "$w $h" = "490 450" ] || fail "after the drag the window shows as ${w}x${h}"
+[ "$nx $ny" = "$((x + dx)) $((y + dy))" ] ||
+  fail "the drag moved the window from $x,$y to $nx,$ny, not by $dx,$dy"
+echo "drag: weston moved the window from $x,$y to $nx,$ny"
+x=$nx y=$ny
+
+# --- "options" --------------------------------------------------------------------------
+click_output $((x + 12 + 428)) $((y + 380 + 16))
+shoot options
+[ "$(shown_box options)" = "490 450 $x $y" ] || fail "the options moved or resized the window"
+changed=$(changed_pixels dragged options)
+[ "$changed" -gt 20000 ] || fail "\"options\" changed only $changed pixels"
+echo "options: shown ($changed pixels changed)"
+
+# --- A pop-up opens and closes: the about box, then help ----------------------------------
+# The pop-up's close button is at (321, 230) of its 395 x 259 client, 61 x 17 pixels.
+popup_opens_and_closes() {
+  local name=$1 px=$2 py=$3 before
+  before=$(toplevels)
+  click_output "$px" "$py"
+  for _ in $(seq 20); do
+    [ "$(toplevels)" -gt "$before" ] && break
+    sleep 0.25
+  done
+  [ "$(toplevels)" -gt "$before" ] || fail "$name: no new window was asked for"
+  sleep 0.3
+  shoot "$name"
+  read -r pw ph pxo pyo < <(changed_box options "$name")
+  [ "$pw" -ge 380 ] && [ "$ph" -ge 250 ] && [ "$pw" -le 420 ] && [ "$ph" -le 290 ] ||
+    fail "$name: the change on the output is ${pw}x${ph}, not a pop-up of 395 x 259"
+  echo "$name: opened at $pxo,$pyo (${pw}x${ph})"
+  click_output $((pxo + 321 + 30)) $((pyo + 230 + 8))
+  shoot "$name-closed"
+  changed=$(changed_pixels options "$name-closed")
+  [ "$changed" -lt 200 ] || fail "$name: the pop-up did not close ($changed pixels differ)"
+  kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended after $name"
+  echo "$name: closed"
+}
+# The about picture is centred, 90 pixels above the bottom.
+popup_opens_and_closes about $((x + 245)) $((y + 450 - 90 + 8))
+# The help button is the first of the title strip's three, at the top right.
+popup_opens_and_closes help $((x + 442)) $((y + 8))
+
+# --- "play" deals a board -------------------------------------------------------------------
+click_output $((x + 12 + 424)) $((y + 380 + 46))
+sleep 0.5
+shoot board
+read -r bw bh bx by < <(shown_box board)
+[ "$bx $by" = "$x $y" ] || fail "the board moved the window to $bx,$by"
+changed=$(changed_pixels options board)
+[ "$changed" -gt 20000 ] || fail "\"play\" changed only $changed pixels"
+grep -q '^\[.*wl_surface@[0-9]*\.attach(' "$WORK/game.err" || fail "no picture after play"
+echo "play: a board of ${bw}x${bh} at $bx,$by"
+
+# --- "exit" ends the game and saves the settings ------------------------------------------
+# The command bar is centred, 466 pixels wide, 70 above the bottom; its exit button at (36, 46).
+click_output $((bx + (bw - 466) / 2 + 36)) $((by + bh - 70 + 46))
+status=$(wait_game_exit)
+[ "$status" = 0 ] || fail "the game ended with $status"
+[ -f "$SETTINGS" ] || fail "no settings file at $SETTINGS"
+grep -q '"Pairs"=dword:00000008' "$SETTINGS" || fail "Pairs not saved: $(cat "$SETTINGS")"
+echo "exit: status 0, settings written"
+
+# Nothing but protocol lines on the game's error output; no sound server is no fault.
+others=$(grep -v -e '^\[ *[0-9]*\.[0-9]*\] ' -e '^ *->' -e 'PulseAudioService' "$WORK/game.err" || true)
+[ -z "$others" ] || fail "the game wrote errors: $others"
+[ -z "${KEEP_SHOTS:-}" ] || cp "$WORK"/*.png "$KEEP_SHOTS"/
+echo "wayland-input: ok"
