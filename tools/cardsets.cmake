@@ -33,8 +33,8 @@ if(TARGET tesselo_cards AND TARGET tesselo_kvwriter)
 endif()
 
 # The builder's window. Only dkwright and its tests link Qt Widgets; the command line and the
-# default sets' painter do without.
-if(TARGET tesselo_deckwright AND TARGET tesselo_platform)
+# default sets' painter do without, so a build without the Qt windows leaves all three out.
+if(TESSELO_BUILD_GUI AND TARGET tesselo_deckwright AND TARGET tesselo_platform)
   find_package(Qt6 REQUIRED COMPONENTS Widgets)
   add_library(tesselo_deckwright_window STATIC
     ${_dw}/DeckBuildJob.cpp
