@@ -1,0 +1,205 @@
+#!/usr/bin/env bash
+# The real game with a cards folder full of hostile entries (empty and tiny files, a folder, a
+# pipe, link loops, absurd counts and headers, a face inflating to gigabytes, faces of the wrong
+# format or cut short, a file nobody may read) beside two good sets. It starts within bounded
+# time and memory, offers exactly the sets whose header reads, refuses the damaged ones with an
+# error box when they are played, stays usable afterwards and ends with status 0.
+# Usage (inside xvfb-run with a 1024 x 768 screen): hostile-cards.sh GAME KVRES
+set -euo pipefail
+. "$(dirname "$0")/lib.sh"
+e2e_setup "$1"
+kvres=$2
+built=$(dirname "$1")
+started=$SECONDS
+
+# No sets of the player's own folder may join the catalogue.
+export XDG_DATA_HOME=$WORK/data
+# A runaway allocation fails here instead of taking the machine; the game itself needs far less.
+memory_ceiling=$((2 * 1024 * 1024 * 1024))
+# What the game may hold at its peak: the largest entry the reader inflates is 256 MiB.
+peak_limit_kb=$((640 * 1024))
+
+program=$WORK/program
+mkdir -p "$program"
+cp "$GAME" "$built/tesselo.dat" "$built/good.wav" "$built/bad.wav" "$program/"
+GAME=$program/tesselo
+cards=$program/cards
+"$(dirname "$0")/../../fuzz/make-hostile-cards" "$cards" "$kvres" "$built/cards/shapes.crd" \
+  >/dev/null
+cp "$built/cards/animations.crd" "$cards/"
+
+# Run as root, the game could read the file without read permission all the same: it runs
+# without the capabilities that override file permissions.
+runner=(prlimit --as="$memory_ceiling")
+if [ "$(id -u)" = 0 ]; then
+  runner=(setpriv --bounding-set=-dac_override,-dac_read_search "${runner[@]}")
+fi
+if "${runner[@]}" head -c 1 "$cards/unreadable.crd" >/dev/null 2>&1; then
+  fail "cannot make unreadable.crd unreadable for the game"
+fi
+
+# The sets whose entry 0 reads, in the order a listing sorted by name gives. The two sets
+# damaged from the good one are listed or not depending on where the damage falls; whether their
+# entry 0 reads is asked of the archive tool.
+expected=(animations.crd good.crd huge-faces.crd inflation-bomb.crd noise-faces.crd
+  nonsense-header.crd ten-byte-header.crd truncated-faces.crd wrong-kind.crd)
+for damaged in cut-in-half.crd flipped.crd; do
+  if "$kvres" cat "$cards/$damaged" 0 >/dev/null 2>&1; then
+    expected+=("$damaged")
+  fi
+done
+mapfile -t expected < <(printf '%s\n' "${expected[@]}" | LC_ALL=C sort)
+
+# Starts the game (its window within 20 s) and sets GAME_PID and WINDOW.
+launch_game() {
+  "${runner[@]}" "$GAME" 2>>"$WORK/game.err" &
+  GAME_PID=$!
+  WINDOW=
+  for _ in $(seq 200); do
+    WINDOW=$(xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null | head -1) || true
+    [ -n "$WINDOW" ] && break
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended while starting: $(cat "$WORK/game.err")"
+    sleep 0.1
+  done
+  [ -n "$WINDOW" ] || fail "the window did not appear within 20 s"
+  sleep 0.3
+}
+
+# The game's message box (a dialog under the game's title), or nothing.
+message_box() {
+  local id
+  for id in $(xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null); do
+    [ "$id" != "$WINDOW" ] || continue
+    if xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_DIALOG; then
+      echo "$id"
+      return
+    fi
+  done
+}
+
+# Waits up to 60 s for a message box (a face inflating to its limit takes a while on a busy
+# machine) and prints its id.
+wait_message_box() {
+  local box
+  for _ in $(seq 600); do
+    box=$(message_box)
+    [ -n "$box" ] && echo "$box" && return
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended instead of reporting an error"
+    sleep 0.1
+  done
+  fail "no message box"
+}
+
+dismiss() {
+  xdotool windowfocus --sync "$1"
+  xdotool key Return
+  for _ in $(seq 50); do
+    [ -z "$(message_box)" ] && return
+    sleep 0.1
+  done
+  fail "the message box did not close"
+}
+
+# Client points of the 490 x 450 window: the command bar sits at (12, 380), the options panel
+# at (52, 52) with the card-set list at (30, 68) and the computer's check box at (232, 169).
+options() { click_at $((12 + 428)) $((380 + 16)); }
+play() { click_at $((12 + 424)) $((380 + 46)); }
+card_list() { click_at $((52 + 30 + 70)) $((52 + 68 + 10)); }
+
+# Chooses line INDEX (from 0) of the card-set list with the keyboard of its drop-down.
+choose_set() {
+  card_list
+  xdotool key Home
+  for _ in $(seq "$1"); do xdotool key Down; done
+  xdotool key Return
+  sleep 0.3
+}
+
+# "exit" of the command bar, which is centred at the bottom whatever the window's size.
+exit_game() {
+  read -r _ _ w h < <(window_geometry)
+  click_at $(((w - 466) / 2 + 36)) $((h - 70 + 46))
+  local status
+  status=$(wait_game_exit)
+  [ "$status" = 0 ] || fail "the game ended with $status"
+}
+
+# The "Cards" value of the settings file (whose lines end in CR LF).
+stored_set() {
+  tr -d '\r' <"$SETTINGS" | sed -n 's/^"Cards"="\(.*\)"$/\1/p'
+}
+
+# The sets on offer, read back through the settings: each run chooses the line after the one
+# stored by the run before and saves it on exit, until the choice stays where it is.
+launch_game
+[ -z "$(message_box)" ] || fail "a message at start"
+exit_game
+offered=("$(stored_set)")
+for _ in $(seq 30); do
+  launch_game
+  options
+  card_list
+  xdotool key Down Return
+  sleep 0.2
+  box=$(message_box)
+  [ -z "$box" ] || fail "a message while choosing the set after ${offered[-1]}"
+  exit_game
+  next=$(stored_set)
+  [ "$next" != "${offered[-1]}" ] || break
+  offered+=("$next")
+done
+[ "${offered[*]}" = "${expected[*]}" ] ||
+  fail "the sets on offer are (${offered[*]}), not (${expected[*]})"
+
+index_of() {
+  local i
+  for i in "${!offered[@]}"; do
+    [ "${offered[$i]}" != "$1" ] || { echo "$i"; return; }
+  done
+  fail "$1 is not on offer"
+}
+
+# Damaged sets: each play shows one error box and returns to the options.
+launch_game
+options
+for bad in truncated-faces.crd nonsense-header.crd inflation-bomb.crd; do
+  choose_set "$(index_of "$bad")"
+  play
+  box=$(wait_message_box)
+  [ -z "${SHOTS:-}" ] || import -window root "$SHOTS/hostile-$bad.png"
+  dismiss "$box"
+  read -r _ _ w h < <(window_geometry)
+  [ "$w $h" = "490 450" ] || fail "after $bad the window is ${w}x${h}, not the options' 490x450"
+done
+peak_kb=$(awk '/^VmHWM:/{print $2}' "/proc/$GAME_PID/status")
+[ "$peak_kb" -lt "$peak_limit_kb" ] || fail "the game's peak memory was $peak_kb kB"
+
+# Still usable: a good set deals a board of its card backs (the computer is switched off, so
+# no card is turned before the screenshot).
+choose_set "$(index_of animations.crd)"
+click_at $((52 + 232 + 7)) $((52 + 169 + 7))
+play
+sleep 1
+[ -z "$(message_box)" ] || fail "an error box for the good set"
+read -r x y w h < <(window_geometry)
+[ "$w $h" = "494 455" ] || fail "the board window is ${w}x${h}, not 494x455"
+xdotool mousemove 0 0
+sleep 0.3
+import -window root "$WORK/board.png"
+[ -z "${SHOTS:-}" ] || cp "$WORK/board.png" "$SHOTS/hostile-board.png"
+"$kvres" cat "$cards/animations.crd" 2 >"$WORK/back.bmp"
+backs=0
+for col in 0 1 2 3; do
+  for row in 0 1 2 3; do
+    convert "$WORK/board.png" -crop "120x90+$((x + 5 + 121 * col))+$((y + 21 + 91 * row))" \
+      +repage "$WORK/cell.png"
+    differing=$(compare -metric AE "$WORK/back.bmp" "$WORK/cell.png" null: 2>&1) || true
+    [ "$differing" != 0 ] || backs=$((backs + 1))
+  done
+done
+[ "$backs" = 16 ] || fail "the board shows $backs card backs of 16"
+
+exit_game
+[ "$(stored_set)" = animations.crd ] || fail "the set saved is $(stored_set)"
+echo "hostile-cards: ok (${#offered[@]} sets on offer, peak $((peak_kb / 1024)) MiB," \
+  "$((SECONDS - started)) s)"
