@@ -2,7 +2,8 @@
 # The game as a Wayland client of a headless weston: it connects, asks for a toplevel window
 # titled after the game, gets it configured and puts its picture in it, writes no errors, stays
 # up, and ends on SIGTERM without crashing. Where weston or Qt's Wayland plugin cannot run, the
-# check is skipped (status 77) and says why.
+# check is skipped (status 77) and says why. The headless output has no seat, so dragging and
+# the commands are checked by wayland-input.sh, with weston's output in a virtual X server.
 # Usage: wayland.sh GAME
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
