@@ -23,6 +23,9 @@ struct TImageLimits {
   static constexpr qint64 MaxDecodedBytes = qint64(MaxSide) * MaxSide * 4;
   // The most frames of one animated GIF.
   static constexpr int MaxGifFrames = 1000;
+  // The most scans of one progressive JPEG. Each scan is a full pass over the picture, so a
+  // crafted file of many tiny scans would keep the decoder busy for minutes.
+  static constexpr int MaxJpegScans = 1000;
   // The most bytes the faces of one game may hold together: decoded JPEG and BMP pictures,
   // and GIF faces as the encoded bytes kept for playing. Each face alone stays within the
   // bounds above, but 60 of them would not stay within any memory a game can count on.

@@ -10,10 +10,6 @@
 
 namespace {
 
-// A progressive file may hold any number of scans, each a full pass over the picture; a
-// crafted one would keep the decoder busy for minutes.
-constexpr int MaxJpegScans = 1000;
-
 // libjpeg reports a fatal error by calling error_exit, which must not return. It jumps back
 // to the setjmp of the running step instead. Every step function below holds only plain C
 // data, so the jump skips no destructor.
@@ -46,7 +42,7 @@ void OnEmitMessage(j_common_ptr Info, int Level) {
 
 void OnProgress(j_common_ptr Info) {
   auto* decompress = reinterpret_cast<j_decompress_ptr>(Info);
-  if (decompress->input_scan_number > MaxJpegScans) {
+  if (decompress->input_scan_number > TImageLimits::MaxJpegScans) {
     ErrorManagerOf(Info)->TooManyScans = true;
     longjmp(ErrorManagerOf(Info)->Return, 1);
   }
@@ -125,7 +121,7 @@ QImage DecodeInSession(TJpegSession& Session, const QByteArray& Data, const TIma
   auto fail = [&Session](const char* Why) -> EImageError {
     std::string text = std::string("The JPEG picture ") + Why;
     if (Session.Errors.TooManyScans)
-      text = "The JPEG picture has too many scans.";
+      text = "The JPEG picture has too many scans";
     else if (Session.Errors.FirstMessage[0] != '\0')
       text += " (" + std::string(Session.Errors.FirstMessage) + ")";
     return EImageError(text + ".");
