@@ -2,17 +2,12 @@
 // reads per set, against the floor of opening each file and reading its first KiB.
 #include "CardSets.h"
 #include "KVRWriter.h"
+#include "ReadCounter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-
-#include <cstdlib>
-#include <cstring>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -20,30 +15,8 @@ constexpr int SetCount = 1000;
 constexpr int FacesPerSet = 20;
 constexpr int FaceBytes = 4096;
 
-// The bytes this process has read through read(2) and its relatives (rchar of
-// /proc/self/io) before this probe, and the length of the probe's own read.
-std::pair<qint64, qint64> ReadCounter() {
-  char text[512];
-  const int fd = ::open("/proc/self/io", O_RDONLY);
-  const ssize_t length = fd < 0 ? -1 : ::read(fd, text, sizeof text - 1);
-  if (fd >= 0)
-    ::close(fd);
-  if (length <= 0)
-    return {-1, 0};
-  text[length] = '\0';
-  const char* rchar = std::strstr(text, "rchar:");
-  return {rchar ? std::strtoll(rchar + 6, nullptr, 10) : -1, length};
-}
-
-// A mark to measure reads from; BytesReadSince(mark) leaves both probes out.
-qint64 ReadMark() {
-  const auto [count, probe] = ReadCounter();
-  return count + probe;
-}
-
-qint64 BytesReadSince(qint64 Mark) {
-  return ReadCounter().first - Mark;
-}
+using readcounter::BytesReadSince;
+using readcounter::ReadMark;
 
 // Sets shaped like real ones (header, advert, back, faces of a few KiB), so that reading
 // more than the header shows in the figures.

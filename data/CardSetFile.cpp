@@ -1,6 +1,16 @@
 #include "CardSetFile.h"
 
 #include <QFile>
+#include <QtEndian>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 TCardSetFile::TCardSetFile(const QString& FileName) : FFile(std::make_unique<QFile>(FileName)) {
   if (!FFile->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
@@ -13,4 +23,109 @@ TCardSetFile::TCardSetFile(const QString& FileName) : FFile(std::make_unique<QFi
 
 TCardSetFile::~TCardSetFile() {
   SetStream(nullptr);
+}
+
+namespace {
+
+constexpr qint64 HeadSize = 8;
+constexpr qint64 DirectoryRecordSize = 8;
+constexpr qint64 RecordBytes = TCardSetHeader::RecordSize;
+// The directory and entry 0 are read at once when they fit here: sets of up to 1,948 entries.
+constexpr qint64 QuickSize = 16384;
+
+// Closes the descriptor however the read ends.
+class TDescriptor {
+public:
+  explicit TDescriptor(int Fd) : FFd(Fd) {}
+  ~TDescriptor() {
+    if (FFd >= 0)
+      ::close(FFd);
+  }
+  TDescriptor(const TDescriptor&) = delete;
+  TDescriptor& operator=(const TDescriptor&) = delete;
+  int Fd() const { return FFd; }
+
+private:
+  int FFd;
+};
+
+// Size bytes at Offset, fewer only where the file ends; -1 when the file cannot be read there
+// (a pipe or a folder cannot).
+qint64 ReadAt(int Fd, char* Out, qint64 Size, qint64 Offset) {
+  qint64 done = 0;
+  while (done < Size) {
+    const ssize_t got = ::pread(Fd, Out + done, std::size_t(Size - done), off_t(Offset + done));
+    if (got < 0 && errno == EINTR)
+      continue;
+    if (got < 0)
+      return -1;
+    if (got == 0)
+      break;
+    done += got;
+  }
+  return done;
+}
+
+qint32 LE32(const char* Bytes) {
+  return qFromLittleEndian<qint32>(Bytes);
+}
+
+// What the archive reader says of a damaged directory, which it empties.
+[[noreturn]] void NoEntryZero() {
+  throw EKVResError("Archive entry 0 does not exist; the archive has 0 entries.");
+}
+
+QByteArray Deliver(qint32 Kind, const char* Stored, qint64 StoredSize) {
+  QByteArray record(RecordBytes, Qt::Uninitialized);
+  record.truncate(DeliverEntry(0, Kind, Stored, StoredSize, record.data(), RecordBytes));
+  return record;
+}
+
+// Sets whose entry 0 lies beyond the quick read (a directory of thousands of entries, or an
+// entry 0 larger than a record) go through the archive reader, which asks for the file's size.
+QByteArray ReadThroughArchiveReader(int Fd) {
+  QFile file;
+  if (!file.open(Fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
+    NoEntryZero();
+  TKVResReader reader;
+  reader.SetStream(&file);
+  reader.ReadDirectory();
+  QByteArray record(RecordBytes, '\0');
+  record.truncate(reader.ReadToBuffer(0, record.data(), record.size()));
+  return record;
+}
+
+} // namespace
+
+QByteArray ReadHeaderRecord(int DirFd, const char* Name) {
+  const TDescriptor file(::openat(DirFd, Name, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  if (file.Fd() < 0)
+    throw EKVResError(std::string("Cannot open the card set ") + Name + ": " +
+                      std::strerror(errno) + ".");
+  std::array<char, QuickSize> bytes;
+  if (ReadAt(file.Fd(), bytes.data(), HeadSize, 0) != HeadSize)
+    NoEntryZero();
+  const qint32 count = LE32(bytes.data() + 4);
+  if (count <= 0)
+    NoEntryZero();
+  const qint64 directory = qint64(count) * DirectoryRecordSize;
+  if (directory + RecordBytes > QuickSize)
+    return ReadThroughArchiveReader(file.Fd());
+
+  // The directory, and after it as much of entry 0 as a record needs.
+  const qint64 wanted = directory + RecordBytes;
+  const qint64 got = ReadAt(file.Fd(), bytes.data(), wanted, HeadSize);
+  if (got < directory)
+    NoEntryZero();
+  for (qint64 offset = 4; offset < directory; offset += DirectoryRecordSize)
+    if (LE32(bytes.data() + offset) < 0)
+      NoEntryZero();
+  const qint32 kind = LE32(bytes.data());
+  const qint32 size = LE32(bytes.data() + 4);
+  const qint64 held = got - directory;
+  if (size <= held)
+    return Deliver(kind, bytes.data() + directory, kind < 0 ? size : std::min<qint64>(size, held));
+  if (got < wanted)
+    throw EKVResError("Archive entry 0 reaches past the end of the archive.");
+  return ReadThroughArchiveReader(file.Fd());
 }

@@ -1,8 +1,10 @@
-// A card-set file opened for reading its entries.
+// A card-set file opened for reading its entries, and the quick read of its header record.
 #pragma once
 
+#include "CardSetHeader.h"
 #include "KVRStream.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -23,3 +25,12 @@ public:
 private:
   std::unique_ptr<QFile> FFile;
 };
+
+// The header record (entry 0, at most TCardSetHeader::RecordSize bytes) of the card set Name,
+// opened relative to the folder DirFd (AT_FDCWD: the working folder), exactly as TCardSetFile's
+// ReadToBuffer delivers it. A catalogue opens many sets for their headers alone, so a set
+// whose directory and entry 0 lie within the file's first few KiB costs two reads at known
+// offsets: the container's header, then the directory with entry 0 after it. A pipe swapped
+// in under the name is never waited on. Raises EKVResError when the file cannot be opened or
+// has no readable entry 0.
+QByteArray ReadHeaderRecord(int DirFd, const char* Name);

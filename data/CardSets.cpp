@@ -3,10 +3,18 @@
 #include "CardSetFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cstring>
+#include <memory>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <strings.h>
+#include <sys/stat.h>
 
 const TCardsObj* TCardSetCatalogue::Selected() const {
   if (CardSetIndex < 0 || std::size_t(CardSetIndex) >= CardSets.size())
@@ -25,34 +33,74 @@ QString TCardSetCatalogue::SelectedFileName() const {
   return selected ? QFileInfo(selected->FileName).fileName() : QString();
 }
 
+namespace {
+
+bool CardSetNameLess(const QString& A, const QString& B) {
+  const int folded = QString::compare(A, B, Qt::CaseInsensitive);
+  return folded != 0 ? folded < 0 : QString::compare(A, B, Qt::CaseSensitive) < 0;
+}
+
+} // namespace
+
 QStringList SortCardSetNames(QStringList Names) {
-  std::sort(Names.begin(), Names.end(), [](const QString& A, const QString& B) {
-    const int folded = QString::compare(A, B, Qt::CaseInsensitive);
-    return folded != 0 ? folded < 0 : QString::compare(A, B, Qt::CaseSensitive) < 0;
-  });
+  std::sort(Names.begin(), Names.end(), CardSetNameLess);
   return Names;
 }
 
 TCardSetHeader ReadCardSetHeader(const QString& FileName) {
-  TCardSetFile reader(FileName);
-  QByteArray record(TCardSetHeader::RecordSize, '\0');
-  const qint64 delivered = reader.ReadToBuffer(0, record.data(), record.size());
-  record.truncate(delivered);
-  return TCardSetHeader::FromBytes(record);
+  return TCardSetHeader::FromBytes(
+      ReadHeaderRecord(AT_FDCWD, QFile::encodeName(FileName).constData()));
 }
 
 namespace {
 
-// Opening anything but a regular file could block (a pipe) or read without end (a device).
-bool IsRegularFile(const QString& Path) {
-  const QFileInfo info(Path);
-  return info.isFile() && info.isReadable();
+// A name in a cards folder, as the folder lists it.
+struct TFolderEntry {
+  QString Name;
+  QByteArray Bytes;
+  unsigned char Type = DT_UNKNOWN;
+};
+
+using TFolder = std::unique_ptr<DIR, int (*)(DIR*)>;
+
+bool HasSetSuffix(const char* Name) {
+  const std::size_t length = std::strlen(Name);
+  return length >= 4 && ::strcasecmp(Name + length - 4, ".crd") == 0;
 }
 
-std::unique_ptr<TCardsObj> ReadCatalogueItem(const QString& FileName) {
-  const TCardSetHeader header = ReadCardSetHeader(FileName);
+// The folder's *.crd names, hidden ones included, in the catalogue's order. A name that does
+// not survive the round trip through a QString could not be opened again by its FileName.
+std::vector<TFolderEntry> ListSetNames(DIR* Folder) {
+  std::vector<TFolderEntry> entries;
+  while (const dirent* entry = ::readdir(Folder)) {
+    if (!HasSetSuffix(entry->d_name))
+      continue;
+    TFolderEntry listed{QFile::decodeName(entry->d_name), QByteArray(entry->d_name), entry->d_type};
+    if (QFile::encodeName(listed.Name) == listed.Bytes)
+      entries.push_back(std::move(listed));
+  }
+  std::sort(entries.begin(), entries.end(), [](const TFolderEntry& A, const TFolderEntry& B) {
+    return CardSetNameLess(A.Name, B.Name);
+  });
+  return entries;
+}
+
+// Opening anything but a regular file could block (a pipe) or read without end (a device).
+// The folder tells the type of most names; links, and file systems that keep no type, are
+// asked about the file itself.
+bool IsRegularFile(int FolderFd, const TFolderEntry& Entry) {
+  if (Entry.Type == DT_REG)
+    return true;
+  if (Entry.Type != DT_LNK && Entry.Type != DT_UNKNOWN)
+    return false;
+  struct stat info {};
+  return ::fstatat(FolderFd, Entry.Bytes.constData(), &info, 0) == 0 && S_ISREG(info.st_mode);
+}
+
+std::unique_ptr<TCardsObj> ReadCatalogueItem(int FolderFd, const TFolderEntry& Entry) {
+  const TCardSetHeader header =
+      TCardSetHeader::FromBytes(ReadHeaderRecord(FolderFd, Entry.Bytes.constData()));
   auto item = std::make_unique<TCardsObj>();
-  item->FileName = FileName;
   item->Title = header.Title;
   item->CardWidth = header.CardWidth;
   item->CardHeight = header.CardHeight;
@@ -78,20 +126,22 @@ QString UserCardsDir() {
 void AddCardSets(const QString& CardsDir, const QString& CardsFile, TCardSetCatalogue& Catalogue) {
   if (CardsDir.isEmpty())
     return;
+  const TFolder folder(::opendir(QFile::encodeName(CardsDir).constData()), ::closedir);
+  if (!folder)
+    return;
+  const int folderFd = ::dirfd(folder.get());
   const QDir dir(CardsDir);
-  const QStringList names = SortCardSetNames(dir.entryList(
-      {QStringLiteral("*.crd")}, QDir::AllEntries | QDir::Hidden | QDir::System, QDir::NoSort));
-  for (const QString& name : names) {
-    const QString fileName = dir.filePath(name);
-    if (!IsRegularFile(fileName))
+  for (const TFolderEntry& entry : ListSetNames(folder.get())) {
+    if (!IsRegularFile(folderFd, entry))
       continue;
     try {
-      Catalogue.CardSets.push_back(ReadCatalogueItem(fileName));
+      Catalogue.CardSets.push_back(ReadCatalogueItem(folderFd, entry));
     } catch (...) {
       // An unreadable set is left out without a word; the scan goes on with the next.
       continue;
     }
-    if (name == CardsFile && Catalogue.SelectedFileName() != CardsFile)
+    Catalogue.CardSets.back()->FileName = dir.filePath(entry.Name);
+    if (entry.Name == CardsFile && Catalogue.SelectedFileName() != CardsFile)
       Catalogue.CardSetIndex = int(Catalogue.CardSets.size()) - 1;
   }
 }

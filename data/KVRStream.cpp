@@ -34,9 +34,9 @@ qint32 ReadLE32(const char* p) {
 // The zlib state is released however the read ends.
 class TInflater {
 public:
-  TInflater(int Index, const QByteArray& Packed) : FIndex(Index) {
-    FZ.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(Packed.constData()));
-    FZ.avail_in = static_cast<uInt>(Packed.size());
+  TInflater(int Index, const char* Packed, qint64 Size) : FIndex(Index) {
+    FZ.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(Packed));
+    FZ.avail_in = static_cast<uInt>(Size);
     if (inflateInit(&FZ) != Z_OK)
       Fail(FIndex, "cannot be inflated: out of memory");
   }
@@ -108,7 +108,7 @@ void InflateIntoBuffer(int Index, const QByteArray& Packed, QBuffer& Dest) {
     Dest.seek(total);
   };
   try {
-    TInflater inflater(Index, Packed);
+    TInflater inflater(Index, Packed.constData(), Packed.size());
     while (!inflater.Finished()) {
       const qint64 room = InflateRoom(total);
       if (bytes.size() < total + room)
@@ -126,7 +126,7 @@ void InflateIntoBuffer(int Index, const QByteArray& Packed, QBuffer& Dest) {
 void InflateTo(int Index, const QByteArray& Packed, QIODevice& Dest) {
   if (auto* buffer = qobject_cast<QBuffer*>(&Dest))
     return InflateIntoBuffer(Index, Packed, *buffer);
-  TInflater inflater(Index, Packed);
+  TInflater inflater(Index, Packed.constData(), Packed.size());
   std::array<char, BlockSize> block;
   qint64 total = 0;
   while (!inflater.Finished()) {
@@ -257,15 +257,28 @@ void TKVResReader::ReadToStream(int Index, QIODevice& Dest) {
 
 qint64 TKVResReader::ReadToBuffer(int Index, void* Buffer, qint64 Capacity) {
   const TResEntry& entry = SeekEntry(Index);
+  if (Capacity <= 0)
+    return 0;
+  if (entry.Kind < 0) {
+    const QByteArray packed = ReadStored(Index, entry.Size);
+    return DeliverEntry(Index, entry.Kind, packed.constData(), packed.size(), Buffer, Capacity);
+  }
+  char* out = static_cast<char*>(Buffer);
+  const qint64 want = std::min<qint64>(entry.Size, Capacity);
+  if (want > 0 && FStream->read(out, want) != want)
+    Fail(Index, "cannot be read: the archive ends early");
+  return DeliverEntry(Index, entry.Kind, out, want, Buffer, Capacity);
+}
+
+qint64 DeliverEntry(int Index, qint32 Kind, const char* Stored, qint64 StoredSize, void* Buffer,
+                    qint64 Capacity) {
   char* out = static_cast<char*>(Buffer);
   if (Capacity <= 0)
     return 0;
-
-  if (entry.Kind < 0) {
-    if (entry.Size == 0)
+  if (Kind < 0) {
+    if (StoredSize <= 0)
       return 0;
-    const QByteArray packed = ReadStored(Index, entry.Size);
-    TInflater inflater(Index, packed);
+    TInflater inflater(Index, Stored, StoredSize);
     qint64 delivered = 0;
     while (delivered < Capacity && !inflater.Finished()) {
       const qint64 room = std::min<qint64>(Capacity - delivered, BlockSize);
@@ -273,11 +286,10 @@ qint64 TKVResReader::ReadToBuffer(int Index, void* Buffer, qint64 Capacity) {
     }
     return delivered;
   }
-
-  const qint64 want = std::min<qint64>(entry.Size, Capacity);
-  if (want > 0 && FStream->read(out, want) != want)
-    Fail(Index, "cannot be read: the archive ends early");
-  if (entry.Kind != 1)
+  const qint64 want = std::min(StoredSize, Capacity);
+  if (want > 0 && out != Stored)
+    std::memmove(out, Stored, std::size_t(want));
+  if (Kind != 1)
     return want;
   const qint64 signature = std::min<qint64>(2, Capacity);
   std::memcpy(out, "BM", std::size_t(signature));

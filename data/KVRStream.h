@@ -82,6 +82,12 @@ private:
   QIODevice* FStream = nullptr;
 };
 
+// The content of an entry of Kind as ReadToBuffer delivers it, from its stored bytes: Stored
+// holds the first StoredSize of them, every one for a compressed entry. Stored may be Buffer
+// itself. Raises EKVResError for corrupt or truncated zlib data.
+qint64 DeliverEntry(int Index, qint32 Kind, const char* Stored, qint64 StoredSize, void* Buffer,
+                    qint64 Capacity);
+
 // Opens a file read-only and reads its directory. Raises EKVResError when the file cannot be
 // opened; a damaged directory leaves the reader empty (Count 0) without an error.
 class TKVResFileReader : public TKVResReader {

@@ -3,7 +3,9 @@
 #include "CardSets.h"
 #include "CardSetLoader.h"
 #include "FaceFixtures.h"
+#include "KVRStream.h"
 #include "KVRWriter.h"
+#include "ReadCounter.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,10 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <sys/stat.h>
 
@@ -213,6 +211,46 @@ TEST_F(CardsFolder, UnreadableEntriesAreSkippedSilently) {
   EXPECT_EQ(Scan("junk.crd").CardSetIndex, 0);
 }
 
+// Most sets are read in two reads; the rest go the long way and come out as they always did.
+TEST_F(CardsFolder, SetsBeyondTheQuickReadAreListedOrSkippedAsBefore) {
+  const QByteArray record = SampleHeader().ToBytes();
+  TKVResWriter many; // a directory longer than the quick read
+  many.AddPlain(record);
+  for (int i = 0; i < 3000; ++i)
+    many.AddPlain("x");
+  fixtures::WriteFile(Path("many.crd"), many.ToBytes());
+  TKVResWriter longer; // entry 0 longer than a record
+  longer.AddPlain(record + QByteArray(500, 'z'));
+  longer.AddPlain("face");
+  fixtures::WriteFile(Path("long.crd"), longer.ToBytes());
+  QByteArray cut = longer.ToBytes(); // entry 0 reaching past the end of the file
+  cut.chop(200);
+  fixtures::WriteFile(Path("cut.crd"), cut);
+  TKVResWriter negative; // a later entry with a negative size
+  negative.AddPlain(record);
+  negative.AddPlain("face");
+  QByteArray bytes = negative.ToBytes();
+  qToLittleEndian<qint32>(-5, bytes.data() + 8 + 8 + 4);
+  fixtures::WriteFile(Path("negative.crd"), bytes);
+
+  const TCardSetCatalogue catalogue = Scan();
+  ASSERT_EQ(catalogue.CardSets.size(), 2u);
+  EXPECT_EQ(catalogue.CardSets[0]->FileName, Path("long.crd"));
+  EXPECT_EQ(catalogue.CardSets[1]->FileName, Path("many.crd"));
+  for (const auto& item : catalogue.CardSets) {
+    EXPECT_EQ(item->Title, QStringLiteral("Animals"));
+    EXPECT_EQ(item->ImageCount, 0x01020304);
+  }
+}
+
+TEST_F(CardsFolder, ReadingAHeaderNeverWaitsOnAPipe) {
+  ASSERT_EQ(mkfifo(Path("pipe.crd").toLocal8Bit().constData(), 0600), 0);
+  EXPECT_THROW(ReadCardSetHeader(Path("pipe.crd")), EKVResError);
+  EXPECT_THROW(ReadCardSetHeader(FDir.path()), EKVResError);
+  Add("good.crd", "Good");
+  EXPECT_EQ(ReadCardSetHeader(Path("good.crd")).Title, QStringLiteral("Good"));
+}
+
 TEST_F(CardsFolder, CompressedAndShortHeadersAreRead) {
   fixtures::CardSet packed = MakeCardSet("Packed", 2, 3);
   packed.CompressHeader = true;
@@ -239,30 +277,8 @@ TEST_F(CardsFolder, AMissingFolderGivesAnEmptyCatalogue) {
   EXPECT_EQ(catalogue.SelectedFileName(), QString());
 }
 
-// The bytes this process has read through read(2) and its relatives (rchar of
-// /proc/self/io) before this probe, and the length of the probe's own read.
-std::pair<qint64, qint64> ReadCounter() {
-  char text[512];
-  const int fd = ::open("/proc/self/io", O_RDONLY);
-  const ssize_t length = fd < 0 ? -1 : ::read(fd, text, sizeof text - 1);
-  if (fd >= 0)
-    ::close(fd);
-  if (length <= 0)
-    return {-1, 0};
-  text[length] = '\0';
-  const char* rchar = std::strstr(text, "rchar:");
-  return {rchar ? std::strtoll(rchar + 6, nullptr, 10) : -1, length};
-}
-
-// A mark to measure reads from; BytesReadSince(mark) leaves both probes out.
-qint64 ReadMark() {
-  const auto [count, probe] = ReadCounter();
-  return count + probe;
-}
-
-qint64 BytesReadSince(qint64 Mark) {
-  return ReadCounter().first - Mark;
-}
+using readcounter::BytesReadSince;
+using readcounter::ReadMark;
 
 TEST_F(CardsFolder, TheScanReadsOnlyTheHeaderDirectoryAndEntryZero) {
   fixtures::CardSet set = MakeCardSet("Big", 0, 30);
