@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <utility>
 
 #include <unistd.h>
 
@@ -20,8 +21,8 @@ namespace {
 // A run that never gets as far as the main window (a message box waiting for a click) must
 // not hang the check.
 constexpr int GiveUpMs = 60000;
-// The longest wait for the two cards to turn back; the computer's turns may follow.
-constexpr int RevealWaitMs = 6000;
+// The longest wait for the computer's turn to end, and for the player's two cards to settle.
+constexpr int TurnWaitMs = 20000;
 constexpr int PollMs = 50;
 // Time for a pop-up to show before its close button is pressed.
 constexpr int PopUpShownMs = 150;
@@ -61,12 +62,42 @@ void OpenPopUps(TMainForm* Form) {
   CloseGame(Form);
 }
 
-void WaitForCardsBack(TMainForm* Form, int WaitedMs) {
-  if (!Form->Timer1().isActive() || WaitedMs >= RevealWaitMs) {
-    OpenPopUps(Form);
+// Calls Then once Ready holds, polling; gives up after TurnWaitMs.
+template <typename TReady, typename TThen>
+void WhenReady(TMainForm* Form, TReady Ready, TThen Then, int WaitedMs = 0) {
+  if (Ready()) {
+    Then();
     return;
   }
-  QTimer::singleShot(PollMs, Form, [Form, WaitedMs] { WaitForCardsBack(Form, WaitedMs + PollMs); });
+  if (WaitedMs >= TurnWaitMs)
+    GiveUp("the game did not get on");
+  QTimer::singleShot(PollMs, Form, [=] { WhenReady(Form, Ready, Then, WaitedMs + PollMs); });
+}
+
+// The first face-down cell from Skip on in reading order, as a column and row.
+std::pair<int, int> FaceDownCell(const GameState& State, std::pair<int, int> Skip = {-1, -1}) {
+  for (int row = 0; row < State.Cells.Rows; ++row)
+    for (int col = 0; col < State.Cells.Cols; ++col)
+      if (State.Cells.StateAt(col, row) == CellState::FaceDown && std::pair(col, row) != Skip)
+        return {col, row};
+  GiveUp("no face-down card");
+}
+
+// The player turns two cards; once they have turned back or left the board, the pop-ups come.
+void TurnTwoCards(TMainForm* Form) {
+  const GameState& state = Form->Game().State();
+  const auto first = FaceDownCell(state);
+  const auto second = FaceDownCell(state, first);
+  Form->MGridSelectCell(first.first, first.second);
+  Form->MGridSelectCell(second.first, second.second);
+  if (state.Cells.StateAt(first.first, first.second) != CellState::FaceUp)
+    GiveUp("the card did not turn");
+  WhenReady(
+      Form,
+      [&state, first] {
+        return state.Cells.StateAt(first.first, first.second) != CellState::FaceUp;
+      },
+      [Form] { OpenPopUps(Form); });
 }
 
 void Play() {
@@ -74,9 +105,11 @@ void Play() {
   if (form == nullptr)
     GiveUp("no main window");
   form->PanelMapMapClick(QStringLiteral("play"));
-  form->MGridSelectCell(0, 0);
-  form->MGridSelectCell(1, 0);
-  WaitForCardsBack(form, 0);
+  // The computer may have the first turn.
+  const GameState& state = form->Game().State();
+  WhenReady(
+      form, [&state] { return state.InputEnabled && state.GameActive && state.PickNo == 1; },
+      [form] { TurnTwoCards(form); });
 }
 
 // Starts the play once, after the main window's first paint.
