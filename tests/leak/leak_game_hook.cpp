@@ -1,7 +1,7 @@
 // Linked into a copy of the game built from its own main(): once the main window has painted,
 // it plays the way a player would (a new game, two cards, the help and about windows opened
-// and closed) and then closes the window with its own exit button, so the program ends
-// through its ordinary path and the leak checker sees everything the run left behind.
+// and closed, back to the options) and then closes the window with its own exit button, so the
+// program ends through its ordinary path and the leak checker sees everything the run left behind.
 #include "MainF.h"
 #include "popUpF.h"
 
@@ -59,6 +59,8 @@ void OpenPopUps(TMainForm* Form) {
   Form->ExitMapMapClick(QStringLiteral("help"));
   QTimer::singleShot(PopUpShownMs, CloseShownPopUp);
   Form->CopyRightImageClick();
+  // Back to the options panel, which abandons the game, before the close.
+  Form->PanelMapMapClick(QStringLiteral("options"));
   CloseGame(Form);
 }
 
