@@ -40,6 +40,7 @@ TMainForm* FindMainForm() {
   return nullptr;
 }
 
+#ifdef TESSELO_HAVE_POPUPS
 // Presses the close button of whichever pop-up is up, as the player would.
 void CloseShownPopUp() {
   auto* popUp = dynamic_cast<TPopUpform*>(QApplication::activeModalWidget());
@@ -47,6 +48,7 @@ void CloseShownPopUp() {
     GiveUp("no pop-up came up");
   popUp->CloseBtnClick(nullptr);
 }
+#endif
 
 void CloseGame(TMainForm* Form) {
   std::printf("leak_game: played, closing\n");
@@ -55,10 +57,12 @@ void CloseGame(TMainForm* Form) {
 }
 
 void OpenPopUps(TMainForm* Form) {
+#ifdef TESSELO_HAVE_POPUPS
   QTimer::singleShot(PopUpShownMs, CloseShownPopUp);
   Form->ExitMapMapClick(QStringLiteral("help"));
   QTimer::singleShot(PopUpShownMs, CloseShownPopUp);
   Form->CopyRightImageClick();
+#endif
   // Back to the options panel, which abandons the game, before the close.
   Form->PanelMapMapClick(QStringLiteral("options"));
   CloseGame(Form);
