@@ -32,6 +32,7 @@ cp "$built/cards/animations.crd" "$cards/"
 # without the capabilities that override file permissions.
 runner=(prlimit --as="$memory_ceiling")
 if [ "$(id -u)" = 0 ]; then
+  # shellcheck disable=SC2054 # the commas belong to the option
   runner=(setpriv --bounding-set=-dac_override,-dac_read_search "${runner[@]}")
 fi
 if "${runner[@]}" head -c 1 "$cards/unreadable.crd" >/dev/null 2>&1; then
