@@ -5,6 +5,7 @@
 # time and memory, offers exactly the sets whose header reads, refuses the damaged ones with an
 # error box when they are played, stays usable afterwards and ends with status 0.
 # Usage (inside xvfb-run with a 1024 x 768 screen): hostile-cards.sh GAME KVRES
+# With SHOTS naming a folder, the error boxes and the board are saved there as screenshots.
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
@@ -194,7 +195,7 @@ index_of() {
 # Damaged sets: each play shows one error box and returns to the options.
 launch_game
 options
-for bad in truncated-faces.crd nonsense-header.crd inflation-bomb.crd; do
+for bad in truncated-faces.crd nonsense-header.crd ten-byte-header.crd inflation-bomb.crd; do
   choose_set "$(index_of "$bad")"
   play
   box=$(wait_message_box)
