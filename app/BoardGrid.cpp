@@ -71,21 +71,47 @@ void TBoardGrid::focusInEvent(QFocusEvent* Event) {
 
 void TBoardGrid::paintEvent(QPaintEvent* Event) {
   QPainter canvas(this);
-  const QRect clip = Event->rect();
-  canvas.fillRect(clip, FLineColor);
-  if (!OnDrawCell)
+  const QRect area = Event->rect();
+  if (!OnDrawCell) {
+    canvas.fillRect(area, FLineColor);
     return;
-  const QPoint first = {clip.left() / (FColWidth + 1), clip.top() / (FRowHeight + 1)};
-  const QPoint last = {std::min(FCols - 1, clip.right() / (FColWidth + 1)),
-                       std::min(FRows - 1, clip.bottom() / (FRowHeight + 1))};
-  for (int row = first.y(); row <= last.y(); ++row)
-    for (int col = first.x(); col <= last.x(); ++col) {
+  }
+  PaintLines(canvas, area);
+  const QRegion& region = Event->region();
+  // A region of one rectangle inside a cell (one card turned) already holds the painting to
+  // that cell; anything larger holds each cell to itself.
+  const QPoint corner = CellAt(area.topLeft());
+  const bool held =
+      region.rectCount() == 1 && corner.x() >= 0 && CellRect(corner.x(), corner.y()).contains(area);
+  const int firstCol = area.left() / (FColWidth + 1);
+  const int firstRow = area.top() / (FRowHeight + 1);
+  const int lastCol = std::min(FCols - 1, area.right() / (FColWidth + 1));
+  const int lastRow = std::min(FRows - 1, area.bottom() / (FRowHeight + 1));
+  for (int row = firstRow; row <= lastRow; ++row)
+    for (int col = firstCol; col <= lastCol; ++col) {
       const QRect rect = CellRect(col, row);
-      canvas.save();
-      canvas.setClipRect(rect);
+      // Two cards turned back far apart repaint two cells, not the block between them.
+      if (!held && !region.intersects(rect))
+        continue;
+      if (!held)
+        canvas.setClipRect(rect);
       OnDrawCell(canvas, col, row, rect);
-      canvas.restore();
     }
+}
+
+void TBoardGrid::PaintLines(QPainter& Canvas, const QRect& Area) {
+  const int pitchX = FColWidth + 1;
+  const int pitchY = FRowHeight + 1;
+  for (int x = Area.left() / pitchX * pitchX + FColWidth; x <= Area.right(); x += pitchX)
+    Canvas.fillRect(QRect(x, Area.top(), 1, Area.height()), FLineColor);
+  for (int y = Area.top() / pitchY * pitchY + FRowHeight; y <= Area.bottom(); y += pitchY)
+    Canvas.fillRect(QRect(Area.left(), y, Area.width(), 1), FLineColor);
+  // Past the last column and row, when the grid is given more room than its cells take.
+  const QRect cells(0, 0, FCols * pitchX, FRows * pitchY);
+  if (Area.right() >= cells.width())
+    Canvas.fillRect(QRect(QPoint(cells.width(), Area.top()), Area.bottomRight()), FLineColor);
+  if (Area.bottom() >= cells.height())
+    Canvas.fillRect(QRect(QPoint(Area.left(), cells.height()), Area.bottomRight()), FLineColor);
 }
 
 void TBoardGrid::SelectCell(QPoint Cell) {

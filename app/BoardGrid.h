@@ -1,8 +1,8 @@
 // The board grid (MGrid): Cols x Rows cells of one size, each followed by a 1-pixel line on its
-// right and bottom. It paints nothing of a cell itself; the owner paints each one through
-// OnDrawCell. A left press on a cell, sweeping onto another cell with the left button held, and
-// the navigation keys all report a cell choice through OnSelectCell, which also moves the
-// current cell.
+// right and bottom. It paints the lines and nothing of a cell itself; the owner paints each
+// whole cell through OnDrawCell, held to the cell. A left press on a cell, sweeping onto another
+// cell with the left button held, and the navigation keys all report a cell choice through
+// OnSelectCell, which also moves the current cell.
 #pragma once
 
 #include <QBrush>
@@ -38,6 +38,7 @@ public:
   // The background brush, for cells the owner wants to show the window through.
   const QBrush& Background() const { return FBackground; }
   void SetBackground(const QBrush& Brush) { FBackground = Brush; }
+  const QColor& LineColor() const { return FLineColor; }
   void SetLineColor(const QColor& Color) { FLineColor = Color; }
 
   QPoint CurrentCell() const { return FCurrent; }
@@ -48,6 +49,9 @@ public:
   TCellShown CellShown(int Col, int Row) const;
 
   std::function<void(int Col, int Row)> OnSelectCell;
+  // Must paint every pixel of Rect: the grid paints nothing under a cell, so a picture with
+  // transparent parts needs its own background. Only the cell's pixels reach the screen, and
+  // the painter's state carries over from one cell to the next.
   std::function<void(QPainter& Canvas, int Col, int Row, const QRect& Rect)> OnDrawCell;
   std::function<TCellShown(int Col, int Row)> OnCellShown;
 
@@ -60,6 +64,8 @@ protected:
   void focusInEvent(QFocusEvent* Event) override;
 
 private:
+  // The lines inside Area, and whatever of Area lies past the last column or row.
+  void PaintLines(QPainter& Canvas, const QRect& Area);
   void SelectCell(QPoint Cell);
   QPoint KeyTarget(int Key) const;
   void TellCurrentCell();

@@ -131,10 +131,17 @@ void TBoardView::DrawCell(QPainter& Canvas, int Col, int Row, const QRect& Rect)
     return;
   bool covered = false;
   const QPixmap* picture = CellPicture(Col, Row, Rect.size(), MGrid->devicePixelRatioF(), covered);
+  // What lies under an overlay, or under a picture's transparent parts, is the line colour.
+  if (covered || (picture != nullptr && picture->hasAlphaChannel()))
+    Canvas.fillRect(Rect, MGrid->LineColor());
   if (covered)
     return;
   if (picture != nullptr && !picture->isNull()) {
-    Canvas.drawPixmap(Rect, *picture);
+    // Pictures are made at the cell's size, so they are copied, not scaled.
+    if (picture->deviceIndependentSize() == QSizeF(Rect.size()))
+      Canvas.drawPixmap(Rect.topLeft(), *picture);
+    else
+      Canvas.drawPixmap(Rect, *picture);
     return;
   }
   // The window's centre tile shows through, aligned with the window's own tiling.
