@@ -205,8 +205,12 @@ read -r bw bh bx by < <(shown_box board)
 [ "$bx $by" = "$x $y" ] || fail "the board moved the window to $bx,$by"
 changed=$(changed_pixels options board)
 [ "$changed" -gt 20000 ] || fail "\"play\" changed only $changed pixels"
-grep -q '^\[.*wl_surface@[0-9]*\.attach(' "$WORK/game.err" || fail "no picture after play"
-echo "play: a board of ${bw}x${bh} at $bx,$by"
+# The cards lie face down, their backs deep blue, which neither the cover nor the options show
+# much of; the computer may have turned two.
+backs=$(convert "$WORK/board.png" -fx 'b>0.25 && b>r+0.15 && b>g+0.1' \
+  -format '%[fx:int(mean*w*h)]' info:)
+[ "$backs" -gt 40000 ] || fail "\"play\" dealt no board ($backs pixels of card backs)"
+echo "play: a board of ${bw}x${bh} at $bx,$by ($backs pixels of card backs)"
 
 # --- "exit" ends the game and saves the settings ------------------------------------------
 # The command bar is centred, 466 pixels wide, 70 above the bottom; its exit button at (36, 46).
