@@ -81,9 +81,13 @@ private:
   QPixmap FPicture;
 };
 
+// Made on first use and gone before the application, as every widget must be.
+std::unique_ptr<TBoard> TheBoard;
+
 TBoard& Board() {
-  static TBoard board;
-  return board;
+  if (!TheBoard)
+    TheBoard = std::make_unique<TBoard>();
+  return *TheBoard;
 }
 
 void GridRepaint(benchmark::State& State, bool Faces, bool OneCell) {
@@ -173,5 +177,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  TheBoard.reset();
   return 0;
 }
