@@ -24,7 +24,7 @@ TBoardView::TBoardView(QWidget& Parent, const GameEngine& Game) : FGame(Game) {
   Timer1.setInterval(2500);
 }
 
-void TBoardView::OpenSounds(const QString& AppDir, bool Device) {
+void TBoardView::OpenSounds(const QString& AppDir, std::optional<bool> Device) {
   FSound.Open(AppDir, Device);
 }
 

@@ -47,7 +47,6 @@ TBrowseDWForm::TBrowseDWForm(QWidget* Parent)
   setModal(true);
   setFixedSize(226, 78);
   CreateControls();
-  CreateOpenDialog();
   FRunOpenDialog = [](QFileDialog& Dialog) {
     return Dialog.exec() == QDialog::Accepted ? Dialog.selectedFiles().value(0) : QString();
   };
@@ -80,6 +79,12 @@ void TBrowseDWForm::CreateControls() {
   FBrowseBtn->setFocus();
 }
 
+QFileDialog& TBrowseDWForm::OpenDialog1() {
+  if (FOpenDialog1 == nullptr)
+    CreateOpenDialog();
+  return *FOpenDialog1;
+}
+
 void TBrowseDWForm::CreateOpenDialog() {
   FOpenDialog1 = new QFileDialog(this);
   FOpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
@@ -101,7 +106,7 @@ void TBrowseDWForm::OpenDialogFilterSelected(const QString& Filter) {
 }
 
 void TBrowseDWForm::BrowseBtnClick(QObject*) {
-  const QString chosen = FRunOpenDialog(*FOpenDialog1);
+  const QString chosen = FRunOpenDialog(OpenDialog1());
   if (chosen.isEmpty())
     return;
   if (OnProgramChosen && OnProgramChosen(chosen))

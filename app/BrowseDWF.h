@@ -31,7 +31,9 @@ public:
   explicit TBrowseDWForm(QWidget* Parent = nullptr);
   ~TBrowseDWForm() override;
 
-  QFileDialog& OpenDialog1() const { return *FOpenDialog1; }
+  // The open dialog, built the first time it is asked for: its icons take long to decode, and
+  // most runs never need it.
+  QFileDialog& OpenDialog1();
   // Replaces how the open dialog is run (tests answer it without a user).
   void SetOpenDialogRunner(TOpenDialogRunner Runner) { FRunOpenDialog = std::move(Runner); }
 

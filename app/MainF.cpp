@@ -74,7 +74,7 @@ void TMainForm::FormCreate(TKVResReader& Skin, const TMainFormSetup& Setup) {
   MGrid->SetBackground(QBrush(FBoardBrush));
   SetPlayerLabel(QString());
   QObject::connect(&FBoard->Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-  FBoard->OpenSounds(FAppDir, Setup.SoundDevice.value_or(TSoundPlayer::AudioOutputAvailable()));
+  FBoard->OpenSounds(FAppDir, Setup.SoundDevice);
   if (FStore != nullptr)
     LoadSettings(*FStore, FSettings, FGame.Players(), FCardSets, FCardsDir);
   else
@@ -84,6 +84,10 @@ void TMainForm::FormCreate(TKVResReader& Skin, const TMainFormSetup& Setup) {
   resize(DesignClient);
   FormResize();
   ShowWelcome();
+}
+
+void TMainForm::LoadSounds() {
+  FBoard->LoadSounds();
 }
 
 void TMainForm::CreateControls() {

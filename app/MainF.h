@@ -56,6 +56,10 @@ public:
   void CoverMapMapClick(const QString& Area);
   void CopyRightImageClick();
 
+  // Loads the match and miss sounds. Starting the sound system takes long, so start-up calls
+  // this once the window is on screen; a sound asked for earlier loads them itself.
+  void LoadSounds();
+
   // Sets the status line and centres it.
   void SetPlayerLabel(const QString& Text);
   void ShowWelcome();

@@ -15,28 +15,42 @@ bool TSoundPlayer::AudioOutputAvailable() {
   return !QMediaDevices::audioOutputs().isEmpty();
 }
 
-void TSoundPlayer::Open(const QString& AppDir, bool DeviceAvailable) {
-  FSoundReady = false;
+void TSoundPlayer::Open(const QString& AppDir, std::optional<bool> DeviceAvailable) {
   FGood.reset();
   FBad.reset();
-  const QString good = AppDir + QStringLiteral("good.wav");
-  const QString bad = AppDir + QStringLiteral("bad.wav");
-  if (!DeviceAvailable || !QFileInfo(good).isFile() || !QFileInfo(bad).isFile())
+  FGoodFile = AppDir + QStringLiteral("good.wav");
+  FBadFile = AppDir + QStringLiteral("bad.wav");
+  FFilesFound = QFileInfo(FGoodFile).isFile() && QFileInfo(FBadFile).isFile();
+  FDevice = DeviceAvailable;
+}
+
+bool TSoundPlayer::SoundReady() const {
+  if (!FFilesFound)
+    return false;
+  if (!FDevice.has_value())
+    FDevice = AudioOutputAvailable();
+  return *FDevice;
+}
+
+void TSoundPlayer::Load() {
+  if (FGood != nullptr || !SoundReady())
     return;
   try {
-    FGood = std::make_unique<QSoundEffect>();
-    FBad = std::make_unique<QSoundEffect>();
-    FGood->setSource(QUrl::fromLocalFile(good));
-    FBad->setSource(QUrl::fromLocalFile(bad));
-    FSoundReady = true;
+    auto good = std::make_unique<QSoundEffect>();
+    auto bad = std::make_unique<QSoundEffect>();
+    good->setSource(QUrl::fromLocalFile(FGoodFile));
+    bad->setSource(QUrl::fromLocalFile(FBadFile));
+    FGood = std::move(good);
+    FBad = std::move(bad);
   } catch (const std::exception&) {
-    FGood.reset();
-    FBad.reset();
+    // The game stays silent for the rest of the run.
+    FFilesFound = false;
   }
 }
 
 bool TSoundPlayer::Play(GameSound Sound) {
-  if (!FSoundReady)
+  Load();
+  if (FGood == nullptr)
     return false;
   QSoundEffect& effect = Sound == GameSound::Match ? *FGood : *FBad;
   // A sound still playing starts over, as a new pair deserves its own sound.

@@ -48,7 +48,6 @@ void Thelpform::FormCreate(TKVResReader& Reader) {
 
   FKVStrings1 = new TKVStrings(this);
   FKVStrings1->setObjectName(QStringLiteral("KVStrings1"));
-  FKVStrings1->SetLines(HelpDocumentLines());
 
   FKVRichEdit1 = new TKVRichEditOLE(this);
   FKVRichEdit1->setObjectName(QStringLiteral("KVRichEdit1"));
@@ -59,7 +58,18 @@ void Thelpform::FormCreate(TKVResReader& Reader) {
                                     Qt::MouseButton Button) {
     KVRichEdit1URLClick(Sender, URLText, Button);
   };
+}
+
+void Thelpform::LoadDocument() {
+  FKVStrings1->SetLines(HelpDocumentLines());
   FKVRichEdit1->LoadFromStrings(FKVStrings1->Lines());
+  FDocumentLoaded = true;
+}
+
+void Thelpform::showEvent(QShowEvent* Event) {
+  if (!FDocumentLoaded)
+    LoadDocument();
+  TPopUpform::showEvent(Event);
 }
 
 void Thelpform::KVRichEdit1URLClick(QObject*, const QString& URLText, Qt::MouseButton Button) {

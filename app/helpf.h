@@ -11,8 +11,9 @@ class Thelpform : public TPopUpform {
   Q_OBJECT
 
 public:
-  // Builds the window, reads its title (entry 29) besides the pop-up skin and loads the help
-  // document, which the program carries with it.
+  // Builds the window and reads its title (entry 29) besides the pop-up skin. The help
+  // document, which the program carries with it, is laid out when the window is first shown:
+  // most runs never open it.
   explicit Thelpform(TKVResReader& Reader, QWidget* Parent = nullptr);
   ~Thelpform() override;
 
@@ -20,11 +21,16 @@ public:
   // mail, any other opens in the browser.
   void KVRichEdit1URLClick(QObject* Sender, const QString& URLText, Qt::MouseButton Button);
 
+protected:
+  void showEvent(QShowEvent* Event) override;
+
 private:
   void FormCreate(TKVResReader& Reader);
+  void LoadDocument();
 
   TKVRichEditOLE* FKVRichEdit1 = nullptr;
   TKVStrings* FKVStrings1 = nullptr;
+  bool FDocumentLoaded = false;
 };
 
 // The help document, one RTF source line per entry, as the program carries it.

@@ -3,10 +3,9 @@
 #include "KVCursors.h"
 #include "KVImageCtrl.h"
 #include "KVImageMap.h"
-#include "KVRStream.h"
 #include "PopUpPicture.h"
+#include "SkinEntries.h"
 
-#include <QBuffer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -48,21 +47,6 @@ QFont PopUpFont() {
 }
 
 } // namespace
-
-QImage ReadSkinBitmap(TKVResReader& Reader, int Entry) {
-  QBuffer stream;
-  stream.open(QIODevice::ReadWrite);
-  Reader.ReadToStream(Entry, stream);
-  QImage bitmap;
-  // An entry of no bytes is an absent picture, as the main window treats it.
-  if (stream.data().isEmpty())
-    return bitmap;
-  if (!bitmap.loadFromData(stream.data(), "BMP"))
-    throw EKVResError(QStringLiteral("Entry %1 of the archive is not a readable bitmap.")
-                          .arg(Entry)
-                          .toStdString());
-  return bitmap;
-}
 
 TPopUpform::TPopUpform(TKVResReader& Reader, QWidget* Parent)
     : QDialog(Parent, Qt::Dialog | Qt::FramelessWindowHint) {
@@ -112,17 +96,17 @@ void TPopUpform::CreateControls() {
 void TPopUpform::FormCreate(TKVResReader& Reader) {
   // Slots without artwork get an empty bitmap, which keeps the later slots at their indexes.
   const QImage empty;
-  FExitMap->AddImage(ReadSkinBitmap(Reader, TitleStripEntry));
+  FExitMap->AddImage(LoadSkinBitmap(Reader, TitleStripEntry));
   FPopUpBg->AddImage(empty);
   FPopUpBg->AddImage(empty);
   FPopUpBg->AddImage(empty);
-  FPopUpBg->AddImage(ReadSkinBitmap(Reader, LeftEdgeEntry));
-  FPopUpBg->AddImage(ReadSkinBitmap(Reader, RightEdgeEntry));
-  FPopUpBg->AddImage(ReadSkinBitmap(Reader, BottomEntry));
+  FPopUpBg->AddImage(LoadSkinBitmap(Reader, LeftEdgeEntry));
+  FPopUpBg->AddImage(LoadSkinBitmap(Reader, RightEdgeEntry));
+  FPopUpBg->AddImage(LoadSkinBitmap(Reader, BottomEntry));
   FPopUpBg->AddImage(empty);
   FPopUpBg->AddImage(empty);
-  FPopUpBg->AddImage(ReadSkinBitmap(Reader, TileEntry));
-  FCloseBtn->SetPicture(ReadSkinBitmap(Reader, CloseBtnEntry));
+  FPopUpBg->AddImage(LoadSkinBitmap(Reader, TileEntry));
+  FCloseBtn->SetPicture(LoadSkinBitmap(Reader, CloseBtnEntry));
   PlaceCloseBtn();
 
   FExitMap->SetOutAreaCursor(TKVCursors::crHandMove);
@@ -134,7 +118,7 @@ void TPopUpform::FormCreate(TKVResReader& Reader) {
 }
 
 void TPopUpform::LoadTitle(TKVResReader& Reader, int Entry) {
-  FTitleImage->SetPicture(ReadSkinBitmap(Reader, Entry));
+  FTitleImage->SetPicture(LoadSkinBitmap(Reader, Entry));
   FTitleImage->move((width() - FTitleImage->width()) / 2, TitleTop);
 }
 

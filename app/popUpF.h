@@ -3,7 +3,8 @@
 // button, on a frameless 395 x 259 client area that the user drags like the main window.
 //
 // A pop-up reads its skin while it is constructed, from the archive that start-up holds open;
-// an entry that cannot be read or decoded raises (EKVResError) and the window is not built.
+// an entry that cannot be read or decoded raises (ESkinError, an EKVResError) and the window
+// is not built.
 // Afterwards the window is only shown (modally, centred on its screen) and hidden: closing it
 // hides it and it keeps its controls' state until the next showing.
 //
@@ -23,10 +24,6 @@ class TKVImageBevel;
 class TKVImageMap;
 class TKVResReader;
 class TPopUpPicture;
-
-// The bitmap of archive entry Entry; an entry of no bytes gives the empty (0 x 0) bitmap.
-// Raises EKVResError when the entry cannot be read or is not a bitmap.
-QImage ReadSkinBitmap(TKVResReader& Reader, int Entry);
 
 class TPopUpform : public QDialog {
   Q_OBJECT

@@ -17,6 +17,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using popuptest::Click;
 
 namespace {
@@ -134,6 +136,25 @@ TEST_F(BuilderLauncherTest, BrowseDialogLayoutAndOpenDialogChoices) {
   EXPECT_EQ(open.nameFilters(),
             QStringList({TBrowseDWForm::ProgramFilesFilter, TBrowseDWForm::AllFilesFilter}));
   popuptest::SaveShot(&Browse, QStringLiteral("browse"));
+}
+
+// Its icons make the open dialog slow to build, so start-up must not build it; once built, the
+// same dialog serves every browse and keeps the folder the user went to.
+TEST_F(BuilderLauncherTest, OpenDialogIsBuiltAtTheFirstBrowseAndKept) {
+  EXPECT_EQ(Browse.findChild<QFileDialog*>(), nullptr);
+  std::vector<QFileDialog*> runs;
+  Browse.SetOpenDialogRunner([&](QFileDialog& Dialog) {
+    runs.push_back(&Dialog);
+    return QString();
+  });
+  Button("BrowseBtn")->click();
+  Button("BrowseBtn")->click();
+  ASSERT_EQ(runs.size(), 2u);
+  EXPECT_EQ(runs[0], runs[1]);
+  EXPECT_EQ(Browse.findChildren<QFileDialog*>(), QList<QFileDialog*>({runs[0]}));
+  EXPECT_EQ(runs[0]->nameFilters(),
+            QStringList({TBrowseDWForm::ProgramFilesFilter, TBrowseDWForm::AllFilesFilter}));
+  EXPECT_EQ(&Browse.OpenDialog1(), runs[0]);
 }
 
 // Programs here have no name extension: the program choice shows executables and folders.

@@ -229,6 +229,9 @@ protected:
 
 TEST_F(HelpWindowTest, ShowsTheHelpDocumentReadOnlyWithItsLinks) {
   TKVRichEditOLE* viewer = Viewer();
+  // Start-up builds the window without laying the document out; the first showing does.
+  EXPECT_TRUE(viewer->document()->isEmpty());
+  Help.show();
   EXPECT_EQ(viewer->geometry(), QRect(18, 52, 357, 167));
   EXPECT_TRUE(viewer->ReadOnly());
   EXPECT_EQ(viewer->ScrollBars(), TScrollStyle::ssVertical);
@@ -238,6 +241,10 @@ TEST_F(HelpWindowTest, ShowsTheHelpDocumentReadOnlyWithItsLinks) {
   EXPECT_TRUE(text.contains("12 cards each"));
   EXPECT_EQ(HelpDocumentLines().first(), "{\\rtf1\\ansi\\ansicpg1252\\deff0");
   popuptest::SaveShot(&Help, QStringLiteral("help"));
+  Help.hide();
+  Help.show();
+  EXPECT_EQ(viewer->toPlainText(), text) << "the document is laid out once";
+  Help.hide();
 }
 
 TEST_F(HelpWindowTest, MailLinksStartAMailWebLinksOpenAndOtherButtonsDoNothing) {
