@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -148,8 +149,14 @@ void TOptionsPanel::FillCardsBox() {
   if (FCatalogue == nullptr)
     return;
   // Each line carries its set's position in the catalogue, which never changes during a run.
-  for (size_t i = 0; i < FCatalogue->CardSets.size(); ++i)
-    CardsBox->addItem(FCatalogue->CardSets[i]->Title, int(i));
+  // A set without a title would be a blank line nobody can choose knowingly: its file name
+  // stands in for it.
+  for (size_t i = 0; i < FCatalogue->CardSets.size(); ++i) {
+    const TCardsObj& set = *FCatalogue->CardSets[i];
+    const QString title =
+        set.Title.trimmed().isEmpty() ? QFileInfo(set.FileName).completeBaseName() : set.Title;
+    CardsBox->addItem(title, int(i));
+  }
   if (FCatalogue->CardSets.empty()) {
     const QString notice = QStringLiteral("No card sets in ") + FCardsDir;
     CardsBox->setPlaceholderText(notice);

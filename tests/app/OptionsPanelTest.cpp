@@ -91,6 +91,18 @@ TEST_F(OptionsPanelTest, SetsWithTheSameTitleAreToldApartByPosition) {
   EXPECT_EQ(Catalogue.CardSetIndex, 3);
 }
 
+TEST_F(OptionsPanelTest, SetWithoutATitleIsListedByItsFileName) {
+  Catalogue.CardSets.push_back(Set("", 12));
+  Catalogue.CardSets.back()->FileName = "/cards/holiday.photos.crd";
+  Catalogue.CardSets.push_back(Set("  ", 12));
+  Catalogue.CardSets.back()->FileName = "/cards/blank.crd";
+  Fill();
+  ASSERT_EQ(Panel.CardsBox->count(), 6);
+  EXPECT_EQ(Panel.CardsBox->itemText(4), "holiday.photos");
+  EXPECT_EQ(Panel.CardsBox->itemText(5), "blank");
+  EXPECT_EQ(Panel.CardsBox->itemText(0), "Big");
+}
+
 TEST_F(OptionsPanelTest, TooManyPairsChosenForTheSetIsRefused) {
   Catalogue.CardSetIndex = 2;
   Fill();
