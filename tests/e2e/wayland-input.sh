@@ -14,11 +14,6 @@ set -euo pipefail
 . "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 
-skip() {
-  echo "SKIP: $*"
-  exit 77
-}
-
 command -v weston >/dev/null || skip "weston is not installed"
 [ -n "${DISPLAY:-}" ] || skip "no X server for weston's output"
 

@@ -9,11 +9,6 @@ set -euo pipefail
 . "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 
-skip() {
-  echo "SKIP: $*"
-  exit 77
-}
-
 command -v weston >/dev/null || skip "weston is not installed"
 SOCKET=tesselo-e2e-$$
 # Pixman renders for real, so a screenshot shows what the game drew; --debug allows one.
