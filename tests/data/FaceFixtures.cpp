@@ -6,6 +6,7 @@
 #include <QFile>
 
 // clang-format off
+#include <algorithm>
 #include <cstdio>
 #include <jpeglib.h>
 // clang-format on
@@ -116,7 +117,11 @@ QByteArray SolidGif(int Width, int Height, QRgb Colour) {
   return EncodeGif(spec);
 }
 
-QByteArray EncodeJpeg(const QImage& Picture, int Quality, bool Grey) {
+namespace {
+
+// Encodes with libjpeg's defaults, or with Script's scans when one is given.
+QByteArray Encode(const QImage& Picture, int Quality, bool Grey,
+                  const std::vector<jpeg_scan_info>* Script) {
   const QImage rgb = Picture.convertToFormat(QImage::Format_RGB888);
   jpeg_compress_struct info{};
   jpeg_error_mgr errors{};
@@ -133,6 +138,10 @@ QByteArray EncodeJpeg(const QImage& Picture, int Quality, bool Grey) {
   if (Grey)
     jpeg_set_colorspace(&info, JCS_GRAYSCALE);
   jpeg_set_quality(&info, Quality, TRUE);
+  if (Script != nullptr) {
+    info.scan_info = Script->data();
+    info.num_scans = int(Script->size());
+  }
   jpeg_start_compress(&info, TRUE);
   while (info.next_scanline < info.image_height) {
     JSAMPROW row = const_cast<JSAMPROW>(rgb.constScanLine(int(info.next_scanline)));
@@ -143,6 +152,33 @@ QByteArray EncodeJpeg(const QImage& Picture, int Quality, bool Grey) {
   QByteArray out(reinterpret_cast<const char*>(buffer), qsizetype(size));
   free(buffer);
   return out;
+}
+
+} // namespace
+
+QByteArray EncodeJpeg(const QImage& Picture, int Quality, bool Grey) {
+  return Encode(Picture, Quality, Grey, nullptr);
+}
+
+// Every scan must carry on the progression where the scans before left it, or libjpeg warns and
+// the picture is refused for that instead: one DC scan of all three components, then each AC
+// coefficient of each component alone, first at a coarse bit and then refined bit by bit.
+QByteArray EncodeProgressiveJpeg(int Scans) {
+  std::vector<jpeg_scan_info> script{{3, {0, 1, 2, 0}, 0, 0, 0, 0}};
+  constexpr int Units = 3 * 63;
+  constexpr int MostScansPerUnit = 11; // the encoder refines 8-bit samples from bit 10 down
+  int left = Scans - 1;
+  for (int unit = 0; unit < Units && left > 0; ++unit) {
+    const int depth = std::min(MostScansPerUnit, (left + Units - unit - 1) / (Units - unit));
+    const int component = unit / 63, coefficient = 1 + unit % 63;
+    script.push_back({1, {component, 0, 0, 0}, coefficient, coefficient, 0, depth - 1});
+    for (int bit = depth - 1; bit > 0; --bit)
+      script.push_back({1, {component, 0, 0, 0}, coefficient, coefficient, bit, bit - 1});
+    left -= depth;
+  }
+  if (int(script.size()) != Scans)
+    throw std::invalid_argument("no progressive scan script of that length");
+  return Encode(Gradient(16, 16), 95, false, &script);
 }
 
 QByteArray EncodeInkJpeg(int Width, int Height, const unsigned char (&Inks)[4], bool Ycck) {

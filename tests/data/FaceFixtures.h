@@ -35,6 +35,8 @@ QByteArray EncodeGif(const Gif& Spec);
 // A one-frame GIF of the given size in a single colour.
 QByteArray SolidGif(int Width, int Height, QRgb Colour);
 QByteArray EncodeJpeg(const QImage& Picture, int Quality = 95, bool Grey = false);
+// A 16 x 16 progressive colour JPEG of the gradient in exactly Scans scans (1 to 2080).
+QByteArray EncodeProgressiveJpeg(int Scans);
 // A CMYK JPEG in one ink mix, stored as Photoshop does (Adobe marker, inverted inks: 255 is
 // no ink); Ycck stores it in the YCCK colour space.
 QByteArray EncodeInkJpeg(int Width, int Height, const unsigned char (&Inks)[4], bool Ycck);

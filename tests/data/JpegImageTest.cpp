@@ -7,14 +7,10 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <random>
 #include <vector>
-
-// clang-format off
-#include <cstdio> // jpeglib.h needs FILE and size_t declared first
-#include <jpeglib.h>
-// clang-format on
 
 namespace {
 
@@ -112,66 +108,20 @@ TEST(JpegImage, BoundsHoldAtTheirEdges) {
   EXPECT_THROW(DecodeJpeg(fixtures::EncodeJpeg(fixtures::Gradient(17, 16)), limits), EImageError);
 }
 
-// A 16 x 16 progressive colour JPEG of exactly Scans scans (at least 1, at most 2110). Every
-// scan must carry on the progression where the scans before left it, or libjpeg warns and the
-// picture is refused for that instead: one DC scan of all three components, then each AC
-// coefficient of each component alone, first at a coarse bit and then refined bit by bit.
-QByteArray EncodeProgressiveJpeg(int Scans) {
-  std::vector<jpeg_scan_info> script{{3, {0, 1, 2, 0}, 0, 0, 0, 0}};
-  constexpr int Units = 3 * 63;
-  constexpr int MostScansPerUnit = 11; // the encoder refines 8-bit samples from bit 10 down
-  int left = Scans - 1;
-  for (int unit = 0; unit < Units && left > 0; ++unit) {
-    const int depth = std::min(MostScansPerUnit, (left + Units - unit - 1) / (Units - unit));
-    const int component = unit / 63, coefficient = 1 + unit % 63;
-    script.push_back({1, {component, 0, 0, 0}, coefficient, coefficient, 0, depth - 1});
-    for (int bit = depth - 1; bit > 0; --bit)
-      script.push_back({1, {component, 0, 0, 0}, coefficient, coefficient, bit, bit - 1});
-    left -= depth;
-  }
-  EXPECT_EQ(int(script.size()), Scans) << "no such script";
-
-  const QImage picture = fixtures::Gradient(16, 16).convertToFormat(QImage::Format_RGB888);
-  jpeg_compress_struct info{};
-  jpeg_error_mgr errors{};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&info);
-  unsigned char* bytes = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&info, &bytes, &size);
-  info.image_width = JDIMENSION(picture.width());
-  info.image_height = JDIMENSION(picture.height());
-  info.input_components = 3;
-  info.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, 95, TRUE);
-  info.scan_info = script.data();
-  info.num_scans = int(script.size());
-  jpeg_start_compress(&info, TRUE);
-  for (int y = 0; y < picture.height(); ++y) {
-    JSAMPROW row = const_cast<uchar*>(picture.constScanLine(y));
-    jpeg_write_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_compress(&info);
-  jpeg_destroy_compress(&info);
-  const QByteArray jpeg(reinterpret_cast<const char*>(bytes), qsizetype(size));
-  std::free(bytes);
-  return jpeg;
-}
-
 TEST(JpegImage, ScanCountHoldsAtItsEdge) {
   const int limit = TImageLimits::MaxJpegScans;
-  const QImage image = DecodeJpeg(EncodeProgressiveJpeg(limit));
+  const QImage image = DecodeJpeg(fixtures::EncodeProgressiveJpeg(limit));
   ASSERT_EQ(image.size(), QSize(16, 16));
   EXPECT_LE(Distance(image.pixel(9, 5), fixtures::Gradient(16, 16).pixel(9, 5)), 12);
-  EXPECT_EQ(MessageOf(EncodeProgressiveJpeg(limit + 1)), "The JPEG picture has too many scans.");
+  EXPECT_EQ(MessageOf(fixtures::EncodeProgressiveJpeg(limit + 1)),
+            "The JPEG picture has too many scans.");
 
   // In a set, the face past the limit fails the whole load: no face of the set is left behind.
   const QTemporaryDir folder;
   const QString path = folder.filePath("scans.crd");
   fixtures::CardSet set = fixtures::MakeCardSet("Scans", 2, 8);
-  set.Faces[0] = EncodeProgressiveJpeg(limit);
-  set.Faces[7] = EncodeProgressiveJpeg(limit + 1);
+  set.Faces[0] = fixtures::EncodeProgressiveJpeg(limit);
+  set.Faces[7] = fixtures::EncodeProgressiveJpeg(limit + 1);
   fixtures::WriteFile(path, fixtures::BuildCardSet(set));
   TCardSetLoader loader(path);
   loader.ReadHeader();
