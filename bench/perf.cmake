@@ -27,18 +27,7 @@ if(TARGET tesselo_app)
 
   # The game itself, built from its own main() with the probe linked in. It runs from a folder
   # of its own that bench/run fills with links to the program folder's data.
-  set(perf_game_sources
-    ${PROJECT_SOURCE_DIR}/app/main.cpp
-    ${PROJECT_SOURCE_DIR}/app/StartUp.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/perf_game_hook.cpp)
-  if(TARGET tesselo_popups AND EXISTS ${PROJECT_SOURCE_DIR}/app/PopUpWiring.cpp)
-    list(APPEND perf_game_sources ${PROJECT_SOURCE_DIR}/app/PopUpWiring.cpp)
-  endif()
-  add_executable(perf_game ${perf_game_sources})
-  target_link_libraries(perf_game PRIVATE tesselo_app tesselo_perf_probe)
-  if(TARGET tesselo_popups AND EXISTS ${PROJECT_SOURCE_DIR}/app/PopUpWiring.cpp)
-    target_link_libraries(perf_game PRIVATE tesselo_popups)
-    target_compile_definitions(perf_game PRIVATE TESSELO_HAVE_POPUPS=1)
-  endif()
+  tesselo_add_game(perf_game SOURCES ${CMAKE_CURRENT_LIST_DIR}/perf_game_hook.cpp)
+  target_link_libraries(perf_game PRIVATE tesselo_perf_probe)
   set_target_properties(perf_game PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench-game)
 endif()

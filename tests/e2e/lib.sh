@@ -71,3 +71,17 @@ wait_game_exit() {
   done
   fail "the game did not end"
 }
+
+# Starts weston on the socket SOCKET with the options given, logging to $WORK/weston.log, and
+# waits until it listens; sets WESTON_PID. Skips the check where weston cannot run.
+start_weston() {
+  weston --socket="$SOCKET" "$@" >"$WORK/weston.log" 2>&1 &
+  WESTON_PID=$!
+  trap 'kill "$WESTON_PID" 2>/dev/null || true; e2e_cleanup' EXIT
+  for _ in $(seq 50); do
+    [ -S "$XDG_RUNTIME_DIR/$SOCKET" ] && return
+    kill -0 "$WESTON_PID" 2>/dev/null || skip "weston cannot run here: $(tail -3 "$WORK/weston.log")"
+    sleep 0.1
+  done
+  skip "weston opened no socket"
+}

@@ -32,16 +32,8 @@ panel-position=none
 EOF
 
 SOCKET=tesselo-e2e-input-$$
-weston --config="$WORK/weston.ini" --backend=x11-backend.so --use-pixman --socket="$SOCKET" \
-  --width=$OUT_W --height=$OUT_H >"$WORK/weston.log" 2>&1 &
-WESTON_PID=$!
-trap 'kill "$WESTON_PID" 2>/dev/null || true; e2e_cleanup' EXIT
-for _ in $(seq 50); do
-  [ -S "$XDG_RUNTIME_DIR/$SOCKET" ] && break
-  kill -0 "$WESTON_PID" 2>/dev/null || skip "weston cannot run here: $(tail -3 "$WORK/weston.log")"
-  sleep 0.1
-done
-[ -S "$XDG_RUNTIME_DIR/$SOCKET" ] || skip "weston opened no socket"
+start_weston --config="$WORK/weston.ini" --backend=x11-backend.so --use-pixman \
+  --width=$OUT_W --height=$OUT_H
 
 # A box WxH+X+Y of a picture with a one-pixel border as W H X Y of the picture itself (0 0 0 0
 # when the box is empty).

@@ -12,16 +12,8 @@ e2e_setup "$1"
 command -v weston >/dev/null || skip "weston is not installed"
 SOCKET=tesselo-e2e-$$
 # Pixman renders for real, so a screenshot shows what the game drew; --debug allows one.
-weston --backend=headless-backend.so --use-pixman --socket="$SOCKET" --idle-time=0 \
-  --width=1024 --height=768 --debug >"$WORK/weston.log" 2>&1 &
-WESTON_PID=$!
-trap 'kill "$WESTON_PID" 2>/dev/null || true; e2e_cleanup' EXIT
-for _ in $(seq 50); do
-  [ -S "$XDG_RUNTIME_DIR/$SOCKET" ] && break
-  kill -0 "$WESTON_PID" 2>/dev/null || skip "weston cannot run here: $(tail -3 "$WORK/weston.log")"
-  sleep 0.1
-done
-[ -S "$XDG_RUNTIME_DIR/$SOCKET" ] || skip "weston opened no socket"
+start_weston --backend=headless-backend.so --use-pixman --idle-time=0 --width=1024 \
+  --height=768 --debug
 
 export WAYLAND_DISPLAY=$SOCKET QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client
 unset DISPLAY
