@@ -132,11 +132,11 @@ void TAboutForm::LinkLabelMouseUp(QLabel* Label, const QMouseEvent& Event) {
 
 void TAboutForm::URLClick(QObject* Sender) {
   if (Sender == FArtworkLabel) {
-    OpenURL(ArtworkRedirectLink);
+    OpenURL(ArtworkRedirectLink, QString(), true, TLinkOrigin::Game);
     return;
   }
   if (const auto* label = qobject_cast<QLabel*>(Sender))
-    OpenURL(label->text());
+    OpenURL(label->text(), QString(), true, TLinkOrigin::Game);
 }
 
 void TAboutForm::MailClick(QObject* Sender) {

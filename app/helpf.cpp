@@ -78,5 +78,5 @@ void Thelpform::KVRichEdit1URLClick(QObject*, const QString& URLText, Qt::MouseB
   if (URLText.contains(QLatin1String("mailto:")))
     SendMail(URLText);
   else
-    OpenURL(URLText);
+    OpenURL(URLText, QString(), true, TLinkOrigin::Game);
 }

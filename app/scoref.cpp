@@ -100,7 +100,7 @@ void TScoreForm::AdImageClick(QObject*) {
   // A card set without a link has nothing to open; asking the shell would only report a
   // failure to connect to nothing.
   if (!FAdLink.isEmpty())
-    OpenURL(FAdLink);
+    OpenURL(FAdLink, QString(), true, TLinkOrigin::CardSet);
 }
 
 void TScoreForm::DKWRBtnClick(QObject* Sender) {

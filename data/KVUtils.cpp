@@ -4,6 +4,7 @@
 #include "KVShell.h"
 
 #include <QGuiApplication>
+#include <QUrl>
 
 #include <array>
 
@@ -59,15 +60,31 @@ qsizetype FirstWordLength(const QString& Command) {
 bool Launch(const QString& Link, const QString& Program, const QString& Protocol) {
   TKVShell& shell = TKVShell::Instance();
   if (!Program.isEmpty())
-    return shell.Execute(Program, Link);
+    return shell.Execute(Program, {Link});
   if (shell.OpenLink(Link))
     return true;
   QString registered;
   QString params;
   if (!GetAssociatedProgram(Protocol, registered, params))
     return false;
-  return shell.Execute(registered, params + QLatin1Char(' ') + Link);
+  return shell.Execute(registered, RegisteredCommandArguments(params, Link));
 }
+
+// Blanks would let a link be read as several words, control characters end or hide parts of
+// it, and format characters (such as a right-to-left override) make it read differently from
+// what it opens.
+bool HasUnsafeCharacter(const QString& Link) {
+  for (const QChar c : Link) {
+    const QChar::Category category = c.category();
+    if (c.isSpace() || category == QChar::Other_Control || category == QChar::Other_Format)
+      return true;
+  }
+  return false;
+}
+
+const QString HttpScheme = QStringLiteral("http");
+const QString HttpsScheme = QStringLiteral("https");
+const QString MailtoScheme = QStringLiteral("mailto");
 
 } // namespace
 
@@ -102,8 +119,30 @@ bool GetAssociatedProgram(const QString& Protocol, QString& Program, QString& Pa
   return SplitAssociatedCommand(TKVShell::Instance().RegisteredCommand(Protocol), Program, Params);
 }
 
-bool OpenURL(const QString& URL, const QString& Program, bool ShowError) {
-  const bool ok = Launch(URL, Program, QStringLiteral("http"));
+bool IsOpenableLink(const QString& Link, TLinkOrigin Origin) {
+  if (Link.isEmpty() || HasUnsafeCharacter(Link))
+    return false;
+  const QUrl url(Link, QUrl::StrictMode);
+  if (!url.isValid() || url.isRelative())
+    return false;
+  const QString scheme = url.scheme();
+  if (scheme == HttpScheme || scheme == HttpsScheme)
+    return !url.host().isEmpty();
+  if (scheme == MailtoScheme && Origin == TLinkOrigin::Game)
+    return url.host().isEmpty() && !url.path().isEmpty();
+  return false;
+}
+
+QStringList RegisteredCommandArguments(const QString& Params, const QString& Link) {
+  QStringList arguments = Params.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  arguments << Link;
+  return arguments;
+}
+
+bool OpenURL(const QString& URL, const QString& Program, bool ShowError, TLinkOrigin Origin) {
+  const bool mail = URL.startsWith(MailtoScheme + QLatin1Char(':'), Qt::CaseInsensitive);
+  const bool ok =
+      IsOpenableLink(URL, Origin) && Launch(URL, Program, mail ? MailtoScheme : HttpScheme);
   if (!ok && ShowError)
     ShowMessageBox(QStringLiteral("Unable to connect to ") + URL,
                    QStringLiteral("Default web browser not found"), MB_OK);
@@ -114,7 +153,8 @@ bool SendMail(const QString& Address, const QString& Program, bool ShowError) {
   QString link = Address;
   if (!link.contains(QLatin1String("mailto:")))
     link.prepend(QLatin1String("mailto:"));
-  const bool ok = Launch(link, Program, QStringLiteral("mailto"));
+  const bool ok = link.startsWith(MailtoScheme + QLatin1Char(':'), Qt::CaseInsensitive) &&
+                  IsOpenableLink(link, TLinkOrigin::Game) && Launch(link, Program, MailtoScheme);
   if (!ok && ShowError)
     ShowMessageBox(QStringLiteral("Unable to send mail to ") + link,
                    QStringLiteral("Default mail program not found"), MB_OK);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Message-box style bits: one button set ORed with at most one icon.
 inline constexpr int MB_OK = 0x00;
@@ -26,14 +27,33 @@ inline constexpr int IDNO = 7;
 // application title.
 int ShowMessageBox(const QString& Text, const QString& Caption = QString(), int Flags = MB_OK);
 
+// Where a link comes from, which decides what it may be. Card sets come from strangers: their
+// links may only lead to a web page. The game's own links (the cover, the about box, the help
+// document) may also start a mail.
+enum class TLinkOrigin { CardSet, Game };
+
+// True when Link may leave the game: an absolute "http:" or "https:" URL (for the game's own
+// links also "mailto:") that parses strictly as written, with a host for the web schemes and
+// an address for mail, and without blanks or control or format characters anywhere. Nothing is
+// guessed: a bare path, "www.example.com" or "file:" is refused.
+bool IsOpenableLink(const QString& Link, TLinkOrigin Origin);
+
 // Opens URL with Program when one is given, else with the desktop's default handler, falling
-// back to the command registered for "http". On failure, and when ShowError is set, tells the
-// user "Unable to connect to URL". Never throws.
-bool OpenURL(const QString& URL, const QString& Program = QString(), bool ShowError = true);
+// back to the command registered for "http". The link is always handed on as one argument of
+// its own, after the command's own arguments. A link IsOpenableLink refuses opens nothing.
+// On failure, and when ShowError is set, tells the user "Unable to connect to URL". Never
+// throws.
+bool OpenURL(const QString& URL, const QString& Program = QString(), bool ShowError = true,
+             TLinkOrigin Origin = TLinkOrigin::CardSet);
 
 // As OpenURL for a mail to Address ("mailto:" is put in front unless it already occurs), with
 // the "mailto" command as fallback and "Unable to send mail to ..." as the failure message.
+// Mail is only ever started for the game's own addresses.
 bool SendMail(const QString& Address, const QString& Program = QString(), bool ShowError = true);
+
+// The arguments the command registered for a protocol gets: its own parameters (Params as
+// GetAssociatedProgram gives them, split at blanks), then Link as one argument, never split.
+QStringList RegisteredCommandArguments(const QString& Params, const QString& Link);
 
 // The command registered for Protocol, split into Program and Params. False (both empty) when
 // no command is registered.

@@ -67,14 +67,15 @@ bool TKVDesktopShell::OpenLink(const QString& Link) {
   // The desktop services need the GUI application; without one there is no desktop to ask.
   if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
     return false;
-  const QUrl url = QUrl::fromUserInput(Link);
-  return url.isValid() && QDesktopServices::openUrl(url);
+  // Never guessed: a guess turns a word into a file or a host of its own choosing.
+  const QUrl url(Link, QUrl::StrictMode);
+  return url.isValid() && !url.isRelative() && QDesktopServices::openUrl(url);
 }
 
-bool TKVDesktopShell::Execute(const QString& Program, const QString& Params) {
+bool TKVDesktopShell::Execute(const QString& Program, const QStringList& Arguments) {
   if (Program.isEmpty())
     return false;
-  return QProcess::startDetached(Program, QProcess::splitCommand(Params));
+  return QProcess::startDetached(Program, Arguments);
 }
 
 QString TKVDesktopShell::RegisteredCommand(const QString& Protocol) {

@@ -10,7 +10,7 @@
 class TKVDesktopShell : public TKVShell {
 public:
   bool OpenLink(const QString& Link) override;
-  bool Execute(const QString& Program, const QString& Params) override;
+  bool Execute(const QString& Program, const QStringList& Arguments) override;
   QString RegisteredCommand(const QString& Protocol) override;
 };
 

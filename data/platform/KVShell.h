@@ -3,16 +3,17 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class TKVShell {
 public:
   virtual ~TKVShell() = default;
 
-  // Opens Link (a web or mailto link, or a file) with the desktop's default handler. True
-  // when the shell reports that it did.
+  // Opens Link, an absolute URL taken exactly as written (a web or mailto link, or a "file:"
+  // URL), with the desktop's default handler. True when the shell reports that it did.
   virtual bool OpenLink(const QString& Link) = 0;
-  // Starts Program detached with Params, a parameter text split the way a shell would.
-  virtual bool Execute(const QString& Program, const QString& Params) = 0;
+  // Starts Program detached with Arguments, each handed on as it is: no shell sees them.
+  virtual bool Execute(const QString& Program, const QStringList& Arguments) = 0;
   // The command line registered for Protocol ("http", "mailto"), or empty when none is.
   virtual QString RegisteredCommand(const QString& Protocol) = 0;
 

@@ -17,8 +17,8 @@ bool TFakeShell::OpenLink(const QString& Link) {
   return OpenResult;
 }
 
-bool TFakeShell::Execute(const QString& Program, const QString& Params) {
-  Executed << Program + QLatin1Char('|') + Params;
+bool TFakeShell::Execute(const QString& Program, const QStringList& Arguments) {
+  Executed << (QStringList{Program} + Arguments).join(QLatin1Char('|'));
   return ExecuteResult;
 }
 

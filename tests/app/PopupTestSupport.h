@@ -23,11 +23,11 @@ namespace popuptest {
 class TFakeShell : public TKVShell {
 public:
   bool OpenLink(const QString& Link) override;
-  bool Execute(const QString& Program, const QString& Params) override;
+  bool Execute(const QString& Program, const QStringList& Arguments) override;
   QString RegisteredCommand(const QString&) override { return {}; }
 
   QStringList Opened;
-  QStringList Executed; // "program|params"
+  QStringList Executed; // "program|argument|argument..."
   bool OpenResult = true;
   bool ExecuteResult = true;
 };

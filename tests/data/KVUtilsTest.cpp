@@ -20,8 +20,8 @@ public:
     Calls << "open " + Link;
     return LinkOpens;
   }
-  bool Execute(const QString& Program, const QString& Params) override {
-    Calls << "run " + Program + " | " + Params;
+  bool Execute(const QString& Program, const QStringList& Arguments) override {
+    Calls << "run " + Program + " | " + Arguments.join(" | ");
     return ProgramStarts;
   }
   QString RegisteredCommand(const QString& Protocol) override {
@@ -155,8 +155,81 @@ TEST_F(KVUtilsTest, OpenURLFallsBackToTheHttpCommand) {
   EXPECT_TRUE(OpenURL("http://example.com/"));
   EXPECT_EQ(Shell.Calls,
             (QStringList{"open http://example.com/", "lookup http",
-                         R"(run C:\Browser\browse.exe | -nohome http://example.com/)"}));
+                         R"(run C:\Browser\browse.exe | -nohome | http://example.com/)"}));
   EXPECT_TRUE(Box.Shown.isEmpty());
+}
+
+// The link is one argument after the command's own, whatever quotes it holds: a shell-style
+// split used to turn "it's" into an open quote that swallowed the rest.
+TEST_F(KVUtilsTest, FallbackHandsTheLinkOnAsOneArgumentAfterTheCommandsOwn) {
+  Shell.LinkOpens = false;
+  Shell.Commands["http"] = R"(/usr/bin/browser --new-window  "--class=Web" %u)";
+  EXPECT_TRUE(OpenURL("https://example.com/it's?a='b'&c=%22d"));
+  EXPECT_EQ(Shell.Calls.last(), "run /usr/bin/browser | --new-window | --class=Web | "
+                                "https://example.com/it's?a='b'&c=%22d");
+  EXPECT_EQ(RegisteredCommandArguments("", "http://x/"), QStringList{"http://x/"});
+  EXPECT_TRUE(OpenURL("http://x/", "/usr/bin/viewer --flag"));
+  EXPECT_EQ(Shell.Calls.last(), "run /usr/bin/viewer --flag | http://x/");
+}
+
+TEST(KVUtilsLinks, OnlyStrictAbsoluteWebLinksLeaveAndMailOnlyFromTheGame) {
+  struct TCase {
+    const char* Link;
+    bool FromSet;
+    bool FromGame;
+  };
+  const TCase cases[] = {
+      {"http://example.com/", true, true},
+      {"https://example.com:8080/a/b?c=d&e=%20f#g", true, true},
+      {"HTTPS://Example.COM", true, true},
+      {"http://[::1]/", true, true},
+      {"http://user@example.com/", true, true},
+      {"mailto:tesselo@kovalent.example", false, true},
+      {"MAILTO:a@b.c?subject=Hi", false, true},
+      {"mailto:", false, false},
+      {"file:///home/ann/.local/share/applications/evil.desktop", false, false},
+      {"/usr/bin/xterm", false, false},
+      {"example.com", false, false},
+      {"www.example.com", false, false},
+      {"javascript:alert(1)", false, false},
+      {"ftp://example.com/", false, false},
+      {"smb://server/share", false, false},
+      {"http://[ --incognito", false, false},
+      {"http://example.com/ --incognito", false, false},
+      {"http://example.com/\t", false, false},
+      {"http://example.com/\n", false, false},
+      {" http://example.com/", false, false},
+      {"http:///etc/passwd", false, false},
+      {"http:example.com", false, false},
+      {"https://", false, false},
+      {"http://exa%mple.com/", false, false},
+      {"http://example.com/%zz", false, false},
+      {"http://example.com\\@evil.example/", false, false},
+      {"http://example.com/<img src=x>", false, false},
+      {"http://example.com/<b>", false, false},
+      {"", false, false},
+  };
+  for (const TCase& c : cases) {
+    EXPECT_EQ(IsOpenableLink(QString::fromUtf8(c.Link), TLinkOrigin::CardSet), c.FromSet) << c.Link;
+    EXPECT_EQ(IsOpenableLink(QString::fromUtf8(c.Link), TLinkOrigin::Game), c.FromGame) << c.Link;
+  }
+  // Characters that are hard to see in a literal: a NUL, a bell, a right-to-left
+  // override that makes the link read backwards, a line separator, a no-break space.
+  for (const char16_t hidden : {u'\0', u'\a', u'\x202E', u'\x2028', u'\x00A0'}) {
+    const QString link = QStringLiteral("https://example.com/a") + QChar(hidden) + "b";
+    EXPECT_FALSE(IsOpenableLink(link, TLinkOrigin::Game)) << int(hidden);
+  }
+}
+
+TEST_F(KVUtilsTest, RefusedLinksOpenNothingAndSayWhy) {
+  const QString local = "file:///home/ann/.local/share/applications/x.desktop";
+  EXPECT_FALSE(OpenURL(local));
+  EXPECT_FALSE(OpenURL(local, "/usr/bin/viewer", true, TLinkOrigin::Game));
+  EXPECT_FALSE(OpenURL("mailto:a@b.c"));
+  EXPECT_TRUE(OpenURL("mailto:a@b.c", "", true, TLinkOrigin::Game));
+  EXPECT_EQ(Shell.Calls, QStringList{"open mailto:a@b.c"});
+  EXPECT_EQ(Box.Shown.size(), 3);
+  EXPECT_EQ(Box.Shown[0], "Default web browser not found / Unable to connect to " + local + " / 0");
 }
 
 TEST_F(KVUtilsTest, OpenURLFailureIsReported) {
@@ -176,10 +249,12 @@ TEST_F(KVUtilsTest, OpenURLFailureIsReported) {
 TEST_F(KVUtilsTest, SendMailPrefixesOnce) {
   EXPECT_TRUE(SendMail("player@example.com"));
   EXPECT_TRUE(SendMail("mailto:player@example.com"));
-  EXPECT_TRUE(SendMail("Write to mailto:x@y.z"));
+  // Not prefixed, since it holds "mailto:", and then no mail link: nothing is started.
+  EXPECT_FALSE(SendMail("Write to mailto:x@y.z"));
   EXPECT_EQ(Shell.Calls,
-            (QStringList{"open mailto:player@example.com", "open mailto:player@example.com",
-                         "open Write to mailto:x@y.z"}));
+            (QStringList{"open mailto:player@example.com", "open mailto:player@example.com"}));
+  EXPECT_EQ(Box.Shown, QStringList{"Default mail program not found / Unable to send mail to "
+                                   "Write to mailto:x@y.z / 0"});
 }
 
 TEST_F(KVUtilsTest, SendMailFallsBackToTheMailtoCommandAndReportsFailure) {
@@ -187,7 +262,7 @@ TEST_F(KVUtilsTest, SendMailFallsBackToTheMailtoCommandAndReportsFailure) {
   Shell.Commands["mailto"] = "mailer -compose %u";
   EXPECT_TRUE(SendMail("a@b.c"));
   EXPECT_EQ(Shell.Calls.mid(1),
-            (QStringList{"lookup mailto", "run mailer | -compose mailto:a@b.c"}));
+            (QStringList{"lookup mailto", "run mailer | -compose | mailto:a@b.c"}));
   Shell.Commands.clear();
   EXPECT_FALSE(SendMail("a@b.c"));
   EXPECT_EQ(
@@ -205,9 +280,9 @@ TEST_F(KVUtilsTest, MessageBoxCaptionDefaultsToTheApplicationTitle) {
 
 TEST(KVDesktopShell, ExecuteReportsWhetherTheProgramStarted) {
   TKVDesktopShell shell;
-  EXPECT_FALSE(shell.Execute("", "x"));
-  EXPECT_FALSE(shell.Execute("/nonexistent/tesselo-browser", "http://example.com/"));
-  EXPECT_TRUE(shell.Execute("/bin/true", "--ignored 'two words'"));
+  EXPECT_FALSE(shell.Execute("", {"x"}));
+  EXPECT_FALSE(shell.Execute("/nonexistent/tesselo-browser", {"http://example.com/"}));
+  EXPECT_TRUE(shell.Execute("/bin/true", {"--ignored", "'two words"}));
 }
 
 TEST(KVDesktopShell, MimeAppsDefault) {
