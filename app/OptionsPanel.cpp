@@ -5,6 +5,7 @@
 #include "KVImageCtrl.h"
 #include "KVUtils.h"
 #include "PictureImage.h"
+#include "PlainText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -160,7 +161,7 @@ void TOptionsPanel::FillCardsBox() {
   if (FCatalogue->CardSets.empty()) {
     const QString notice = QStringLiteral("No card sets in ") + FCardsDir;
     CardsBox->setPlaceholderText(notice);
-    CardsBox->setToolTip(notice);
+    CardsBox->setToolTip(PlainToolTip(notice));
   }
   CardsBox->setCurrentIndex(CardsBox->findData(FCatalogue->CardSetIndex));
 }

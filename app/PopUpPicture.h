@@ -8,6 +8,7 @@
 #pragma once
 
 #include "KVImageList.h"
+#include "PlainText.h"
 
 #include <QImage>
 #include <QWidget>
@@ -31,8 +32,8 @@ public:
   void SetStretch(bool Value);
   // Pointer shape by registry number (see TKVCursors), resolved when set.
   void SetCursorId(int Value);
-  // The tooltip; an empty text shows none.
-  void SetHint(const QString& Value) { setToolTip(Value); }
+  // The tooltip, shown as typed; an empty text shows none.
+  void SetHint(const QString& Value) { setToolTip(PlainToolTip(Value)); }
 
   TNotifyEvent OnClick;
   TMouseEvent OnMouseDown;

@@ -7,6 +7,7 @@ add_library(tesselo_skin STATIC
   ${CMAKE_CURRENT_LIST_DIR}/KVAccessibleElement.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVAccessibleGroup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVImageMapAccessible.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/KVImageSliderAccessible.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/KVImageSliderAccessible.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PlainText.cpp)
 target_include_directories(tesselo_skin PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(tesselo_skin PUBLIC Qt6::Widgets tesselo_archive)

@@ -52,5 +52,7 @@ int IdOf(int Button) {
 
 int TKVQtMessageBox::Show(const QString& Text, const QString& Caption, int Flags) {
   QMessageBox box(IconOf(Flags), Caption, Text, ButtonsOf(Flags), QApplication::activeWindow());
+  // Messages quote file names, card sets and links as they are.
+  box.setTextFormat(Qt::PlainText);
   return IdOf(box.exec());
 }

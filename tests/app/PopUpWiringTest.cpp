@@ -4,6 +4,7 @@
 
 #include "BoardGrid.h"
 #include "KVImageMap.h"
+#include "KVQtMessageBox.h"
 #include "KVRStream.h"
 #include "OptionsPanel.h"
 #include "PictureImage.h"
@@ -12,18 +13,36 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace apptest;
 
 namespace {
 
-// Closes the next modal window once it is up and remembers its class.
+// What a label or a tool tip shows of Text: Qt reads it as markup when its format says so or,
+// left to guess, when the text looks like markup.
+QString ShownText(const QString& Text, Qt::TextFormat Format) {
+  if (Format == Qt::PlainText || (Format == Qt::AutoText && !Qt::mightBeRichText(Text)))
+    return Text;
+  QTextDocument document;
+  document.setHtml(Text);
+  return document.toPlainText();
+}
+
+QString ShownText(const QLabel& Label) {
+  return ShownText(Label.text(), Label.textFormat());
+}
+
+// Closes the next modal window once it is up and remembers its class and what it showed.
 class TModalCloser {
 public:
   TModalCloser() {
@@ -31,6 +50,8 @@ public:
   }
   QString ClassName;
   QStringList Texts;
+  QStringList Shown;
+  QStringList ShownTips;
 
 private:
   void Close() {
@@ -41,8 +62,13 @@ private:
       return;
     }
     ClassName = QString::fromLatin1(modal->metaObject()->className());
-    for (const QLabel* label : modal->findChildren<QLabel*>())
+    for (const QLabel* label : modal->findChildren<QLabel*>()) {
       Texts << label->text();
+      Shown << ShownText(*label);
+    }
+    for (const QWidget* widget : modal->findChildren<QWidget*>())
+      if (!widget->toolTip().isEmpty())
+        ShownTips << ShownText(widget->toolTip(), Qt::AutoText);
     modal->close();
   }
   int FTries = 0;
@@ -85,6 +111,65 @@ TEST_F(PopUpWiringTest, LastPairShowsTheScoreScreenAndTheGameEndsAfterIt) {
   // The game can start again afterwards.
   ClickArea(*form.PanelMap, "play");
   EXPECT_TRUE(form.Game().State().GameActive);
+}
+
+// Regression: names, card-set titles and links went into labels and tool tips that guess
+// markup, so "<font size=7>" blew the status line up over the buttons and "<img src=...>" made
+// a label read a local file.
+TEST_F(PopUpWiringTest, NamesSetsAndLinksFromOutsideAreShownAsTyped) {
+  const QString title = R"(<img src="/etc/hostname">Evil <b>set</b>)";
+  QList<QByteArray> faces;
+  for (int face = 0; face < 8; ++face)
+    faces << BmpBytes(Solid({40, 30}, QColor::fromHsv(face * 40, 200, 200)));
+  WriteCardSet(Rig.Folder.CardsDir() + "hostile.crd", title, 0, faces);
+  const QString brokenName = "<font color=red size=7>broken.crd";
+  WriteCardSet(Rig.Folder.CardsDir() + brokenName, "Broken", 0,
+               QList<QByteArray>(8, QByteArray("no picture")));
+  TMainForm& form = Create();
+  TOptionsPanel& panel = *form.OptionsPanel;
+  const QString ann = "<font size=7>Ann";
+  const QString bob = R"(<img src="/etc/hostname">Bob &amp; co)";
+  panel.ComputerCheck->setChecked(false);
+  panel.Player1Edit->setText(ann);
+  panel.Player2Edit->setText(bob);
+
+  // The message box quotes the file's name as it is.
+  ChooseItem(*panel.CardsBox, "Broken");
+  {
+    TKVQtMessageBox realBox;
+    TKVMessageBox::SetInstance(&realBox);
+    TModalCloser closer;
+    ClickArea(*form.PanelMap, "play");
+    TKVMessageBox::SetInstance(&Rig.Messages);
+    EXPECT_EQ(closer.ClassName, "QMessageBox");
+    const QString quoted = "The card set \"" + brokenName + "\" cannot be used.";
+    EXPECT_TRUE(std::any_of(closer.Shown.begin(), closer.Shown.end(), [&](const QString& Text) {
+      return Text.startsWith(quoted);
+    })) << closer.Shown.join('|').toStdString();
+  }
+
+  ChooseItem(*panel.CardsBox, title);
+  EXPECT_EQ(panel.CardsBox->currentText(), title);
+  ClickArea(*form.PanelMap, "play");
+  ASSERT_TRUE(form.Game().State().GameActive);
+  EXPECT_TRUE(form.Label1->text().contains(ann)) << form.Label1->text().toStdString();
+  EXPECT_EQ(ShownText(*form.Label1).toStdString(), form.Label1->text().toStdString());
+  EXPECT_LE(form.Label1->height(), 20) << "the status line keeps its size";
+
+  TModalCloser closer;
+  for (int step = 0; step < 40 && form.Game().State().GameActive; ++step) {
+    if (ElapseRevealTimer(form))
+      continue;
+    const TCellPair pair = FaceDownPair(form.Game());
+    ClickCell(form, pair.First.x(), pair.First.y());
+    ClickCell(form, pair.Second.x(), pair.Second.y());
+  }
+  ASSERT_EQ(closer.ClassName, "TScoreForm");
+  EXPECT_TRUE(closer.Shown.contains(ann)) << closer.Shown.join('|').toStdString();
+  EXPECT_TRUE(closer.Shown.contains(bob));
+  EXPECT_TRUE(closer.ShownTips.contains("https://cards.example/" + title))
+      << closer.ShownTips.join('|').toStdString();
+  EXPECT_EQ(ShownText(*form.Label1).toStdString(), form.Label1->text().toStdString());
 }
 
 TEST_F(PopUpWiringTest, HelpAndAboutOpenModallyAndTheWindowGoesOn) {
