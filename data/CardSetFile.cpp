@@ -12,11 +12,38 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-TCardSetFile::TCardSetFile(const QString& FileName) : FFile(std::make_unique<QFile>(FileName)) {
-  if (!FFile->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-    throw EKVResError(QStringLiteral("Cannot open the card set %1: %2.")
-                          .arg(FileName, FFile->errorString())
-                          .toStdString());
+namespace {
+
+[[noreturn]] void CannotOpen(const QString& FileName, const char* Why) {
+  throw EKVResError(QStringLiteral("Cannot open the card set %1: %2.")
+                        .arg(FileName, QString::fromLocal8Bit(Why))
+                        .toStdString());
+}
+
+// Opens FileName for reading without ever waiting: something else swapped in under the name
+// since the scan (a pipe, a device) is refused instead of blocking the game.
+int OpenRegularFile(const QString& FileName) {
+  const int fd =
+      ::open(QFile::encodeName(FileName).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0)
+    CannotOpen(FileName, std::strerror(errno));
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    CannotOpen(FileName, "it is not a regular file");
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  return fd;
+}
+
+} // namespace
+
+TCardSetFile::TCardSetFile(const QString& FileName) : FFile(std::make_unique<QFile>()) {
+  const int fd = OpenRegularFile(FileName);
+  if (!FFile->open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    CannotOpen(FileName, FFile->errorString().toLocal8Bit().constData());
+  }
   SetStream(FFile.get());
   ReadDirectory();
 }

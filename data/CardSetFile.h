@@ -13,8 +13,9 @@ class QFile;
 
 // Reads the container of a card-set file opened without read-ahead: a read costs the bytes of
 // its own entry and nothing more, which keeps the scan of many sets to their headers.
-// Raises EKVResError when the file cannot be opened; a damaged directory leaves the reader
-// empty (Count 0), as TKVResFileReader does.
+// Raises EKVResError when the file cannot be opened or is not a regular file (a pipe swapped in
+// under the name is refused, never waited on); a damaged directory leaves the reader empty
+// (Count 0), as TKVResFileReader does.
 class TCardSetFile : public TKVResReader {
 public:
   explicit TCardSetFile(const QString& FileName);

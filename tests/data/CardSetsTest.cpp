@@ -13,9 +13,13 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <future>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -410,6 +414,25 @@ TEST_F(CardSetLoading, AnUnusableSetIsAClearError) {
   TCardSetLoader short_(Path("promise.crd"));
   short_.ReadHeader();
   EXPECT_NE(MessageOf([&] { short_.LoadFaces({3, 14}); }).find("face image 12"), std::string::npos);
+}
+
+// Regression: the game opened the chosen set with a blocking open, so a pipe swapped in under
+// the set's name after the scan hung it until something wrote to the pipe.
+TEST_F(CardSetLoading, ASetSwappedForAPipeAfterTheScanIsRefusedWithoutWaiting) {
+  Add("set.crd", "Set", 0, 8);
+  const TCardSetCatalogue catalogue = Scan();
+  ASSERT_EQ(catalogue.CardSets.size(), 1u);
+  const QByteArray pipe = QFile::encodeName(Path("set.crd"));
+  ASSERT_TRUE(QFile::remove(Path("set.crd")));
+  ASSERT_EQ(mkfifo(pipe.constData(), 0600), 0);
+  auto opening = std::async(std::launch::async, [&] {
+    return MessageOf([&] { TCardSetLoader(catalogue.CardSets[0]->FileName).ReadHeader(); });
+  });
+  const bool returned = opening.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+  if (!returned)
+    ::close(::open(pipe.constData(), O_WRONLY | O_NONBLOCK)); // a writer comes and goes
+  ASSERT_TRUE(returned) << "the open waited for a writer";
+  EXPECT_NE(opening.get().find("not a regular file"), std::string::npos);
 }
 
 TEST_F(CardSetLoading, DamagedOrMislabelledPicturesAreClearErrors) {
