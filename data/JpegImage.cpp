@@ -18,10 +18,19 @@ struct TJpegErrorManager {
   jmp_buf Return;
   char FirstMessage[JMSG_LENGTH_MAX];
   bool TooManyScans;
+  // Set once the decoder starts producing rows (reading the scans of a progressive picture
+  // counts), and when something went wrong while rows were still owed.
+  bool Decoding;
+  bool RowsMadeUp;
 };
 
 TJpegErrorManager* ErrorManagerOf(j_common_ptr Info) {
   return reinterpret_cast<TJpegErrorManager*>(Info->err);
+}
+
+bool RowsOwed(j_decompress_ptr Info) {
+  return ErrorManagerOf(reinterpret_cast<j_common_ptr>(Info))->Decoding &&
+         Info->output_scanline < Info->output_height;
 }
 
 void OnErrorExit(j_common_ptr Info) {
@@ -30,15 +39,48 @@ void OnErrorExit(j_common_ptr Info) {
   longjmp(manager->Return, 1);
 }
 
-// Counts warnings like the default handler but keeps the first text instead of printing it.
+// Counts warnings like the default handler, printing none; the first that comes while rows
+// are still owed marks the picture and keeps its text.
 void OnEmitMessage(j_common_ptr Info, int Level) {
   if (Level >= 0)
     return;
-  TJpegErrorManager* manager = ErrorManagerOf(Info);
-  if (Info->err->num_warnings == 0)
-    (*Info->err->format_message)(Info, manager->FirstMessage);
   Info->err->num_warnings++;
+  TJpegErrorManager* manager = ErrorManagerOf(Info);
+  if (manager->RowsMadeUp || !RowsOwed(reinterpret_cast<j_decompress_ptr>(Info)))
+    return;
+  manager->RowsMadeUp = true;
+  (*Info->err->format_message)(Info, manager->FirstMessage);
 }
+
+// The source of the data: all of it at once, as libjpeg's memory source, except that running
+// out is no warning of its own. An end marker is supplied instead; the decoder warns anyway
+// when it needed more of the data than there was, and so it does while rows are owed.
+// Only the scans of a progressive picture can be missing without that: its data ending before
+// its end marker, while it is read, counts as rows made up.
+const JOCTET EndMarker[2] = {0xFF, JPEG_EOI};
+
+void OnInitSource(j_decompress_ptr) {}
+
+boolean OnFillInputBuffer(j_decompress_ptr Info) {
+  if (RowsOwed(Info) && jpeg_has_multiple_scans(Info))
+    ErrorManagerOf(reinterpret_cast<j_common_ptr>(Info))->RowsMadeUp = true;
+  Info->src->next_input_byte = EndMarker;
+  Info->src->bytes_in_buffer = sizeof(EndMarker);
+  return TRUE;
+}
+
+void OnSkipInputData(j_decompress_ptr Info, long Count) {
+  if (Count <= 0)
+    return;
+  while (Count > long(Info->src->bytes_in_buffer)) {
+    Count -= long(Info->src->bytes_in_buffer);
+    OnFillInputBuffer(Info);
+  }
+  Info->src->next_input_byte += Count;
+  Info->src->bytes_in_buffer -= std::size_t(Count);
+}
+
+void OnTermSource(j_decompress_ptr) {}
 
 void OnProgress(j_common_ptr Info) {
   auto* decompress = reinterpret_cast<j_decompress_ptr>(Info);
@@ -52,7 +94,19 @@ struct TJpegSession {
   jpeg_decompress_struct Info;
   TJpegErrorManager Errors;
   jpeg_progress_mgr Progress;
+  jpeg_source_mgr Source;
 };
+
+void SetSource(TJpegSession& Session, const QByteArray& Data) {
+  Session.Source.next_input_byte = reinterpret_cast<const JOCTET*>(Data.constData());
+  Session.Source.bytes_in_buffer = std::size_t(Data.size());
+  Session.Source.init_source = OnInitSource;
+  Session.Source.fill_input_buffer = OnFillInputBuffer;
+  Session.Source.skip_input_data = OnSkipInputData;
+  Session.Source.resync_to_restart = jpeg_resync_to_restart;
+  Session.Source.term_source = OnTermSource;
+  Session.Info.src = &Session.Source;
+}
 
 // Step 0: create the decoder (it fails on a library mismatch or without memory).
 bool CreateDecoder(TJpegSession* Session) {
@@ -85,6 +139,7 @@ bool ReadHeader(TJpegSession* Session) {
 bool ReadPixels(TJpegSession* Session, unsigned char* Pixels, qsizetype BytesPerLine) {
   if (setjmp(Session->Errors.Return))
     return false;
+  Session->Errors.Decoding = true;
   jpeg_start_decompress(&Session->Info);
   while (Session->Info.output_scanline < Session->Info.output_height) {
     JSAMPROW row = Pixels + qsizetype(Session->Info.output_scanline) * BytesPerLine;
@@ -116,8 +171,7 @@ void InksToRgb(QImage& Image, bool Inverted) {
 
 // Runs the steps on a session whose decoder has been created; the caller destroys it.
 QImage DecodeInSession(TJpegSession& Session, const QByteArray& Data, const TImageLimits& Limits) {
-  const auto* bytes = reinterpret_cast<const unsigned char*>(Data.constData());
-  jpeg_mem_src(&Session.Info, bytes, static_cast<unsigned long>(Data.size()));
+  SetSource(Session, Data);
   auto fail = [&Session](const char* Why) -> EImageError {
     std::string text = std::string("The JPEG picture ") + Why;
     if (Session.Errors.TooManyScans)
@@ -135,7 +189,7 @@ QImage DecodeInSession(TJpegSession& Session, const QByteArray& Data, const TIma
     throw EImageError("There is not enough memory for the JPEG picture.");
   if (!ReadPixels(&Session, image.bits(), image.bytesPerLine()))
     throw fail("is damaged");
-  if (Session.Info.err->num_warnings > 0)
+  if (Session.Errors.RowsMadeUp)
     throw fail("is damaged or incomplete");
   if (Session.Info.out_color_space == JCS_CMYK)
     InksToRgb(image, Session.Info.saw_Adobe_marker);
