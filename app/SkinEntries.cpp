@@ -1,6 +1,6 @@
 #include "SkinEntries.h"
 
-#include "DibImage.h"
+#include "BmpImage.h"
 
 #include <QBuffer>
 
@@ -24,11 +24,12 @@ QImage DecodeSkinBitmap(TKVResReader& Reader, int Index) {
   const QByteArray bytes = ReadEntry(Reader, Index);
   if (bytes.isEmpty())
     return QImage();
-  QImage image = ReadDibImage(bytes);
-  if (image.isNull())
+  try {
+    return DecodeBmp(bytes);
+  } catch (const EImageError&) {
     throw ESkinError("Picture " + std::to_string(Index) +
                      " of tesselo.dat is damaged and cannot be shown.");
-  return image;
+  }
 }
 
 } // namespace

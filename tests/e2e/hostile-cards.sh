@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The real game with a cards folder full of hostile entries (empty and tiny files, a folder, a
 # pipe, link loops, absurd counts and headers, a face inflating to gigabytes, faces of the wrong
-# format or cut short, a file nobody may read) beside two good sets. It starts within bounded
-# time and memory, offers exactly the sets whose header reads, refuses the damaged ones with an
-# error box when they are played, stays usable afterwards and ends with status 0.
+# format, JPEG and BMP faces cut short, a file nobody may read) beside two good sets. It starts
+# within bounded time and memory, offers exactly the sets whose header reads, refuses the
+# damaged ones with an error box when they are played, stays usable afterwards and ends with
+# status 0.
 # Usage (inside xvfb-run with a 1024 x 768 screen): hostile-cards.sh GAME KVRES
 # With SHOTS naming a folder, the error boxes and the board are saved there as screenshots.
 set -euo pipefail
@@ -31,8 +32,8 @@ cp "$built/cards/animations.crd" "$cards/"
 
 # The sets whose entry 0 reads. The two sets damaged from the good one are listed or not
 # depending on where the damage falls; whether their entry 0 reads is asked of the archive tool.
-expected=(animations.crd good.crd huge-faces.crd inflation-bomb.crd noise-faces.crd
-  nonsense-header.crd ten-byte-header.crd truncated-faces.crd wrong-kind.crd)
+expected=(animations.crd cut-bmp-faces.crd good.crd huge-faces.crd inflation-bomb.crd
+  noise-faces.crd nonsense-header.crd ten-byte-header.crd truncated-faces.crd wrong-kind.crd)
 for damaged in cut-in-half.crd flipped.crd; do
   if "$kvres" cat "$cards/$damaged" 0 >/dev/null 2>&1; then
     expected+=("$damaged")
@@ -199,7 +200,8 @@ index_of() {
 # Damaged sets: each play shows one error box and returns to the options.
 launch_game
 options
-for bad in truncated-faces.crd nonsense-header.crd ten-byte-header.crd inflation-bomb.crd; do
+for bad in truncated-faces.crd cut-bmp-faces.crd nonsense-header.crd ten-byte-header.crd \
+  inflation-bomb.crd; do
   choose_set "$(index_of "$bad")"
   play
   box=$(wait_message_box)
