@@ -47,6 +47,14 @@ QString ReadStringIfExists(ISettingsStore& Store, const QString& Name, const QSt
   return Store.ValueExists(Name) ? Store.ReadString(Name) : Default;
 }
 
+void CloseQuietly(ISettingsStore& Store) {
+  try {
+    Store.CloseKey();
+  } catch (const std::exception&) {
+    // Loading goes on with what it has; nothing was meant to be written.
+  }
+}
+
 // The order matters: a value of the wrong type stops the reading, leaving the later ones at
 // their defaults.
 void ReadSettingsKey(ISettingsStore& Store, GameSettings& Settings, PlayerTable& Players) {
@@ -65,7 +73,10 @@ void ReadSettingsKey(ISettingsStore& Store, GameSettings& Settings, PlayerTable&
     Players[NameSlot(Settings.Computer, Field)].Name =
         Store.ReadString(NameValue(Field)).toStdString();
   }
-  Store.CloseKey();
+  // Closing stores the key created for a first run; where it cannot be stored (a settings
+  // folder that cannot be written) the reading is whole all the same, and the builder must
+  // still be looked up. Saving at close says what went wrong.
+  CloseQuietly(Store);
 }
 
 // The installer records the builder's folder, trailing separator included.
@@ -78,14 +89,6 @@ void LookUpBuilder(ISettingsStore& Store, GameSettings& Settings) {
     Settings.BuilderPath = Store.ReadString(DeckwrightValue) + BuilderFileName();
   }
   Store.CloseKey();
-}
-
-void CloseQuietly(ISettingsStore& Store) {
-  try {
-    Store.CloseKey();
-  } catch (const std::exception&) {
-    // Loading goes on with what it has; nothing was meant to be written.
-  }
 }
 
 void WriteSettingsKey(ISettingsStore& Store, const GameSettings& Settings,
@@ -142,20 +145,28 @@ void LoadSettings(ISettingsStore& Store, GameSettings& Settings, PlayerTable& Pl
 }
 
 bool SaveSettings(ISettingsStore& Store, const GameSettings& Settings, const PlayerTable& Players,
-                  const TCardSetCatalogue& Catalogue) {
+                  const TCardSetCatalogue& Catalogue, QString* Problem) {
   bool Complete = false;
+  const auto note = [Problem](const std::exception& Error) {
+    if (Problem != nullptr && Problem->isEmpty())
+      *Problem = QString::fromUtf8(Error.what());
+  };
   try {
     if (Store.OpenKey(QLatin1String(SettingsKeyPath), true)) {
       WriteSettingsKey(Store, Settings, Players, Catalogue);
       Complete = true;
     }
-  } catch (const std::exception&) {
+  } catch (const std::exception& Error) {
     // What was written before the failure is still closed into the store below.
+    note(Error);
   }
   try {
     Store.CloseKey();
-  } catch (const std::exception&) {
+  } catch (const std::exception& Error) {
     Complete = false;
+    note(Error);
   }
+  if (!Complete && Problem != nullptr && Problem->isEmpty())
+    *Problem = QStringLiteral("The settings store could not be opened.");
   return Complete;
 }

@@ -50,8 +50,9 @@ qint32 RevealDelayMs(qint32 Delay);
 void LoadSettings(ISettingsStore& Store, GameSettings& Settings, PlayerTable& Players,
                   TCardSetCatalogue& Catalogue, const QString& CardsDir);
 
-// Writes the settings and the four name fields. Failures end the writing silently, keeping what
-// was written before; the result tells whether everything reached the store. With no card set
-// selected "Cards" is left as it is and the rest is still written.
+// Writes the settings and the four name fields. Failures end the writing, keeping what was
+// written before; the result tells whether everything reached the store, and Problem (when
+// given) gets the first failure's text, which names the store's file. With no card set selected
+// "Cards" is left as it is and the rest is still written.
 bool SaveSettings(ISettingsStore& Store, const GameSettings& Settings, const PlayerTable& Players,
-                  const TCardSetCatalogue& Catalogue);
+                  const TCardSetCatalogue& Catalogue, QString* Problem = nullptr);

@@ -3,10 +3,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <cstring>
 #include <utility>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -65,6 +71,102 @@ void KeepAside(const QString& FilePath) {
   }
   Fail(
       QStringLiteral("Too many damaged copies of %1 are kept; it is left as it is.").arg(FilePath));
+}
+
+// The side file a new settings file is written to before it takes the place of the old one.
+// Its name is fixed, so one left behind by a crash is taken up by the next save instead of
+// piling up beside others.
+QByteArray SideFileName(const QString& FilePath) {
+  return QFile::encodeName(FilePath) + ".new";
+}
+
+// Closes the descriptor however the write ends.
+class TDescriptor {
+public:
+  explicit TDescriptor(int Fd = -1) : FFd(Fd) {}
+  ~TDescriptor() { Reset(); }
+  TDescriptor(const TDescriptor&) = delete;
+  TDescriptor& operator=(const TDescriptor&) = delete;
+  int Fd() const { return FFd; }
+  void Reset(int Fd = -1) {
+    if (FFd >= 0)
+      ::close(FFd);
+    FFd = Fd;
+  }
+
+private:
+  int FFd;
+};
+
+[[noreturn]] void FailToWrite(const QString& FilePath, int Error) {
+  Fail(QStringLiteral("%1 cannot be written: %2.")
+           .arg(FilePath, QString::fromLocal8Bit(std::strerror(Error))));
+}
+
+// Opens the side file and locks it, so two writers never write into one file. A writer that
+// waited for the lock may find the file it opened already renamed into place by the other;
+// it then opens the new side file. Never waits on anything but the lock: a pipe or a link put
+// in the side file's place is refused.
+void OpenSideFile(const QString& FilePath, const QByteArray& Side, TDescriptor& File) {
+  for (int Attempt = 0; Attempt < 100; ++Attempt) {
+    File.Reset(
+        ::open(Side.constData(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666));
+    if (File.Fd() < 0 || ::flock(File.Fd(), LOCK_EX) != 0) {
+      FailToWrite(FilePath, errno);
+    }
+    struct stat Held {};
+    struct stat Named {};
+    if (::fstat(File.Fd(), &Held) != 0 || !S_ISREG(Held.st_mode)) {
+      FailToWrite(FilePath, EINVAL);
+    }
+    if (::lstat(Side.constData(), &Named) == 0 && Named.st_dev == Held.st_dev &&
+        Named.st_ino == Held.st_ino) {
+      return;
+    }
+  }
+  FailToWrite(FilePath, EBUSY);
+}
+
+bool WriteAll(int Fd, const QByteArray& Bytes) {
+  qsizetype Done = 0;
+  while (Done < Bytes.size()) {
+    const ssize_t Wrote = ::write(Fd, Bytes.constData() + Done, std::size_t(Bytes.size() - Done));
+    if (Wrote < 0 && errno == EINTR) {
+      continue;
+    }
+    if (Wrote <= 0) {
+      return false;
+    }
+    Done += Wrote;
+  }
+  return true;
+}
+
+// Replaces FilePath with Bytes in one step: they are written whole to the side file, made
+// durable, and renamed over FilePath, so a crash at any moment leaves either the old file or
+// the new one, whole. The new file keeps the old one's permissions.
+void ReplaceFile(const QString& FilePath, const QByteArray& Bytes) {
+  const QByteArray Target = QFile::encodeName(FilePath);
+  const QByteArray Side = SideFileName(FilePath);
+  TDescriptor File;
+  OpenSideFile(FilePath, Side, File);
+  struct stat Old {};
+  const bool Replaces = ::stat(Target.constData(), &Old) == 0;
+  const bool Written = ::ftruncate(File.Fd(), 0) == 0 &&
+                       (!Replaces || ::fchmod(File.Fd(), Old.st_mode & 07777) == 0) &&
+                       WriteAll(File.Fd(), Bytes) && ::fsync(File.Fd()) == 0 &&
+                       ::rename(Side.constData(), Target.constData()) == 0;
+  if (!Written) {
+    const int Error = errno;
+    ::unlink(Side.constData());
+    FailToWrite(FilePath, Error);
+  }
+  // The rename itself lasts once the folder is on the disk as well.
+  const TDescriptor Folder(::open(QFile::encodeName(QFileInfo(FilePath).absolutePath()).constData(),
+                                  O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (Folder.Fd() >= 0) {
+    ::fsync(Folder.Fd());
+  }
 }
 
 // Key lines written by hand may end in a backslash, as the game's own key paths do.
@@ -292,14 +394,5 @@ void RegistryFile::WriteDocument(const RegistryDocument& Document, bool KeepOldA
   if (KeepOldAside) {
     KeepAside(FFilePath);
   }
-  const QByteArray Bytes = FormatRegistryText(Document);
-  QSaveFile File(FFilePath);
-  // Unbuffered, so a short write (a full disk) shows in the result of write() itself rather
-  // than in a flush at commit, which might not stop the rename.
-  File.setDirectWriteFallback(false);
-  if (!File.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-      File.write(Bytes) != Bytes.size() || !File.commit()) {
-    Fail(QStringLiteral("The settings could not be saved to %1: %2")
-             .arg(FFilePath, File.errorString()));
-  }
+  ReplaceFile(FFilePath, FormatRegistryText(Document));
 }

@@ -3,7 +3,9 @@
 //
 // Each OpenKey reads the file afresh and CloseKey writes it back only when something changed,
 // so keys and values written by others (an installer's "Software\Kovalent\Install") are kept.
-// The file is replaced atomically: a crash or a full disk leaves the previous file whole.
+// The file is replaced atomically: a crash or a full disk leaves the previous file whole. The
+// new file is written beside it as registry.reg.new first, a name that a crash may leave behind
+// and the next save takes up again.
 // A file that cannot be parsed, or is larger than MaxRegistryFileSize, reads as an empty store;
 // before it is replaced, its bytes are copied beside it (registry.reg.corrupt, then
 // registry.reg.corrupt.2 and so on), and so is a file whose value is about to be overwritten by

@@ -9,11 +9,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <limits>
 #include <map>
 #include <variant>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -342,6 +346,43 @@ TEST_F(GameSettingsTest, AStoreThatCannotBeOpenedLeavesTheDefaults) {
   EXPECT_EQ(Names(), (Slots{"Computer", "Player", "", "", ""}));
   EXPECT_EQ(FCatalogue.CardSets.size(), 2u);
   EXPECT_FALSE(SaveSettings(FStore, FSettings, FPlayers, FCatalogue));
+}
+
+// Regression: where the settings folder could not be written and no settings file existed yet,
+// closing the key made for the first run failed, and that ended the loading before the card
+// builder was looked up in the install's record. Saving then names the file it could not write.
+TEST(GameSettingsUnwritableTest, TheBuilderIsStillFoundAndSavingSaysWhere) {
+  QTemporaryDir Dir;
+  const QString System = Dir.filePath("program/registry.reg");
+  ASSERT_TRUE(QDir().mkpath(Dir.filePath("program")));
+  QFile Record(System);
+  ASSERT_TRUE(Record.open(QIODevice::WriteOnly));
+  Record.write("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Kovalent\\Install]\n"
+               "\"Deckwright\"=\"/opt/dw/\"\n");
+  Record.close();
+  // A folder without write permission stops every user but root; a file where the folder
+  // should be stops root as well.
+  ASSERT_TRUE(QDir().mkpath(Dir.filePath("readonly/Kovalent")));
+  ASSERT_EQ(::chmod(QFile::encodeName(Dir.filePath("readonly/Kovalent")).constData(), 0555), 0);
+  QFile Blocker(Dir.filePath("blocked"));
+  ASSERT_TRUE(Blocker.open(QIODevice::WriteOnly));
+  Blocker.close();
+  for (const QString& User : {Dir.filePath("readonly/Kovalent/registry.reg"),
+                              Dir.filePath("blocked/Kovalent/registry.reg")}) {
+    if (User.contains("readonly") &&
+        ::access(QFile::encodeName(QFileInfo(User).path()).constData(), W_OK) == 0) {
+      continue; // root writes there all the same
+    }
+    RegistryFile Store(User, {System});
+    GameSettings Settings;
+    PlayerTable Players;
+    TCardSetCatalogue Catalogue;
+    LoadSettings(Store, Settings, Players, Catalogue, Dir.filePath("cards/"));
+    EXPECT_EQ(Settings.BuilderPath, "/opt/dw/" + BuilderFileName()) << User.toStdString();
+    QString Problem;
+    EXPECT_FALSE(SaveSettings(Store, Settings, Players, Catalogue, &Problem));
+    EXPECT_TRUE(Problem.contains(User)) << Problem.toStdString();
+  }
 }
 
 TEST(GameSettingsFakeStoreTest, AFailedWriteKeepsWhatWasWrittenAndStillClosesTheKey) {

@@ -6,6 +6,15 @@ tesselo_add_gtest(NAME tesselo_settings_test
 if(TARGET tesselo_cards AND TARGET tesselo_kvwriter)
   tesselo_add_gtest(NAME tesselo_gamesettings_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/GameSettingsTest.cpp
+      ${CMAKE_CURRENT_LIST_DIR}/SettingsDurabilityTest.cpp
     LIBS tesselo_settings tesselo_kvwriter
     MAIN core)
+  # The game's save in a process of its own, for the durability test to kill.
+  add_executable(tesselo_settings_save_loop ${CMAKE_CURRENT_LIST_DIR}/SettingsSaveLoop.cpp)
+  target_link_libraries(tesselo_settings_save_loop PRIVATE tesselo_settings)
+  set_target_properties(tesselo_settings_save_loop PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  add_dependencies(tesselo_gamesettings_test tesselo_settings_save_loop)
+  target_compile_definitions(tesselo_gamesettings_test PRIVATE
+    TESSELO_SETTINGS_SAVE_LOOP="$<TARGET_FILE:tesselo_settings_save_loop>")
 endif()
