@@ -21,6 +21,9 @@ TBoardView::TBoardView(QWidget& Parent, const GameEngine& Game) : FGame(Game) {
   Panel1 = new TFaceOverlay(&Parent);
   Panel2 = new TFaceOverlay(&Parent);
   Timer1.setSingleShot(true);
+  // A coarse timer may end the reveal up to a twentieth early or late; the delay is the
+  // player's choice to the half second.
+  Timer1.setTimerType(Qt::PreciseTimer);
   Timer1.setInterval(2500);
 }
 

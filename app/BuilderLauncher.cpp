@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QUrl>
 
 TBuilderLauncher::TBuilderLauncher(GameSettings& Settings, TBrowseDWForm& Browse,
                                    TCloseMainWindow CloseMainWindow)
@@ -19,23 +20,25 @@ TBuilderLauncher::~TBuilderLauncher() {
 }
 
 bool TBuilderLauncher::DKWRBtnClick(QObject*) {
-  if (QFileInfo(FSettings.BuilderPath).isFile())
-    return StartBuilder(FSettings.BuilderPath);
+  if (QFileInfo(FSettings.BuilderPath).isFile() && StartBuilder(FSettings.BuilderPath))
+    return true;
   return FBrowse.exec() == QDialog::Accepted;
 }
 
 bool TBuilderLauncher::ProgramChosen(const QString& FileName) {
-  FSettings.BuilderPath = QDir::toNativeSeparators(QFileInfo(FileName).absoluteFilePath());
-  return StartBuilder(FSettings.BuilderPath);
+  return StartBuilder(QDir::toNativeSeparators(QFileInfo(FileName).absoluteFilePath()));
 }
 
 bool TBuilderLauncher::StartBuilder(const QString& FileName) {
   TKVShell& shell = TKVShell::Instance();
   // Closing the program without anything started would look as if the button quit the game.
-  if (!shell.Execute(FileName, QString()) && !shell.OpenLink(FileName)) {
+  if (!shell.Execute(FileName, {}) &&
+      !shell.OpenLink(QUrl::fromLocalFile(FileName).toString(QUrl::FullyEncoded))) {
     ShowMessageBox(QStringLiteral("Unable to start ") + FileName, QString(), MB_ICONERROR);
     return false;
   }
+  // Only a path that started is kept: one that cannot start would be retried at every click.
+  FSettings.BuilderPath = FileName;
   if (FCloseMainWindow)
     FCloseMainWindow();
   return true;

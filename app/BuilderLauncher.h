@@ -27,15 +27,17 @@ public:
   TBuilderLauncher(const TBuilderLauncher&) = delete;
   TBuilderLauncher& operator=(const TBuilderLauncher&) = delete;
 
-  // Starts the builder when BuilderPath names an existing file, else shows the browse dialog
-  // modally. True when the builder was started and the main window closed.
+  // Starts the builder when BuilderPath names an existing file; when there is none, or it
+  // cannot be started, shows the browse dialog modally. True when the builder was started and
+  // the main window closed.
   bool DKWRBtnClick(QObject* Sender);
-  // The browse dialog's choice: BuilderPath becomes FileName, then the builder starts.
+  // The browse dialog's choice: the builder starts from FileName, which becomes BuilderPath
+  // only when it did start. False keeps the dialog open for another choice.
   bool ProgramChosen(const QString& FileName);
 
 private:
-  // Starts FileName and closes the main window; when nothing could be started, says so and
-  // leaves the program running.
+  // Starts FileName, keeps it as BuilderPath and closes the main window (which saves it); when
+  // nothing could be started, says so, leaves BuilderPath as it was and the program running.
   bool StartBuilder(const QString& FileName);
 
   GameSettings& FSettings;

@@ -100,6 +100,8 @@ void TMainForm::CreateControls() {
   QPalette black = Label1->palette();
   black.setColor(QPalette::WindowText, Qt::black);
   Label1->setPalette(black);
+  // The status line names the players as they typed their names.
+  Label1->setTextFormat(Qt::PlainText);
   // Presses on the status line reach the window, which drags itself.
   Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
   ExitMap = new TKVImageMap(this);
@@ -172,9 +174,8 @@ void TMainForm::WireDragging() {
         static_cast<TKVCustomImageList*>(ExitMap)}) {
     surface->OnMouseDown = [this](QWidget*, Qt::MouseButton Button, Qt::KeyboardModifiers, int X,
                                   int Y) { FDrag.MouseDown(Button, X, Y); };
-    surface->OnMouseMove = [this](QWidget*, Qt::MouseButtons, Qt::KeyboardModifiers, int X, int Y) {
-      FDrag.MouseMove(X, Y);
-    };
+    surface->OnMouseMove = [this](QWidget*, Qt::MouseButtons Buttons, Qt::KeyboardModifiers, int X,
+                                  int Y) { FDrag.MouseMove(Buttons, X, Y); };
     surface->OnMouseUp = [this](QWidget*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
       FDrag.MouseUp(X, Y);
     };
@@ -188,7 +189,7 @@ void TMainForm::mousePressEvent(QMouseEvent* Event) {
 
 void TMainForm::mouseMoveEvent(QMouseEvent* Event) {
   const QPoint at = Event->position().toPoint();
-  FDrag.MouseMove(at.x(), at.y());
+  FDrag.MouseMove(Event->buttons(), at.x(), at.y());
 }
 
 void TMainForm::mouseReleaseEvent(QMouseEvent* Event) {
@@ -285,7 +286,7 @@ void TMainForm::ExitMapMapClick(const QString& Area) {
 
 void TMainForm::CoverMapMapClick(const QString& Area) {
   if (Area == QLatin1String("ad"))
-    OpenURL(FCoverLink);
+    OpenURL(FCoverLink, QString(), true, TLinkOrigin::Game);
 }
 
 void TMainForm::CopyRightImageClick() {
@@ -347,8 +348,13 @@ void TMainForm::FormClose() {
     return;
   FClosed = true;
   FGame.AbandonGame();
-  if (FStore != nullptr)
-    SaveSettings(*FStore, FSettings, FGame.Players(), FCardSets);
+  if (FStore == nullptr)
+    return;
+  // Said once, here: the game ran on its defaults or its last choices all the same.
+  QString problem;
+  if (!SaveSettings(*FStore, FSettings, FGame.Players(), FCardSets, &problem))
+    ShowMessageBox(QStringLiteral("Your settings could not be saved. ") + problem, QString(),
+                   MB_OK | MB_ICONWARNING);
 }
 
 // ---- The board -----------------------------------------------------------------------------

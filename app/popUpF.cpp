@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QWindow>
 
 #include <algorithm>
 
@@ -31,11 +30,6 @@ constexpr int CloseBtnBottomGap = 259 - 230 - 17;
 constexpr int TitleDesignLeft = 128;
 constexpr int TitleTop = 29;
 constexpr int LabelHeight = 13;
-
-// Wayland gives a window no say over its own place; the compositor moves it.
-bool CompositorMovesWindows() {
-  return QGuiApplication::platformName() == QLatin1String("wayland");
-}
 
 QFont PopUpFont() {
   QFont font(QStringLiteral("Sans Serif"));
@@ -166,25 +160,16 @@ bool TPopUpform::DragByEvent(QWidget* Sender, QEvent* Event) {
 
 void TPopUpform::AppMouseDown(QWidget*, Qt::MouseButton Button, Qt::KeyboardModifiers, int X,
                               int Y) {
-  if (Button != Qt::LeftButton)
-    return;
-  if (CompositorMovesWindows() && windowHandle() != nullptr && windowHandle()->startSystemMove())
-    return;
-  FDragging = true;
-  FDragX = X;
-  FDragY = Y;
+  FDrag.MouseDown(Button, X, Y);
 }
 
-void TPopUpform::AppMouseMove(QWidget*, Qt::MouseButtons, Qt::KeyboardModifiers, int X, int Y) {
-  if (FDragging)
-    move(x() + X - FDragX, y() + Y - FDragY);
+void TPopUpform::AppMouseMove(QWidget*, Qt::MouseButtons Buttons, Qt::KeyboardModifiers, int X,
+                              int Y) {
+  FDrag.MouseMove(Buttons, X, Y);
 }
 
 void TPopUpform::AppMouseUp(QWidget*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
-  if (!FDragging)
-    return;
-  FDragging = false;
-  move(x() + X - FDragX, y() + Y - FDragY);
+  FDrag.MouseUp(X, Y);
 }
 
 void TPopUpform::CloseBtnClick(QObject*) {

@@ -12,6 +12,8 @@
 // the area "exit"; a drag surface outside it), TitleImage (a drag surface) and CloseBtn.
 #pragma once
 
+#include "WindowDrag.h"
+
 #include <QDialog>
 #include <QImage>
 #include <QSize>
@@ -38,10 +40,11 @@ public:
   // Shows the window modally; returns when it has been closed.
   int ShowModal() { return exec(); }
 
-  // Window dragging, in the coordinates of Sender (the control pressed): a left press starts
-  // it, every move while it lasts moves the window by the pointer's offset from the press
-  // point, and the release (any button) ends it after one last such move. On Wayland, where a
-  // window cannot place itself, the press hands the move to the compositor instead.
+  // Window dragging as the main window's (TWindowDrag), in the coordinates of Sender (the
+  // control pressed): a left press starts it, every move while it lasts moves the window by the
+  // pointer's offset from the press point, and the release (any button) ends it after one last
+  // such move. A blocked or hidden window, or a move without the left button, ends it where the
+  // window stands. On Wayland the press hands the move to the compositor instead.
   void AppMouseDown(QWidget* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X,
                     int Y);
   void AppMouseMove(QWidget* Sender, Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, int X,
@@ -79,9 +82,7 @@ private:
   // Hands a mouse event on to the drag handlers; false for other events.
   bool DragByEvent(QWidget* Sender, QEvent* Event);
 
-  bool FDragging = false;
-  int FDragX = 0;
-  int FDragY = 0;
+  TWindowDrag FDrag{*this};
 
   // Widgets given to AddDragSurface; they live as long as the window.
   std::vector<QWidget*> FDragSurfaces;

@@ -290,6 +290,8 @@ void TKVImageSlider::mousePressEvent(QMouseEvent* Event) {
 
 void TKVImageSlider::mouseMoveEvent(QMouseEvent* Event) {
   const QPoint at = Event->position().toPoint();
+  if (FDragging && !(Event->buttons() & Qt::LeftButton))
+    GestureLost();
   if (FDragging)
     SetPosition(Geometry().ValueAt(at.x()));
   DoMouseMove(Event->buttons(), Event->modifiers(), at);

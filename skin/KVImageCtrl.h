@@ -121,6 +121,8 @@ protected:
   void mousePressEvent(QMouseEvent* Event) override;
   void mouseMoveEvent(QMouseEvent* Event) override;
   void mouseReleaseEvent(QMouseEvent* Event) override;
+  // Ends a thumb drag where the thumb stands.
+  void GestureLost() override { FDragging = false; }
 
 private:
   int FMin = 0;

@@ -2,6 +2,7 @@
 
 #include "KVCursors.h"
 #include "KVRStream.h"
+#include "PlainText.h"
 
 #include <QBuffer>
 #include <QMouseEvent>
@@ -372,7 +373,8 @@ void TKVCustomImageList::SetShowHint(bool Value) {
 }
 
 void TKVCustomImageList::ApplyToolTip() {
-  setToolTip(FShowHint ? FHint : QString());
+  // Hints name links and sets that come from outside; they are shown as typed.
+  setToolTip(FShowHint ? PlainToolTip(FHint) : QString());
 }
 
 void TKVCustomImageList::DoMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
@@ -390,6 +392,17 @@ void TKVCustomImageList::DoMouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModif
 void TKVCustomImageList::DoMouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, QPoint At) {
   if (OnMouseUp)
     OnMouseUp(this, Button, Shift, At.x(), At.y());
+}
+
+bool TKVCustomImageList::event(QEvent* Event) {
+  if (Event->type() == QEvent::WindowBlocked)
+    GestureLost();
+  return QWidget::event(Event);
+}
+
+void TKVCustomImageList::hideEvent(QHideEvent* Event) {
+  GestureLost();
+  QWidget::hideEvent(Event);
 }
 
 void TKVCustomImageList::mousePressEvent(QMouseEvent* Event) {

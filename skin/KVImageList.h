@@ -133,6 +133,14 @@ protected:
   void mouseMoveEvent(QMouseEvent* Event) override;
   void mouseReleaseEvent(QMouseEvent* Event) override;
 
+  // A gesture under way (a press held on the control) that will never get its release: the
+  // window was blocked by a modal window, the control was hidden, or a move came without the
+  // left button because the release went elsewhere. Controls that keep a gesture's state
+  // forget it here; the base keeps none.
+  virtual void GestureLost() {}
+  bool event(QEvent* Event) override;
+  void hideEvent(QHideEvent* Event) override;
+
 private:
   bool GrowStrip(int NewWidth, int NewHeight, bool NeedsAlpha);
   void RebuildTables();

@@ -214,6 +214,8 @@ void TKVCustomImageMap::paintEvent(QPaintEvent* Event) {
 void TKVCustomImageMap::mousePressEvent(QMouseEvent* Event) {
   const QPoint at = Event->position().toPoint();
   if (Event->button() == Qt::LeftButton) {
+    // A left press begins a gesture of its own, whatever became of the one before.
+    GestureLost();
     const int index = AreaAt(at.x(), at.y());
     if (index >= 0 && Area(index).AreaState != arsDisabled) {
       SetAreaClicked(index, true);
@@ -259,6 +261,8 @@ void TKVCustomImageMap::PressArea(int Index) {
 
 void TKVCustomImageMap::mouseMoveEvent(QMouseEvent* Event) {
   const QPoint at = Event->position().toPoint();
+  if (FPassThrough && !(Event->buttons() & Qt::LeftButton))
+    GestureLost();
   if (FPassThrough || !(ShowHint() || FChangeCursor || GetImageWidth(2) > 0)) {
     DoMouseMove(Event->buttons(), Event->modifiers(), at);
     return;
@@ -299,6 +303,12 @@ void TKVCustomImageMap::ClearOver(int Except) {
   for (int j = 0; j < AreaCount(); ++j)
     if (j != Except)
       SetAreaOver(j, false);
+}
+
+void TKVCustomImageMap::GestureLost() {
+  FPassThrough = false;
+  for (int j = 0; j < AreaCount(); ++j)
+    SetAreaClicked(j, false);
 }
 
 void TKVCustomImageMap::leaveEvent(QEvent* Event) {

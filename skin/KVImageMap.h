@@ -117,6 +117,8 @@ protected:
   // events are watched to clear the hover state.
   void childEvent(QChildEvent* Event) override;
   bool eventFilter(QObject* Watched, QEvent* Event) override;
+  // Ends a pass-through drag and takes the pressed look off every area.
+  void GestureLost() override;
 
 private:
   struct TNamedArea {

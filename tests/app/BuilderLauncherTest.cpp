@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -56,7 +57,7 @@ protected:
 TEST_F(BuilderLauncherTest, StoredPathOfAnExistingFileStartsItAndClosesTheMainWindow) {
   Settings.BuilderPath = MakeFile(QStringLiteral("dkwright"));
   EXPECT_TRUE(Launcher.DKWRBtnClick(nullptr));
-  EXPECT_EQ(Desktop.Shell.Executed, QStringList({Settings.BuilderPath + QStringLiteral("|")}));
+  EXPECT_EQ(Desktop.Shell.Executed, QStringList({Settings.BuilderPath}));
   EXPECT_EQ(MainWindowClosed, 1);
   EXPECT_FALSE(Browse.isVisible());
 }
@@ -93,7 +94,7 @@ TEST_F(BuilderLauncherTest, BrowsingToAFileStoresItStartsItAndEndsTheProgram) {
   EXPECT_TRUE(Launcher.DKWRBtnClick(nullptr));
   EXPECT_EQ(dialogRuns, 2);
   EXPECT_EQ(Settings.BuilderPath, QDir::toNativeSeparators(chosen));
-  EXPECT_EQ(Desktop.Shell.Executed, QStringList({chosen + QStringLiteral("|")}));
+  EXPECT_EQ(Desktop.Shell.Executed, QStringList({chosen}));
   EXPECT_EQ(MainWindowClosed, 1);
   EXPECT_FALSE(Browse.isVisible()) << "the dialog closes with the program";
 }
@@ -104,24 +105,36 @@ TEST_F(BuilderLauncherTest, FileThatCannotBeStartedIsOpenedOrReported) {
   Settings.BuilderPath = MakeFile(QStringLiteral("notes.txt"));
   Desktop.Shell.ExecuteResult = false;
   EXPECT_TRUE(Launcher.DKWRBtnClick(nullptr));
-  EXPECT_EQ(Desktop.Shell.Opened, QStringList({Settings.BuilderPath}))
+  EXPECT_EQ(Desktop.Shell.Opened,
+            QStringList({QUrl::fromLocalFile(Settings.BuilderPath).toString()}))
       << "the desktop opens what is not a program";
   EXPECT_EQ(MainWindowClosed, 1);
+}
 
+// Regression: a browsed-to file that failed to start was kept as the builder's path, so every
+// later click tried it again and the browse dialog never came back.
+TEST_F(BuilderLauncherTest, OnlyAPathThatStartedIsKeptAndAFailureOffersTheBrowseAgain) {
+  const QString stored = MakeFile(QStringLiteral("dkwright"));
+  Settings.BuilderPath = stored;
+  Desktop.Shell.ExecuteResult = false;
   Desktop.Shell.OpenResult = false;
-  EXPECT_FALSE(Launcher.DKWRBtnClick(nullptr));
-  EXPECT_EQ(Desktop.Box.Texts, QStringList({"Unable to start " + Settings.BuilderPath}));
-  EXPECT_EQ(MainWindowClosed, 1) << "the program keeps running";
-
-  // From the browse dialog the choice is kept, and the dialog stays for another try.
-  const QString chosen = MakeFile(QStringLiteral("other.txt"));
-  Browse.SetOpenDialogRunner([&](QFileDialog&) { return chosen; });
-  Browse.show();
-  Button("BrowseBtn")->click();
-  EXPECT_TRUE(Browse.isVisible());
-  EXPECT_EQ(Settings.BuilderPath, QDir::toNativeSeparators(chosen));
+  const QString broken = MakeFile(QStringLiteral("broken"));
+  const QString working = MakeFile(QStringLiteral("working"));
+  QStringList choices{broken, working};
+  Browse.SetOpenDialogRunner([&](QFileDialog&) { return choices.takeFirst(); });
+  WhenBrowseShows([&] {
+    Button("BrowseBtn")->click(); // fails: reported, the dialog stays
+    EXPECT_TRUE(Browse.isVisible());
+    EXPECT_EQ(Settings.BuilderPath, stored);
+    Desktop.Shell.ExecuteResult = true;
+    Button("BrowseBtn")->click();
+  });
+  EXPECT_TRUE(Launcher.DKWRBtnClick(nullptr));
+  EXPECT_TRUE(BrowseSeen) << "a stored path that cannot start offers the browse dialog";
+  EXPECT_EQ(Desktop.Box.Texts,
+            QStringList({"Unable to start " + stored, "Unable to start " + broken}));
+  EXPECT_EQ(Settings.BuilderPath, working);
   EXPECT_EQ(MainWindowClosed, 1);
-  Browse.hide();
 }
 
 TEST_F(BuilderLauncherTest, BrowseDialogLayoutAndOpenDialogChoices) {

@@ -20,6 +20,7 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -85,6 +86,8 @@ TEST(MainFormStart, FirstRunShowsTheDefaultOptions) {
   EXPECT_EQ(panel.Player1Edit->text(), "");
   EXPECT_EQ(panel.Player4Edit->text(), "");
   EXPECT_EQ(form.Timer1().interval(), 2500);
+  // A coarse timer may end the delay a twentieth early.
+  EXPECT_EQ(form.Timer1().timerType(), Qt::PreciseTimer);
   EXPECT_EQ(panel.CardsBox->count(), 3);
   EXPECT_EQ(panel.CardsBox->currentText(), "Animations");
 }
@@ -195,6 +198,45 @@ TEST(MainFormDrag, LeftPressOnBackgroundDragsRightButtonAndAreasDoNot) {
   EXPECT_EQ(form.pos(), moved);
 }
 
+// Regression: a drag under way when a modal window opened never got its release, so afterwards
+// the window followed the pointer and the next click on a button was taken for the release.
+TEST(MainFormDrag, ADragEndsWhenAModalWindowBlocksTheWindow) {
+  TMainFormRig rig;
+  TMainForm& form = rig.Create();
+  QTest::mousePress(form.ExitMap, Qt::LeftButton, {}, QPoint(2, 2));
+  {
+    QDialog modal;
+    modal.setModal(true);
+    modal.show();
+    QCoreApplication::processEvents();
+  }
+  const QPoint start = form.pos();
+  QTest::mouseMove(form.ExitMap, QPoint(42, 32));
+  EXPECT_EQ(form.pos(), start) << "the window does not follow the pointer";
+  const TArea& help = form.ExitMap->Area(form.ExitMap->IndexOfArea("help"));
+  const QPoint button(help.Left + 2, help.Top + 2);
+  QTest::mousePress(form.ExitMap, Qt::LeftButton, {}, button);
+  QTest::mouseRelease(form.ExitMap, Qt::LeftButton, {}, button);
+  EXPECT_EQ(rig.PopUps.Help, 1) << "the next click is a click";
+  EXPECT_EQ(form.pos(), start);
+}
+
+// The settings cannot be saved where a file stands in for their folder: the game starts as
+// always, and says so once, when it closes, naming the file.
+TEST(MainFormSettings, SettingsThatCannotBeSavedAreReportedOnceAtTheClose) {
+  TMainFormRig rig;
+  QFile blocker(rig.Folder.Path() + "config");
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  rig.Create();
+  EXPECT_TRUE(rig.Messages.Shown.empty());
+  rig.Destroy();
+  ASSERT_EQ(rig.Messages.Shown.size(), 1u);
+  EXPECT_TRUE(rig.Messages.Shown[0].Text.startsWith("Your settings could not be saved."));
+  EXPECT_TRUE(rig.Messages.Shown[0].Text.contains(rig.Store.FilePath()))
+      << rig.Messages.Shown[0].Text.toStdString();
+}
+
 TEST(MainFormSettings, OptionsRoundTripThroughTheSettingsFile) {
   TMainFormRig rig;
   {
@@ -285,7 +327,7 @@ public:
     Links << Link;
     return true;
   }
-  bool Execute(const QString&, const QString&) override { return false; }
+  bool Execute(const QString&, const QStringList&) override { return false; }
   QString RegisteredCommand(const QString&) override { return {}; }
   QStringList Links;
 };

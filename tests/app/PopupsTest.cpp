@@ -14,6 +14,7 @@
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
 #include <QTextBlock>
@@ -97,6 +98,32 @@ TEST_F(PopUpTest, DraggingByStripTitleBackgroundOrTextMovesTheWindow) {
   const QPoint before = window.pos();
   Drag(Control<QWidget>(&window, "PopUpBg"), {200, 150}, {30, 30}, Qt::RightButton);
   EXPECT_EQ(window.pos(), before) << "the right button does not drag";
+  window.hide();
+}
+
+// Regression: a drag under way when the pop-up was hidden, or whose release went to another
+// window (the next move comes without the button), left the pop-up following the pointer.
+TEST_F(PopUpTest, ADragEndsWhenTheWindowIsHiddenOrItsReleaseGoesElsewhere) {
+  TPopUpform window(*Skin);
+  window.show();
+  QWidget* bg = Control<QWidget>(&window, "PopUpBg");
+  QTest::mousePress(bg, Qt::LeftButton, {}, QPoint(200, 150));
+  window.hide();
+  window.show();
+  const QPoint shown = window.pos();
+  QTest::mouseMove(bg, QPoint(230, 170));
+  EXPECT_EQ(window.pos(), shown) << "after hiding";
+  QTest::mouseRelease(bg, Qt::LeftButton, {}, QPoint(230, 170));
+
+  QTest::mousePress(bg, Qt::LeftButton, {}, QPoint(200, 150));
+  const QPointF elsewhere(210, 160);
+  QMouseEvent lost(QEvent::MouseMove, elsewhere, bg->mapToGlobal(elsewhere), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(bg, &lost);
+  QTest::mouseMove(bg, QPoint(240, 190));
+  EXPECT_EQ(window.pos(), shown) << "after a move without the button";
+  QTest::mouseRelease(bg, Qt::LeftButton, {}, QPoint(240, 190));
+  EXPECT_EQ(window.pos(), shown);
   window.hide();
 }
 

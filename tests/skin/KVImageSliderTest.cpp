@@ -185,6 +185,20 @@ TEST_F(ImageSliderTest, DragFromTheThumbFollowsThePointer) {
   EXPECT_EQ(Log, expected);
 }
 
+TEST_F(ImageSliderTest, ThumbDragEndsWhenTheSliderIsHidden) {
+  Slider.show();
+  Slider.SetPosition(3);
+  QTest::mousePress(&Slider, Qt::LeftButton, {}, QPoint(55, 9));
+  ASSERT_TRUE(Slider.Dragging());
+  Slider.hide();
+  Slider.show();
+  EXPECT_FALSE(Slider.Dragging());
+  QTest::mouseMove(&Slider, QPoint(140, 9));
+  EXPECT_EQ(Slider.Position(), 3) << "the thumb does not follow the pointer";
+  QTest::mouseRelease(&Slider, Qt::LeftButton, {}, QPoint(55, 9));
+  Slider.hide();
+}
+
 TEST_F(ImageSliderTest, MovingTheThumbRepaintsOnlyItsOldAndNewPlace) {
   Slider.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&Slider));
