@@ -146,8 +146,12 @@ bool WriteAll(int Fd, const QByteArray& Bytes) {
 // durable, and renamed over FilePath, so a crash at any moment leaves either the old file or
 // the new one, whole. The new file keeps the old one's permissions.
 void ReplaceFile(const QString& FilePath, const QByteArray& Bytes) {
-  const QByteArray Target = QFile::encodeName(FilePath);
-  const QByteArray Side = SideFileName(FilePath);
+  // A settings file kept elsewhere behind a link stays there, and the link stays a link.
+  const QFileInfo Info(FilePath);
+  const QString Real =
+      Info.isSymLink() && !Info.canonicalFilePath().isEmpty() ? Info.canonicalFilePath() : FilePath;
+  const QByteArray Target = QFile::encodeName(Real);
+  const QByteArray Side = SideFileName(Real);
   TDescriptor File;
   OpenSideFile(FilePath, Side, File);
   struct stat Old {};
@@ -162,7 +166,7 @@ void ReplaceFile(const QString& FilePath, const QByteArray& Bytes) {
     FailToWrite(FilePath, Error);
   }
   // The rename itself lasts once the folder is on the disk as well.
-  const TDescriptor Folder(::open(QFile::encodeName(QFileInfo(FilePath).absolutePath()).constData(),
+  const TDescriptor Folder(::open(QFile::encodeName(QFileInfo(Real).absolutePath()).constData(),
                                   O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (Folder.Fd() >= 0) {
     ::fsync(Folder.Fd());

@@ -204,6 +204,18 @@ TEST_F(RegistryFileTest, AFailedWriteLeavesThePreviousFileIntact) {
   EXPECT_EQ(FolderEntries(), EntriesBefore);
 }
 
+// A settings file kept elsewhere behind a link (a folder of dotfiles) is written where it lives.
+TEST_F(RegistryFileTest, AFileBehindALinkIsWrittenWhereItLives) {
+  const QString Real = FDir.filePath("dotfiles/registry.reg");
+  WriteAll(Real, "REGEDIT4\r\n\r\n");
+  ASSERT_TRUE(QDir().mkpath(FDir.filePath("Kovalent")));
+  ASSERT_TRUE(QFile::link(Real, FPath));
+  WriteGameValue("Pairs", 12);
+  EXPECT_TRUE(QFileInfo(FPath).isSymLink());
+  EXPECT_TRUE(ReadAll(Real).contains("\"Pairs\"=dword:0000000c"));
+  EXPECT_TRUE(FolderEntries() == QStringList{"registry.reg"});
+}
+
 TEST(RegistryFilePathTest, FollowsTheUsersConfigurationFolder) {
   const QByteArray Saved = qgetenv("XDG_CONFIG_HOME");
   qputenv("XDG_CONFIG_HOME", "/tmp/tesselo-config-test");
