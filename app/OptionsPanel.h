@@ -3,6 +3,7 @@
 // game is started; choosing another card set takes effect at once.
 #pragma once
 
+#include "CardSetLoader.h"
 #include "GameSettings.h"
 #include "OptionsChoices.h"
 
@@ -17,9 +18,6 @@ class TCardSetCatalogue;
 class TCardsObj;
 class TKVImageSlider;
 class TPictureImage;
-
-// The message shown when the chosen pair count needs more faces than the set holds.
-inline constexpr char NotEnoughImagesText[] = "This set of cards does not contain enough images!";
 
 class TOptionsPanel : public QWidget {
 public:

@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <utility>
 
 TCardSetLoader::TCardSetLoader(QString FileName, TImageLimits Limits)
@@ -60,20 +61,56 @@ CardSetHeaderInfo TCardSetLoader::ReadHeader() {
 void TCardSetLoader::LoadFaces(const std::vector<int32_t>& Entries) {
   if (!FReader)
     Fail("It has not been opened.");
-  FFaceStreams.clear();
-  FFacePictures.clear();
-  FFaceBytes = 0;
+  DropFaces();
   // The file is closed however the faces turn out, and a game never gets part of its faces.
   try {
     for (const int32_t entry : Entries)
       LoadFace(entry);
   } catch (...) {
     FReader.reset();
-    FFaceStreams.clear();
-    FFacePictures.clear();
+    DropFaces();
     throw;
   }
   FReader.reset();
+}
+
+void TCardSetLoader::DropFaces() {
+  FFaceStreams.clear();
+  FFacePictures.clear();
+  FFaceBytes = 0;
+}
+
+void TCardSetLoader::CheckFaces(std::chrono::steady_clock::time_point Deadline) {
+  if (!FReader)
+    Fail("It has not been opened.");
+  const qint64 lastEntry = qint64(FHeader.ImageCount) + FirstFaceEntry - 1;
+  try {
+    // A header may claim more faces than the file holds; the first missing one ends the check.
+    for (qint64 entry = FirstFaceEntry; entry <= lastEntry; ++entry) {
+      if (std::chrono::steady_clock::now() > Deadline)
+        Fail("Checking its faces takes too long.");
+      CheckFace(int(std::min<qint64>(entry, FReader->Count)));
+    }
+  } catch (...) {
+    FReader.reset();
+    DropFaces();
+    throw;
+  }
+  FReader.reset();
+  DropFaces();
+}
+
+void TCardSetLoader::CheckFace(int Entry) {
+  DropFaces();
+  LoadFace(Entry);
+  if (FFaceStreams.empty())
+    return;
+  try {
+    DecodeGif(FFaceStreams.back(), FLimits);
+  } catch (const EImageError& error) {
+    Fail("Face image " + std::to_string(Entry - FirstFaceEntry + 1) +
+         " is not usable: " + error.what());
+  }
 }
 
 void TCardSetLoader::LoadFace(int Entry) {

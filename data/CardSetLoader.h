@@ -10,11 +10,15 @@
 #include <QImage>
 #include <QString>
 
+#include <chrono>
 #include <memory>
 #include <stdexcept>
 #include <vector>
 
 class TCardSetFile;
+
+// The message shown when a set holds fewer faces than a game of the chosen pairs needs.
+inline constexpr char NotEnoughImagesText[] = "This set of cards does not contain enough images!";
 
 // A card set that cannot be used for a game. Its text names the file and says what is wrong,
 // fit for the player.
@@ -46,6 +50,12 @@ public:
   // faces together need more than the limits' MaxGameBytes; a failure leaves no face loaded.
   void LoadFaces(const std::vector<int32_t>& Entries) override;
 
+  // Reads and decodes every face of the set, one at a time and keeping none, as LoadFaces
+  // reads a game's faces; a GIF face is also decoded frame by frame, as the board plays it.
+  // Closes the file. Throws ECardSetError like LoadFaces, and when Deadline passes before the
+  // last face has been checked.
+  void CheckFaces(std::chrono::steady_clock::time_point Deadline);
+
   const TCardSetHeader& Header() const { return FHeader; }
   const QImage& Advert() const { return FAdvert; }
   const QString& AdLink() const { return FHeader.AdLink; }
@@ -59,6 +69,8 @@ private:
   QByteArray ReadEntry(int Index) const;
   QImage ReadBitmap(int Index, const char* What) const;
   void LoadFace(int Entry);
+  void CheckFace(int Entry);
+  void DropFaces();
   void ChargeFace(qint64 Bytes);
 
   QString FFileName;

@@ -1,5 +1,5 @@
-# Card sets: the header record, the catalogue, the loader of a game's set and the face
-# decoders.
+# Card sets: the header record, the catalogue, the loader of a game's set, the face decoders and
+# the install of a set the player opens.
 add_library(tesselo_cards STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ImageLimits.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BmpImage.cpp
@@ -8,7 +8,8 @@ add_library(tesselo_cards STATIC
   ${CMAKE_CURRENT_LIST_DIR}/CardSetHeader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CardSetFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CardSets.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/CardSetLoader.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/CardSetLoader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CardSetInstall.cpp)
 target_include_directories(tesselo_cards PUBLIC
   ${CMAKE_CURRENT_LIST_DIR}
   ${PROJECT_SOURCE_DIR}/engine)

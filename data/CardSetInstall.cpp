@@ -1,0 +1,278 @@
+#include "CardSetInstall.h"
+
+#include "BoardLayout.h"
+#include "CardSetLoader.h"
+#include "CardSets.h"
+#include "KVRStream.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int MostNames = 9; // Name.crd, then Name-2.crd to Name-9.crd
+constexpr std::size_t ChunkBytes = 64 * 1024;
+
+[[noreturn]] void Refuse(const QString& Text) {
+  throw ECardSetError(Text.toStdString());
+}
+
+QString ErrnoText() {
+  return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Closes its descriptor however the install ends.
+class TFd {
+public:
+  explicit TFd(int Fd = -1) : FFd(Fd) {}
+  ~TFd() {
+    if (FFd >= 0)
+      ::close(FFd);
+  }
+  TFd(const TFd&) = delete;
+  TFd& operator=(const TFd&) = delete;
+  int Get() const { return FFd; }
+
+private:
+  int FFd;
+};
+
+constexpr int NotAFile = -2;
+
+// Opens Path for reading without ever waiting for a writer, and only when it is a regular file:
+// -1 (with errno) when it cannot be opened, NotAFile when it is anything else.
+int OpenRegularFile(const QString& Path, struct stat& Info) {
+  const int fd =
+      ::open(QFile::encodeName(Path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0)
+    return -1;
+  if (::fstat(fd, &Info) != 0 || !S_ISREG(Info.st_mode)) {
+    ::close(fd);
+    return NotAFile;
+  }
+  return fd;
+}
+
+// Reads up to Size bytes, fewer only at the end of the file; -1 on an error.
+ssize_t ReadSome(int Fd, char* Out, std::size_t Size) {
+  ssize_t got;
+  do
+    got = ::read(Fd, Out, Size);
+  while (got < 0 && errno == EINTR);
+  return got;
+}
+
+bool WriteAll(int Fd, const char* Data, std::size_t Size) {
+  while (Size > 0) {
+    const ssize_t put = ::write(Fd, Data, Size);
+    if (put < 0 && errno == EINTR)
+      continue;
+    if (put <= 0)
+      return false;
+    Data += put;
+    Size -= std::size_t(put);
+  }
+  return true;
+}
+
+// Makes a folder and its missing parents, and takes them away again unless Keep is called: a
+// refused set leaves no empty folders behind.
+class TMadeFolders {
+public:
+  bool Make(const QString& Folder) {
+    for (QString path = QDir::cleanPath(Folder); !QFileInfo::exists(path);
+         path = QFileInfo(path).path())
+      FMade.prepend(path);
+    return QDir().mkpath(Folder);
+  }
+  void Keep() { FMade.clear(); }
+  ~TMadeFolders() {
+    for (auto made = FMade.crbegin(); made != FMade.crend(); ++made)
+      QDir().rmdir(*made);
+  }
+
+private:
+  QStringList FMade;
+};
+
+// The file name the set is kept under: the name it came with, ending in ".crd" so the
+// catalogue lists it.
+QString SetFileName(const QString& Path) {
+  QString name = QFileInfo(Path).fileName();
+  if (!name.endsWith(QStringLiteral(".crd"), Qt::CaseInsensitive))
+    name += QStringLiteral(".crd");
+  return name;
+}
+
+// Name.crd, Name-2.crd, ... for Attempt 1, 2, ...
+QString CandidateName(const QString& Name, int Attempt) {
+  if (Attempt == 1)
+    return Name;
+  return Name.left(Name.size() - 4) + QStringLiteral("-%1").arg(Attempt) + Name.right(4);
+}
+
+bool SameFolder(const QString& A, const QString& B) {
+  return !A.isEmpty() && !B.isEmpty() &&
+         QFileInfo(A).canonicalFilePath() == QFileInfo(B).canonicalFilePath();
+}
+
+// Whether the regular file Path holds exactly the bytes of the regular file Other.
+bool SameBytes(const QString& Path, const QString& Other) {
+  struct stat one {
+  }, two{};
+  const TFd a(OpenRegularFile(Path, one));
+  const TFd b(OpenRegularFile(Other, two));
+  if (a.Get() < 0 || b.Get() < 0 || one.st_size != two.st_size)
+    return false;
+  std::array<char, ChunkBytes> left, right;
+  for (;;) {
+    const ssize_t got = ReadSome(a.Get(), left.data(), left.size());
+    if (got < 0 || ReadSome(b.Get(), right.data(), std::size_t(got)) != got)
+      return false;
+    if (got == 0)
+      return true;
+    if (std::memcmp(left.data(), right.data(), std::size_t(got)) != 0)
+      return false;
+  }
+}
+
+// Copies the open regular file Source into Target, a new file, refusing more than
+// MaxCardSetFileBytes (the file may grow while it is read).
+void CopyBounded(int Source, const QString& Target, const QString& Name) {
+  const TFd out(::open(QFile::encodeName(Target).constData(),
+                       O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644));
+  if (out.Get() < 0)
+    Refuse(QStringLiteral("The card set %1 cannot be copied into %2: %3.")
+               .arg(Name, QFileInfo(Target).path(), ErrnoText()));
+  std::array<char, ChunkBytes> chunk;
+  qint64 total = 0;
+  for (;;) {
+    const ssize_t got = ReadSome(Source, chunk.data(), chunk.size());
+    if (got < 0)
+      Refuse(QStringLiteral("Cannot read the card set %1: %2.").arg(Name, ErrnoText()));
+    if (got == 0)
+      break;
+    total += got;
+    if (total > MaxCardSetFileBytes)
+      Refuse(QStringLiteral("The card set %1 is too large.").arg(Name));
+    if (!WriteAll(out.Get(), chunk.data(), std::size_t(got)))
+      Refuse(QStringLiteral("The card set %1 cannot be copied into %2: %3.")
+                 .arg(Name, QFileInfo(Target).path(), ErrnoText()));
+  }
+  // The copy must be on the disk before a rename can make it the set the player has.
+  if (::fsync(out.Get()) != 0)
+    Refuse(QStringLiteral("The card set %1 cannot be copied into %2: %3.")
+               .arg(Name, QFileInfo(Target).path(), ErrnoText()));
+}
+
+// The checks a set passes before it is offered: the reads of a new game over every face, and
+// the header as the catalogue reads it.
+TCardSetHeader CheckSet(const QString& FileName, std::chrono::steady_clock::time_point Deadline) {
+  TCardSetLoader loader(FileName);
+  loader.ReadHeader();
+  if (loader.Header().ImageCount < OfferedPairCounts.front())
+    throw ECardSetError(NotEnoughImagesText);
+  loader.CheckFaces(Deadline);
+  try {
+    return ReadCardSetHeader(FileName);
+  } catch (const EKVResError& error) {
+    Refuse(QStringLiteral("The card set \"%1\" cannot be used. %2")
+               .arg(QFileInfo(FileName).fileName(), QString::fromUtf8(error.what())));
+  }
+}
+
+void SyncFolder(const QString& Folder) {
+  const TFd folder(
+      ::open(QFile::encodeName(Folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (folder.Get() >= 0)
+    ::fsync(folder.Get());
+}
+
+// Where the checked copy Staged goes among the names of Name, or what is there already.
+TInstalledSet PlaceCopy(const QString& Staged, const QString& Name, const TCardFolderPair& Folders,
+                        const TAskReplace& AskReplace, const TCardSetHeader& Header) {
+  const bool programApart = !SameFolder(Folders.Program, Folders.User);
+  for (int attempt = 1; attempt <= MostNames; ++attempt) {
+    const QString name = CandidateName(Name, attempt);
+    const QString program = Folders.Program + name;
+    const QString user = Folders.User + name;
+    // The program's sets are never replaced; the settings name a set by its file name alone,
+    // and the program's folder is listed first, so a namesake in the user's folder would lose.
+    if (programApart && QFileInfo::exists(program)) {
+      if (SameBytes(Staged, program))
+        return {TInstallOutcome::Present, program, Header};
+      continue;
+    }
+    TInstallOutcome outcome = TInstallOutcome::Added;
+    if (QFileInfo::exists(user) || QFileInfo(user).isSymLink()) {
+      if (SameBytes(Staged, user))
+        return {TInstallOutcome::Present, user, Header};
+      if (!AskReplace || !AskReplace(name))
+        return {TInstallOutcome::Kept, QString(), Header};
+      outcome = TInstallOutcome::Replaced;
+    }
+    if (::rename(QFile::encodeName(Staged).constData(), QFile::encodeName(user).constData()) != 0)
+      Refuse(QStringLiteral("The card set %1 cannot be copied into %2: %3.")
+                 .arg(Name, Folders.User, ErrnoText()));
+    SyncFolder(Folders.User);
+    return {outcome, user, Header};
+  }
+  Refuse(QStringLiteral("The card set %1 cannot be copied: %2 already holds sets of all its "
+                        "names.")
+             .arg(Name, Folders.User));
+}
+
+} // namespace
+
+TInstalledSet InstallCardSet(const QString& Path, const TCardFolderPair& Folders,
+                             const TAskReplace& AskReplace,
+                             std::chrono::steady_clock::time_point Deadline) {
+  const QString name = SetFileName(Path);
+  const QString shownName = QFileInfo(Path).fileName();
+  struct stat info {};
+  const TFd source(OpenRegularFile(Path, info));
+  if (source.Get() == NotAFile)
+    Refuse(QStringLiteral("Cannot open the card set %1: it is not a file.").arg(shownName));
+  if (source.Get() < 0)
+    Refuse(QStringLiteral("Cannot open the card set %1: %2.").arg(shownName, ErrnoText()));
+  if (info.st_size > MaxCardSetFileBytes)
+    Refuse(QStringLiteral("The card set %1 is too large.").arg(shownName));
+
+  // A set of a card folder is already where the catalogue looks.
+  const QString folder = QFileInfo(Path).absolutePath();
+  for (const QString& cards : {Folders.Program, Folders.User}) {
+    if (SameFolder(folder, cards) && name == shownName)
+      return {TInstallOutcome::Present, cards + name, CheckSet(Path, Deadline)};
+  }
+
+  if (Folders.User.isEmpty())
+    Refuse(QStringLiteral("There is no folder to copy the card set %1 into.").arg(shownName));
+  TMadeFolders made;
+  if (!made.Make(Folders.User))
+    Refuse(
+        QStringLiteral("The card set %1 cannot be copied into %2.").arg(shownName, Folders.User));
+  // The copy is checked, not the original, which could change after its check. It carries
+  // the set's own name, so the checks' messages name the set the player knows.
+  QTemporaryDir staging(Folders.User + QStringLiteral(".incoming-XXXXXX"));
+  if (!staging.isValid())
+    Refuse(QStringLiteral("The card set %1 cannot be copied into %2: %3.")
+               .arg(shownName, Folders.User, staging.errorString()));
+  const QString staged = staging.filePath(name);
+  CopyBounded(source.Get(), staged, shownName);
+  const TCardSetHeader header = CheckSet(staged, Deadline);
+  TInstalledSet placed = PlaceCopy(staged, name, Folders, AskReplace, header);
+  if (placed.Outcome == TInstallOutcome::Added || placed.Outcome == TInstallOutcome::Replaced)
+    made.Keep();
+  return placed;
+}
