@@ -1,4 +1,4 @@
 tesselo_add_gtest(NAME platform_tests
-  SOURCES SingleInstanceTest.cpp
+  SOURCES SingleInstanceTest.cpp HandOverTest.cpp
   LIBS tesselo_platform
   MAIN gui)
