@@ -2,6 +2,7 @@
 
 #include "AppCursors.h"
 #include "BoardGrid.h"
+#include "CardSetInstall.h"
 #include "CardSetLoader.h"
 #include "KVCursors.h"
 #include "KVImageCtrl.h"
@@ -14,9 +15,15 @@
 #include "SettingsStore.h"
 #include "SkinEntries.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QTimer>
+#include <QUrl>
 
 #include <exception>
 
@@ -25,6 +32,24 @@ namespace {
 const QString ApplicationTitle = QStringLiteral("Kovalent Tesselo 2.05");
 
 TNoPopUpWindows NoPopUps;
+
+// How often a set opened while a modal window is open asks again whether it may be added.
+constexpr int ModalWaitMs = 250;
+// The status line sits on the plate between the exit and play buttons.
+constexpr int StatusPlateWidth = 300;
+
+// The local files among dropped data, or nothing when anything else is among them.
+QStringList DroppedFiles(const QMimeData* Data) {
+  QStringList files;
+  if (Data == nullptr || !Data->hasUrls())
+    return files;
+  for (const QUrl& url : Data->urls()) {
+    if (!url.isLocalFile())
+      return {};
+    files << url.toLocalFile();
+  }
+  return files;
+}
 
 } // namespace
 
@@ -84,6 +109,7 @@ void TMainForm::FormCreate(TKVResReader& Skin, const TMainFormSetup& Setup) {
   resize(DesignClient);
   FormResize();
   ShowWelcome();
+  setAcceptDrops(true);
 }
 
 void TMainForm::LoadSounds() {
@@ -208,6 +234,95 @@ void TMainForm::FillOptionsPanel() {
 void TMainForm::ReadOptionsPanel() {
   OptionsPanel->ReadOptionsPanel(FSettings, FGame.Players());
   FBoard->SetRevealDelay(RevealDelayMs(FSettings.Delay));
+}
+
+// ---- Card sets opened from outside ------------------------------------------------------------
+
+void TMainForm::OpenCardSet(const QString& Path) {
+  FOpenedSets.push_back(Path);
+  QTimer::singleShot(0, this, [this] { OpenNextCardSet(); });
+}
+
+void TMainForm::OpenNextCardSet() {
+  if (FAddingSet || FOpenedSets.empty())
+    return;
+  RaiseWindow();
+  // A score screen, a pop-up or a message is waiting for the player; what the set changes
+  // (the game abandoned, the options shown) must not happen beneath it.
+  if (QApplication::activeModalWidget() != nullptr) {
+    QTimer::singleShot(ModalWaitMs, this, [this] { OpenNextCardSet(); });
+    return;
+  }
+  const QString path = FOpenedSets.front();
+  FOpenedSets.pop_front();
+  FAddingSet = true;
+  Guarded([&] { AddCardSet(path); });
+  FAddingSet = false;
+  if (!FOpenedSets.empty())
+    QTimer::singleShot(0, this, [this] { OpenNextCardSet(); });
+}
+
+void TMainForm::AddCardSet(const QString& Path) {
+  const auto askReplace = [](const QString& Name) {
+    return ShowMessageBox(QStringLiteral("Your card folder already holds a different card set "
+                                         "named %1. Replace it?")
+                              .arg(Name),
+                          QString(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+  };
+  TInstalledSet set;
+  try {
+    set = InstallCardSet(Path, {FCardsDir, UserCardsDir()}, askReplace);
+  } catch (const ECardSetError& error) {
+    // The game in progress, if any, goes on: nothing has changed.
+    ShowMessageBox(QString::fromUtf8(error.what()), QString(), MB_OK | MB_ICONERROR);
+    return;
+  }
+  if (set.Outcome != TInstallOutcome::Kept)
+    ShowAddedSet(set);
+}
+
+void TMainForm::ShowAddedSet(const TInstalledSet& Set) {
+  FCardSets.CardSetIndex = FCardSets.Put(Set.FileName, Set.Header);
+  OptionsPanel->ShowSelectedSet();
+  ShowOptions();
+  QString status;
+  switch (Set.Outcome) {
+  case TInstallOutcome::Added:
+    status = QStringLiteral("Card set added: %1");
+    break;
+  case TInstallOutcome::Replaced:
+    status = QStringLiteral("Card set replaced: %1");
+    break;
+  default:
+    status = QStringLiteral("Card set chosen: %1");
+    break;
+  }
+  const QString title = ListedTitle(*FCardSets.Selected()).simplified();
+  const QFontMetrics metrics(Label1->font());
+  const int room = StatusPlateWidth - metrics.horizontalAdvance(status.arg(QString()));
+  SetPlayerLabel(status.arg(metrics.elidedText(title, Qt::ElideMiddle, room)));
+}
+
+void TMainForm::RaiseWindow() {
+  if (isMinimized())
+    showNormal();
+  raise();
+  activateWindow();
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* Event) {
+  if (!DroppedFiles(Event->mimeData()).isEmpty())
+    Event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* Event) {
+  const QStringList files = DroppedFiles(Event->mimeData());
+  if (files.isEmpty())
+    return;
+  Event->acceptProposedAction();
+  // Added once the drop has returned, so the file manager is not kept waiting by a question.
+  for (const QString& file : files)
+    OpenCardSet(file);
 }
 
 // ---- Layout and surfaces -------------------------------------------------------------------

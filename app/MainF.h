@@ -13,6 +13,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <deque>
 #include <memory>
 #include <optional>
 
@@ -27,6 +28,7 @@ class TKVImageMap;
 class TKVResReader;
 class TOptionsPanel;
 class TPictureImage;
+struct TInstalledSet;
 
 // What the program hands the main window when it creates it.
 struct TMainFormSetup {
@@ -55,6 +57,13 @@ public:
   void ExitMapMapClick(const QString& Area);
   void CoverMapMapClick(const QString& Area);
   void CopyRightImageClick();
+
+  // A card set the player opened from outside the game (the command line, a file manager, a
+  // later copy of the game, a drop): raises the window, adds the set to the user's card folder
+  // as InstallCardSet does, selects it and shows the options with it chosen and the status line
+  // saying so. A refused set is explained in a message box and changes nothing. Sets wait
+  // their turn while another is being added or a modal window is open.
+  void OpenCardSet(const QString& Path);
 
   // Loads the match and miss sounds. Starting the sound system takes long, so start-up calls
   // this once the window is on screen; a sound asked for earlier loads them itself.
@@ -115,6 +124,8 @@ protected:
   void mousePressEvent(QMouseEvent* Event) override;
   void mouseMoveEvent(QMouseEvent* Event) override;
   void mouseReleaseEvent(QMouseEvent* Event) override;
+  void dragEnterEvent(QDragEnterEvent* Event) override;
+  void dropEvent(QDropEvent* Event) override;
 
 private:
   void FormCreate(TKVResReader& Skin, const TMainFormSetup& Setup);
@@ -125,6 +136,11 @@ private:
   void FillOptionsPanel();
   void ReadOptionsPanel();
   void FormClose();
+
+  void OpenNextCardSet();
+  void AddCardSet(const QString& Path);
+  void ShowAddedSet(const TInstalledSet& Set);
+  void RaiseWindow();
 
   void PlayCommand();
   bool CanDeal();
@@ -152,6 +168,8 @@ private:
   QImage FSkinBitmap;
   QImage FBoardBrush;
   bool FClosed = false;
+  std::deque<QString> FOpenedSets; // waiting to be added, oldest first
+  bool FAddingSet = false;
 
   // The set a new game is being dealt from, while NewGame1Click runs.
   const TCardSetLoader* FLoader = nullptr;

@@ -9,7 +9,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -32,6 +31,8 @@ QCheckBox* MakeCheck(QWidget* Parent, int Left, int Top) {
 QLineEdit* MakeEdit(QWidget* Parent, int Top) {
   auto* edit = new QLineEdit(Parent);
   edit->setGeometry(232, Top, 121, 21);
+  // A card set dropped on the window must reach the window, not become a player's name.
+  edit->setAcceptDrops(false);
   return edit;
 }
 
@@ -149,15 +150,11 @@ void TOptionsPanel::FillCardsBox() {
   CardsBox->clear();
   if (FCatalogue == nullptr)
     return;
-  // Each line carries its set's position in the catalogue, which never changes during a run.
-  // A set without a title would be a blank line nobody can choose knowingly: its file name
-  // stands in for it.
-  for (size_t i = 0; i < FCatalogue->CardSets.size(); ++i) {
-    const TCardsObj& set = *FCatalogue->CardSets[i];
-    const QString title =
-        set.Title.trimmed().isEmpty() ? QFileInfo(set.FileName).completeBaseName() : set.Title;
-    CardsBox->addItem(title, int(i));
-  }
+  // Each line carries its set's position in the catalogue, which never changes during a run
+  // (sets opened while it runs are added at the end). A set without a title would be a blank
+  // line nobody can choose knowingly: its file name stands in for it.
+  for (size_t i = 0; i < FCatalogue->CardSets.size(); ++i)
+    CardsBox->addItem(ListedTitle(*FCatalogue->CardSets[i]), int(i));
   if (FCatalogue->CardSets.empty()) {
     const QString notice = QStringLiteral("No card sets in ") + FCardsDir;
     CardsBox->setPlaceholderText(notice);
@@ -179,6 +176,11 @@ void TOptionsPanel::FillOptionsPanel(const GameSettings& Settings, const PlayerT
   // A stored delay outside the list leaves it without a selection.
   DelayBox->setCurrentIndex(
       Settings.Delay >= 0 && Settings.Delay < DelayBox->count() ? Settings.Delay : -1);
+  FillCardsBox();
+  FitPairsToSelectedSet();
+}
+
+void TOptionsPanel::ShowSelectedSet() {
   FillCardsBox();
   FitPairsToSelectedSet();
 }

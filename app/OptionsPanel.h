@@ -42,6 +42,9 @@ public:
   void ReadOptionsPanel(GameSettings& Settings, PlayerTable& Players);
   // A new line chosen in CardsBox: selects its set at once, then checks the pairs.
   void CardsBoxChange();
+  // The catalogue's items and selection into CardsBox after the catalogue changed (a set was
+  // added or replaced); fits the pairs to the selected set silently.
+  void ShowSelectedSet();
   // Tells the player when the pairs need more faces than the selected set holds, then lowers
   // the pairs to the largest listed count the set can fill.
   void checkAvailableCards();

@@ -1,5 +1,6 @@
 #include "StartUp.h"
 
+#include "HandOver.h"
 #include "KVQtMessageBox.h"
 #include "KVRStream.h"
 #include "KVUtils.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
 
@@ -81,16 +83,39 @@ std::unique_ptr<IPopUpWindows> CreatePopUps([[maybe_unused]] TKVResReader& Skin,
 #endif
 }
 
+// A second copy started with a card set hands it to the running copy and ends; without one it
+// ends at once, as it always has. Returns the exit status.
+int HandOverToRunningCopy(const TSingleInstance& Instance, const QString& CardSet) {
+  if (CardSet.isEmpty())
+    return 0;
+  if (HandOverFile(HandOverSocketPath(Instance.LockPath()), CardSet))
+    return 0;
+  SetWindowIcon();
+  ShowMessageBox(QStringLiteral("Kovalent Tesselo is already running, but it did not take the "
+                                "card set %1.")
+                     .arg(QFileInfo(CardSet).fileName()),
+                 QString(), MB_OK | MB_ICONERROR);
+  return 1;
+}
+
 } // namespace
+
+QString CardSetArgument(const QStringList& Arguments) {
+  const QString given = Arguments.value(1);
+  return given.isEmpty() ? QString() : QFileInfo(given).absoluteFilePath();
+}
 
 QString MissingArchiveText(const QString& AppDir) {
   return AppDir + QStringLiteral("tesselo.dat is missing or corrupted!");
 }
 
 int RunGame() {
+  const QString cardSet = CardSetArgument(QCoreApplication::arguments());
   TSingleInstance instance(QStringLiteral("Kovalent Tesselo 2.0"));
-  if (!instance.Acquire())
-    return 0;
+  if (!instance.Acquire()) {
+    TMessageBoxInstall messageBox;
+    return HandOverToRunningCopy(instance, cardSet);
+  }
   TMessageBoxInstall messageBox;
   const QString appDir = AddTrailingDelimiter(ProgramFolder());
   // The install's read-only record (where the card builder lives) fills in what the user's own
@@ -123,10 +148,17 @@ int RunGame() {
     return 1;
   }
   mainForm->SetPopUps(popUps.get());
-  // The icon (a large picture) and the sound system are not needed for the first picture.
-  new TAfterFirstPaint(*mainForm, [form = mainForm.get()] {
+  // Later copies hand their card sets over to this one.
+  THandOverListener handOver;
+  handOver.OnFile = [form = mainForm.get()](const QString& Path) { form->OpenCardSet(Path); };
+  // The icon (a large picture), the sound system and the hand-over socket are not needed for
+  // the first picture; a later copy started meanwhile waits for the socket.
+  new TAfterFirstPaint(*mainForm, [form = mainForm.get(), &handOver, &instance, cardSet] {
     SetWindowIcon();
     form->LoadSounds();
+    handOver.Listen(HandOverSocketPath(instance.LockPath()));
+    if (!cardSet.isEmpty())
+      form->OpenCardSet(cardSet);
   });
   mainForm->show();
   const int status = QApplication::exec();

@@ -33,6 +33,28 @@ QString TCardSetCatalogue::SelectedFileName() const {
   return selected ? QFileInfo(selected->FileName).fileName() : QString();
 }
 
+int TCardSetCatalogue::Put(const QString& FileName, const TCardSetHeader& Header) {
+  const QFileInfo file(FileName);
+  auto found = std::find_if(CardSets.begin(), CardSets.end(), [&file](const auto& Item) {
+    return QFileInfo(Item->FileName) == file;
+  });
+  if (found == CardSets.end()) {
+    CardSets.push_back(std::make_unique<TCardsObj>());
+    CardSets.back()->FileName = FileName;
+    found = CardSets.end() - 1;
+  }
+  TCardsObj& item = **found;
+  item.Title = Header.Title;
+  item.CardWidth = Header.CardWidth;
+  item.CardHeight = Header.CardHeight;
+  item.ImageCount = Header.ImageCount;
+  return int(found - CardSets.begin());
+}
+
+QString ListedTitle(const TCardsObj& Set) {
+  return Set.Title.trimmed().isEmpty() ? QFileInfo(Set.FileName).completeBaseName() : Set.Title;
+}
+
 namespace {
 
 bool CardSetNameLess(const QString& A, const QString& B) {

@@ -30,7 +30,16 @@ public:
   // The file name part of the selected item's FileName (what the settings store as "Cards"),
   // or empty when nothing is selected.
   QString SelectedFileName() const;
+
+  // Lists the set in the file FileName with Header's fields and returns its index: the item
+  // of that file when there is one (a set replaced on disk), else a new last item, so the
+  // indexes of the items listed before never change.
+  int Put(const QString& FileName, const TCardSetHeader& Header);
 };
+
+// The name a set is listed by: its title, or its file name without the suffix when the title
+// is blank, so no line of the list is empty.
+QString ListedTitle(const TCardsObj& Set);
 
 // Names as a file manager lists them: by letters regardless of case, names differing only in
 // case ordered case-sensitively, so every file system gives the same catalogue.

@@ -38,9 +38,10 @@ public:
   ~TFakeMessageBox() override { SetInstance(nullptr); }
   int Show(const QString& Text, const QString& Caption, int Flags) override {
     Shown.push_back({Text, Caption, Flags});
-    return 1;
+    return Answer;
   }
   std::vector<TShownMessage> Shown;
+  int Answer = 1; // the button every message is answered with: IDOK
 };
 
 struct TScoreShown {
