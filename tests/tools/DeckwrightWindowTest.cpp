@@ -350,6 +350,30 @@ TEST_F(DeckwrightWindowTest, PlayAsksAboutAnUnsavedSetThenStartsTheGameDetached)
             QDir(Path(QStringLiteral("program"))).canonicalPath().toUtf8());
 }
 
+TEST_F(DeckwrightWindowTest, PlayStartsTheGameWithTheSetJustSavedEvenWhileItRuns) {
+  // A stand-in game that notes the set it was started with.
+  const QString game = Path(QStringLiteral("program/tesselo"));
+  QDir().mkpath(Path(QStringLiteral("program")));
+  ASSERT_TRUE(WriteFile(game, "#!/bin/sh\nprintf '%s' \"$1\" > started\n"));
+  QFile::setPermissions(game, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  // The game already runs: the copy started with the set hands it over.
+  TSingleInstance running(QStringLiteral("Deckwright test game ") + FDir.path());
+  ASSERT_TRUE(running.Acquire());
+  FWindow->show();
+  FWindow->AddPaths({WriteFaces(QStringLiteral("set"), QStringLiteral("gif"), 8)});
+  Type("TitleEdit", QStringLiteral("Just saved"));
+  const QString saved = SaveAndWait();
+  ASSERT_FALSE(saved.isEmpty());
+  FWindow->Play();
+  EXPECT_TRUE(FLog.Asked.isEmpty());
+  EXPECT_TRUE(FLog.Warned.isEmpty());
+  EXPECT_FALSE(FWindow->isVisible());
+  const QString mark = Path(QStringLiteral("program/started"));
+  ASSERT_TRUE(WaitFor([&] { return !testsupport::ReadFileBytes(mark).isEmpty(); }));
+  EXPECT_EQ(QString::fromUtf8(testsupport::ReadFileBytes(mark)),
+            QFileInfo(saved).absoluteFilePath());
+}
+
 TEST_F(DeckwrightWindowTest, AChosenAdvertAndBackGoIntoTheSetAndADamagedOneIsRefused) {
   FWindow->AddPaths({WriteFaces(QStringLiteral("set"), QStringLiteral("jpeg"), 8)});
   Type("TitleEdit", QStringLiteral("Chosen"));

@@ -384,6 +384,7 @@ void TDeckwrightWindow::JobBuilt(const QByteArray& Bytes) {
     saved += QStringLiteral(" The game's own cards folder, %1, cannot be written.")
                  .arg(QDir::toNativeSeparators(FFolders.Program));
   FUnsaved = false;
+  FSavedPath = FSavePath;
   FPrompts.Tell(saved);
   EndSave(true, saved);
 }
@@ -416,14 +417,12 @@ void TDeckwrightWindow::Play() {
   if (FUnsaved && FFaceGrid->count() > 0 &&
       !FPrompts.Ask(QStringLiteral("This set has not been saved. Start the game without it?")))
     return;
-  switch (FLauncher.Launch()) {
+  switch (FLauncher.Launch(FUnsaved ? QString() : FSavedPath)) {
   case TLaunchResult::Started:
     close();
     return;
   case TLaunchResult::AlreadyRunning:
-    FPrompts.Warn(QStringLiteral("Kovalent Tesselo is already running. It lists its card sets "
-                                 "when it starts: close it and start it again to play with the "
-                                 "new set."));
+    FPrompts.Warn(QStringLiteral("Kovalent Tesselo is already running."));
     return;
   case TLaunchResult::Missing:
     FPrompts.Warn(QStringLiteral("The game is not beside Deckwright (%1), so it cannot be "

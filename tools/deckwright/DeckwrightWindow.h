@@ -33,7 +33,9 @@ public:
   // refused before anything is built (a failed check, no writable folder, an existing set the
   // user keeps); otherwise SaveEnded follows.
   bool Save();
-  // Starts the game and closes the window; tells why when the game cannot be started.
+  // Starts the game, or hands the set over to the game already running, with the set saved
+  // last chosen (none when the set has changed since), and closes the window; tells why when
+  // the game cannot be started.
   void Play();
 
   TDraftChecks Checks() const;
@@ -81,7 +83,8 @@ private:
   TGameLauncher FLauncher;
   TDeckwrightPrompts FPrompts;
   TDeckBuildJob FJob;
-  QString FSavePath; // where the set being built goes
+  QString FSavePath;  // where the set being built goes
+  QString FSavedPath; // the set saved last
   bool FUnsaved = false;
   bool FReading = false;
 

@@ -19,13 +19,16 @@ bool TGameLauncher::GameRunning() const {
   return !probe.Acquire();
 }
 
-TLaunchResult TGameLauncher::Launch() const {
+TLaunchResult TGameLauncher::Launch(const QString& CardSet) const {
   const QFileInfo game(FGamePath);
   if (!game.isFile() || !game.isExecutable())
     return TLaunchResult::Missing;
-  if (GameRunning())
+  if (CardSet.isEmpty() && GameRunning())
     return TLaunchResult::AlreadyRunning;
+  QStringList arguments;
+  if (!CardSet.isEmpty())
+    arguments << QFileInfo(CardSet).absoluteFilePath();
   // The game finds its data beside itself, so its folder is also where it starts.
-  return QProcess::startDetached(FGamePath, {}, game.absolutePath()) ? TLaunchResult::Started
-                                                                     : TLaunchResult::Failed;
+  return QProcess::startDetached(FGamePath, arguments, game.absolutePath()) ? TLaunchResult::Started
+                                                                            : TLaunchResult::Failed;
 }

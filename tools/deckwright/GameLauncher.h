@@ -18,8 +18,11 @@ public:
   // The game "tesselo" in ProgramFolder, with the game's own lock name.
   static TGameLauncher Beside(const QString& ProgramFolder);
 
-  // Starts the game detached, so it outlives the builder, unless a copy already runs.
-  TLaunchResult Launch() const;
+  // Starts the game detached, so it outlives the builder. With CardSet, the game is started
+  // with that set, which it adds and chooses as when the player opens the set from a file
+  // manager: a copy already running gets the set from the copy started here. Without one, a
+  // copy already running is left alone (AlreadyRunning).
+  TLaunchResult Launch(const QString& CardSet = QString()) const;
 
   // Whether a live copy of the game holds its lock now.
   bool GameRunning() const;
