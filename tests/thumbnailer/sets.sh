@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# The previewer against the default card sets and the hostile sets of the reliability checks:
+# each run gives a PNG of the asked size, or a non-zero status and no file, within the time cap,
+# and never a crash; and nothing is written but the asked file.
+# Usage: sets.sh THUMBNAILER KVRES CARDS_DIR
+set -euo pipefail
+thumbnailer=$(readlink -f "$1") kvres=$(readlink -f "$2") cards=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+sets=$work/sets
+"$(dirname "$0")/../../fuzz/make-hostile-cards" "$sets" "$kvres" "$cards/shapes.crd" >/dev/null
+cp "$cards"/*.crd "$sets/"
+# A run sees a home, a cache and a working folder of its own, all empty, and must leave them so.
+home=$work/home out=$work/out
+mkdir -p "$home/cache" "$home/run" "$out"
+chmod 700 "$home/run"
+previews=0 refused=0
+for set in "$sets"/*.crd; do
+  name=$(basename "$set")
+  for size in 128 256; do
+    png=$out/$name-$size.png
+    started=$SECONDS
+    status=0
+    (cd "$home" && HOME=$home XDG_CACHE_HOME=$home/cache XDG_RUNTIME_DIR=$home/run \
+      timeout -s KILL 30 "$thumbnailer" -s "$size" "$set" "$png") 2>"$work/err" || status=$?
+    [ $((SECONDS - started)) -le 15 ] || fail "$name took $((SECONDS - started)) s"
+    # 1: the set is refused, 3: the time cap was reached; anything else is a fault.
+    case $status in
+    0 | 1 | 3) ;;
+    *) fail "$name ended with status $status: $(cat "$work/err")" ;;
+    esac
+    if [ "$status" = 0 ]; then
+      read -r w h < <(identify -format '%w %h\n' "$png")
+      [ "$w" = "$size" ] || [ "$h" = "$size" ] || fail "$name gave ${w}x$h for $size"
+      [ "$w" -le "$size" ] && [ "$h" -le "$size" ] || fail "$name gave ${w}x$h for $size"
+      previews=$((previews + 1))
+    else
+      [ ! -e "$png" ] || fail "$name failed ($status) but left $png"
+      refused=$((refused + 1))
+    fi
+  done
+done
+for name in animations wallpapers shapes; do
+  [ -s "$out/$name.crd-128.png" ] || fail "no preview of the default set $name"
+done
+leftovers=$(find "$home" -mindepth 1 -not -path "$home/cache" -not -path "$home/run")
+[ -z "$leftovers" ] || fail "written besides the previews: $leftovers"
+[ -z "$(find "$home/cache" "$home/run" -mindepth 1)" ] || fail "the cache or runtime folder was written"
+[ -z "$(find "$out" -type f -not -name '*.png')" ] || fail "other files among the previews"
+echo "thumbnailer: ok ($previews previews, $refused refusals)"
