@@ -72,26 +72,6 @@ launch_game() {
   sleep 0.3
 }
 
-# The game's windows other than the main one, as ID TYPE lines: the message boxes have the
-# type of a dialog, the card-set list's drop-down does not (nor does it carry the game's title
-# as its plain window name, so the windows are found by their class).
-other_windows() {
-  local id
-  for id in $(xdotool search --onlyvisible --class '^tesselo$' 2>/dev/null); do
-    [ "$id" != "$WINDOW" ] || continue
-    if xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_DIALOG; then
-      echo "$id dialog"
-    else
-      echo "$id other"
-    fi
-  done
-}
-
-# The game's message box, or nothing.
-message_box() {
-  other_windows | awk '$2 == "dialog" {print $1; exit}'
-}
-
 # Waits until the drop-down of the card-set list is open (OPEN yes) or closed (OPEN no).
 wait_drop_down() {
   for _ in $(seq 100); do
@@ -104,29 +84,6 @@ wait_drop_down() {
   done
   [ -z "${SHOTS:-}" ] || import -window root "$SHOTS/hostile-drop-down.png"
   fail "the card-set list's drop-down did not $([ "$1" = yes ] && echo open || echo close)"
-}
-
-# Waits up to 60 s for a message box (a face inflating to its limit takes a while on a busy
-# machine) and prints its id.
-wait_message_box() {
-  local box
-  for _ in $(seq 600); do
-    box=$(message_box)
-    [ -n "$box" ] && echo "$box" && return
-    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended instead of reporting an error"
-    sleep 0.1
-  done
-  fail "no message box"
-}
-
-dismiss() {
-  xdotool windowfocus --sync "$1"
-  xdotool key Return
-  for _ in $(seq 50); do
-    [ -z "$(message_box)" ] && return
-    sleep 0.1
-  done
-  fail "the message box did not close"
 }
 
 # Client points of the 490 x 450 window: the command bar sits at (12, 380), the options panel
@@ -147,26 +104,6 @@ choose_set() {
   local keys=(Home)
   for _ in $(seq "$1"); do keys+=(Down); done
   pick_in_card_list "${keys[@]}"
-}
-
-# "exit" of the command bar, which is centred at the bottom whatever the window's size.
-exit_game() {
-  read -r _ _ w h < <(window_geometry)
-  click_at $(((w - 466) / 2 + 36)) $((h - 70 + 46))
-  # Closing takes its time on a busy machine.
-  for _ in $(seq 300); do
-    kill -0 "$GAME_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$GAME_PID" 2>/dev/null && fail "exit did not end the game"
-  local status=0
-  wait "$GAME_PID" || status=$?
-  [ "$status" = 0 ] || fail "the game ended with $status"
-}
-
-# The "Cards" value of the settings file (whose lines end in CR LF).
-stored_set() {
-  tr -d '\r' <"$SETTINGS" | sed -n 's/^"Cards"="\(.*\)"$/\1/p'
 }
 
 # The sets on offer, read back through the settings: each run chooses the line after the one

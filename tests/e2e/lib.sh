@@ -30,9 +30,9 @@ fail() {
   exit 1
 }
 
-# Starts the game and waits for its window; sets GAME_PID and WINDOW.
+# Starts the game with the arguments given and waits for its window; sets GAME_PID and WINDOW.
 start_game() {
-  "$GAME" 2>"$WORK/game.err" &
+  "$GAME" "$@" 2>"$WORK/game.err" &
   GAME_PID=$!
   WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "$TITLE" | head -1) ||
     fail "the window did not appear"
@@ -70,6 +70,69 @@ wait_game_exit() {
     sleep 0.1
   done
   fail "the game did not end"
+}
+
+# The game's windows other than the main one, as ID TYPE lines: the message boxes have the
+# type of a dialog, the card-set list's drop-down does not (nor does it carry the game's title
+# as its plain window name, so the windows are found by their class).
+other_windows() {
+  local id
+  for id in $(xdotool search --onlyvisible --class '^tesselo$' 2>/dev/null); do
+    [ "$id" != "$WINDOW" ] || continue
+    if xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_DIALOG; then
+      echo "$id dialog"
+    else
+      echo "$id other"
+    fi
+  done
+}
+
+# The game's message box, or nothing.
+message_box() {
+  other_windows | awk '$2 == "dialog" {print $1; exit}'
+}
+
+# Waits up to 60 s for a message box (a face inflating to its limit takes a while on a busy
+# machine) and prints its id.
+wait_message_box() {
+  local box
+  for _ in $(seq 600); do
+    box=$(message_box)
+    [ -n "$box" ] && echo "$box" && return
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended instead of reporting an error"
+    sleep 0.1
+  done
+  fail "no message box"
+}
+
+dismiss() {
+  xdotool windowfocus --sync "$1"
+  xdotool key Return
+  for _ in $(seq 50); do
+    [ -z "$(message_box)" ] && return
+    sleep 0.1
+  done
+  fail "the message box did not close"
+}
+
+# "exit" of the command bar, which is centred at the bottom whatever the window's size.
+exit_game() {
+  read -r _ _ w h < <(window_geometry)
+  click_at $(((w - 466) / 2 + 36)) $((h - 70 + 46))
+  # Closing takes its time on a busy machine.
+  for _ in $(seq 300); do
+    kill -0 "$GAME_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$GAME_PID" 2>/dev/null && fail "exit did not end the game"
+  local status=0
+  wait "$GAME_PID" || status=$?
+  [ "$status" = 0 ] || fail "the game ended with $status"
+}
+
+# The "Cards" value of the settings file (whose lines end in CR LF).
+stored_set() {
+  tr -d '\r' <"$SETTINGS" | sed -n 's/^"Cards"="\(.*\)"$/\1/p'
 }
 
 # Starts weston on the socket SOCKET with the options given, logging to $WORK/weston.log, and
