@@ -239,6 +239,7 @@ void TMainForm::ReadOptionsPanel() {
 // ---- Card sets opened from outside ------------------------------------------------------------
 
 void TMainForm::OpenCardSet(const QString& Path) {
+  RaiseWindow();
   FOpenedSets.push_back(Path);
   QTimer::singleShot(0, this, [this] { OpenNextCardSet(); });
 }
@@ -246,7 +247,6 @@ void TMainForm::OpenCardSet(const QString& Path) {
 void TMainForm::OpenNextCardSet() {
   if (FAddingSet || FOpenedSets.empty())
     return;
-  RaiseWindow();
   // A score screen, a pop-up or a message is waiting for the player; what the set changes
   // (the game abandoned, the options shown) must not happen beneath it.
   if (QApplication::activeModalWidget() != nullptr) {
@@ -306,8 +306,12 @@ void TMainForm::ShowAddedSet(const TInstalledSet& Set) {
 void TMainForm::RaiseWindow() {
   if (isMinimized())
     showNormal();
-  raise();
-  activateWindow();
+  // A modal window stays above the window it belongs to.
+  QWidget* front = QApplication::activeModalWidget();
+  if (front == nullptr)
+    front = this;
+  front->raise();
+  front->activateWindow();
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* Event) {

@@ -123,8 +123,8 @@ QString CandidateName(const QString& Name, int Attempt) {
 }
 
 bool SameFolder(const QString& A, const QString& B) {
-  return !A.isEmpty() && !B.isEmpty() &&
-         QFileInfo(A).canonicalFilePath() == QFileInfo(B).canonicalFilePath();
+  const QString a = QFileInfo(A).canonicalFilePath();
+  return !a.isEmpty() && a == QFileInfo(B).canonicalFilePath();
 }
 
 // Whether the regular file Path holds exactly the bytes of the regular file Other.
