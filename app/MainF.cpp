@@ -35,8 +35,8 @@ TNoPopUpWindows NoPopUps;
 
 // How often a set opened while a modal window is open asks again whether it may be added.
 constexpr int ModalWaitMs = 250;
-// The status line sits on the plate between the exit and play buttons.
-constexpr int StatusPlateWidth = 300;
+// The status line sits on the plate between the exit and play buttons, with a margin.
+constexpr int StatusPlateWidth = 290;
 
 // The local files among dropped data, or nothing when anything else is among them.
 QStringList DroppedFiles(const QMimeData* Data) {
