@@ -1,6 +1,7 @@
 #include "FuzzCheck.h"
 #include "FuzzEntries.h"
 
+#include "CardSetHeader.h"
 #include "KVRStream.h"
 
 #include <QBuffer>
@@ -17,7 +18,7 @@ namespace {
 // input cost seconds.
 constexpr int MaxEntriesRead = 64;
 // The capacity the card-set header reader passes, and one that cuts the "BM" signature.
-constexpr qint64 HeaderCapacity = 796;
+constexpr qint64 HeaderCapacity = TCardSetHeader::RecordSize;
 constexpr qint64 TinyCapacity = 1;
 
 std::optional<QByteArray> ReadWhole(TKVResReader& Reader, int Index) {

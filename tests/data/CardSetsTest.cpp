@@ -43,7 +43,7 @@ qint32 IntAt(const QByteArray& Bytes, int Offset) {
 
 TEST(CardSetHeader, FieldsSitAtTheirOffsetsAndTheUnreadOnesStayZero) {
   const QByteArray bytes = SampleHeader().ToBytes();
-  ASSERT_EQ(bytes.size(), 796);
+  ASSERT_EQ(bytes.size(), TCardSetHeader::RecordSize);
   EXPECT_EQ(IntAt(bytes, 0), 120);
   EXPECT_EQ(IntAt(bytes, 4), -90);
   EXPECT_EQ(IntAt(bytes, 8), 0x01020304);
@@ -291,7 +291,7 @@ TEST_F(CardsFolder, TheScanReadsOnlyTheHeaderDirectoryAndEntryZero) {
   fixtures::WriteFile(Path("big.crd"), BuildCardSet(set));
   const qint64 before = ReadMark();
   ASSERT_EQ(Scan().CardSets.size(), 1u);
-  EXPECT_EQ(BytesReadSince(before), 8 + 8 * 33 + 796);
+  EXPECT_EQ(BytesReadSince(before), 8 + 8 * 33 + TCardSetHeader::RecordSize);
 }
 
 // Loading a set for a game.
@@ -384,8 +384,8 @@ TEST_F(CardSetLoading, OnlyTheNeededEntriesAreReadEachOnce) {
   TCardSetLoader loader(Path("big.crd"));
   loader.ReadHeader();
   loader.LoadFaces({5, 20});
-  EXPECT_EQ(BytesReadSince(before),
-            8 + 8 * 33 + 796 + set.Advert.size() + set.Back.size() + 2 * face.size());
+  EXPECT_EQ(BytesReadSince(before), 8 + 8 * 33 + TCardSetHeader::RecordSize + set.Advert.size() +
+                                        set.Back.size() + 2 * face.size());
 }
 
 TEST_F(CardSetLoading, AnUnusableSetIsAClearError) {

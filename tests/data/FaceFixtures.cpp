@@ -85,36 +85,36 @@ void PutFrame(GifFileType* Gif, const GifFrame& Frame) {
 
 } // namespace
 
-QByteArray EncodeGif(const Gif& Spec) {
+QByteArray EncodeGif(const Gif& Description) {
   QByteArray out;
   int error = 0;
   GifFileType* gif = EGifOpen(&out, AppendToArray, &error);
   if (!gif)
     throw std::runtime_error("GIF fixture: open");
   EGifSetGifVersion(gif, true);
-  ColorMapObject* global = MakeMap(Spec.GlobalPalette);
-  const int rc = EGifPutScreenDesc(gif, Spec.Width, Spec.Height, 8, 0, global);
+  ColorMapObject* global = MakeMap(Description.GlobalPalette);
+  const int rc = EGifPutScreenDesc(gif, Description.Width, Description.Height, 8, 0, global);
   GifFreeMapObject(global);
   Check(rc, "screen");
-  if (Spec.Loops >= 0)
-    PutLoops(gif, Spec.Loops);
-  for (const GifFrame& frame : Spec.Frames)
+  if (Description.Loops >= 0)
+    PutLoops(gif, Description.Loops);
+  for (const GifFrame& frame : Description.Frames)
     PutFrame(gif, frame);
   Check(EGifCloseFile(gif, &error), "close");
   return out;
 }
 
 QByteArray SolidGif(int Width, int Height, QRgb Colour) {
-  Gif spec;
-  spec.Width = Width;
-  spec.Height = Height;
-  spec.GlobalPalette = {Colour};
+  Gif description;
+  description.Width = Width;
+  description.Height = Height;
+  description.GlobalPalette = {Colour};
   GifFrame frame;
   frame.Width = Width;
   frame.Height = Height;
   frame.Pixels.assign(size_t(Width) * size_t(Height), 0);
-  spec.Frames.push_back(frame);
-  return EncodeGif(spec);
+  description.Frames.push_back(frame);
+  return EncodeGif(description);
 }
 
 namespace {

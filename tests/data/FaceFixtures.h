@@ -31,7 +31,7 @@ struct Gif {
   int Loops = -1; // -1: no loop extension
 };
 
-QByteArray EncodeGif(const Gif& Spec);
+QByteArray EncodeGif(const Gif& Description);
 // A one-frame GIF of the given size in a single colour.
 QByteArray SolidGif(int Width, int Height, QRgb Colour);
 QByteArray EncodeJpeg(const QImage& Picture, int Quality = 95, bool Grey = false);

@@ -28,12 +28,12 @@ GifFrame Solid(int Left, int Top, int Width, int Height, unsigned char Index) {
 }
 
 Gif Screen(int Width, int Height, std::vector<GifFrame> Frames) {
-  Gif spec;
-  spec.Width = Width;
-  spec.Height = Height;
-  spec.GlobalPalette = {Red, Green, Blue, White};
-  spec.Frames = std::move(Frames);
-  return spec;
+  Gif description;
+  description.Width = Width;
+  description.Height = Height;
+  description.GlobalPalette = {Red, Green, Blue, White};
+  description.Frames = std::move(Frames);
+  return description;
 }
 
 // The screen row by row as colours, for whole-picture comparisons.
@@ -111,12 +111,12 @@ TEST(GifImage, ShortDelaysGetTheBrowserMinimum) {
 }
 
 TEST(GifImage, LoopExtensionGivesThePlayCount) {
-  Gif spec = Screen(1, 1, {Solid(0, 0, 1, 1, 0), Solid(0, 0, 1, 1, 1)});
-  EXPECT_EQ(DecodeGif(fixtures::EncodeGif(spec)).PlayCount, 1) << "no extension plays once";
-  spec.Loops = 0;
-  EXPECT_EQ(DecodeGif(fixtures::EncodeGif(spec)).PlayCount, 0) << "zero loops for ever";
-  spec.Loops = 3;
-  EXPECT_EQ(DecodeGif(fixtures::EncodeGif(spec)).PlayCount, 4);
+  Gif description = Screen(1, 1, {Solid(0, 0, 1, 1, 0), Solid(0, 0, 1, 1, 1)});
+  EXPECT_EQ(DecodeGif(fixtures::EncodeGif(description)).PlayCount, 1) << "no extension plays once";
+  description.Loops = 0;
+  EXPECT_EQ(DecodeGif(fixtures::EncodeGif(description)).PlayCount, 0) << "zero loops for ever";
+  description.Loops = 3;
+  EXPECT_EQ(DecodeGif(fixtures::EncodeGif(description)).PlayCount, 4);
 }
 
 TEST(GifImage, InterlacedRowsComeBackInOrder) {
