@@ -1,6 +1,7 @@
-// Replays every input that once broke a fuzz target, kept under tests/regress/<target>/,
-// through the same entry function the fuzzer drives. An entry aborts with the broken
-// property on stderr, so a returning fault stops this test with the reason.
+// Replays the inputs kept for every fuzz target under tests/regress/<target>/ (each target's
+// edge cases, and every input that once broke it) through the same entry function the fuzzer
+// drives. An entry aborts with the broken property on stderr, so a returning fault stops this
+// test with the reason. A target without inputs fails: a replay of nothing would check nothing.
 #include "FuzzEntries.h"
 #include "TestSupport.h"
 
@@ -31,6 +32,7 @@ TEST_P(FuzzReplay, EveryKeptInputIsHandled) {
   const fuzzentry::TTarget target = GetParam();
   const QDir folder(RegressDir().filePath(QLatin1String(target.Name)));
   const QFileInfoList inputs = folder.entryInfoList(QDir::Files, QDir::Name);
+  ASSERT_FALSE(inputs.isEmpty()) << "no inputs kept in " << folder.path().toStdString();
   for (const QFileInfo& input : inputs) {
     SCOPED_TRACE(input.fileName().toStdString());
     const QByteArray bytes = testsupport::ReadFileBytes(input.filePath());
