@@ -1,5 +1,7 @@
 #include "BrowseDWF.h"
 
+#include "Product.h"
+
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QFrame>
@@ -43,7 +45,7 @@ const QString TBrowseDWForm::AllFilesFilter = QStringLiteral("All files (*)");
 TBrowseDWForm::TBrowseDWForm(QWidget* Parent)
     : QDialog(Parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
-  setWindowTitle(QStringLiteral("Kovalent Tesselo 2.0"));
+  setWindowTitle(QString::fromLatin1(product::SeriesName));
   setModal(true);
   setFixedSize(226, 78);
   CreateControls();

@@ -12,6 +12,7 @@
 #include "OptionsPanel.h"
 #include "PictureImage.h"
 #include "PopUpWindows.h"
+#include "Product.h"
 #include "SettingsStore.h"
 #include "SkinEntries.h"
 
@@ -29,7 +30,7 @@
 
 namespace {
 
-const QString ApplicationTitle = QStringLiteral("Kovalent Tesselo 2.05");
+const QString ApplicationTitle = QString::fromLatin1(product::Title);
 
 TNoPopUpWindows NoPopUps;
 

@@ -6,7 +6,8 @@
 #include "KVUtils.h"
 #include "KVstring.h"
 #include "MainF.h"
-#include "PopUpWindows.h"
+#include "PopUpWiring.h"
+#include "Product.h"
 #include "ProgramFolder.h"
 #include "RegistryFile.h"
 #include "SingleInstance.h"
@@ -21,10 +22,6 @@
 #include <functional>
 #include <memory>
 #include <utility>
-
-#ifdef TESSELO_HAVE_POPUPS
-#include "PopUpWiring.h"
-#endif
 
 namespace {
 
@@ -74,15 +71,6 @@ void SetWindowIcon() {
   QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/tesselo.png")));
 }
 
-std::unique_ptr<IPopUpWindows> CreatePopUps([[maybe_unused]] TKVResReader& Skin,
-                                            [[maybe_unused]] TMainForm& MainForm) {
-#ifdef TESSELO_HAVE_POPUPS
-  return CreatePopUpWindows(Skin, MainForm);
-#else
-  return std::make_unique<TNoPopUpWindows>();
-#endif
-}
-
 // A second copy started with a card set hands it to the running copy and ends; without one it
 // ends at once, as it always has. Returns the exit status.
 int HandOverToRunningCopy(const TSingleInstance& Instance, const QString& CardSet) {
@@ -111,7 +99,7 @@ QString MissingArchiveText(const QString& AppDir) {
 
 int RunGame() {
   const QString cardSet = CardSetArgument(QCoreApplication::arguments());
-  TSingleInstance instance(QStringLiteral("Kovalent Tesselo 2.0"));
+  TSingleInstance instance(QString::fromLatin1(product::SeriesName));
   if (!instance.Acquire()) {
     TMessageBoxInstall messageBox;
     return HandOverToRunningCopy(instance, cardSet);
@@ -136,7 +124,7 @@ int RunGame() {
     // The windows share their frame pictures; each is decoded once.
     TSkinBitmapCache pictures(archive);
     mainForm = std::make_unique<TMainForm>(archive, setup);
-    popUps = CreatePopUps(archive, *mainForm);
+    popUps = CreatePopUpWindows(archive, *mainForm);
   } catch (const ESkinError& error) {
     SetWindowIcon();
     ShowMessageBox(QString::fromUtf8(error.what()), QString(), MB_OK | MB_ICONERROR);

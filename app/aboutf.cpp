@@ -2,6 +2,7 @@
 
 #include "KVCursors.h"
 #include "KVUtils.h"
+#include "Product.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -25,7 +26,7 @@ struct TLabelRow {
 
 // The labels that span the window's width, top to bottom.
 constexpr TLabelRow LabelRows[] = {
-    {"Label8", "Kovalent Tesselo 2.05", 60, TLabelKind::Text},
+    {"Label8", product::Title, 60, TLabelKind::Text},
     {"Label1", "Original concept and design by", 80, TLabelKind::Text},
     {"Label12", "Kovalent Games Ltd.", 94, TLabelKind::Text},
     {"Label2", "14 Lattice Row, Tessel Bridge, TB3 7KV", 108, TLabelKind::Text},

@@ -1,4 +1,5 @@
 // Kovalent Tesselo: a game of pairs.
+#include "Product.h"
 #include "StartUp.h"
 #include "TesseloApplication.h"
 
@@ -6,8 +7,8 @@
 
 int main(int argc, char** argv) {
   TTesseloApplication app(argc, argv);
-  QGuiApplication::setApplicationDisplayName(QStringLiteral("Kovalent Tesselo 2.05"));
+  QGuiApplication::setApplicationDisplayName(QString::fromLatin1(product::Title));
   // Lets the desktop match the window to the installed launcher and its icon.
-  QGuiApplication::setDesktopFileName(QStringLiteral("example.kovalent.Tesselo"));
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(product::AppId));
   return RunGame();
 }

@@ -13,21 +13,17 @@ target_link_libraries(tesselo_perf_probe PUBLIC Qt6::Widgets)
 add_executable(floor_window ${CMAKE_CURRENT_LIST_DIR}/floor_window.cpp)
 target_link_libraries(floor_window PRIVATE tesselo_perf_probe)
 
-if(TARGET tesselo_cards)
-  add_executable(perf_newgame ${CMAKE_CURRENT_LIST_DIR}/perf_newgame.cpp)
-  target_link_libraries(perf_newgame PRIVATE
-    tesselo_cards benchmark::benchmark JPEG::JPEG GIF::GIF ZLIB::ZLIB Qt6::Gui)
-endif()
+add_executable(perf_newgame ${CMAKE_CURRENT_LIST_DIR}/perf_newgame.cpp)
+target_link_libraries(perf_newgame PRIVATE
+  tesselo_cards benchmark::benchmark JPEG::JPEG GIF::GIF ZLIB::ZLIB Qt6::Gui)
 
-if(TARGET tesselo_app)
-  add_executable(perf_board ${CMAKE_CURRENT_LIST_DIR}/perf_board.cpp)
-  target_link_libraries(perf_board PRIVATE tesselo_app benchmark::benchmark)
-  add_executable(perf_overlay ${CMAKE_CURRENT_LIST_DIR}/perf_overlay.cpp)
-  target_link_libraries(perf_overlay PRIVATE tesselo_app)
+add_executable(perf_board ${CMAKE_CURRENT_LIST_DIR}/perf_board.cpp)
+target_link_libraries(perf_board PRIVATE tesselo_app benchmark::benchmark)
+add_executable(perf_overlay ${CMAKE_CURRENT_LIST_DIR}/perf_overlay.cpp)
+target_link_libraries(perf_overlay PRIVATE tesselo_app)
 
-  # The game itself, built from its own main() with the probe linked in. It runs from a folder
-  # of its own that bench/run fills with links to the program folder's data.
-  tesselo_add_game(perf_game SOURCES ${CMAKE_CURRENT_LIST_DIR}/perf_game_hook.cpp)
-  target_link_libraries(perf_game PRIVATE tesselo_perf_probe)
-  set_target_properties(perf_game PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench-game)
-endif()
+# The game itself, built from its own main() with the probe linked in. It runs from a folder
+# of its own that bench/run fills with links to the program folder's data.
+tesselo_add_game(perf_game SOURCES ${CMAKE_CURRENT_LIST_DIR}/perf_game_hook.cpp)
+target_link_libraries(perf_game PRIVATE tesselo_perf_probe)
+set_target_properties(perf_game PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench-game)

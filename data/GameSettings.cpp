@@ -1,6 +1,7 @@
 #include "GameSettings.h"
 
 #include "CardSets.h"
+#include "Product.h"
 #include "SettingsStore.h"
 
 #include <QDir>
@@ -58,7 +59,7 @@ void CloseQuietly(ISettingsStore& Store) {
 // The order matters: a value of the wrong type stops the reading, leaving the later ones at
 // their defaults.
 void ReadSettingsKey(ISettingsStore& Store, GameSettings& Settings, PlayerTable& Players) {
-  if (!Store.OpenKey(QLatin1String(SettingsKeyPath), true)) {
+  if (!Store.OpenKey(QLatin1String(product::SettingsKey), true)) {
     return;
   }
   Settings.Pairs = ReadIntegerIfExists(Store, PairsValue, Settings.Pairs);
@@ -152,7 +153,7 @@ bool SaveSettings(ISettingsStore& Store, const GameSettings& Settings, const Pla
       *Problem = QString::fromUtf8(Error.what());
   };
   try {
-    if (Store.OpenKey(QLatin1String(SettingsKeyPath), true)) {
+    if (Store.OpenKey(QLatin1String(product::SettingsKey), true)) {
       WriteSettingsKey(Store, Settings, Players, Catalogue);
       Complete = true;
     }

@@ -1,5 +1,5 @@
 // The player's choices kept between runs, and their loading from and saving to the per-user
-// settings store under "Software\Kovalent\Kovalent Tesselo 2.0".
+// settings store under the product's settings key, "Software\Kovalent\" and the series name.
 //
 // Stored values: "Pairs", "Computer", "Sound", "Level", "Delay" as 32-bit integers (a Boolean
 // as 0 or 1, read as true when not 0); "Cards", "Deckwright" and "Player1" to "Player4" as
@@ -25,7 +25,6 @@ struct GameSettings {
   QString BuilderPath; // full path of the card builder's executable
 };
 
-inline constexpr char SettingsKeyPath[] = "Software\\Kovalent\\Kovalent Tesselo 2.0";
 inline constexpr char InstallKeyPath[] = "Software\\Kovalent\\Install\\";
 
 // The platform's executable suffix: the one place that knows it.

@@ -1,6 +1,7 @@
+# The platform stand-ins the start-up needs: the single-instance lock and the program folder.
 add_library(tesselo_platform STATIC
-  platform/SingleInstance.cpp
-  platform/ProgramFolder.cpp
-  platform/HandOver.cpp)
-target_include_directories(tesselo_platform PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/platform)
+  ${CMAKE_CURRENT_LIST_DIR}/platform/SingleInstance.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/platform/ProgramFolder.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/platform/HandOver.cpp)
+target_include_directories(tesselo_platform PUBLIC ${CMAKE_CURRENT_LIST_DIR}/platform)
 target_link_libraries(tesselo_platform PUBLIC Qt6::Core Qt6::Gui)

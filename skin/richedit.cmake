@@ -1,11 +1,5 @@
-# The RTF reader and writer need no widgets, so fuzzers and tests use them without QtWidgets.
-add_library(tesselo_rtf STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/RtfReader.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/RtfWriter.cpp)
-target_include_directories(tesselo_rtf PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(tesselo_rtf PUBLIC Qt6::Gui)
-
-# The help viewer (TKVRichEditOLE) and the line carrier (TKVStrings).
+# The help viewer (TKVRichEditOLE) and the line carrier (TKVStrings); the rich text itself is
+# read by data/'s RTF reader.
 add_library(tesselo_richedit STATIC
   ${CMAKE_CURRENT_LIST_DIR}/KVRichEdOLE.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVCtrl.cpp

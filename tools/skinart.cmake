@@ -1,7 +1,5 @@
 # The game's skin (tesselo.dat), cursors, builder strips, icon and sounds, drawn at build time
 # by our own generator; every build gives the same bytes.
-find_package(Qt6 REQUIRED COMPONENTS Core Gui)
-
 set(TESSELO_SKINMAKER_DIR ${CMAKE_CURRENT_LIST_DIR}/skinmaker)
 add_library(tesselo_skinart STATIC
   ${TESSELO_SKINMAKER_DIR}/Noise.cpp
@@ -19,7 +17,7 @@ add_library(tesselo_skinart STATIC
   ${TESSELO_SKINMAKER_DIR}/SkinArchive.cpp
   ${TESSELO_SKINMAKER_DIR}/Preview.cpp)
 target_include_directories(tesselo_skinart PUBLIC ${TESSELO_SKINMAKER_DIR})
-target_link_libraries(tesselo_skinart PUBLIC Qt6::Gui tesselo_kvwriter)
+target_link_libraries(tesselo_skinart PUBLIC Qt6::Gui tesselo_kvwriter PRIVATE tesselo_product)
 
 add_executable(tesselo_skinmaker ${TESSELO_SKINMAKER_DIR}/main.cpp)
 target_link_libraries(tesselo_skinmaker PRIVATE tesselo_skinart)

@@ -11,7 +11,7 @@ class QLockFile;
 
 class TSingleInstance {
 public:
-  // Name is the system-wide name of the lock, e.g. "Kovalent Tesselo 2.0".
+  // Name is the system-wide name of the lock; the game uses the product's series name.
   explicit TSingleInstance(const QString& Name);
   ~TSingleInstance();
 

@@ -1,11 +1,12 @@
 #include "AppFixtures.h"
 
 #include "BoardGrid.h"
+#include "GifEncoder.h"
 #include "KVImageMap.h"
 #include "KVRStream.h"
 #include "KVRWriter.h"
+#include "Product.h"
 #include "TestSupport.h"
-#include "encoders/GifEncoder.h"
 
 #include <QBuffer>
 #include <QComboBox>
@@ -97,7 +98,7 @@ std::unique_ptr<TKVResFileReader> OpenSkin() {
 
 TMainFormRig::TMainFormRig(bool DefaultSets)
     : Folder(DefaultSets), Store(Folder.Path() + QStringLiteral("config/registry.reg")) {
-  QGuiApplication::setApplicationDisplayName(QStringLiteral("Kovalent Tesselo 2.05"));
+  QGuiApplication::setApplicationDisplayName(QString::fromLatin1(product::Title));
 }
 
 TMainFormRig::~TMainFormRig() {

@@ -2,6 +2,7 @@
 // message box under the application title and the event loop goes on. Runs in its own process
 // because it owns the one application object.
 #include "KVMessageBox.h"
+#include "Product.h"
 #include "TesseloApplication.h"
 
 #include <QEvent>
@@ -48,7 +49,7 @@ TEST(ApplicationNotify, EscapedExceptionIsReportedAndTheLoopGoesOn) {
   char name[] = "tesselo";
   char* argv[] = {name, nullptr};
   TTesseloApplication app(argc, argv);
-  QGuiApplication::setApplicationDisplayName(QStringLiteral("Kovalent Tesselo 2.05"));
+  QGuiApplication::setApplicationDisplayName(QString::fromLatin1(product::Title));
   TRecordingBox box;
   TThrowingObject object;
   QCoreApplication::postEvent(&object, new QEvent(QEvent::User));
@@ -57,7 +58,7 @@ TEST(ApplicationNotify, EscapedExceptionIsReportedAndTheLoopGoesOn) {
   EXPECT_EQ(QCoreApplication::exec(), 0);
   EXPECT_EQ(object.Handled, 2);
   EXPECT_EQ(box.Texts, QStringList{"The card set cannot be read."});
-  EXPECT_EQ(box.Captions, QStringList{"Kovalent Tesselo 2.05"});
+  EXPECT_EQ(box.Captions, QStringList{product::Title});
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "BrowseDWF.h"
 #include "BuilderLauncher.h"
 #include "GameSettings.h"
+#include "Product.h"
 
 #include <QAbstractProxyModel>
 #include <QDir>
@@ -138,7 +139,7 @@ TEST_F(BuilderLauncherTest, OnlyAPathThatStartedIsKeptAndAFailureOffersTheBrowse
 }
 
 TEST_F(BuilderLauncherTest, BrowseDialogLayoutAndOpenDialogChoices) {
-  EXPECT_EQ(Browse.windowTitle(), "Kovalent Tesselo 2.0");
+  EXPECT_EQ(Browse.windowTitle(), product::SeriesName);
   EXPECT_EQ(Browse.size(), QSize(226, 78));
   EXPECT_EQ(Browse.findChild<QWidget*>(QStringLiteral("Label1"))->geometry(),
             QRect(0, 16, 226, 13));

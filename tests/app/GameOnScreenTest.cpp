@@ -8,6 +8,7 @@
 #include "KVImageMap.h"
 #include "KVUtils.h"
 #include "OptionsPanel.h"
+#include "Product.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -244,7 +245,7 @@ TEST(GameOnScreen, SetThatVanishedIsReportedAndTheProgramStaysUsable) {
   ASSERT_EQ(rig.Messages.Shown.size(), 1u);
   EXPECT_TRUE(rig.Messages.Shown[0].Text.contains("gone.crd"))
       << rig.Messages.Shown[0].Text.toStdString();
-  EXPECT_EQ(rig.Messages.Shown[0].Caption, "Kovalent Tesselo 2.05");
+  EXPECT_EQ(rig.Messages.Shown[0].Caption, product::Title);
   EXPECT_EQ(rig.Messages.Shown[0].Flags & MB_ICONMASK, MB_ICONERROR);
   // Writing it back makes the game playable again.
   WriteCardSet(path, "Gone", 3, faces, {40, 30});

@@ -13,6 +13,7 @@
 #include "KVUtils.h"
 #include "OptionsPanel.h"
 #include "PictureImage.h"
+#include "Product.h"
 #include "SkinEntries.h"
 #include "TesseloApplication.h"
 #include "TestSupport.h"
@@ -39,7 +40,7 @@ TEST(MainFormStart, ShowsTheCoverInABorderlessCentredWindow) {
   EXPECT_EQ(form.size(), QSize(490, 450));
   EXPECT_EQ(form.pos(), QPoint(267, 144));
   EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(form.windowTitle(), "Kovalent Tesselo 2.05");
+  EXPECT_EQ(form.windowTitle(), product::Title);
   EXPECT_TRUE(form.CoverPanel->isVisible());
   EXPECT_EQ(form.CoverPanel->geometry(), QRect(30, 50, 429, 287));
   EXPECT_FALSE(form.OptionsPanel->isVisible());
@@ -343,13 +344,13 @@ TEST(MainFormCommands, CoverAdvertOpensTheArchivesLink) {
 }
 
 TEST(ErrorReport, EscapedExceptionsShowTheirTextUnderTheApplicationTitle) {
-  QGuiApplication::setApplicationDisplayName("Kovalent Tesselo 2.05");
+  QGuiApplication::setApplicationDisplayName(product::Title);
   TFakeMessageBox box;
   ReportException(std::make_exception_ptr(std::runtime_error("Disk on fire.")));
   ReportException(std::make_exception_ptr(42));
   ASSERT_EQ(box.Shown.size(), 2u);
   EXPECT_EQ(box.Shown[0].Text, "Disk on fire.");
-  EXPECT_EQ(box.Shown[0].Caption, "Kovalent Tesselo 2.05");
+  EXPECT_EQ(box.Shown[0].Caption, product::Title);
   EXPECT_EQ(box.Shown[0].Flags, MB_ICONERROR);
   EXPECT_FALSE(box.Shown[1].Text.isEmpty());
 }

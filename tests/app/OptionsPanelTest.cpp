@@ -5,6 +5,7 @@
 #include "CardSets.h"
 #include "KVImageCtrl.h"
 #include "OptionsPanel.h"
+#include "Product.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,7 +31,7 @@ std::unique_ptr<TCardsObj> Set(const QString& Title, int ImageCount) {
 class OptionsPanelTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    QGuiApplication::setApplicationDisplayName("Kovalent Tesselo 2.05");
+    QGuiApplication::setApplicationDisplayName(product::Title);
     Catalogue.CardSets.push_back(Set("Big", 60));
     Catalogue.CardSets.push_back(Set("Twelve", 12));
     Catalogue.CardSets.push_back(Set("TwentyOne", 21));
@@ -74,7 +75,7 @@ TEST_F(OptionsPanelTest, SmallerSetShowsTheMessageOnceAndLargerNeverRaises) {
   ChooseItem(*Panel.CardsBox, "Twelve");
   ASSERT_EQ(Messages.Shown.size(), 1u);
   EXPECT_EQ(Messages.Shown[0].Text, "This set of cards does not contain enough images!");
-  EXPECT_EQ(Messages.Shown[0].Caption, "Kovalent Tesselo 2.05");
+  EXPECT_EQ(Messages.Shown[0].Caption, product::Title);
   EXPECT_EQ(Messages.Shown[0].Flags, 0);
   EXPECT_EQ(Panel.PairsBox->currentText(), "12");
   EXPECT_EQ(Catalogue.CardSetIndex, 1);

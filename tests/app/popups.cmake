@@ -6,10 +6,8 @@ tesselo_add_gtest(NAME tesselo_popups_test
     ${CMAKE_CURRENT_LIST_DIR}/PopupsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScoreFormTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BuilderLauncherTest.cpp
-  LIBS tesselo_popups tesselo_kvwriter Qt6::Test
+  LIBS tesselo_popups tesselo_kvwriter tesselo_product Qt6::Test
   MAIN widgets)
 target_compile_definitions(tesselo_popups_test PRIVATE
   TESSELO_GENERATED_RESOURCES_DIR="${CMAKE_BINARY_DIR}/generated/resources")
-if(TARGET tesselo_skin_assets)
-  add_dependencies(tesselo_popups_test tesselo_skin_assets)
-endif()
+add_dependencies(tesselo_popups_test tesselo_skin_assets)

@@ -8,6 +8,7 @@
 #include "ImageLimits.h"
 #include "KVRStream.h"
 #include "KVRWriter.h"
+#include "Product.h"
 #include "RegistryFile.h"
 #include "RtfReader.h"
 
@@ -210,7 +211,7 @@ TEST(RtfBounds, TheLargestDocumentIsReadAndOneByteMoreIsRefused) {
 
 class SettingsBounds : public ::testing::Test {
 protected:
-  const QString GameKey = QStringLiteral("Software\\Kovalent\\Kovalent Tesselo 2.0");
+  const QString GameKey = QString::fromLatin1(product::SettingsKey);
   QTemporaryDir FDir;
   QString FPath = FDir.filePath(QStringLiteral("registry.reg"));
 

@@ -3,6 +3,7 @@
 #include "GameSettings.h"
 #include "CardSets.h"
 #include "KVRWriter.h"
+#include "Product.h"
 #include "RegistryFile.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,7 @@
 
 namespace {
 
-const QString GameKey = QStringLiteral("Software\\Kovalent\\Kovalent Tesselo 2.0");
+const QString GameKey = QString::fromLatin1(product::SettingsKey);
 const QString InstallKey = QStringLiteral("Software\\Kovalent\\Install\\");
 
 // A store in memory. Failures are injected by value name; every call is logged.

@@ -3,6 +3,8 @@
 // nothing too long, from nobody silent for ever and from no other user.
 #include "HandOver.h"
 
+#include "Product.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -27,7 +29,7 @@ class HandOver : public ::testing::Test {
 protected:
   void SetUp() override {
     ASSERT_TRUE(FDir.isValid());
-    FSocket = FDir.filePath(QStringLiteral("Kovalent Tesselo 2.0.socket"));
+    FSocket = FDir.filePath(QString::fromLatin1(product::SeriesName) + QStringLiteral(".socket"));
     FListener.OnFile = [this](const QString& Path) { Received << Path; };
   }
 

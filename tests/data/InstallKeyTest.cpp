@@ -3,6 +3,7 @@
 // install's record.
 #include "CardSets.h"
 #include "GameSettings.h"
+#include "Product.h"
 #include "RegistryFile.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@
 
 namespace {
 
-const QString GameKey = QStringLiteral("Software\\Kovalent\\Kovalent Tesselo 2.0");
+const QString GameKey = QString::fromLatin1(product::SettingsKey);
 const QString InstallKey = QStringLiteral("Software\\Kovalent\\Install\\");
 
 QByteArray ReadAll(const QString& Path) {

@@ -1,6 +1,7 @@
 // Byte-level fixtures for the entry container. Files are built either with the writer or, for
 // damaged ones, byte by byte, so each test shows exactly which bytes it feeds the reader.
 #include "KVRStream.h"
+#include "CardSetHeader.h"
 #include "KVRWriter.h"
 
 #include <QBuffer>
@@ -418,16 +419,18 @@ TEST(KVRStreamBuffer, CompressedInflatesUpToTheCapacity) {
   w.AddCompressed(content);
   w.AddCompressed("short");
   MemArchive a(w.ToBytes());
-  ASSERT_LT(a.Reader.Entries[0].Size, 796);
-  std::vector<char> buffer(796, '.');
-  EXPECT_EQ(a.Reader.ReadToBuffer(0, buffer.data(), 796), 796);
-  EXPECT_EQ(QByteArray(buffer.data(), 796), content.left(796));
+  // The capacity the card-set header reader asks for.
+  constexpr int Capacity = TCardSetHeader::RecordSize;
+  ASSERT_LT(a.Reader.Entries[0].Size, Capacity);
+  std::vector<char> buffer(Capacity, '.');
+  EXPECT_EQ(a.Reader.ReadToBuffer(0, buffer.data(), Capacity), Capacity);
+  EXPECT_EQ(QByteArray(buffer.data(), Capacity), content.left(Capacity));
   std::vector<char> whole(8000, '.');
   EXPECT_EQ(a.Reader.ReadToBuffer(0, whole.data(), 8000), content.size());
   EXPECT_EQ(QByteArray(whole.data(), content.size()), content);
   EXPECT_EQ(whole[content.size()], '.');
   std::fill(buffer.begin(), buffer.end(), '.');
-  EXPECT_EQ(a.Reader.ReadToBuffer(1, buffer.data(), 796), 5);
+  EXPECT_EQ(a.Reader.ReadToBuffer(1, buffer.data(), Capacity), 5);
   EXPECT_EQ(QByteArray(buffer.data(), 6), "short.");
 }
 

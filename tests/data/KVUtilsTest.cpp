@@ -3,6 +3,7 @@
 #include "KVDesktopShell.h"
 #include "KVMessageBox.h"
 #include "KVShell.h"
+#include "Product.h"
 
 #include <QDir>
 #include <QFile>
@@ -271,11 +272,12 @@ TEST_F(KVUtilsTest, SendMailFallsBackToTheMailtoCommandAndReportsFailure) {
 }
 
 TEST_F(KVUtilsTest, MessageBoxCaptionDefaultsToTheApplicationTitle) {
-  QGuiApplication::setApplicationDisplayName("Kovalent Tesselo 2.05");
+  QGuiApplication::setApplicationDisplayName(product::Title);
   Box.Answer = IDNO;
   EXPECT_EQ(ShowMessageBox("Text"), IDNO);
   EXPECT_EQ(ShowMessageBox("Sure?", "Question", MB_YESNO | MB_ICONQUESTION), IDNO);
-  EXPECT_EQ(Box.Shown, (QStringList{"Kovalent Tesselo 2.05 / Text / 0", "Question / Sure? / 36"}));
+  EXPECT_EQ(Box.Shown,
+            (QStringList{QString(product::Title) + " / Text / 0", "Question / Sure? / 36"}));
 }
 
 TEST(KVDesktopShell, ExecuteReportsWhetherTheProgramStarted) {

@@ -1,6 +1,8 @@
 // The settings file: creation, foreign content kept, damaged files kept aside, atomic replace.
 #include "RegistryFile.h"
 
+#include "Product.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -13,7 +15,9 @@
 
 namespace {
 
-const QString GameKey = QStringLiteral("Software\\Kovalent\\Kovalent Tesselo 2.0");
+const QString GameKey = QString::fromLatin1(product::SettingsKey);
+// The line that opens the game's key in the file.
+const QByteArray GameSection = "[HKEY_CURRENT_USER\\" + GameKey.toUtf8() + "]\r\n";
 
 QByteArray ReadAll(const QString& Path) {
   QFile File(Path);
@@ -48,12 +52,10 @@ TEST_F(RegistryFileTest, FirstWriteCreatesTheFolderAndAReadableFile) {
   FStore.WriteInteger("Pairs", 8);
   FStore.WriteString("Cards", "animals.crd");
   FStore.CloseKey();
-  EXPECT_EQ(ReadAll(FPath), "REGEDIT4\r\n"
-                            "\r\n"
-                            "[HKEY_CURRENT_USER\\Software\\Kovalent\\Kovalent Tesselo 2.0]\r\n"
-                            "\"Pairs\"=dword:00000008\r\n"
-                            "\"Cards\"=\"animals.crd\"\r\n"
-                            "\r\n");
+  EXPECT_EQ(ReadAll(FPath), "REGEDIT4\r\n\r\n" + GameSection +
+                                "\"Pairs\"=dword:00000008\r\n"
+                                "\"Cards\"=\"animals.crd\"\r\n"
+                                "\r\n");
   ASSERT_TRUE(FStore.OpenKey(GameKey + "\\", false));
   EXPECT_EQ(FStore.ReadInteger("pairs"), 8);
   EXPECT_EQ(FStore.ReadString("CARDS"), "animals.crd");
@@ -90,8 +92,8 @@ TEST_F(RegistryFileTest, SavingKeepsForeignKeysAndValuesInTheirOrder) {
                             "\r\n"
                             "[HKEY_CURRENT_USER\\Software\\Kovalent\\Install]\r\n"
                             "\"Deckwright\"=\"/opt/kovalent/\"\r\n"
-                            "\r\n"
-                            "[HKEY_CURRENT_USER\\Software\\Kovalent\\Kovalent Tesselo 2.0]\r\n"
+                            "\r\n" +
+                            GameSection +
                             "\"Window\"=hex:01,02,\\\r\n"
                             "  03\r\n"
                             "\"Pairs\"=dword:00000008\r\n"

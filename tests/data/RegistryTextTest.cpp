@@ -2,15 +2,17 @@
 // registry editor exports (REGEDIT4, CRLF), and damaged variants of them.
 #include "RegistryText.h"
 
+#include "Product.h"
+
 #include <gtest/gtest.h>
 
 #include <QRandomGenerator>
 
 namespace {
 
-const QByteArray Sample = "REGEDIT4\r\n"
-                          "\r\n"
-                          "[HKEY_CURRENT_USER\\Software\\Kovalent\\Kovalent Tesselo 2.0]\r\n"
+const QByteArray GamePath = QByteArray("HKEY_CURRENT_USER\\") + product::SettingsKey;
+const QByteArray Sample = "REGEDIT4\r\n\r\n[" + GamePath +
+                          "]\r\n"
                           "\"Pairs\"=dword:0000000c\r\n"
                           "\"Cards\"=\"animals.crd\"\r\n"
                           "\"Player1\"=\"Ann \\\"the \\\\ one\\\"\"\r\n"
@@ -27,7 +29,7 @@ TEST(RegistryTextTest, ReadsEveryKindOfValue) {
   ASSERT_TRUE(Document);
   ASSERT_EQ(Document->Keys.size(), 2u);
   const RegistryKey& Game = Document->Keys[0];
-  EXPECT_EQ(Game.Path, "HKEY_CURRENT_USER\\Software\\Kovalent\\Kovalent Tesselo 2.0");
+  EXPECT_EQ(Game.Path, QString::fromLatin1(GamePath));
   ASSERT_EQ(Game.Values.size(), 4u);
   EXPECT_EQ(Game.Values[0].Kind, RegistryValueKind::Dword);
   EXPECT_EQ(Game.Values[0].Dword, 12u);

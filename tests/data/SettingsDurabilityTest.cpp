@@ -7,6 +7,7 @@
 #include "SettingsRounds.h"
 
 #include "CardSets.h"
+#include "Product.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +30,7 @@ long RoundInFile(const QString& Path) {
     return -1;
   RegistryFile store(Path);
   try {
-    if (!store.OpenKey(QLatin1String(SettingsKeyPath), false))
+    if (!store.OpenKey(QLatin1String(product::SettingsKey), false))
       return -1;
     const long round = store.ReadInteger("Pairs");
     const TSettingsRound expected = SettingsOfRound(round);

@@ -1,4 +1,5 @@
 #include "SingleInstance.h"
+#include "Product.h"
 #include "ProgramFolder.h"
 
 #include <QCoreApplication>
@@ -38,11 +39,11 @@ qint64 DeadPid() {
 } // namespace
 
 TEST_F(SingleInstanceTest, SecondCopyIsRefusedUntilTheFirstEnds) {
-  auto first = std::make_unique<TSingleInstance>(QStringLiteral("Kovalent Tesselo 2.0"));
+  auto first = std::make_unique<TSingleInstance>(QString::fromLatin1(product::SeriesName));
   ASSERT_TRUE(first->Acquire());
   EXPECT_TRUE(first->LockPath().startsWith(FDir.path()));
 
-  TSingleInstance second(QStringLiteral("Kovalent Tesselo 2.0"));
+  TSingleInstance second(QString::fromLatin1(product::SeriesName));
   EXPECT_FALSE(second.Acquire());
 
   first.reset();
@@ -50,7 +51,7 @@ TEST_F(SingleInstanceTest, SecondCopyIsRefusedUntilTheFirstEnds) {
 }
 
 TEST_F(SingleInstanceTest, LockOfAKilledCopyDoesNotBlock) {
-  TSingleInstance probe(QStringLiteral("Kovalent Tesselo 2.0"));
+  TSingleInstance probe(QString::fromLatin1(product::SeriesName));
   // What a copy killed with SIGKILL leaves behind: a lock naming a process that is gone.
   QFile stale(probe.LockPath());
   ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
@@ -63,7 +64,7 @@ TEST_F(SingleInstanceTest, LockOfAKilledCopyDoesNotBlock) {
 
 TEST_F(SingleInstanceTest, UnusableLockFolderStartsNormally) {
   qputenv("XDG_RUNTIME_DIR", "/proc/no-such-folder");
-  TSingleInstance instance(QStringLiteral("Kovalent Tesselo 2.0"));
+  TSingleInstance instance(QString::fromLatin1(product::SeriesName));
   EXPECT_TRUE(instance.Acquire());
 }
 

@@ -13,4 +13,5 @@ tesselo_add_gtest(NAME tesselo_cards_test
     ${CMAKE_CURRENT_LIST_DIR}/CardSetsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CardSetInstallTest.cpp
   LIBS tesselo_cards tesselo_cards_fixtures
-  MAIN core)
+  MAIN core
+  LABELS sanitized)

@@ -1,4 +1,5 @@
 tesselo_add_gtest(NAME platform_tests
-  SOURCES SingleInstanceTest.cpp HandOverTest.cpp
-  LIBS tesselo_platform
-  MAIN gui)
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/SingleInstanceTest.cpp ${CMAKE_CURRENT_LIST_DIR}/HandOverTest.cpp
+  LIBS tesselo_platform tesselo_product
+  MAIN gui
+  LABELS sanitized)

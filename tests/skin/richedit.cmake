@@ -1,11 +1,6 @@
 find_package(Qt6 REQUIRED COMPONENTS Test)
 
-tesselo_add_gtest(NAME rtf_tests
-  SOURCES RtfReaderTest.cpp RtfWriterTest.cpp
-  LIBS tesselo_rtf
-  MAIN gui)
-
 tesselo_add_gtest(NAME richedit_tests
-  SOURCES KVRichEditTest.cpp URLDetectorTest.cpp
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/KVRichEditTest.cpp ${CMAKE_CURRENT_LIST_DIR}/URLDetectorTest.cpp
   LIBS tesselo_richedit Qt6::Test
   MAIN widgets)

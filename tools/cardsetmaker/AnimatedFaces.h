@@ -1,7 +1,7 @@
 // The twelve looping animations of the "Animations" set, painted frame by frame.
 #pragma once
 
-#include "encoders/GifEncoder.h"
+#include "GifEncoder.h"
 
 #include <QList>
 #include <QSize>

@@ -5,9 +5,9 @@
 #include "SetArtwork.h"
 #include "ShapeFaces.h"
 
-#include "encoders/BmpEncoder.h"
-#include "encoders/GifEncoder.h"
-#include "encoders/JpegEncoder.h"
+#include "BmpEncoder.h"
+#include "GifEncoder.h"
+#include "JpegEncoder.h"
 
 namespace {
 

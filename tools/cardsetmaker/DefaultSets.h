@@ -1,7 +1,7 @@
 // The card sets the game ships with, described as builder requests.
 #pragma once
 
-#include "deckwright/DeckRequest.h"
+#include "DeckRequest.h"
 
 #include <QList>
 #include <QString>

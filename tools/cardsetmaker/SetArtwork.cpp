@@ -3,7 +3,7 @@
 #include "ArtKit.h"
 #include "ShapeFaces.h"
 
-#include "deckwright/DefaultArt.h"
+#include "DefaultArt.h"
 
 #include <QFont>
 #include <QRadialGradient>

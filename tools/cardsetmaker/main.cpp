@@ -5,7 +5,7 @@
 #include "DefaultSets.h"
 #include "PreviewSheet.h"
 
-#include "deckwright/DeckBuilder.h"
+#include "DeckBuilder.h"
 
 #include <QDir>
 #include <QGuiApplication>

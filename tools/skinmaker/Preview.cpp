@@ -4,6 +4,7 @@
 #include "CardArt.h"
 #include "OptionsArt.h"
 #include "Ornaments.h"
+#include "Product.h"
 #include "SkinArchive.h"
 #include "SkinLayout.h"
 
@@ -261,7 +262,7 @@ QImage PreviewAbout() {
     const char* Text;
     bool Link;
     bool Bold;
-  } lines[] = {{60, "Kovalent Tesselo 2.05", false, false},
+  } lines[] = {{60, product::Title, false, false},
                {80, "Original concept and design by", false, false},
                {94, "Kovalent Games", false, true},
                {108, "12 Harbour Lane, Port Example", false, false},

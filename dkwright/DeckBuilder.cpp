@@ -6,8 +6,8 @@
 #include "FacePicture.h"
 #include "FacePreparation.h"
 
-#include "encoders/BmpEncoder.h"
-#include "encoders/GifEncoder.h"
+#include "BmpEncoder.h"
+#include "GifEncoder.h"
 
 #include "CardSetHeader.h"
 #include "KVRStream.h"

@@ -1,8 +1,8 @@
 #include "DeckTestPictures.h"
 
-#include "encoders/BmpEncoder.h"
-#include "encoders/GifEncoder.h"
-#include "encoders/JpegEncoder.h"
+#include "BmpEncoder.h"
+#include "GifEncoder.h"
+#include "JpegEncoder.h"
 
 #include <QFile>
 #include <QImage>

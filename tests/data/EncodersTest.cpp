@@ -1,7 +1,7 @@
 // The encoders are checked by decoding what they write with the game's own decoders.
-#include "encoders/BmpEncoder.h"
-#include "encoders/GifEncoder.h"
-#include "encoders/JpegEncoder.h"
+#include "BmpEncoder.h"
+#include "GifEncoder.h"
+#include "JpegEncoder.h"
 
 #include "BmpImage.h"
 #include "GifImage.h"

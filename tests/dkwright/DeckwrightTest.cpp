@@ -2,11 +2,11 @@
 // game's own loader.
 #include "DeckTestPictures.h"
 
-#include "deckwright/CardBox.h"
-#include "deckwright/DeckBuilder.h"
-#include "deckwright/DeckError.h"
-#include "deckwright/DefaultArt.h"
-#include "deckwright/FaceFormat.h"
+#include "CardBox.h"
+#include "DeckBuilder.h"
+#include "DeckError.h"
+#include "DefaultArt.h"
+#include "FaceFormat.h"
 
 #include "CardSetLoader.h"
 #include "GifImage.h"

@@ -6,10 +6,10 @@
 
 #include "CardSetLoader.h"
 #include "CardSets.h"
+#include "DeckwrightWindow.h"
+#include "FaceGrid.h"
+#include "PictureChooser.h"
 #include "SingleInstance.h"
-#include "deckwright/DeckwrightWindow.h"
-#include "deckwright/FaceGrid.h"
-#include "deckwright/PictureChooser.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -1,8 +1,8 @@
 // Turning command-line arguments into faces: files in order, folders by name and content.
 #include "DeckTestPictures.h"
 
-#include "deckwright/DeckError.h"
-#include "deckwright/FaceArguments.h"
+#include "DeckError.h"
+#include "FaceArguments.h"
 
 #include <QDir>
 #include <QTemporaryDir>

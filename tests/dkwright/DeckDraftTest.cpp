@@ -2,10 +2,10 @@
 // folder, the checks beside each field and the build thread.
 #include "DeckTestPictures.h"
 
-#include "deckwright/CardFolders.h"
-#include "deckwright/DeckBuildJob.h"
-#include "deckwright/DraftChecks.h"
-#include "deckwright/PairChoices.h"
+#include "CardFolders.h"
+#include "DeckBuildJob.h"
+#include "DraftChecks.h"
+#include "PairChoices.h"
 
 #include <QDir>
 #include <QSignalSpy>

@@ -3,9 +3,9 @@
 #include "CardBox.h"
 #include "DeckError.h"
 
-#include "encoders/BmpEncoder.h"
-#include "encoders/GifEncoder.h"
-#include "encoders/JpegEncoder.h"
+#include "BmpEncoder.h"
+#include "GifEncoder.h"
+#include "JpegEncoder.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "GameLauncher.h"
 
+#include "Product.h"
 #include "SingleInstance.h"
 
 #include <QFileInfo>
@@ -9,7 +10,7 @@ TGameLauncher::TGameLauncher(QString GamePath, QString LockName)
     : FGamePath(std::move(GamePath)), FLockName(std::move(LockName)) {}
 
 TGameLauncher TGameLauncher::Beside(const QString& ProgramFolder) {
-  return {ProgramFolder + QStringLiteral("tesselo"), QStringLiteral("Kovalent Tesselo 2.0")};
+  return {ProgramFolder + QStringLiteral("tesselo"), QString::fromLatin1(product::SeriesName)};
 }
 
 bool TGameLauncher::GameRunning() const {

@@ -1,7 +1,7 @@
 // dkwright: the card-set builder. Started without arguments, as the game starts it, it opens
 // its window; with arguments it is the command-line tool.
-#include "deckwright/DeckwrightCommand.h"
-#include "deckwright/DeckwrightWindow.h"
+#include "DeckwrightCommand.h"
+#include "DeckwrightWindow.h"
 
 #include "ProgramFolder.h"
 
