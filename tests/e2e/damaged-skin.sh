@@ -25,7 +25,8 @@ GAME=$WORK/bare/tesselo
 GAME_PID=$!
 box=$(timeout 20 xdotool search --sync --onlyvisible --name "^$TITLE\$" | head -1) ||
   fail "no error box"
-sleep 0.5
+# Once the box is painted the program waits in it: every window it showed before is mapped.
+wait_painted "$box"
 [ "$(xdotool search --onlyvisible --name "^$TITLE\$" | wc -l)" = 1 ] || fail "more than one window"
 WINDOW=$box
 read -r _ _ w h < <(window_geometry)

@@ -57,7 +57,7 @@ fi
 # In the order of a listing sorted by name.
 mapfile -t expected < <(printf '%s\n' "${expected[@]}" | LC_ALL=C sort)
 
-# Starts the game (its window within 20 s) and sets GAME_PID and WINDOW.
+# Starts the game (its window within 20 s, painted) and sets GAME_PID and WINDOW.
 launch_game() {
   "${runner[@]}" "$GAME" 2>>"$WORK/game.err" &
   GAME_PID=$!
@@ -69,7 +69,7 @@ launch_game() {
     sleep 0.1
   done
   [ -n "$WINDOW" ] || fail "the window did not appear within 20 s"
-  sleep 0.3
+  wait_painted "$WINDOW"
 }
 
 # Waits until the drop-down of the card-set list is open (OPEN yes) or closed (OPEN no).
@@ -88,7 +88,7 @@ wait_drop_down() {
 
 # Client points of the 490 x 450 window: the command bar sits at (12, 380), the options panel
 # at (52, 52) with the card-set list at (30, 68) and the computer's check box at (232, 169).
-options() { click_at $((12 + 428)) $((380 + 16)); }
+options() { click_and_wait_change $((12 + 428)) $((380 + 16)); }
 play() { click_at $((12 + 424)) $((380 + 46)); }
 
 # Opens the card-set list, moves its selection with KEYS and closes it with Return.
@@ -150,27 +150,33 @@ done
 # Still usable: a good set deals a board of its card backs (the computer is switched off, so
 # no card is turned before the screenshot).
 choose_set "$(index_of animations.crd)"
-click_at $((52 + 232 + 7)) $((52 + 169 + 7))
+click_and_wait_change $((52 + 232 + 7)) $((52 + 169 + 7)) "14x14+$((52 + 232))+$((52 + 169))"
 play
-sleep 1
+# The window takes the board's size once the set has loaded; a damaged set would have shown an
+# error box instead.
+wait_size 494 455
 [ -z "$(message_box)" ] || fail "an error box for the good set"
 read -r x y w h < <(window_geometry)
-[ "$w $h" = "494 455" ] || fail "the board window is ${w}x${h}, not 494x455"
 xdotool mousemove 0 0
-sleep 0.3
-import -window root "$WORK/board.png"
-[ -z "${SHOTS:-}" ] || cp "$WORK/board.png" "$SHOTS/hostile-board.png"
 "$kvres" cat "$cards/animations.crd" 2 >"$WORK/back.bmp"
-backs=0
-for col in 0 1 2 3; do
-  for row in 0 1 2 3; do
-    convert "$WORK/board.png" -crop "120x90+$((x + 5 + 121 * col))+$((y + 21 + 91 * row))" \
-      +repage "$WORK/cell.png"
-    differing=$(compare -metric AE "$WORK/back.bmp" "$WORK/cell.png" null: 2>&1) || true
-    [ "$differing" != 0 ] || backs=$((backs + 1))
+# The number of the 4 x 4 cells that show exactly the set's card back.
+card_backs() {
+  import -window root "$WORK/board.png"
+  local col row differing backs=0
+  for col in 0 1 2 3; do
+    for row in 0 1 2 3; do
+      convert "$WORK/board.png" -crop "120x90+$((x + 5 + 121 * col))+$((y + 21 + 91 * row))" \
+        +repage "$WORK/cell.png"
+      differing=$(compare -metric AE "$WORK/back.bmp" "$WORK/cell.png" null: 2>&1) || true
+      [ "$differing" != 0 ] || backs=$((backs + 1))
+    done
   done
-done
-[ "$backs" = 16 ] || fail "the board shows $backs card backs of 16"
+  echo "$backs"
+}
+# The pointer has left the board, so no cell stays lit once the board is drawn.
+all_backs_shown() { [ "$(card_backs)" = 16 ]; }
+wait_until 20 "the board never showed its 16 card backs" all_backs_shown
+[ -z "${SHOTS:-}" ] || cp "$WORK/board.png" "$SHOTS/hostile-board.png"
 peak_kb=$(awk '/^VmHWM:/{print $2}' "/proc/$GAME_PID/status")
 [ "$peak_kb" -lt "$peak_limit_kb" ] || fail "the game's peak memory was $peak_kb kB"
 

@@ -1,14 +1,21 @@
 # Helpers shared by the end-to-end scripts. They run inside an X server (xvfb-run) with a
 # private runtime and configuration folder, so the player's own settings are never touched.
+# Nothing here sleeps for a fixed time: every step waits, within a limit, for what it needs to
+# see (a window, its picture, a position, a file, the game's end).
 
 e2e_setup() {
   GAME=$1
+  # The product's names come from the build: CTest passes them, and by hand
+  # "set -a; . <build>/product.env; set +a" does.
+  TITLE=${TESSELO_TITLE:?the title of the game is not set (source <build>/product.env)}
+  SETTINGS_KEY=${TESSELO_SETTINGS_KEY:?the settings key is not set (source <build>/product.env)}
+  # The single-instance lock and the hand-over socket beside it are named after it.
+  SERIES_NAME=${TESSELO_SERIES_NAME:?the series name is not set (source <build>/product.env)}
   WORK=$(mktemp -d)
   trap 'e2e_cleanup' EXIT
   export XDG_RUNTIME_DIR=$WORK/runtime XDG_CONFIG_HOME=$WORK/config
   mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
   chmod 700 "$XDG_RUNTIME_DIR"
-  TITLE="Kovalent Tesselo 2.05"
   SETTINGS=$XDG_CONFIG_HOME/Kovalent/registry.reg
 }
 
@@ -30,27 +37,124 @@ fail() {
   exit 1
 }
 
-# Starts the game with the arguments given and waits for its window; sets GAME_PID and WINDOW.
+# Runs COMMAND... every tenth of a second until it succeeds; fails with WHAT when it has not
+# within SECONDS.
+wait_until() {
+  local seconds=$1 what=$2
+  shift 2
+  local deadline=$((SECONDS + seconds))
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "$what"
+    sleep 0.1
+  done
+}
+
+# Writes the settings file with the game's key holding the values given as lines of the
+# registry text format ('"Pairs"=dword:0000000c').
+write_settings() {
+  mkdir -p "$(dirname "$SETTINGS")"
+  {
+    printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\%s]\r\n' "$SETTINGS_KEY"
+    printf '%s\r\n' "$@"
+  } >"$SETTINGS.new"
+  mv "$SETTINGS.new" "$SETTINGS"
+}
+
+# Starts the game with the arguments given and waits for its window, painted; sets GAME_PID
+# and WINDOW.
 start_game() {
   "$GAME" "$@" 2>"$WORK/game.err" &
   GAME_PID=$!
   WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "$TITLE" | head -1) ||
     fail "the window did not appear"
-  # Let the first paint land before anyone looks at it.
-  sleep 0.7
+  wait_painted "$WINDOW"
 }
 
-# Window position and size as X Y W H.
+# Window position and size as X Y W H (of WINDOW, or of the window given).
 window_geometry() {
-  xdotool getwindowgeometry --shell "$WINDOW" |
+  xdotool getwindowgeometry --shell "${1:-$WINDOW}" |
     awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print x, y, w, h}'
+}
+
+# Saves what the screen shows of WINDOW (or of the window given) as FILE.
+window_picture() {
+  local wx wy ww wh
+  read -r wx wy ww wh < <(window_geometry "${2:-}")
+  import -window root "$WORK/screen.png"
+  convert "$WORK/screen.png" -crop "${ww}x${wh}+${wx}+${wy}" +repage "$1"
+}
+
+# True when the window's picture holds more than one colour: it has been painted.
+window_painted() {
+  window_picture "$WORK/painted.png" "$1"
+  [ "$(convert "$WORK/painted.png" -format '%k' info:)" -gt 1 ]
+}
+
+# Waits until the window given has been painted.
+wait_painted() {
+  wait_until 20 "window $1 was never painted" window_painted "$1"
+}
+
+# Waits until two pictures of the window in a row are the same: whatever it was drawing is done.
+wait_settled() {
+  window_picture "$WORK/settled.png"
+  wait_until 20 "the window's picture never settled" window_same_again
+}
+window_same_again() {
+  window_picture "$WORK/again.png"
+  if [ "$(compare -metric AE "$WORK/settled.png" "$WORK/again.png" null: 2>&1 || true)" = 0 ]; then
+    return 0
+  fi
+  mv "$WORK/again.png" "$WORK/settled.png"
+  return 1
+}
+
+# Waits until the window has the size W x H.
+wait_size() {
+  wait_until 20 "the window did not become $1 x $2 (it is $(window_geometry | cut -d' ' -f3,4))" \
+    has_size "$1" "$2"
+}
+has_size() {
+  local w h
+  read -r _ _ w h < <(window_geometry)
+  [ "$w $h" = "$1 $2" ]
+}
+
+# Waits until the window is at X, Y.
+wait_position() {
+  wait_until 20 "the window did not move to $1,$2 (it is at $(window_geometry | cut -d' ' -f1,2))" \
+    has_position "$1" "$2"
+}
+has_position() {
+  local x y
+  read -r x y _ _ < <(window_geometry)
+  [ "$x $y" = "$1 $2" ]
 }
 
 # Clicks the window at client point (X, Y).
 click_at() {
+  local wx wy
   read -r wx wy _ _ < <(window_geometry)
   xdotool mousemove $((wx + $1)) $((wy + $2)) click 1
-  sleep 0.3
+}
+
+# Clicks the window at client point (X, Y) and waits until its picture differs from what it
+# showed before the click: the whole picture, or the part BLOCK of it (WxH+X+Y in client
+# pixels) when one is given.
+click_and_wait_change() {
+  local block=${3:-}
+  block_picture "$WORK/before.png" "$block"
+  click_at "$1" "$2"
+  wait_until 20 "clicking at $1,$2 changed nothing on the screen" \
+    block_changed "$WORK/before.png" "$block"
+}
+block_picture() {
+  window_picture "$1"
+  [ -z "$2" ] || convert "$1" -crop "$2" +repage "$1"
+}
+block_changed() {
+  block_picture "$WORK/now.png" "$2"
+  [ "$(compare -metric AE "$1" "$WORK/now.png" null: 2>&1 || true)" != 0 ]
 }
 
 # Red, green and blue of the screen pixel at (X, Y), as three numbers.
@@ -61,16 +165,12 @@ screen_pixel() {
 
 # Waits up to 10 s for the game to end; prints its exit status.
 wait_game_exit() {
-  for _ in $(seq 100); do
-    if ! kill -0 "$GAME_PID" 2>/dev/null; then
-      wait "$GAME_PID"
-      echo $?
-      return
-    fi
-    sleep 0.1
-  done
-  fail "the game did not end"
+  wait_until 10 "the game did not end" game_ended
+  local status=0
+  wait "$GAME_PID" || status=$?
+  echo "$status"
 }
+game_ended() { ! kill -0 "$GAME_PID" 2>/dev/null; }
 
 # The game's windows other than the main one, as ID TYPE lines: the message boxes have the
 # type of a dialog, the card-set list's drop-down does not (nor does it carry the game's title

@@ -16,7 +16,7 @@ box=$(timeout 20 xdotool search --sync --onlyvisible --name "Error initializing 
 [ -n "$box" ] || fail "no error box"
 [ "$(xdotool search --onlyvisible --name "^$TITLE\$" | wc -l)" = 0 ] || fail "a game window was shown"
 # Closing the box ends the program with a failure status.
-sleep 0.5
+wait_painted "$box"
 xdotool windowfocus --sync "$box"
 xdotool key Return
 status=$(wait_game_exit)

@@ -37,7 +37,7 @@ list_shot() {
 same_shot() {
   [ "$(compare -metric AE "$WORK/$1.png" "$WORK/$2.png" null: 2>&1 || true)" = 0 ]
 }
-options() { click_at $((12 + 428)) $((380 + 16)); }
+options() { click_and_wait_change $((12 + 428)) $((380 + 16)); }
 # Starts a second copy with ARGS; it must end by itself with status 0.
 second_copy() {
   local status=0
@@ -87,14 +87,16 @@ same_shot restarted holiday || fail "after a restart the list does not show the 
 # running game itself and opens the set.
 kill -KILL "$GAME_PID"
 wait "$GAME_PID" 2>/dev/null || true
-[ -S "$XDG_RUNTIME_DIR/Kovalent Tesselo 2.0.socket" ] || fail "no socket was left to test with"
+[ -S "$XDG_RUNTIME_DIR/$SERIES_NAME.socket" ] || fail "no socket was left to test with"
 start_game "$downloads/beach.crd"
 for _ in $(seq 100); do
   cmp -s "$downloads/beach.crd" "$cards/beach.crd" && break
   sleep 0.2
 done
 cmp -s "$downloads/beach.crd" "$cards/beach.crd" || fail "the set of the first start was not copied"
-sleep 0.5
+# The set of the first start is chosen: the list shows another set than before, and stays so.
+wait_list_change holiday
+wait_settled
 list_shot beach
 same_shot beach holiday && fail "the set of the first start is not chosen"
 exit_game

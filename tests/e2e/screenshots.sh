@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of the running game for docs/screenshots: the cover, the options, and a board of each
 # card set with two cards turned. Runs itself under a virtual X server when there is no display.
-# Usage: tests/e2e/screenshots.sh GAME [OUTPUT_FOLDER]
+# Usage: cmake --build build --target tesselo_screenshots (which passes the product's names), or
+#   set -a; . build/product.env; set +a; tests/e2e/screenshots.sh GAME [OUTPUT_FOLDER]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 game=$(realpath "$1")
@@ -15,9 +16,7 @@ mkdir -p "$out"
 
 # Saves the game window's picture as NAME.png.
 shoot() {
-  read -r wx wy ww wh < <(window_geometry)
-  import -window root "$WORK/screen.png"
-  convert "$WORK/screen.png" -crop "${ww}x${wh}+${wx}+${wy}" +repage "$out/$1.png"
+  window_picture "$out/$1.png"
   echo "$out/$1.png"
 }
 
@@ -28,23 +27,22 @@ quit_game() {
 
 start_game
 shoot game-cover
-click_at $((12 + 428)) $((380 + 16)) # "options"
+click_and_wait_change $((12 + 428)) $((380 + 16)) # "options"
+wait_settled
 shoot game-options
 quit_game
 
-# One board per set, two humans, 12 pairs: 4 rows of 6 cards of 120 x 90 in a 736-pixel window.
+# One board per set, two humans, 12 pairs: 4 rows of 6 cards of 120 x 90 in a 736 x 455 window.
 for set in "$(dirname "$game")"/cards/*.crd; do
   name=$(basename "$set" .crd)
-  printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Kovalent\\Kovalent Tesselo 2.0]\r\n"Pairs"=dword:0000000c\r\n"Computer"=dword:00000000\r\n"Cards"="%s"\r\n' \
-    "$name.crd" >"$SETTINGS.new"
-  mkdir -p "$(dirname "$SETTINGS")"
-  mv "$SETTINGS.new" "$SETTINGS"
+  write_settings '"Pairs"=dword:0000000c' '"Computer"=dword:00000000' "\"Cards\"=\"$name.crd\""
   start_game
   click_at $((12 + 424)) $((380 + 46)) # "play"
-  sleep 0.5
-  click_at $((5 + 60)) $((21 + 45))
-  click_at $((5 + 121 * 2 + 60)) $((21 + 91 + 45))
-  sleep 0.4
+  wait_size 736 455
+  wait_settled
+  # The cards at column 0, row 0 and column 2, row 1; each cell is 120 x 90 on a 121 x 91 grid.
+  click_and_wait_change $((5 + 60)) $((21 + 45)) "120x90+5+21"
+  click_and_wait_change $((5 + 121 * 2 + 60)) $((21 + 91 + 45)) "120x90+$((5 + 121 * 2))+$((21 + 91))"
   shoot "game-board-$name"
   read -r _ _ ww wh < <(window_geometry)
   click_at $(((ww - 466) / 2 + 36)) $((wh - 70 + 46)) # "exit" of the centred command bar

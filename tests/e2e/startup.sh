@@ -26,15 +26,14 @@ read -r r g b < <(screen_pixel $((x + 30)) $((y + 426)))
 read -r r g b < <(screen_pixel $((x + 150)) $((y + 430)))
 [ "$r" -gt 180 ] && [ "$g" -gt 170 ] || fail "no status plate ($r $g $b)"
 
-# Dragging the title bar (the frame, outside the window buttons) moves the window.
-xdotool mousemove $((x + 250)) $((y + 10)) mousedown 1
-sleep 0.2
-xdotool mousemove $((x + 290)) $((y + 40))
-sleep 0.2
+# Dragging the title bar (the frame, outside the window buttons) moves the window. The window
+# reads each event's position against where it stood when the event was made, so the button is
+# let go only once the move has landed, as a hand would.
+xdotool mousemove $((x + 250)) $((y + 10)) mousedown 1 mousemove $((x + 290)) $((y + 40))
+wait_position $((x + 40)) $((y + 30))
 xdotool mouseup 1
-sleep 0.3
 read -r nx ny _ _ < <(window_geometry)
-[ "$nx $ny" = "$((x + 40)) $((y + 30))" ] || fail "dragging moved the window to $nx,$ny"
+[ "$nx $ny" = "$((x + 40)) $((y + 30))" ] || fail "letting go moved the window to $nx,$ny"
 
 # "exit" of the command bar: the map sits at (12, 380), its exit area at (8, 32)-(65, 60).
 click_at $((12 + 36)) $((380 + 46))

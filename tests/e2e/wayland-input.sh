@@ -9,7 +9,7 @@
 # through the compositor's move; "options", the about box and the help window open and close;
 # "play" deals a board; "exit" ends the game with status 0 and writes the settings.
 # Skipped (status 77) where weston, its X11 output or Qt's Wayland plugin cannot run.
-# Usage (inside xvfb-run with a 1024 x 768 screen): wayland-input.sh GAME
+# Usage (inside xvfb-run with a screen larger than 1024 x 768): wayland-input.sh GAME
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
@@ -19,7 +19,8 @@ command -v weston >/dev/null || skip "weston is not installed"
 
 # Weston's output covers the top left 1024 x 768 of the X screen. Weston keeps drawing its
 # cursor where the pointer last was on the output, so the pointer rests in the bottom right
-# corner, over the background, and that corner is painted out of every picture.
+# corner, over the background, and that corner is painted out of every picture. The X screen
+# is larger, so the pointer can come onto the output from outside it.
 OUT_W=1024 OUT_H=768
 REST_X=$((OUT_W - 1)) REST_Y=$((OUT_H - 1))
 cat >"$WORK/weston.ini" <<'EOF'
@@ -46,7 +47,7 @@ unborder() {
 # everything on it that is not background goes to $WORK/NAME.box.
 shoot() {
   import -window root "$WORK/screen.png"
-  convert "$WORK/screen.png" -fill '#ff00ff' \
+  convert "$WORK/screen.png" -crop "${OUT_W}x${OUT_H}+0+0" +repage -fill '#ff00ff' \
     -draw "rectangle $((OUT_W - 32)),$((OUT_H - 32)) $((OUT_W - 1)),$((OUT_H - 1))" \
     -write "$WORK/$1.png" -bordercolor '#ff00ff' -border 1 -fuzz 3% -format '%@' info: \
     2>/dev/null | unborder >"$WORK/$1.box"
@@ -78,22 +79,50 @@ wait_shown() {
   return 1
 }
 
-# A click at (X, Y) of weston's output, the pointer resting again afterwards.
+# A click at (X, Y) of weston's output, the pointer resting again afterwards. Weston passes the
+# X server's events on in their order, so the game gets the click where the pointer went.
 click_output() {
-  xdotool mousemove "$1" "$2"
-  sleep 0.2
-  xdotool click 1
-  sleep 0.2
-  xdotool mousemove $REST_X $REST_Y
-  sleep 0.6
+  xdotool mousemove "$1" "$2" click 1 mousemove $REST_X $REST_Y
+}
+
+# Waits until weston's output has stopped changing and keeps it as picture NAME; fails when the
+# game has ended.
+wait_output_settled() {
+  shoot "$1"
+  for _ in $(seq 80); do
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended"
+    shoot settling
+    if [ "$(changed_pixels "$1" settling)" = 0 ]; then
+      return 0
+    fi
+    mv "$WORK/settling.png" "$WORK/$1.png"
+    mv "$WORK/settling.box" "$WORK/$1.box"
+    sleep 0.1
+  done
+  fail "weston's output never settled"
+}
+
+# Waits until picture NAME, taken again and again, differs from picture BEFORE in more than
+# PIXELS pixels; fails with WHAT otherwise.
+wait_output_changed() {
+  local name=$1 before=$2 pixels=$3 what=$4
+  for _ in $(seq 80); do
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended: $what"
+    shoot "$name"
+    [ "$(changed_pixels "$before" "$name")" -gt "$pixels" ] && return 0
+    sleep 0.1
+  done
+  fail "$what"
 }
 
 # Pop-up windows are asked for as toplevels of their own, so the protocol log counts them.
 toplevels() { grep -c 'xdg_wm_base@[0-9]*\.get_xdg_surface(' "$WORK/game.err" || true; }
 
-# The desktop shell paints the background a moment after weston starts.
-xdotool mousemove $REST_X $REST_Y
+# The desktop shell paints the background a moment after weston starts. Weston draws its cursor
+# at the output's origin until the pointer has come onto its window, so the pointer comes on
+# from outside to its resting place on every look.
 for _ in $(seq 40); do
+  xdotool mousemove $((OUT_W + 20)) $REST_Y mousemove $REST_X $REST_Y
   shoot empty
   [ "$(shown_box empty)" = "0 0 0 0" ] && break
   sleep 0.25
@@ -110,8 +139,7 @@ if ! wait_shown 400 400; then
     skip "Qt has no Wayland plugin here (package qt6-wayland)"
   fail "no window on weston's output: $(grep -v '^\[' "$WORK/game.err" | tail -5)"
 fi
-sleep 0.5
-shoot cover
+wait_output_settled cover
 read -r w h x y < <(shown_box cover)
 [ "$w $h" = "490 450" ] || fail "the window shows as ${w}x${h}, not 490x450"
 echo "window: 490 x 450 at $x,$y where weston put it"
@@ -124,22 +152,23 @@ if [ "$x" -gt 60 ] || [ "$y" -gt 60 ]; then
 else
   dx=100 dy=40
 fi
-moves_before=$(grep -c 'xdg_toplevel@[0-9]*\.move(' "$WORK/game.err" || true)
-xdotool mousemove $((x + 250)) $((y + 10))
-sleep 0.2
-xdotool mousedown 1
-sleep 0.2
-xdotool mousemove $((x + 250 + dx / 2)) $((y + 10 + dy / 2))
-sleep 0.1
-xdotool mousemove $((x + 250 + dx)) $((y + 10 + dy))
-sleep 0.2
-xdotool mouseup 1
-sleep 0.2
-xdotool mousemove $REST_X $REST_Y
-sleep 0.5
-moves=$(($(grep -c 'xdg_toplevel@[0-9]*\.move(' "$WORK/game.err" || true) - moves_before))
-[ "$moves" -ge 1 ] || fail "the drag did not ask weston to move the window"
-shoot dragged
+moves() { grep -c 'xdg_toplevel@[0-9]*\.move(' "$WORK/game.err" || true; }
+moves_before=$(moves)
+# Weston moves the window by the pointer's way from the press, with every motion that comes
+# after it took the move over, so the rest of the way waits for the game's request.
+xdotool mousemove $((x + 250)) $((y + 10)) mousedown 1 \
+  mousemove $((x + 250 + dx / 2)) $((y + 10 + dy / 2))
+for _ in $(seq 100); do
+  [ "$(moves)" -gt "$moves_before" ] && break
+  sleep 0.1
+done
+[ "$(moves)" -gt "$moves_before" ] || fail "the drag did not ask weston to move the window"
+xdotool mousemove $((x + 250 + dx)) $((y + 10 + dy)) mouseup 1 mousemove $REST_X $REST_Y
+for _ in $(seq 100); do
+  shoot dragged
+  [ "$(shown_box dragged)" = "490 450 $((x + dx)) $((y + dy))" ] && break
+  sleep 0.1
+done
 read -r w h nx ny < <(shown_box dragged)
 [ "$w $h" = "490 450" ] || fail "after the drag the window shows as ${w}x${h}"
 [ "$nx $ny" = "$((x + dx)) $((y + dy))" ] ||
@@ -149,7 +178,8 @@ x=$nx y=$ny
 
 # --- "options" --------------------------------------------------------------------------
 click_output $((x + 12 + 428)) $((y + 380 + 16))
-shoot options
+wait_output_changed options dragged 20000 "\"options\" changed too little"
+wait_output_settled options
 [ "$(shown_box options)" = "490 450 $x $y" ] || fail "the options moved or resized the window"
 changed=$(changed_pixels dragged options)
 [ "$changed" -gt 20000 ] || fail "\"options\" changed only $changed pixels"
@@ -166,15 +196,19 @@ popup_opens_and_closes() {
     sleep 0.25
   done
   [ "$(toplevels)" -gt "$before" ] || fail "$name: no new window was asked for"
-  sleep 0.3
-  shoot "$name"
+  wait_output_changed "$name" options 20000 "$name: no pop-up on weston's output"
+  wait_output_settled "$name"
   read -r pw ph pxo pyo < <(changed_box options "$name")
   [ "$pw" -ge 380 ] && [ "$ph" -ge 250 ] && [ "$pw" -le 420 ] && [ "$ph" -le 290 ] ||
     fail "$name: the change on the output is ${pw}x${ph}, not a pop-up of 395 x 259"
   echo "$name: opened at $pxo,$pyo (${pw}x${ph})"
   click_output $((pxo + 321 + 30)) $((pyo + 230 + 8))
-  shoot "$name-closed"
-  changed=$(changed_pixels options "$name-closed")
+  for _ in $(seq 80); do
+    shoot "$name-closed"
+    changed=$(changed_pixels options "$name-closed")
+    [ "$changed" -lt 200 ] && break
+    sleep 0.1
+  done
   [ "$changed" -lt 200 ] || fail "$name: the pop-up did not close ($changed pixels differ)"
   kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended after $name"
   echo "$name: closed"
@@ -186,17 +220,23 @@ popup_opens_and_closes help $((x + 442)) $((y + 8))
 
 # --- "play" deals a board -------------------------------------------------------------------
 click_output $((x + 12 + 424)) $((y + 380 + 46))
-sleep 0.5
-shoot board
+# The cards lie face down, their backs deep blue, which neither the cover nor the options show
+# much of; the computer may have turned two.
+card_back_pixels() {
+  convert "$WORK/board.png" -fx 'b>0.25 && b>r+0.15 && b>g+0.1' -format '%[fx:int(mean*w*h)]' info:
+}
+for _ in $(seq 80); do
+  kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended after \"play\""
+  shoot board
+  backs=$(card_back_pixels)
+  [ "$backs" -gt 40000 ] && break
+  sleep 0.1
+done
+[ "$backs" -gt 40000 ] || fail "\"play\" dealt no board ($backs pixels of card backs)"
 read -r bw bh bx by < <(shown_box board)
 [ "$bx $by" = "$x $y" ] || fail "the board moved the window to $bx,$by"
 changed=$(changed_pixels options board)
 [ "$changed" -gt 20000 ] || fail "\"play\" changed only $changed pixels"
-# The cards lie face down, their backs deep blue, which neither the cover nor the options show
-# much of; the computer may have turned two.
-backs=$(convert "$WORK/board.png" -fx 'b>0.25 && b>r+0.15 && b>g+0.1' \
-  -format '%[fx:int(mean*w*h)]' info:)
-[ "$backs" -gt 40000 ] || fail "\"play\" dealt no board ($backs pixels of card backs)"
 echo "play: a board of ${bw}x${bh} at $bx,$by ($backs pixels of card backs)"
 
 # --- "exit" ends the game and saves the settings ------------------------------------------

@@ -21,11 +21,10 @@ namespace {
 // A run that never gets as far as the main window (a message box waiting for a click) must
 // not hang the check.
 constexpr int GiveUpMs = 60000;
-// The longest wait for the computer's turn to end, and for the player's two cards to settle.
+// The longest wait for the computer's turn to end, for the player's two cards to settle and
+// for a pop-up to come up.
 constexpr int TurnWaitMs = 20000;
 constexpr int PollMs = 50;
-// Time for a pop-up to show before its close button is pressed.
-constexpr int PopUpShownMs = 150;
 
 [[noreturn]] void GiveUp(const char* Why) {
   std::fprintf(stderr, "leak_game: %s\n", Why);
@@ -40,15 +39,31 @@ TMainForm* FindMainForm() {
   return nullptr;
 }
 
-#ifdef TESSELO_HAVE_POPUPS
-// Presses the close button of whichever pop-up is up, as the player would.
-void CloseShownPopUp() {
-  auto* popUp = dynamic_cast<TPopUpform*>(QApplication::activeModalWidget());
-  if (popUp == nullptr)
-    GiveUp("no pop-up came up");
-  popUp->CloseBtnClick(nullptr);
+// Calls Then once Ready holds, polling; gives up with Why after TurnWaitMs.
+template <typename TReady, typename TThen>
+void WhenReady(TMainForm* Form, const char* Why, TReady Ready, TThen Then, int WaitedMs = 0) {
+  if (Ready()) {
+    Then();
+    return;
+  }
+  if (WaitedMs >= TurnWaitMs)
+    GiveUp(Why);
+  QTimer::singleShot(PollMs, Form, [=] { WhenReady(Form, Why, Ready, Then, WaitedMs + PollMs); });
 }
-#endif
+
+// The pop-up on screen, or none.
+TPopUpform* ShownPopUp() {
+  auto* popUp = dynamic_cast<TPopUpform*>(QApplication::activeModalWidget());
+  return popUp != nullptr && popUp->isVisible() ? popUp : nullptr;
+}
+
+// Presses the close button of the next pop-up as soon as it is up, as the player would. Called
+// before the pop-up is opened: showing it runs its own event loop, in which the wait goes on.
+void CloseNextPopUp(TMainForm* Form) {
+  WhenReady(
+      Form, "no pop-up came up", [] { return ShownPopUp() != nullptr; },
+      [] { ShownPopUp()->CloseBtnClick(nullptr); });
+}
 
 void CloseGame(TMainForm* Form) {
   std::printf("leak_game: played, closing\n");
@@ -57,27 +72,13 @@ void CloseGame(TMainForm* Form) {
 }
 
 void OpenPopUps(TMainForm* Form) {
-#ifdef TESSELO_HAVE_POPUPS
-  QTimer::singleShot(PopUpShownMs, CloseShownPopUp);
+  CloseNextPopUp(Form);
   Form->ExitMapMapClick(QStringLiteral("help"));
-  QTimer::singleShot(PopUpShownMs, CloseShownPopUp);
+  CloseNextPopUp(Form);
   Form->CopyRightImageClick();
-#endif
   // Back to the options panel, which abandons the game, before the close.
   Form->PanelMapMapClick(QStringLiteral("options"));
   CloseGame(Form);
-}
-
-// Calls Then once Ready holds, polling; gives up after TurnWaitMs.
-template <typename TReady, typename TThen>
-void WhenReady(TMainForm* Form, TReady Ready, TThen Then, int WaitedMs = 0) {
-  if (Ready()) {
-    Then();
-    return;
-  }
-  if (WaitedMs >= TurnWaitMs)
-    GiveUp("the game did not get on");
-  QTimer::singleShot(PollMs, Form, [=] { WhenReady(Form, Ready, Then, WaitedMs + PollMs); });
 }
 
 // The first face-down cell from Skip on in reading order, as a column and row.
@@ -99,7 +100,7 @@ void TurnTwoCards(TMainForm* Form) {
   if (state.Cells.StateAt(first.first, first.second) != CellState::FaceUp)
     GiveUp("the card did not turn");
   WhenReady(
-      Form,
+      Form, "the two cards did not settle",
       [&state, first] {
         return state.Cells.StateAt(first.first, first.second) != CellState::FaceUp;
       },
@@ -114,7 +115,8 @@ void Play() {
   // The computer may have the first turn.
   const GameState& state = form->Game().State();
   WhenReady(
-      form, [&state] { return state.InputEnabled && state.GameActive && state.PickNo == 1; },
+      form, "the computer's turn did not end",
+      [&state] { return state.InputEnabled && state.GameActive && state.PickNo == 1; },
       [form] { TurnTwoCards(form); });
 }
 
