@@ -4,3 +4,8 @@ add_library(tesselo_archive STATIC
   ${CMAKE_CURRENT_LIST_DIR}/KVstring.cpp)
 target_include_directories(tesselo_archive PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(tesselo_archive PUBLIC Qt6::Core ZLIB::ZLIB)
+
+# Writer of the same container, beside its reader: the asset generators, kvres, dkwright and
+# the tests link it; the game does not.
+add_library(tesselo_kvwriter STATIC ${CMAKE_CURRENT_LIST_DIR}/KVRWriter.cpp)
+target_link_libraries(tesselo_kvwriter PUBLIC tesselo_archive Qt6::Core PRIVATE ZLIB::ZLIB)
