@@ -1,5 +1,5 @@
-// The message box of the widget toolkit, owned by the application's active window. Kept in
-// its own library so the data libraries stay free of widgets.
+// The message box of the widget toolkit, owned by the application's active window: the one
+// start-up installs behind the data layer's TKVMessageBox.
 #pragma once
 
 #include "KVMessageBox.h"
