@@ -54,7 +54,7 @@ QStringList DroppedFiles(const QMimeData* Data) {
 
 } // namespace
 
-TMainForm::TMainForm(TKVResReader& Skin, const TMainFormSetup& Setup, QWidget* Parent)
+TMainForm::TMainForm(TSkinReader& Skin, const TMainFormSetup& Setup, QWidget* Parent)
     : QWidget(Parent, Qt::Window | Qt::FramelessWindowHint),
       FClockSeeds(Setup.Seeds == nullptr ? std::make_unique<ClockSeedSource>() : nullptr),
       FGame(*this, Setup.Seeds != nullptr ? *Setup.Seeds : *FClockSeeds), FStore(Setup.Store),
@@ -79,7 +79,7 @@ template <typename THandler> void TMainForm::Guarded(THandler&& Handler) {
   }
 }
 
-void TMainForm::FormCreate(TKVResReader& Skin, const TMainFormSetup& Setup) {
+void TMainForm::FormCreate(TSkinReader& Skin, const TMainFormSetup& Setup) {
   setWindowTitle(ApplicationTitle);
   setMinimumWidth(DesignClient.width());
   QFont font(QStringLiteral("Sans Serif"));
@@ -148,21 +148,21 @@ void TMainForm::CreateControls() {
   CoverMap->move(0, 0);
 }
 
-void TMainForm::LoadSkin(TKVResReader& Skin) {
-  FCoverLink = LoadSkinText(Skin, 0);
-  CoverMap->AddImage(LoadSkinBitmap(Skin, 1));
+void TMainForm::LoadSkin(TSkinReader& Skin) {
+  FCoverLink = Skin.Text(0);
+  CoverMap->AddImage(Skin.Bitmap(1));
   for (int entry = 2; entry <= 10; ++entry) {
-    FSkinBitmap = LoadSkinBitmap(Skin, entry);
+    FSkinBitmap = Skin.Bitmap(entry);
     BgBevel->AddImage(FSkinBitmap);
     if (entry == ExitMapEntry)
       ExitMap->AddImage(FSkinBitmap);
   }
   FBoardBrush = FSkinBitmap.copy();
-  PanelMap->AddImage(LoadSkinBitmap(Skin, 11));
-  OptionsPanel->AddSliderImage(LoadSkinBitmap(Skin, 12));
-  OptionsPanel->AddSliderImage(LoadSkinBitmap(Skin, 13));
-  CopyRightImage->SetPicture(LoadSkinBitmap(Skin, 14));
-  OptionsPanel->SetOptionsBg(LoadSkinBitmap(Skin, 17));
+  PanelMap->AddImage(Skin.Bitmap(11));
+  OptionsPanel->AddSliderImage(Skin.Bitmap(12));
+  OptionsPanel->AddSliderImage(Skin.Bitmap(13));
+  CopyRightImage->SetPicture(Skin.Bitmap(14));
+  OptionsPanel->SetOptionsBg(Skin.Bitmap(17));
   // The builder strip belongs to the window's definition, not to the archive.
   OptionsPanel->SetBuilderStrip(QImage(QStringLiteral(":/dkwrbtn-options.png")));
 }

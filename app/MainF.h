@@ -25,7 +25,7 @@ class TCardSetLoader;
 class TFaceOverlay;
 class TKVImageBevel;
 class TKVImageMap;
-class TKVResReader;
+class TSkinReader;
 class TOptionsPanel;
 class TPictureImage;
 struct TInstalledSet;
@@ -46,7 +46,7 @@ public:
 
   // Builds the window from the open archive Skin (FormCreate). Throws ESkinError when a skin
   // entry cannot be read; no window is left behind then.
-  TMainForm(TKVResReader& Skin, const TMainFormSetup& Setup, QWidget* Parent = nullptr);
+  TMainForm(TSkinReader& Skin, const TMainFormSetup& Setup, QWidget* Parent = nullptr);
   ~TMainForm() override;
 
   // The secondary windows; not owned, must outlive the window. Without them nothing is shown.
@@ -128,9 +128,9 @@ protected:
   void dropEvent(QDropEvent* Event) override;
 
 private:
-  void FormCreate(TKVResReader& Skin, const TMainFormSetup& Setup);
+  void FormCreate(TSkinReader& Skin, const TMainFormSetup& Setup);
   void CreateControls();
-  void LoadSkin(TKVResReader& Skin);
+  void LoadSkin(TSkinReader& Skin);
   void AddHotAreas();
   void WireDragging();
   void FillOptionsPanel();

@@ -16,7 +16,7 @@ namespace {
 
 class TAppPopUps : public IPopUpWindows {
 public:
-  TAppPopUps(TKVResReader& Skin, TMainForm& MainForm)
+  TAppPopUps(TSkinReader& Skin, TMainForm& MainForm)
       : FPopUpBase(Skin), FScore(Skin), FAbout(Skin), FHelp(Skin),
         FLauncher(MainForm.Settings(), FBrowse, [&MainForm] { MainForm.close(); }) {
     FScore.SetBuilderPicture(QImage(QStringLiteral(":/dkwrbtn-score.png")));
@@ -44,7 +44,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<IPopUpWindows> CreatePopUpWindows(TKVResReader& Skin, TMainForm& MainForm) {
+std::unique_ptr<IPopUpWindows> CreatePopUpWindows(TSkinReader& Skin, TMainForm& MainForm) {
   try {
     return std::make_unique<TAppPopUps>(Skin, MainForm);
   } catch (const EKVResError& error) {

@@ -7,9 +7,9 @@
 
 #include <memory>
 
-class TKVResReader;
+class TSkinReader;
 class TMainForm;
 
 // Builds every secondary window in start-up order. Throws ESkinError (with the error's own
 // text) when a window's skin cannot be read. MainForm must outlive the result.
-std::unique_ptr<IPopUpWindows> CreatePopUpWindows(TKVResReader& Skin, TMainForm& MainForm);
+std::unique_ptr<IPopUpWindows> CreatePopUpWindows(TSkinReader& Skin, TMainForm& MainForm);

@@ -122,9 +122,9 @@ int RunGame() {
     if (archive.Count == 0)
       throw EKVResError("The archive holds no entries.");
     // The windows share their frame pictures; each is decoded once.
-    TSkinBitmapCache pictures(archive);
-    mainForm = std::make_unique<TMainForm>(archive, setup);
-    popUps = CreatePopUpWindows(archive, *mainForm);
+    TSkinReader skin(archive);
+    mainForm = std::make_unique<TMainForm>(skin, setup);
+    popUps = CreatePopUpWindows(skin, *mainForm);
   } catch (const ESkinError& error) {
     SetWindowIcon();
     ShowMessageBox(QString::fromUtf8(error.what()), QString(), MB_OK | MB_ICONERROR);

@@ -50,14 +50,14 @@ void SetTextColour(QLabel* Label, const QColor& Colour) {
 const QString TAboutForm::ArtworkRedirectLink =
     QStringLiteral("https://www.kovalent.example/go/pixelgarten");
 
-TAboutForm::TAboutForm(TKVResReader& Reader, QWidget* Parent) : TPopUpform(Reader, Parent) {
-  FormCreate(Reader);
+TAboutForm::TAboutForm(TSkinReader& Skin, QWidget* Parent) : TPopUpform(Skin, Parent) {
+  FormCreate(Skin);
 }
 
 TAboutForm::~TAboutForm() = default;
 
-void TAboutForm::FormCreate(TKVResReader& Reader) {
-  LoadTitle(Reader, TitleEntry);
+void TAboutForm::FormCreate(TSkinReader& Skin) {
+  LoadTitle(Skin, TitleEntry);
   for (const TLabelRow& row : LabelRows) {
     QLabel* label = AddCentredLabel(QLatin1String(row.Name), QString::fromUtf8(row.Text), row.Top);
     if (row.Kind == TLabelKind::Text)

@@ -19,7 +19,7 @@ public:
   static const QString ArtworkRedirectLink;
 
   // Builds the window and reads its title (entry 23) besides the pop-up skin.
-  explicit TAboutForm(TKVResReader& Reader, QWidget* Parent = nullptr);
+  explicit TAboutForm(TSkinReader& Skin, QWidget* Parent = nullptr);
   ~TAboutForm() override;
 
   // Opens the web address of the label clicked (Sender).
@@ -31,7 +31,7 @@ protected:
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
-  void FormCreate(TKVResReader& Reader);
+  void FormCreate(TSkinReader& Skin);
   QLabel* AddCentredLabel(const QString& Name, const QString& Text, int Top);
   void MakeTextLabel(QLabel* Label);
   void MakeLinkLabel(QLabel* Label);

@@ -37,14 +37,14 @@ QStringList HelpDocumentLines() {
   return lines;
 }
 
-Thelpform::Thelpform(TKVResReader& Reader, QWidget* Parent) : TPopUpform(Reader, Parent) {
-  FormCreate(Reader);
+Thelpform::Thelpform(TSkinReader& Skin, QWidget* Parent) : TPopUpform(Skin, Parent) {
+  FormCreate(Skin);
 }
 
 Thelpform::~Thelpform() = default;
 
-void Thelpform::FormCreate(TKVResReader& Reader) {
-  LoadTitle(Reader, TitleEntry);
+void Thelpform::FormCreate(TSkinReader& Skin) {
+  LoadTitle(Skin, TitleEntry);
 
   FKVStrings1 = new TKVStrings(this);
   FKVStrings1->setObjectName(QStringLiteral("KVStrings1"));

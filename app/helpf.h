@@ -14,7 +14,7 @@ public:
   // Builds the window and reads its title (entry 29) besides the pop-up skin. The help
   // document, which the program carries with it, is laid out when the window is first shown:
   // most runs never open it.
-  explicit Thelpform(TKVResReader& Reader, QWidget* Parent = nullptr);
+  explicit Thelpform(TSkinReader& Skin, QWidget* Parent = nullptr);
   ~Thelpform() override;
 
   // The viewer's link handler: the left button only; a link containing "mailto:" starts a
@@ -25,7 +25,7 @@ protected:
   void showEvent(QShowEvent* Event) override;
 
 private:
-  void FormCreate(TKVResReader& Reader);
+  void FormCreate(TSkinReader& Skin);
   void LoadDocument();
 
   TKVRichEditOLE* FKVRichEdit1 = nullptr;

@@ -42,13 +42,13 @@ QFont PopUpFont() {
 
 } // namespace
 
-TPopUpform::TPopUpform(TKVResReader& Reader, QWidget* Parent)
+TPopUpform::TPopUpform(TSkinReader& Skin, QWidget* Parent)
     : QDialog(Parent, Qt::Dialog | Qt::FramelessWindowHint) {
   setModal(true);
   setFixedSize(ClientSize);
   setFont(PopUpFont());
   CreateControls();
-  FormCreate(Reader);
+  FormCreate(Skin);
 }
 
 TPopUpform::~TPopUpform() = default;
@@ -87,20 +87,20 @@ void TPopUpform::CreateControls() {
   FCloseBtn->OnClick = [this](QObject* Sender) { CloseBtnClick(Sender); };
 }
 
-void TPopUpform::FormCreate(TKVResReader& Reader) {
+void TPopUpform::FormCreate(TSkinReader& Skin) {
   // Slots without artwork get an empty bitmap, which keeps the later slots at their indexes.
   const QImage empty;
-  FExitMap->AddImage(LoadSkinBitmap(Reader, TitleStripEntry));
+  FExitMap->AddImage(Skin.Bitmap(TitleStripEntry));
   FPopUpBg->AddImage(empty);
   FPopUpBg->AddImage(empty);
   FPopUpBg->AddImage(empty);
-  FPopUpBg->AddImage(LoadSkinBitmap(Reader, LeftEdgeEntry));
-  FPopUpBg->AddImage(LoadSkinBitmap(Reader, RightEdgeEntry));
-  FPopUpBg->AddImage(LoadSkinBitmap(Reader, BottomEntry));
+  FPopUpBg->AddImage(Skin.Bitmap(LeftEdgeEntry));
+  FPopUpBg->AddImage(Skin.Bitmap(RightEdgeEntry));
+  FPopUpBg->AddImage(Skin.Bitmap(BottomEntry));
   FPopUpBg->AddImage(empty);
   FPopUpBg->AddImage(empty);
-  FPopUpBg->AddImage(LoadSkinBitmap(Reader, TileEntry));
-  FCloseBtn->SetPicture(LoadSkinBitmap(Reader, CloseBtnEntry));
+  FPopUpBg->AddImage(Skin.Bitmap(TileEntry));
+  FCloseBtn->SetPicture(Skin.Bitmap(CloseBtnEntry));
   PlaceCloseBtn();
 
   FExitMap->SetOutAreaCursor(TKVCursors::crHandMove);
@@ -111,8 +111,8 @@ void TPopUpform::FormCreate(TKVResReader& Reader) {
   FCloseBtn->SetCursorId(TKVCursors::crHandPoint);
 }
 
-void TPopUpform::LoadTitle(TKVResReader& Reader, int Entry) {
-  FTitleImage->SetPicture(LoadSkinBitmap(Reader, Entry));
+void TPopUpform::LoadTitle(TSkinReader& Skin, int Entry) {
+  FTitleImage->SetPicture(Skin.Bitmap(Entry));
   FTitleImage->move((width() - FTitleImage->width()) / 2, TitleTop);
 }
 

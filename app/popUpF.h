@@ -24,7 +24,7 @@ class QLabel;
 class TKVCustomImageMap;
 class TKVImageBevel;
 class TKVImageMap;
-class TKVResReader;
+class TSkinReader;
 class TPopUpPicture;
 
 class TPopUpform : public QDialog {
@@ -33,8 +33,8 @@ class TPopUpform : public QDialog {
 public:
   static constexpr QSize ClientSize{395, 259};
 
-  // Builds the controls and loads the skin from Reader (entries 10 and 18 to 22).
-  explicit TPopUpform(TKVResReader& Reader, QWidget* Parent = nullptr);
+  // Builds the controls and loads the pop-ups' skin entries from Skin.
+  explicit TPopUpform(TSkinReader& Skin, QWidget* Parent = nullptr);
   ~TPopUpform() override;
 
   // Shows the window modally; returns when it has been closed.
@@ -61,7 +61,7 @@ protected:
   TPopUpPicture* TitleImage() const { return FTitleImage; }
 
   // Loads archive entry Entry into TitleImage and centres it horizontally.
-  void LoadTitle(TKVResReader& Reader, int Entry);
+  void LoadTitle(TSkinReader& Skin, int Entry);
   // A transparent plain-text label in the window's font, at Left, Top and 13 pixels high.
   QLabel* AddLabel(const QString& Name, const QString& Text, int Left, int Top);
   // Presses, moves and releases on Surface drag the window.
@@ -76,7 +76,7 @@ protected:
 
 private:
   void CreateControls();
-  void FormCreate(TKVResReader& Reader);
+  void FormCreate(TSkinReader& Skin);
   void PlaceCloseBtn();
   void CentreOnScreen();
   // Hands a mouse event on to the drag handlers; false for other events.

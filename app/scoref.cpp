@@ -18,14 +18,14 @@ constexpr QRect PairBox{148, 0, 24, 13};
 
 } // namespace
 
-TScoreForm::TScoreForm(TKVResReader& Reader, QWidget* Parent) : TPopUpform(Reader, Parent) {
-  FormCreate(Reader);
+TScoreForm::TScoreForm(TSkinReader& Skin, QWidget* Parent) : TPopUpform(Skin, Parent) {
+  FormCreate(Skin);
 }
 
 TScoreForm::~TScoreForm() = default;
 
-void TScoreForm::FormCreate(TKVResReader& Reader) {
-  LoadTitle(Reader, TitleEntry);
+void TScoreForm::FormCreate(TSkinReader& Skin) {
+  LoadTitle(Skin, TitleEntry);
 
   FAdImage = new TPopUpPicture(this);
   FAdImage->setObjectName(QStringLiteral("AdImage"));

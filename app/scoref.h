@@ -20,7 +20,7 @@ class TScoreForm : public TPopUpform {
 
 public:
   // Builds the window and reads its title (entry 30) besides the pop-up skin.
-  explicit TScoreForm(TKVResReader& Reader, QWidget* Parent = nullptr);
+  explicit TScoreForm(TSkinReader& Skin, QWidget* Parent = nullptr);
   ~TScoreForm() override;
 
   // The game whose slots and verdict every showing lists; not owned, it must outlive the
@@ -48,7 +48,7 @@ protected:
   void showEvent(QShowEvent* Event) override;
 
 private:
-  void FormCreate(TKVResReader& Reader);
+  void FormCreate(TSkinReader& Skin);
   QLabel* AddYellowLabel(const QString& Name, const QString& Text, int Left, int Top);
   static void SetAutoSizedText(QLabel* Label, const QString& Text);
 

@@ -9,3 +9,8 @@ target_link_libraries(tesselo_archive PUBLIC Qt6::Core ZLIB::ZLIB)
 # the tests link it; the game does not.
 add_library(tesselo_kvwriter STATIC ${CMAKE_CURRENT_LIST_DIR}/KVRWriter.cpp)
 target_link_libraries(tesselo_kvwriter PUBLIC tesselo_archive Qt6::Core PRIVATE ZLIB::ZLIB)
+
+# The windows' skin, read from the open archive at start-up: bitmap entries decoded once each
+# by the BMP reader of the card sets.
+add_library(tesselo_skin_entries STATIC ${CMAKE_CURRENT_LIST_DIR}/SkinEntries.cpp)
+target_link_libraries(tesselo_skin_entries PUBLIC tesselo_archive tesselo_cards Qt6::Gui)

@@ -91,11 +91,6 @@ void TAppFolder::AddSoundFiles(bool Good, bool Bad) {
     QFile::copy(source + QStringLiteral("bad.wav"), Path() + QStringLiteral("bad.wav"));
 }
 
-std::unique_ptr<TKVResFileReader> OpenSkin() {
-  return std::make_unique<TKVResFileReader>(testsupport::ProgramDir() +
-                                            QStringLiteral("/tesselo.dat"));
-}
-
 TMainFormRig::TMainFormRig(bool DefaultSets)
     : Folder(DefaultSets), Store(Folder.Path() + QStringLiteral("config/registry.reg")) {
   QGuiApplication::setApplicationDisplayName(QString::fromLatin1(product::Title));
@@ -113,8 +108,8 @@ TMainForm& TMainFormRig::Create(QRect WorkArea, bool Show) {
   setup.Store = &Store;
   setup.Seeds = &Seeds;
   setup.SoundDevice = true;
-  auto skin = OpenSkin();
-  FForm = std::make_unique<TMainForm>(*skin, setup);
+  TOpenSkin skin;
+  FForm = std::make_unique<TMainForm>(skin.Reader, setup);
   FForm->SetPopUps(&PopUps);
   if (Show)
     FForm->show();

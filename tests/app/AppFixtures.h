@@ -6,6 +6,7 @@
 #include "CardSetHeader.h"
 #include "KVMessageBox.h"
 #include "MainF.h"
+#include "OpenSkin.h"
 #include "PopUpWindows.h"
 #include "RandomGenerator.h"
 #include "RegistryFile.h"
@@ -21,7 +22,6 @@
 
 class QComboBox;
 class TKVImageMap;
-class TKVResFileReader;
 
 namespace apptest {
 
@@ -90,9 +90,6 @@ public:
 private:
   QTemporaryDir FDir;
 };
-
-// The generated skin archive of the build.
-std::unique_ptr<TKVResFileReader> OpenSkin();
 
 // The fixed work area of the window tests.
 inline const QRect TestWorkArea{0, 0, 1024, 738};

@@ -287,23 +287,24 @@ TEST(MainFormSettings, ChangesWithoutPlayAreLostExceptTheCardSet) {
 
 TEST(MainFormSkin, DamagedSkinEntryIsReportedByItsOwnErrorAndNoWindowIsBuilt) {
   // A copy of the skin whose command-bar picture is not a bitmap.
-  auto skin = OpenSkin();
+  TOpenSkin skin;
   TKVResWriter writer;
-  for (int i = 0; i < skin->Count; ++i) {
+  for (int i = 0; i < skin.Archive.Count; ++i) {
     QBuffer entry;
     entry.open(QIODevice::ReadWrite);
-    skin->ReadToStream(i, entry);
+    skin.Archive.ReadToStream(i, entry);
     writer.AddPlain(i == 11 ? QByteArray("BMnot a picture") : entry.data());
   }
   QTemporaryDir dir;
   writer.SaveToFile(dir.filePath("tesselo.dat"));
   TKVResFileReader damaged(dir.filePath("tesselo.dat"));
+  TSkinReader damagedSkin(damaged);
   TAppFolder folder;
   TMainFormSetup setup;
   setup.AppDir = folder.Path();
   setup.WorkArea = TestWorkArea;
   try {
-    TMainForm form(damaged, setup);
+    TMainForm form(damagedSkin, setup);
     ADD_FAILURE() << "a window was built";
   } catch (const ESkinError& error) {
     EXPECT_NE(std::string(error.what()).find("11"), std::string::npos) << error.what();
@@ -313,7 +314,8 @@ TEST(MainFormSkin, DamagedSkinEntryIsReportedByItsOwnErrorAndNoWindowIsBuilt) {
   shortWriter.AddPlain("https://example.com/");
   shortWriter.SaveToFile(dir.filePath("short.dat"));
   TKVResFileReader truncated(dir.filePath("short.dat"));
-  EXPECT_THROW(TMainForm(truncated, setup), ESkinError);
+  TSkinReader truncatedSkin(truncated);
+  EXPECT_THROW(TMainForm(truncatedSkin, setup), ESkinError);
 }
 
 } // namespace

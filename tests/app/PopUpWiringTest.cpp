@@ -78,8 +78,8 @@ class PopUpWiringTest : public ::testing::Test {
 protected:
   TMainForm& Create() {
     TMainForm& form = Rig.Create();
-    auto skin = OpenSkin();
-    PopUps = CreatePopUpWindows(*skin, form);
+    TOpenSkin skin;
+    PopUps = CreatePopUpWindows(skin.Reader, form);
     form.SetPopUps(PopUps.get());
     return form;
   }

@@ -54,11 +54,6 @@ TPartialSkin::TPartialSkin(TKVResReader& Skin, int Count, int Broken) {
   Reader.ReadDirectory();
 }
 
-std::unique_ptr<TKVResFileReader> OpenSkin() {
-  return std::make_unique<TKVResFileReader>(testsupport::ProgramDir() +
-                                            QStringLiteral("/tesselo.dat"));
-}
-
 void Drag(QWidget* Surface, QPoint From, QPoint Offset, Qt::MouseButton Button) {
   QTest::mousePress(Surface, Button, {}, From);
   QTest::mouseMove(Surface, From + Offset);

@@ -5,6 +5,7 @@
 #include "KVMessageBox.h"
 #include "KVRStream.h"
 #include "KVShell.h"
+#include "OpenSkin.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -15,7 +16,6 @@
 #include <memory>
 
 class QWidget;
-class TKVResFileReader;
 
 namespace popuptest {
 
@@ -47,15 +47,13 @@ public:
   TFakeMessageBox Box;
 };
 
-// The generated skin archive of the program folder, open for reading.
-std::unique_ptr<TKVResFileReader> OpenSkin();
-
 // An archive holding the real skin's entries 0..Count-1, with entry Broken (if any) replaced
-// by bytes that are no bitmap, open in Reader.
+// by bytes that are no bitmap, open in Reader and read for windows through Skin.
 class TPartialSkin {
 public:
   TPartialSkin(TKVResReader& Skin, int Count, int Broken = -1);
   TKVResReader Reader;
+  TSkinReader Skin{Reader};
 
 private:
   QByteArray FBytes;

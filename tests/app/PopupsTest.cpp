@@ -41,13 +41,13 @@ QPoint ScreenCentredPos(QWidget* Window) {
 class PopUpTest : public ::testing::Test {
 protected:
   popuptest::TFakeDesktop Desktop;
-  std::unique_ptr<TKVResFileReader> Skin = popuptest::OpenSkin();
+  TOpenSkin Skin;
 };
 
 TEST_F(PopUpTest, SkinPutsFrameStripTitleAndCloseButtonInPlace) {
-  TPopUpform base(*Skin);
-  TAboutForm about(*Skin);
-  Thelpform help(*Skin);
+  TPopUpform base(Skin.Reader);
+  TAboutForm about(Skin.Reader);
+  Thelpform help(Skin.Reader);
   for (TPopUpform* window :
        {&base, static_cast<TPopUpform*>(&about), static_cast<TPopUpform*>(&help)}) {
     EXPECT_EQ(window->size(), QSize(395, 259));
@@ -80,7 +80,7 @@ TEST_F(PopUpTest, SkinPutsFrameStripTitleAndCloseButtonInPlace) {
 }
 
 TEST_F(PopUpTest, DraggingByStripTitleBackgroundOrTextMovesTheWindow) {
-  TAboutForm window(*Skin);
+  TAboutForm window(Skin.Reader);
   window.show();
   struct TSurface {
     const char* Name;
@@ -104,7 +104,7 @@ TEST_F(PopUpTest, DraggingByStripTitleBackgroundOrTextMovesTheWindow) {
 // Regression: a drag under way when the pop-up was hidden, or whose release went to another
 // window (the next move comes without the button), left the pop-up following the pointer.
 TEST_F(PopUpTest, ADragEndsWhenTheWindowIsHiddenOrItsReleaseGoesElsewhere) {
-  TPopUpform window(*Skin);
+  TPopUpform window(Skin.Reader);
   window.show();
   QWidget* bg = Control<QWidget>(&window, "PopUpBg");
   QTest::mousePress(bg, Qt::LeftButton, {}, QPoint(200, 150));
@@ -128,7 +128,7 @@ TEST_F(PopUpTest, ADragEndsWhenTheWindowIsHiddenOrItsReleaseGoesElsewhere) {
 }
 
 TEST_F(PopUpTest, ExitAreaAndCloseButtonCloseWithoutMoving) {
-  TPopUpform window(*Skin);
+  TPopUpform window(Skin.Reader);
   window.show();
   EXPECT_EQ(window.pos(), ScreenCentredPos(&window));
   window.move(window.pos() + QPoint(-40, 25));
@@ -160,7 +160,7 @@ TEST_F(PopUpTest, ExitAreaAndCloseButtonCloseWithoutMoving) {
 }
 
 TEST_F(PopUpTest, ShowModalReturnsWhenTheExitAreaIsClicked) {
-  Thelpform window(*Skin);
+  Thelpform window(Skin.Reader);
   QTimer::singleShot(0, &window, [&window] {
     Click(window.findChild<TKVImageMap*>(QStringLiteral("ExitMap")), {384, 9});
   });
@@ -175,14 +175,14 @@ TEST_F(PopUpTest, SkinThatCannotBeReadStopsTheBuild) {
     const char* Why;
   };
   for (TCase c : {TCase{22, -1, "close button missing"}, TCase{31, 19, "edge is no bitmap"}}) {
-    popuptest::TPartialSkin partial(*Skin, c.Count, c.Broken);
-    EXPECT_THROW(TPopUpform window(partial.Reader), EKVResError) << c.Why;
+    popuptest::TPartialSkin partial(Skin.Archive, c.Count, c.Broken);
+    EXPECT_THROW(TPopUpform window(partial.Skin), EKVResError) << c.Why;
   }
 }
 
 class AboutBoxTest : public PopUpTest {
 protected:
-  TAboutForm About{*Skin};
+  TAboutForm About{Skin.Reader};
 };
 
 TEST_F(AboutBoxTest, WebLinksOpenTheirTextAndTheArtworkLinkItsRedirect) {
@@ -250,7 +250,7 @@ TEST_F(AboutBoxTest, LabelsKeepTheirPlacesColoursAndFonts) {
 
 class HelpWindowTest : public PopUpTest {
 protected:
-  Thelpform Help{*Skin};
+  Thelpform Help{Skin.Reader};
   TKVRichEditOLE* Viewer() { return Control<TKVRichEditOLE>(&Help, "KVRichEdit1"); }
 };
 

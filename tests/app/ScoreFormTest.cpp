@@ -52,9 +52,9 @@ protected:
   }
 
   popuptest::TFakeDesktop Desktop;
-  std::unique_ptr<TKVResFileReader> Skin = popuptest::OpenSkin();
+  TOpenSkin Skin;
   GameState Game;
-  TScoreForm Score{*Skin};
+  TScoreForm Score{Skin.Reader};
 };
 
 using Row = std::pair<QString, QString>;
@@ -206,8 +206,8 @@ TEST_F(ScoreFormTest, BuilderButtonLaunchesTheBuilderAndClosesTheScreen) {
 }
 
 TEST_F(ScoreFormTest, MissingTitleStopsTheBuild) {
-  popuptest::TPartialSkin partial(*Skin, 30);
-  EXPECT_THROW(TScoreForm score(partial.Reader), EKVResError);
+  popuptest::TPartialSkin partial(Skin.Archive, 30);
+  EXPECT_THROW(TScoreForm score(partial.Skin), EKVResError);
 }
 
 } // namespace

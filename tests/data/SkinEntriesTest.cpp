@@ -1,8 +1,8 @@
 // The skin's pictures: the bitmap reader against Qt's own (the same picture, to the pixel, for
-// every picture of the skin), and the cache that lets the windows built at start-up share them.
+// every picture of the skin), and the reader that lets the windows built at start-up share them.
 #include "BmpImage.h"
-#include "KVRStream.h"
 #include "SkinEntries.h"
+#include "KVRStream.h"
 #include "TestSupport.h"
 
 #include <QBuffer>
@@ -39,22 +39,18 @@ TEST(SkinPictures, EveryPictureOfTheSkinReadsAsQtReadsIt) {
   EXPECT_GT(pictures, 20);
 }
 
-TEST(SkinBitmapCache, WhileItLivesAPictureIsDecodedOnceAndShared) {
-  TKVResFileReader skin(testsupport::ProgramDir() + QStringLiteral("/tesselo.dat"));
+TEST(SkinReader, APictureIsDecodedOnceAndSharedByItsReaderOnly) {
+  TKVResFileReader archive(testsupport::ProgramDir() + QStringLiteral("/tesselo.dat"));
   TKVResFileReader other(testsupport::ProgramDir() + QStringLiteral("/tesselo.dat"));
-  const qint64 uncached = LoadSkinBitmap(skin, 10).cacheKey();
-  EXPECT_NE(LoadSkinBitmap(skin, 10).cacheKey(), uncached);
-  qint64 kept = 0;
-  {
-    TSkinBitmapCache cache(skin);
-    kept = LoadSkinBitmap(skin, 10).cacheKey();
-    EXPECT_EQ(LoadSkinBitmap(skin, 10).cacheKey(), kept);
-    EXPECT_NE(LoadSkinBitmap(skin, 18).cacheKey(), kept);
-    EXPECT_NE(LoadSkinBitmap(other, 10).cacheKey(), kept) << "another archive is not served";
-    EXPECT_THROW(LoadSkinBitmap(skin, skin.Count), ESkinError);
-    EXPECT_THROW(LoadSkinBitmap(skin, skin.Count), ESkinError) << "a failure is not kept";
-  }
-  EXPECT_NE(LoadSkinBitmap(skin, 10).cacheKey(), kept);
+  TSkinReader skin(archive);
+  TSkinReader otherSkin(other);
+  const qint64 kept = skin.Bitmap(10).cacheKey();
+  EXPECT_EQ(skin.Bitmap(10).cacheKey(), kept);
+  EXPECT_NE(skin.Bitmap(18).cacheKey(), kept);
+  EXPECT_NE(otherSkin.Bitmap(10).cacheKey(), kept) << "another reader decodes its own";
+  EXPECT_EQ(otherSkin.Bitmap(10), skin.Bitmap(10));
+  EXPECT_THROW(skin.Bitmap(archive.Count), ESkinError);
+  EXPECT_THROW(skin.Bitmap(archive.Count), ESkinError) << "a failure is not kept";
 }
 
 } // namespace

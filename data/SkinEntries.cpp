@@ -1,0 +1,47 @@
+#include "SkinEntries.h"
+
+#include "BmpImage.h"
+
+#include <QBuffer>
+
+namespace {
+
+QByteArray ReadEntry(TKVResReader& Archive, int Index) {
+  QBuffer stream;
+  stream.open(QIODevice::ReadWrite);
+  try {
+    Archive.ReadToStream(Index, stream);
+  } catch (const EKVResError& error) {
+    throw ESkinError(error.what());
+  }
+  // The entry is the whole buffer; the copy shares its bytes.
+  return stream.buffer();
+}
+
+QImage DecodeSkinBitmap(TKVResReader& Archive, int Index) {
+  const QByteArray bytes = ReadEntry(Archive, Index);
+  if (bytes.isEmpty())
+    return QImage();
+  try {
+    return DecodeBmp(bytes);
+  } catch (const EImageError&) {
+    throw ESkinError("Picture " + std::to_string(Index) +
+                     " of tesselo.dat is damaged and cannot be shown.");
+  }
+}
+
+} // namespace
+
+QImage TSkinReader::Bitmap(int Index) {
+  const auto kept = FBitmaps.find(Index);
+  if (kept != FBitmaps.end())
+    return kept->second;
+  QImage bitmap = DecodeSkinBitmap(FArchive, Index);
+  FBitmaps.emplace(Index, bitmap);
+  return bitmap;
+}
+
+QString TSkinReader::Text(int Index) {
+  // The link is plain ASCII; Latin-1 keeps any other byte as the character it names.
+  return QString::fromLatin1(ReadEntry(FArchive, Index));
+}
