@@ -1,6 +1,7 @@
 #include "AppCursors.h"
 
 #include "KVCursors.h"
+#include "SkinLayout.h"
 
 #include <QPixmap>
 
@@ -9,7 +10,8 @@ namespace {
 void RegisterCursor(int Number, const char* Resource) {
   const QPixmap picture(QString::fromLatin1(Resource));
   if (!picture.isNull())
-    TKVCursors::Register(Number, QCursor(picture, 12, 6));
+    TKVCursors::Register(Number, QCursor(picture, skinlayout::cursors::HotSpot.x(),
+                                         skinlayout::cursors::HotSpot.y()));
 }
 
 } // namespace

@@ -2,6 +2,6 @@
 #pragma once
 
 // Registers number 1 (open hand, "CRHMOVE") and 2 (pointing hand, "CRHPOINT") from the
-// embedded pictures, hot spot (12, 6). A picture that cannot be read leaves its number the
-// arrow. Needs a QGuiApplication; calling it again is harmless.
+// embedded pictures, with skinlayout::cursors::HotSpot. A picture that cannot be read leaves its
+// number the arrow. Needs a QGuiApplication; calling it again is harmless.
 void RegisterAppCursors();

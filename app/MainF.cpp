@@ -15,6 +15,7 @@
 #include "Product.h"
 #include "SettingsStore.h"
 #include "SkinEntries.h"
+#include "SkinLayout.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -29,6 +30,9 @@
 #include <exception>
 
 namespace {
+
+namespace entry = skinlayout::entry;
+namespace mainform = skinlayout::mainform;
 
 const QString ApplicationTitle = QString::fromLatin1(product::Title);
 
@@ -106,7 +110,7 @@ void TMainForm::FormCreate(TSkinReader& Skin, const TMainFormSetup& Setup) {
   else
     ScanCardSets(FCardsDir, FSettings.CardsFile, FCardSets);
   FillOptionsPanel();
-  CopyRightImage->setToolTip(QStringLiteral("About"));
+  CopyRightImage->setToolTip(QLatin1String(mainform::AboutText));
   resize(DesignClient);
   FormResize();
   ShowWelcome();
@@ -142,47 +146,51 @@ void TMainForm::CreateControls() {
   OptionsPanel = new TOptionsPanel(this);
   OptionsPanel->OnBuilderClick = [this] { Guarded([this] { FPopUps->LaunchBuilder(); }); };
   CoverPanel = new QWidget(this);
-  CoverPanel->resize(429, 287);
+  CoverPanel->resize(mainform::CoverSize);
   CoverPanel->hide();
   CoverMap = new TKVImageMap(CoverPanel);
   CoverMap->move(0, 0);
 }
 
 void TMainForm::LoadSkin(TSkinReader& Skin) {
-  FCoverLink = Skin.Text(0);
-  CoverMap->AddImage(Skin.Bitmap(1));
-  for (int entry = 2; entry <= 10; ++entry) {
-    FSkinBitmap = Skin.Bitmap(entry);
+  FCoverLink = Skin.Text(entry::CoverLink);
+  CoverMap->AddImage(Skin.Bitmap(entry::Cover));
+  for (const int frameEntry : mainform::FrameEntries) {
+    FSkinBitmap = Skin.Bitmap(frameEntry);
     BgBevel->AddImage(FSkinBitmap);
-    if (entry == ExitMapEntry)
+    if (frameEntry == entry::FrameTopRight)
       ExitMap->AddImage(FSkinBitmap);
   }
+  // The frame's last slot is its centre tile.
   FBoardBrush = FSkinBitmap.copy();
-  PanelMap->AddImage(Skin.Bitmap(11));
-  OptionsPanel->AddSliderImage(Skin.Bitmap(12));
-  OptionsPanel->AddSliderImage(Skin.Bitmap(13));
-  CopyRightImage->SetPicture(Skin.Bitmap(14));
-  OptionsPanel->SetOptionsBg(Skin.Bitmap(17));
+  PanelMap->AddImage(Skin.Bitmap(entry::CommandBar));
+  OptionsPanel->AddSliderImage(Skin.Bitmap(entry::SliderTrack));
+  OptionsPanel->AddSliderImage(Skin.Bitmap(entry::SliderThumb));
+  CopyRightImage->SetPicture(Skin.Bitmap(entry::AboutPlaque));
+  OptionsPanel->SetOptionsBg(Skin.Bitmap(entry::OptionsBackground));
   // The builder strip belongs to the window's definition, not to the archive.
   OptionsPanel->SetBuilderStrip(QImage(QStringLiteral(":/dkwrbtn-options.png")));
 }
 
 void TMainForm::AddHotAreas() {
   const int point = TKVCursors::crHandPoint;
+  const auto add = [point](TKVImageMap* Map, const skinlayout::TSkinArea& Area) {
+    Map->AddArea(QLatin1String(Area.Name), Area.Rect, point, QString::fromUtf8(Area.Hint));
+  };
   ExitMap->SetOutAreaCursor(TKVCursors::crHandMove);
-  ExitMap->AddArea(QStringLiteral("help"), 6, 4, 19, 16, point, QStringLiteral("Help"));
-  ExitMap->AddArea(QStringLiteral("mini"), 23, 4, 36, 16, point, QStringLiteral("Minimize"));
-  ExitMap->AddArea(QStringLiteral("exit"), 40, 4, 53, 16, point, QStringLiteral("Exit"));
+  for (const skinlayout::TSkinArea& area :
+       {mainform::HelpArea, mainform::MiniArea, mainform::ExitArea})
+    add(ExitMap, area);
   PanelMap->SetOutAreaCursor(TKVCursors::crHandMove);
-  PanelMap->AddArea(QStringLiteral("exit"), 8, 32, 65, 60, point, QStringLiteral("Exit"));
-  PanelMap->AddArea(QStringLiteral("play"), 392, 32, 457, 60, point, QStringLiteral("Play"));
-  PanelMap->AddArea(QStringLiteral("options"), 398, 8, 458, 24, point, QStringLiteral("Options"));
+  for (const skinlayout::TSkinArea& area :
+       {mainform::BarExitArea, mainform::BarPlayArea, mainform::BarOptionsArea})
+    add(PanelMap, area);
   CoverMap->SetOutAreaCursor(TKVCursors::crHandMove);
-  CoverMap->AddArea(QStringLiteral("ad"), 11, 11, 418, 280, point, FCoverLink);
-  ExitMap->setAccessibleName(QStringLiteral("Window"));
+  CoverMap->AddArea(QLatin1String(mainform::CoverAdName), mainform::CoverAdArea, point, FCoverLink);
+  ExitMap->setAccessibleName(QLatin1String(skinlayout::TitleBarName));
   PanelMap->setAccessibleName(QStringLiteral("Commands"));
   CoverMap->setAccessibleName(QStringLiteral("Cover"));
-  CopyRightImage->setAccessibleName(QStringLiteral("About"));
+  CopyRightImage->setAccessibleName(QLatin1String(mainform::AboutText));
 
   PanelMap->OnMapClick = [this](TKVCustomImageMap*, const QString& Area) {
     Guarded([&] { PanelMapMapClick(Area); });
@@ -365,8 +373,8 @@ void TMainForm::SetPlayerLabel(const QString& Text) {
 }
 
 void TMainForm::ShowWelcome() {
-  CoverPanel->move(CentredLeft(width(), CoverPanel->width()), 50);
-  SetPlayerLabel(QStringLiteral("Welcome"));
+  CoverPanel->move(CentredLeft(width(), CoverPanel->width()), mainform::CoverTop);
+  SetPlayerLabel(QLatin1String(mainform::WelcomeText));
   CoverPanel->show();
   CoverPanel->raise();
 }
@@ -380,32 +388,32 @@ void TMainForm::ShowOptions() {
   SetClientSize(DesignClient);
   OptionsPanel->show();
   OptionsPanel->raise();
-  SetPlayerLabel(QStringLiteral("Set Options"));
+  SetPlayerLabel(QLatin1String(mainform::OptionsStatusText));
   OptionsPanel->checkAvailableCards();
 }
 
 // ---- Commands ------------------------------------------------------------------------------
 
 void TMainForm::PanelMapMapClick(const QString& Area) {
-  if (Area == QLatin1String("exit"))
+  if (Area == QLatin1String(mainform::BarExitArea.Name))
     close();
-  else if (Area == QLatin1String("play"))
+  else if (Area == QLatin1String(mainform::BarPlayArea.Name))
     PlayCommand();
-  else if (Area == QLatin1String("options"))
+  else if (Area == QLatin1String(mainform::BarOptionsArea.Name))
     ShowOptions();
 }
 
 void TMainForm::ExitMapMapClick(const QString& Area) {
-  if (Area == QLatin1String("help"))
+  if (Area == QLatin1String(mainform::HelpArea.Name))
     FPopUps->ShowHelp();
-  else if (Area == QLatin1String("mini"))
+  else if (Area == QLatin1String(mainform::MiniArea.Name))
     showMinimized();
-  else if (Area == QLatin1String("exit"))
+  else if (Area == QLatin1String(mainform::ExitArea.Name))
     close();
 }
 
 void TMainForm::CoverMapMapClick(const QString& Area) {
-  if (Area == QLatin1String("ad"))
+  if (Area == QLatin1String(mainform::CoverAdName))
     OpenURL(FCoverLink, QString(), true, TLinkOrigin::Game);
 }
 

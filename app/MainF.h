@@ -42,8 +42,6 @@ struct TMainFormSetup {
 
 class TMainForm : public QWidget, public IGameView {
 public:
-  static constexpr int ExitMapEntry = 4;
-
   // Builds the window from the open archive Skin (FormCreate). Throws ESkinError when a skin
   // entry cannot be read; no window is left behind then.
   TMainForm(TSkinReader& Skin, const TMainFormSetup& Setup, QWidget* Parent = nullptr);

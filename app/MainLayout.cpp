@@ -14,7 +14,7 @@ TShellLayout LayOutShell(QSize Client, const TShellSizes& Sizes) {
   const int w = Client.width();
   const int h = Client.height();
   TShellLayout l;
-  l.Label1Top = h - 26;
+  l.Label1Top = h - skinlayout::mainform::StatusFromBottom;
   l.PanelMap = {CentredLeft(w, Sizes.PanelMap.width()), h - Sizes.PanelMap.height()};
   l.ExitMap = {w - Sizes.ExitMap.width(), 0};
   // 344 is the panel's height plus the command bar's share of the window.

@@ -2,16 +2,21 @@
 // formulas as pure functions. All divisions truncate toward zero.
 #pragma once
 
+#include "SkinLayout.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 
 // The design client size of the main window; it is never narrower than DesignClient.width().
-inline constexpr QSize DesignClient{490, 450};
-// Margins around the board grid: left and right together, top and bottom together.
-inline constexpr int BoardMarginWidth = 10;
-inline constexpr int BoardMarginHeight = 91;
-inline constexpr QPoint BoardOrigin{5, 21};
+inline constexpr QSize DesignClient = skinlayout::mainform::Client;
+// Margins around the board grid, which the frame surrounds: left and right together, top and
+// bottom together.
+inline constexpr int BoardMarginWidth = 2 * skinlayout::mainform::RailWidth;
+inline constexpr int BoardMarginHeight =
+    skinlayout::mainform::TitleHeight + skinlayout::mainform::BottomHeight;
+inline constexpr QPoint BoardOrigin{skinlayout::mainform::RailWidth,
+                                    skinlayout::mainform::TitleHeight};
 
 // t - (t mod 3) + 1: the vertical grid the skin's artwork is drawn on.
 int Snap(int T);

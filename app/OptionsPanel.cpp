@@ -6,6 +6,7 @@
 #include "KVUtils.h"
 #include "PictureImage.h"
 #include "PlainText.h"
+#include "SkinLayout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,23 +15,25 @@
 
 namespace {
 
-QComboBox* MakeList(QWidget* Parent, int Top, const QStringList& Items) {
+namespace options = skinlayout::options;
+
+QComboBox* MakeList(QWidget* Parent, const QRect& Place, const QStringList& Items) {
   auto* box = new QComboBox(Parent);
-  box->setGeometry(30, Top, 145, 21);
+  box->setGeometry(Place);
   box->addItems(Items);
   return box;
 }
 
-QCheckBox* MakeCheck(QWidget* Parent, int Left, int Top) {
+QCheckBox* MakeCheck(QWidget* Parent, const QRect& Place) {
   auto* check = new QCheckBox(Parent);
-  check->setGeometry(Left, Top, 15, 15);
+  check->setGeometry(Place);
   check->setChecked(true);
   return check;
 }
 
-QLineEdit* MakeEdit(QWidget* Parent, int Top) {
+QLineEdit* MakeEdit(QWidget* Parent, const QRect& Place) {
   auto* edit = new QLineEdit(Parent);
-  edit->setGeometry(232, Top, 121, 21);
+  edit->setGeometry(Place);
   // A card set dropped on the window must reach the window, not become a player's name.
   edit->setAcceptDrops(false);
   return edit;
@@ -39,7 +42,7 @@ QLineEdit* MakeEdit(QWidget* Parent, int Top) {
 } // namespace
 
 TOptionsPanel::TOptionsPanel(QWidget* Parent) : QWidget(Parent) {
-  resize(PanelWidth, PanelHeight);
+  resize(options::Size);
   CreateControls();
   hide();
 }
@@ -71,29 +74,29 @@ void TOptionsPanel::NameControls() {
   Caption(Player4Edit, QStringLiteral("Player 4 name"));
   Caption(ComputerCheck, QStringLiteral("Computer player"));
   Caption(IQSlider, QStringLiteral("Computer level"));
-  Caption(DKWRBtn, QStringLiteral("Make your own card set"));
+  Caption(DKWRBtn, QLatin1String(skinlayout::BuilderStripName));
   Caption(OptionsBg, QStringLiteral("Options"));
 }
 
 void TOptionsPanel::CreateControls() {
   OptionsBg = new TPictureImage(this);
-  OptionsBg->setGeometry(0, 0, PanelWidth, PanelHeight);
-  CardsBox = MakeList(this, 68, {});
-  PairsBox = MakeList(this, 116, PairsItems());
-  DelayBox = MakeList(this, 164, DelayItems());
-  SoundCheck = MakeCheck(this, 30, 221);
-  Player1Edit = MakeEdit(this, 68);
-  Player2Edit = MakeEdit(this, 92);
-  Player3Edit = MakeEdit(this, 116);
-  Player4Edit = MakeEdit(this, 140);
-  ComputerCheck = MakeCheck(this, 232, 169);
+  OptionsBg->setGeometry(QRect(QPoint(0, 0), options::Size));
+  CardsBox = MakeList(this, options::CardsBox, {});
+  PairsBox = MakeList(this, options::PairsBox, PairsItems());
+  DelayBox = MakeList(this, options::DelayBox, DelayItems());
+  SoundCheck = MakeCheck(this, options::SoundCheck);
+  Player1Edit = MakeEdit(this, options::PlayerEdits[0]);
+  Player2Edit = MakeEdit(this, options::PlayerEdits[1]);
+  Player3Edit = MakeEdit(this, options::PlayerEdits[2]);
+  Player4Edit = MakeEdit(this, options::PlayerEdits[3]);
+  ComputerCheck = MakeCheck(this, options::ComputerCheck);
   IQSlider = new TKVImageSlider(this);
-  IQSlider->SetStartPos(5);
+  IQSlider->SetStartPos(options::SliderInset);
   IQSlider->SetRange(5, 0, 10);
-  IQSlider->setGeometry(200, 225, 177, 18);
+  IQSlider->setGeometry(options::LevelSlider);
   IQSlider->SetCursorId(TKVCursors::crHandPoint);
   DKWRBtn = new TPictureImage(this);
-  DKWRBtn->move(0, 261);
+  DKWRBtn->move(options::BuilderStrip.topLeft());
   DKWRBtn->SetCursorId(TKVCursors::crHandPoint);
   NameControls();
   DKWRBtn->OnClick = [this] {
@@ -122,7 +125,7 @@ void TOptionsPanel::SetOptionsBg(const QImage& Picture) {
 
 void TOptionsPanel::AddSliderImage(const QImage& Picture) {
   IQSlider->AddImage(Picture);
-  IQSlider->setGeometry(200, 225, 177, 18);
+  IQSlider->setGeometry(options::LevelSlider);
 }
 
 void TOptionsPanel::SetBuilderStrip(const QImage& Picture) {

@@ -21,13 +21,10 @@ class TPictureImage;
 
 class TOptionsPanel : public QWidget {
 public:
-  static constexpr int PanelWidth = 386;
-  static constexpr int PanelHeight = 303;
-
   explicit TOptionsPanel(QWidget* Parent = nullptr);
 
-  // The skin: background with the painted captions (entry 17), slider track and thumb
-  // (entries 12, 13) and the card-builder strip.
+  // The skin: background with the painted captions, slider track and thumb, and the
+  // card-builder strip.
   void SetOptionsBg(const QImage& Picture);
   void AddSliderImage(const QImage& Picture);
   void SetBuilderStrip(const QImage& Picture);

@@ -2,7 +2,7 @@
 
 #include "KVCursors.h"
 #include "KVUtils.h"
-#include "Product.h"
+#include "SkinLayout.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -11,33 +11,10 @@
 
 namespace {
 
-constexpr int TitleEntry = 23;
+namespace about = skinlayout::about;
+
 const QColor LinkColour(0x00, 0xFF, 0x00);
 const QColor TextColour(0xFF, 0xFF, 0x00);
-
-enum class TLabelKind { Text, Web, Mail };
-
-struct TLabelRow {
-  const char* Name;
-  const char* Text;
-  int Top;
-  TLabelKind Kind;
-};
-
-// The labels that span the window's width, top to bottom.
-constexpr TLabelRow LabelRows[] = {
-    {"Label8", product::Title, 60, TLabelKind::Text},
-    {"Label1", "Original concept and design by", 80, TLabelKind::Text},
-    {"Label12", "Kovalent Games Ltd.", 94, TLabelKind::Text},
-    {"Label2", "14 Lattice Row, Tessel Bridge, TB3 7KV", 108, TLabelKind::Text},
-    {"Label3", "https://www.kovalent.example/", 120, TLabelKind::Web},
-    {"Label10", "https://tesselo.kovalent.example/", 132, TLabelKind::Web},
-    {"Label4", "tesselo@kovalent.example", 144, TLabelKind::Mail},
-    {"Label5", "The artwork of the animated card sets belongs to Pixelgarten Studio", 170,
-     TLabelKind::Text},
-    {"Label6", "and is used with its kind permission.", 182, TLabelKind::Text},
-    {"Label7", "https://www.pixelgarten.example/", 194, TLabelKind::Web},
-};
 
 void SetTextColour(QLabel* Label, const QColor& Colour) {
   QPalette palette = Label->palette();
@@ -57,23 +34,25 @@ TAboutForm::TAboutForm(TSkinReader& Skin, QWidget* Parent) : TPopUpform(Skin, Pa
 TAboutForm::~TAboutForm() = default;
 
 void TAboutForm::FormCreate(TSkinReader& Skin) {
-  LoadTitle(Skin, TitleEntry);
-  for (const TLabelRow& row : LabelRows) {
-    QLabel* label = AddCentredLabel(QLatin1String(row.Name), QString::fromUtf8(row.Text), row.Top);
-    if (row.Kind == TLabelKind::Text)
+  LoadTitle(Skin, about::TitleEntry);
+  for (const about::TLine& line : about::Lines) {
+    QLabel* label =
+        AddCentredLabel(QLatin1String(line.Name), QString::fromUtf8(line.Text), line.Top);
+    if (line.Kind == about::TLineKind::Text)
       MakeTextLabel(label);
     else
       MakeLinkLabel(label);
-    if (row.Kind == TLabelKind::Mail)
+    if (line.Kind == about::TLineKind::Mail)
       FMailLabel = label;
+    if (line.Bold) {
+      QFont bold = label->font();
+      bold.setBold(true);
+      label->setFont(bold);
+    }
   }
-  FArtworkLabel = findChild<QLabel*>(QStringLiteral("Label7"));
-  QLabel* company = findChild<QLabel*>(QStringLiteral("Label12"));
-  QFont bold = company->font();
-  bold.setBold(true);
-  company->setFont(bold);
-  MakeTextLabel(AddLabel(QStringLiteral("Label11"),
-                         QStringLiteral("Copyright \u00A9 2026 Kovalent Games Ltd."), 20, 234));
+  FArtworkLabel = findChild<QLabel*>(QLatin1String(about::ArtworkLineName));
+  MakeTextLabel(AddLabel(QStringLiteral("Label11"), QString::fromUtf8(about::CopyrightText),
+                         about::CopyrightPlace.x(), about::CopyrightPlace.y()));
 }
 
 QLabel* TAboutForm::AddCentredLabel(const QString& Name, const QString& Text, int Top) {

@@ -3,14 +3,9 @@
 #include "KVCtrl.h"
 #include "KVRichEdOLE.h"
 #include "KVUtils.h"
+#include "SkinLayout.h"
 
 #include <QFile>
-
-namespace {
-
-constexpr int TitleEntry = 29;
-
-} // namespace
 
 // The document is compiled into this library; a static library's resources are registered
 // only when asked for by name, and once is enough.
@@ -44,14 +39,14 @@ Thelpform::Thelpform(TSkinReader& Skin, QWidget* Parent) : TPopUpform(Skin, Pare
 Thelpform::~Thelpform() = default;
 
 void Thelpform::FormCreate(TSkinReader& Skin) {
-  LoadTitle(Skin, TitleEntry);
+  LoadTitle(Skin, skinlayout::help::TitleEntry);
 
   FKVStrings1 = new TKVStrings(this);
   FKVStrings1->setObjectName(QStringLiteral("KVStrings1"));
 
   FKVRichEdit1 = new TKVRichEditOLE(this);
   FKVRichEdit1->setObjectName(QStringLiteral("KVRichEdit1"));
-  FKVRichEdit1->setGeometry(18, 52, 357, 167);
+  FKVRichEdit1->setGeometry(skinlayout::help::Viewer);
   FKVRichEdit1->SetReadOnly(true);
   FKVRichEdit1->SetScrollBars(TScrollStyle::ssVertical);
   FKVRichEdit1->OnURLClick = [this](QObject* Sender, const QString& URLText,

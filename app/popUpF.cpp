@@ -5,6 +5,7 @@
 #include "KVImageMap.h"
 #include "PopUpPicture.h"
 #include "SkinEntries.h"
+#include "SkinLayout.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -15,21 +16,14 @@
 
 namespace {
 
-// Skin entries of the archive read by every pop-up.
-constexpr int TileEntry = 10;
-constexpr int TitleStripEntry = 18;
-constexpr int LeftEdgeEntry = 19;
-constexpr int RightEdgeEntry = 20;
-constexpr int BottomEntry = 21;
-constexpr int CloseBtnEntry = 22;
+namespace popup = skinlayout::popup;
 
-// The close button's design place is (321, 230) with a 61 x 17 picture; it keeps these
-// distances from the right and bottom edges whatever its picture's size.
-constexpr int CloseBtnRightGap = 395 - 321 - 61;
-constexpr int CloseBtnBottomGap = 259 - 230 - 17;
-constexpr int TitleDesignLeft = 128;
-constexpr int TitleTop = 29;
-constexpr int LabelHeight = 13;
+// The close button keeps the distances of its design place from the right and bottom edges,
+// whatever its picture's size.
+constexpr int CloseBtnRightGap =
+    popup::Size.width() - popup::CloseButton.x() - popup::CloseButton.width();
+constexpr int CloseBtnBottomGap =
+    popup::Size.height() - popup::CloseButton.y() - popup::CloseButton.height();
 
 QFont PopUpFont() {
   QFont font(QStringLiteral("Sans Serif"));
@@ -61,16 +55,16 @@ void TPopUpform::CreateControls() {
 
   FExitMap = new TKVImageMap(this);
   FExitMap->setObjectName(QStringLiteral("ExitMap"));
-  FExitMap->setAccessibleName(QStringLiteral("Window"));
+  FExitMap->setAccessibleName(QLatin1String(skinlayout::TitleBarName));
   FExitMap->move(0, 0);
 
   FTitleImage = new TPopUpPicture(this);
   FTitleImage->setObjectName(QStringLiteral("TitleImage"));
-  FTitleImage->move(TitleDesignLeft, TitleTop);
+  FTitleImage->move(popup::TitlePlace);
 
   FCloseBtn = new TPopUpPicture(this);
   FCloseBtn->setObjectName(QStringLiteral("CloseBtn"));
-  FCloseBtn->setAccessibleName(QStringLiteral("Close"));
+  FCloseBtn->setAccessibleName(QLatin1String(skinlayout::CloseText));
 
   for (TKVCustomImageList* surface :
        {static_cast<TKVCustomImageList*>(FPopUpBg), static_cast<TKVCustomImageList*>(FExitMap)}) {
@@ -88,24 +82,16 @@ void TPopUpform::CreateControls() {
 }
 
 void TPopUpform::FormCreate(TSkinReader& Skin) {
+  FExitMap->AddImage(Skin.Bitmap(skinlayout::entry::PopUpTitleStrip));
   // Slots without artwork get an empty bitmap, which keeps the later slots at their indexes.
-  const QImage empty;
-  FExitMap->AddImage(Skin.Bitmap(TitleStripEntry));
-  FPopUpBg->AddImage(empty);
-  FPopUpBg->AddImage(empty);
-  FPopUpBg->AddImage(empty);
-  FPopUpBg->AddImage(Skin.Bitmap(LeftEdgeEntry));
-  FPopUpBg->AddImage(Skin.Bitmap(RightEdgeEntry));
-  FPopUpBg->AddImage(Skin.Bitmap(BottomEntry));
-  FPopUpBg->AddImage(empty);
-  FPopUpBg->AddImage(empty);
-  FPopUpBg->AddImage(Skin.Bitmap(TileEntry));
-  FCloseBtn->SetPicture(Skin.Bitmap(CloseBtnEntry));
+  for (const int frameEntry : popup::FrameEntries)
+    FPopUpBg->AddImage(frameEntry == skinlayout::NoEntry ? QImage() : Skin.Bitmap(frameEntry));
+  FCloseBtn->SetPicture(Skin.Bitmap(skinlayout::entry::PopUpCloseButton));
   PlaceCloseBtn();
 
   FExitMap->SetOutAreaCursor(TKVCursors::crHandMove);
-  FExitMap->AddArea(QStringLiteral("exit"), 378, 4, 391, 16, TKVCursors::crHandPoint,
-                    QStringLiteral("Close"));
+  FExitMap->AddArea(QLatin1String(popup::ExitArea.Name), popup::ExitArea.Rect,
+                    TKVCursors::crHandPoint, QLatin1String(popup::ExitArea.Hint));
   FPopUpBg->SetCursorId(TKVCursors::crHandMove);
   FTitleImage->SetCursorId(TKVCursors::crHandMove);
   FCloseBtn->SetCursorId(TKVCursors::crHandPoint);
@@ -113,7 +99,7 @@ void TPopUpform::FormCreate(TSkinReader& Skin) {
 
 void TPopUpform::LoadTitle(TSkinReader& Skin, int Entry) {
   FTitleImage->SetPicture(Skin.Bitmap(Entry));
-  FTitleImage->move((width() - FTitleImage->width()) / 2, TitleTop);
+  FTitleImage->move((width() - FTitleImage->width()) / 2, popup::TitleTop);
 }
 
 QLabel* TPopUpform::AddLabel(const QString& Name, const QString& Text, int Left, int Top) {
@@ -123,7 +109,7 @@ QLabel* TPopUpform::AddLabel(const QString& Name, const QString& Text, int Left,
   label->setTextFormat(Qt::PlainText);
   label->move(Left, Top);
   label->adjustSize();
-  label->resize(label->width(), LabelHeight);
+  label->resize(label->width(), popup::LabelHeight);
   return label;
 }
 
@@ -177,7 +163,7 @@ void TPopUpform::CloseBtnClick(QObject*) {
 }
 
 void TPopUpform::ExitMapMapClick(TKVCustomImageMap*, const QString& AreaName) {
-  if (AreaName == QLatin1String("exit"))
+  if (AreaName == QLatin1String(popup::ExitArea.Name))
     close();
 }
 

@@ -1,6 +1,6 @@
 // The skinned pop-up window that the score screen, the about box and the help window derive
 // from: the skin frame, the title strip with its "exit" button, a title picture and a close
-// button, on a frameless 395 x 259 client area that the user drags like the main window.
+// button, on a frameless client area of fixed size that the user drags like the main window.
 //
 // A pop-up reads its skin while it is constructed, from the archive that start-up holds open;
 // an entry that cannot be read or decoded raises (ESkinError, an EKVResError) and the window
@@ -12,6 +12,7 @@
 // the area "exit"; a drag surface outside it), TitleImage (a drag surface) and CloseBtn.
 #pragma once
 
+#include "SkinLayout.h"
 #include "WindowDrag.h"
 
 #include <QDialog>
@@ -31,7 +32,7 @@ class TPopUpform : public QDialog {
   Q_OBJECT
 
 public:
-  static constexpr QSize ClientSize{395, 259};
+  static constexpr QSize ClientSize = skinlayout::popup::Size;
 
   // Builds the controls and loads the pop-ups' skin entries from Skin.
   explicit TPopUpform(TSkinReader& Skin, QWidget* Parent = nullptr);

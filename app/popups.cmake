@@ -13,4 +13,4 @@ set_target_properties(tesselo_popups PROPERTIES AUTOMOC ON AUTORCC ON)
 target_include_directories(tesselo_popups PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(tesselo_popups PUBLIC
   tesselo_skin tesselo_skin_entries tesselo_window_drag tesselo_richedit tesselo_archive
-  tesselo_utils tesselo_settings tesselo_engine tesselo_product Qt6::Widgets)
+  tesselo_utils tesselo_settings tesselo_engine tesselo_skin_layout tesselo_product Qt6::Widgets)

@@ -5,16 +5,13 @@
 #include "KVCursors.h"
 #include "KVUtils.h"
 #include "PopUpPicture.h"
+#include "SkinLayout.h"
 
 #include <QLabel>
 
 namespace {
 
-constexpr int TitleEntry = 30;
-constexpr std::array<int, 5> RowTops{88, 108, 126, 144, 162};
-constexpr int NameLeft = 24;
-// The pair counts are right-aligned in a box from x 148; their right edge stays put.
-constexpr QRect PairBox{148, 0, 24, 13};
+namespace score = skinlayout::score;
 
 } // namespace
 
@@ -25,31 +22,36 @@ TScoreForm::TScoreForm(TSkinReader& Skin, QWidget* Parent) : TPopUpform(Skin, Pa
 TScoreForm::~TScoreForm() = default;
 
 void TScoreForm::FormCreate(TSkinReader& Skin) {
-  LoadTitle(Skin, TitleEntry);
+  LoadTitle(Skin, score::TitleEntry);
 
   FAdImage = new TPopUpPicture(this);
   FAdImage->setObjectName(QStringLiteral("AdImage"));
   FAdImage->SetAutoSize(false);
   FAdImage->SetStretch(true);
-  FAdImage->setGeometry(200, 50, 178, 170);
+  FAdImage->setGeometry(score::AdImage);
   FAdImage->SetCursorId(TKVCursors::crHandPoint);
   FAdImage->OnClick = [this](QObject* Sender) { AdImageClick(Sender); };
 
-  AddYellowLabel(QStringLiteral("Label6"), QStringLiteral("Players:"), 32, 60);
-  AddYellowLabel(QStringLiteral("Label12"), QStringLiteral("Pairs:"), 150, 60);
-  for (size_t row = 0; row < RowTops.size(); ++row) {
-    const int top = RowTops[row];
-    FNameLabels[row] = AddYellowLabel(QStringLiteral("Label%1").arg(row + 1), {}, NameLeft, top);
+  AddYellowLabel(QStringLiteral("Label6"), QLatin1String(score::PlayersCaption),
+                 score::PlayersCaptionPlace.x(), score::PlayersCaptionPlace.y());
+  AddYellowLabel(QStringLiteral("Label12"), QLatin1String(score::PairsCaption),
+                 score::PairsCaptionPlace.x(), score::PairsCaptionPlace.y());
+  for (size_t row = 0; row < FNameLabels.size(); ++row) {
+    const int top = score::RowTops[row];
+    FNameLabels[row] =
+        AddYellowLabel(QStringLiteral("Label%1").arg(row + 1), {}, score::NameLeft, top);
     FPairLabels[row] = AddYellowLabel(QStringLiteral("Label%1").arg(row + 7), {}, 0, 0);
-    FPairLabels[row]->setGeometry(PairBox.translated(0, top));
+    // The pair counts are right-aligned in their box; their right edge stays put.
+    FPairLabels[row]->setGeometry(score::PairBox.translated(0, top));
     FPairLabels[row]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   }
-  FWinnerLabel = AddYellowLabel(QStringLiteral("Label13"), {}, 24, 198);
+  FWinnerLabel =
+      AddYellowLabel(QStringLiteral("Label13"), {}, score::WinnerPlace.x(), score::WinnerPlace.y());
 
   FDKWRBtn = new TPopUpPicture(this);
   FDKWRBtn->setObjectName(QStringLiteral("DKWRBtn"));
-  FDKWRBtn->setAccessibleName(QStringLiteral("Make your own card set"));
-  FDKWRBtn->setGeometry(13, 230, 300, 17);
+  FDKWRBtn->setAccessibleName(QLatin1String(skinlayout::BuilderStripName));
+  FDKWRBtn->setGeometry(score::BuilderStrip);
   FDKWRBtn->SetCursorId(TKVCursors::crHandPoint);
   FDKWRBtn->OnClick = [this](QObject* Sender) { DKWRBtnClick(Sender); };
 }

@@ -6,6 +6,7 @@
 // hover against the map's whole surface.
 #include "KVImageCtrl.h"
 #include "KVImageMap.h"
+#include "SkinLayout.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -118,9 +119,10 @@ void BM_MapHover(benchmark::State& State) {
   TMeasuredMap map;
   for (int look = 0; look < 5; ++look)
     map.AddImage(Noise(WindowWidth, 80, 10 + look));
-  map.AddArea("exit", 8, 32, 65, 60, 2, "Exit");
-  map.AddArea("play", 392, 32, 457, 60, 2, "Play");
-  map.AddArea("options", 398, 8, 458, 24, 2, "Options");
+  for (const skinlayout::TSkinArea& area :
+       {skinlayout::mainform::BarExitArea, skinlayout::mainform::BarPlayArea,
+        skinlayout::mainform::BarOptionsArea})
+    map.AddArea(area.Name, area.Rect, 2, area.Hint);
   map.show();
   QApplication::processEvents();
   map.PaintedPixels = 0;

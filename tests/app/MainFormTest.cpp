@@ -15,6 +15,7 @@
 #include "PictureImage.h"
 #include "Product.h"
 #include "SkinEntries.h"
+#include "SkinLayout.h"
 #include "TesseloApplication.h"
 #include "TestSupport.h"
 
@@ -42,7 +43,8 @@ TEST(MainFormStart, ShowsTheCoverInABorderlessCentredWindow) {
   EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(form.windowTitle(), product::Title);
   EXPECT_TRUE(form.CoverPanel->isVisible());
-  EXPECT_EQ(form.CoverPanel->geometry(), QRect(30, 50, 429, 287));
+  EXPECT_EQ(form.CoverPanel->geometry(),
+            QRect(skinlayout::mainform::CoverPlace, skinlayout::mainform::CoverSize));
   EXPECT_FALSE(form.OptionsPanel->isVisible());
   EXPECT_FALSE(form.MGrid->isVisible());
   EXPECT_TRUE(form.CopyRightImage->isVisible());
@@ -59,15 +61,15 @@ TEST(MainFormStart, SkinPiecesTakeTheirPlaces) {
   EXPECT_EQ(form.PanelMap->y() + form.PanelMap->height(), 450);
   EXPECT_EQ(form.PanelMap->x(), (490 - form.PanelMap->width()) / 2);
   EXPECT_EQ(form.CopyRightImage->y() % 3, 1);
-  EXPECT_EQ(form.OptionsPanel->pos(), QPoint(52, 52));
+  EXPECT_EQ(form.OptionsPanel->pos(), skinlayout::options::Place);
   EXPECT_EQ(form.BgBevel->geometry(), form.rect());
   EXPECT_EQ(form.BgBevel->Count(), 9);
   EXPECT_EQ(form.CopyRightImage->toolTip(), "About");
   // The pictures carried inside the program: both hands and the builder strip.
   EXPECT_TRUE(TKVCursors::IsRegistered(TKVCursors::crHandMove));
   EXPECT_TRUE(TKVCursors::IsRegistered(TKVCursors::crHandPoint));
-  EXPECT_EQ(TKVCursors::Cursor(TKVCursors::crHandPoint).hotSpot(), QPoint(12, 6));
-  EXPECT_EQ(form.OptionsPanel->DKWRBtn->size(), QSize(386, 17));
+  EXPECT_EQ(TKVCursors::Cursor(TKVCursors::crHandPoint).hotSpot(), skinlayout::cursors::HotSpot);
+  EXPECT_EQ(form.OptionsPanel->DKWRBtn->size(), skinlayout::options::BuilderStrip.size());
   EXPECT_EQ(form.ExitMap->Area(form.ExitMap->IndexOfArea("mini")).AreaHint, "Minimize");
   EXPECT_EQ(form.PanelMap->Area(form.PanelMap->IndexOfArea("play")).AreaHint, "Play");
   // The cover's link is both the hint and the target of its "ad" area.
@@ -293,7 +295,8 @@ TEST(MainFormSkin, DamagedSkinEntryIsReportedByItsOwnErrorAndNoWindowIsBuilt) {
     QBuffer entry;
     entry.open(QIODevice::ReadWrite);
     skin.Archive.ReadToStream(i, entry);
-    writer.AddPlain(i == 11 ? QByteArray("BMnot a picture") : entry.data());
+    writer.AddPlain(i == skinlayout::entry::CommandBar ? QByteArray("BMnot a picture")
+                                                       : entry.data());
   }
   QTemporaryDir dir;
   writer.SaveToFile(dir.filePath("tesselo.dat"));
@@ -307,7 +310,9 @@ TEST(MainFormSkin, DamagedSkinEntryIsReportedByItsOwnErrorAndNoWindowIsBuilt) {
     TMainForm form(damagedSkin, setup);
     ADD_FAILURE() << "a window was built";
   } catch (const ESkinError& error) {
-    EXPECT_NE(std::string(error.what()).find("11"), std::string::npos) << error.what();
+    EXPECT_NE(std::string(error.what()).find(std::to_string(skinlayout::entry::CommandBar)),
+              std::string::npos)
+        << error.what();
   }
   // An archive that ends early names the missing entry.
   TKVResWriter shortWriter;

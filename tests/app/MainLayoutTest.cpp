@@ -5,12 +5,14 @@
 
 namespace {
 
-const TShellSizes SkinSizes{{466, 70}, {59, 21}, {386, 303}, {170, 17}};
+const TShellSizes SkinSizes{skinlayout::mainform::CommandBarSize,
+                            skinlayout::mainform::WindowButtonsSize, skinlayout::options::Size,
+                            skinlayout::mainform::AboutPlaqueSize};
 
 TEST(ShellLayout, StartSizePlacesOptionsAtDesignSpotAndSnapsTheAboutImage) {
   const TShellLayout l = LayOutShell({490, 450}, SkinSizes);
-  EXPECT_EQ(l.OptionsPanel, QPoint(52, 52));
-  EXPECT_EQ(l.CopyRightImage, QPoint(160, 361));
+  EXPECT_EQ(l.OptionsPanel, skinlayout::options::Place);
+  EXPECT_EQ(l.CopyRightImage, QPoint(160, skinlayout::mainform::AboutPlaqueTop));
   EXPECT_EQ(l.PanelMap, QPoint(12, 380));
   EXPECT_EQ(l.ExitMap, QPoint(431, 0));
   EXPECT_EQ(l.Label1Top, 424);

@@ -7,6 +7,7 @@
 #include "KVRStream.h"
 #include "KVRichEdOLE.h"
 #include "PopUpPicture.h"
+#include "SkinLayout.h"
 #include "aboutf.h"
 #include "helpf.h"
 #include "popUpF.h"
@@ -50,10 +51,10 @@ TEST_F(PopUpTest, SkinPutsFrameStripTitleAndCloseButtonInPlace) {
   Thelpform help(Skin.Reader);
   for (TPopUpform* window :
        {&base, static_cast<TPopUpform*>(&about), static_cast<TPopUpform*>(&help)}) {
-    EXPECT_EQ(window->size(), QSize(395, 259));
+    EXPECT_EQ(window->size(), skinlayout::popup::Size);
     EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
     auto* bg = Control<TKVImageBevel>(window, "PopUpBg");
-    EXPECT_EQ(bg->geometry(), QRect(0, 0, 395, 259));
+    EXPECT_EQ(bg->geometry(), window->rect());
     EXPECT_EQ(bg->Count(), 9);
     for (int slot : {0, 1, 2, 6, 7})
       EXPECT_EQ(bg->GetImageWidth(slot), 0) << "slot " << slot;
@@ -68,14 +69,16 @@ TEST_F(PopUpTest, SkinPutsFrameStripTitleAndCloseButtonInPlace) {
     EXPECT_EQ(map->Area(0).AreaHint, "Close");
     const TArea& exit = map->Area(0);
     EXPECT_EQ(QRect(exit.Left, exit.Top, exit.Right - exit.Left, exit.Bottom - exit.Top),
-              QRect(378, 4, 13, 12));
-    EXPECT_EQ(Control<TPopUpPicture>(window, "CloseBtn")->geometry(), QRect(321, 230, 61, 17));
+              skinlayout::popup::ExitArea.Rect);
+    EXPECT_EQ(Control<TPopUpPicture>(window, "CloseBtn")->geometry(),
+              skinlayout::popup::CloseButton);
   }
-  EXPECT_EQ(Control<TPopUpPicture>(&base, "TitleImage")->pos(), QPoint(128, 29));
+  EXPECT_EQ(Control<TPopUpPicture>(&base, "TitleImage")->pos(), skinlayout::popup::TitlePlace);
   for (TPopUpform* window : {static_cast<TPopUpform*>(&about), static_cast<TPopUpform*>(&help)}) {
     auto* title = Control<TPopUpPicture>(window, "TitleImage");
     ASSERT_GT(title->width(), 0);
-    EXPECT_EQ(title->pos(), QPoint((395 - title->width()) / 2, 29));
+    EXPECT_EQ(title->pos(),
+              QPoint((window->width() - title->width()) / 2, skinlayout::popup::TitleTop));
   }
 }
 
@@ -219,32 +222,29 @@ TEST_F(AboutBoxTest, LinkThatCannotOpenIsReported) {
 }
 
 TEST_F(AboutBoxTest, LabelsKeepTheirPlacesColoursAndFonts) {
-  struct TRow {
-    const char* Name;
-    int Top;
-    bool Link;
-  };
-  for (TRow row :
-       {TRow{"Label8", 60, false}, TRow{"Label1", 80, false}, TRow{"Label12", 94, false},
-        TRow{"Label2", 108, false}, TRow{"Label3", 120, true}, TRow{"Label10", 132, true},
-        TRow{"Label4", 144, true}, TRow{"Label5", 170, false}, TRow{"Label6", 182, false},
-        TRow{"Label7", 194, true}}) {
-    auto* label = Control<QLabel>(&About, row.Name);
-    EXPECT_EQ(label->geometry(), QRect(0, row.Top, 395, 13)) << row.Name;
-    EXPECT_TRUE(label->alignment() & Qt::AlignHCenter) << row.Name;
+  const int width = skinlayout::popup::Size.width();
+  for (const skinlayout::about::TLine& line : skinlayout::about::Lines) {
+    auto* label = Control<QLabel>(&About, line.Name);
+    const bool link = line.Kind != skinlayout::about::TLineKind::Text;
+    EXPECT_EQ(label->text(), QString::fromUtf8(line.Text)) << line.Name;
+    EXPECT_EQ(label->geometry(), QRect(0, line.Top, width, skinlayout::popup::LabelHeight))
+        << line.Name;
+    EXPECT_TRUE(label->alignment() & Qt::AlignHCenter) << line.Name;
     EXPECT_EQ(label->palette().color(QPalette::WindowText),
-              row.Link ? QColor(Qt::green) : QColor(Qt::yellow))
-        << row.Name;
-    EXPECT_EQ(label->cursor().shape(), row.Link ? Qt::PointingHandCursor : Qt::OpenHandCursor)
-        << row.Name;
+              link ? QColor(Qt::green) : QColor(Qt::yellow))
+        << line.Name;
+    EXPECT_EQ(label->cursor().shape(), link ? Qt::PointingHandCursor : Qt::OpenHandCursor)
+        << line.Name;
+    EXPECT_EQ(label->font().bold(), line.Bold) << line.Name;
     // Every text must fit the window's width.
-    EXPECT_LE(label->sizeHint().width(), 395) << row.Name;
+    EXPECT_LE(label->sizeHint().width(), width) << line.Name;
   }
   EXPECT_TRUE(Control<QLabel>(&About, "Label12")->font().bold());
   auto* copyright = Control<QLabel>(&About, "Label11");
-  EXPECT_EQ(copyright->pos(), QPoint(20, 234));
+  EXPECT_EQ(copyright->pos(), skinlayout::about::CopyrightPlace);
   EXPECT_EQ(copyright->text(), QStringLiteral("Copyright © 2026 Kovalent Games Ltd."));
-  EXPECT_LT(copyright->geometry().right(), 321) << "clear of the close button";
+  EXPECT_LT(copyright->geometry().right(), skinlayout::popup::CloseButton.left())
+      << "clear of the close button";
   popuptest::SaveShot(&About, QStringLiteral("about"));
 }
 

@@ -9,6 +9,7 @@
 #include "KVImageMap.h"
 #include "KVImageMapAccessible.h"
 #include "PopUpPicture.h"
+#include "SkinLayout.h"
 #include "scoref.h"
 
 #include <QAccessible>
@@ -193,7 +194,7 @@ TEST_F(ScoreFormTest, BuilderButtonLaunchesTheBuilderAndClosesTheScreen) {
   ASSERT_FALSE(art.isNull());
   Score.SetBuilderPicture(art);
   TPopUpPicture* button = Picture("DKWRBtn");
-  EXPECT_EQ(button->geometry(), QRect(13, 230, 300, 17));
+  EXPECT_EQ(button->geometry(), skinlayout::score::BuilderStrip);
   EndGame({{"Anna", 5}, {"Ben", 3}}, "Anna");
   Score.SetAdvert(Solid({178, 170}, QColor(30, 90, 160)), QStringLiteral("https://a.example/"));
   Score.show();

@@ -9,6 +9,6 @@ tesselo_add_gtest(NAME tesselo_archive_test
 # build generated.
 tesselo_add_gtest(NAME tesselo_skin_entries_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/SkinEntriesTest.cpp
-  LIBS tesselo_skin_entries
+  LIBS tesselo_skin_entries tesselo_skin_layout
   MAIN gui)
 add_dependencies(tesselo_skin_entries_test tesselo_skin_assets)

@@ -1,5 +1,5 @@
 // The archive as the game reads it: every entry through TKVResFileReader, the kinds used, the
-// link text and the pictures' sizes against the rectangles the windows lay out.
+// link text and the pictures' sizes against the skin's description.
 #include "SkinArtTest.h"
 
 #include "KVRStream.h"
@@ -26,31 +26,6 @@ QImage Entry(int Index) {
   return QImage::fromData(buffer.data(), "BMP");
 }
 
-namespace {
-QColor Average(const QImage& Image, const QRect& Rect) {
-  double r = 0, g = 0, b = 0;
-  int n = 0;
-  for (int y = Rect.top(); y <= Rect.bottom(); ++y)
-    for (int x = Rect.left(); x <= Rect.right(); ++x) {
-      const QRgb p = Image.pixel(x, y);
-      r += qRed(p);
-      g += qGreen(p);
-      b += qBlue(p);
-      ++n;
-    }
-  return QColor(int(r / n), int(g / n), int(b / n));
-}
-} // namespace
-
-double MeanColourDistance(const QImage& A, const QRect& RectA, const QImage& B,
-                          const QRect& RectB) {
-  const QColor a = Average(A, RectA);
-  const QColor b = Average(B, RectB);
-  return (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-          std::abs(a.blue() - b.blue())) /
-         3.0;
-}
-
 int Luma(QRgb Pixel) {
   return (qRed(Pixel) * 299 + qGreen(Pixel) * 587 + qBlue(Pixel) * 114) / 1000;
 }
@@ -59,22 +34,27 @@ int Luma(QRgb Pixel) {
 
 using skintest::Entry;
 
-TEST(SkinArchive, HoldsEntriesZeroToThirtyInEveryStorageKind) {
+namespace entry = skinlayout::entry;
+namespace mainform = skinlayout::mainform;
+namespace options = skinlayout::options;
+namespace popup = skinlayout::popup;
+
+TEST(SkinArchive, HoldsEveryEntryInEveryStorageKind) {
   TKVResFileReader reader(skintest::ArchivePath());
-  ASSERT_GE(reader.Count, 31);
+  ASSERT_GE(reader.Count, entry::Count);
   std::set<int> kinds;
-  for (const TResEntry& entry : reader.Entries)
-    kinds.insert(entry.Kind < 0 ? -1 : entry.Kind);
+  for (const TResEntry& item : reader.Entries)
+    kinds.insert(item.Kind < 0 ? -1 : item.Kind);
   EXPECT_TRUE(kinds.count(-1)) << "no compressed entry";
   EXPECT_TRUE(kinds.count(1)) << "no entry with a restored signature";
   EXPECT_TRUE(kinds.count(0)) << "no plain entry";
 }
 
-TEST(SkinArchive, EntryZeroIsTheCoverLinkOnAnExampleDomain) {
+TEST(SkinArchive, TheCoverLinkIsOnAnExampleDomain) {
   TKVResFileReader reader(skintest::ArchivePath());
   QBuffer buffer;
   buffer.open(QIODevice::ReadWrite);
-  reader.ReadToStream(0, buffer);
+  reader.ReadToStream(entry::CoverLink, buffer);
   const QByteArray text = buffer.data();
   EXPECT_FALSE(text.contains('\0'));
   EXPECT_FALSE(text.endsWith('\n'));
@@ -86,7 +66,7 @@ TEST(SkinArchive, EntryZeroIsTheCoverLinkOnAnExampleDomain) {
 
 TEST(SkinArchive, EveryPictureIsA24BitBitmapTheReaderRestores) {
   TKVResFileReader reader(skintest::ArchivePath());
-  for (int i = 1; i <= 30; ++i) {
+  for (int i = entry::CoverLink + 1; i < entry::Count; ++i) {
     QBuffer buffer;
     buffer.open(QIODevice::ReadWrite);
     reader.ReadToStream(i, buffer);
@@ -98,49 +78,56 @@ TEST(SkinArchive, EveryPictureIsA24BitBitmapTheReaderRestores) {
   }
 }
 
-TEST(SkinArchive, MainWindowPiecesFitTheFrameLayout) {
-  EXPECT_EQ(Entry(1).size(), QSize(429, 287)); // cover panel
-  for (int i : {2, 3, 4})
-    EXPECT_EQ(Entry(i).height(), 21) << "title bar entry " << i; // the grid starts at top 21
-  EXPECT_LE(Entry(2).width() + Entry(4).width(), 490) << "top corners overlap at 490 wide";
-  EXPECT_GE(Entry(4).width(), 53) << "the exit button ends at x = 53";
-  for (int i : {5, 6})
-    EXPECT_EQ(Entry(i).width(), 5) << "rail entry " << i; // the grid starts at left 5
-  for (int i : {7, 8, 9})
-    EXPECT_EQ(Entry(i).height(), 70) << "bottom entry " << i; // client = grid + 91 = 21 + 70
-  const QImage tile = Entry(10);
-  EXPECT_EQ(tile.width(), tile.height());
-  EXPECT_GE(tile.width(), 32);
-  const QImage bar = Entry(11);
-  EXPECT_LE(bar.height(), 70);
-  EXPECT_LE(bar.width(), 480);
-  EXPECT_GE(bar.width(), 458) << "the options button ends at x = 458";
-  EXPECT_EQ(Entry(12).size(), QSize(177, 18));
-  EXPECT_EQ(Entry(13).height(), 18);
-  // The thumb is placed at R(p * 16.7) - width div 2 + 5; at p = 10 it must end inside 177.
-  EXPECT_LE(167 - Entry(13).width() / 2 + 5 + Entry(13).width(), 177);
-  const QImage plaque = Entry(14);
-  EXPECT_LE(361 + plaque.height(), 450 - bar.height()) << "about plaque runs into the bar";
-  EXPECT_EQ(Entry(17).size(), QSize(386, 303));
+TEST(SkinArchive, MainWindowPiecesHaveTheirDescribedSizes) {
+  EXPECT_EQ(Entry(entry::Cover).size(), mainform::CoverSize);
+  for (int i : {entry::FrameTopLeft, entry::FrameTop, entry::FrameTopRight})
+    EXPECT_EQ(Entry(i).height(), mainform::TitleHeight) << "title bar entry " << i;
+  EXPECT_EQ(Entry(entry::FrameTopRight).size(), mainform::WindowButtonsSize);
+  EXPECT_LE(Entry(entry::FrameTopLeft).width() + Entry(entry::FrameTopRight).width(),
+            mainform::Client.width())
+      << "the top corners overlap at the design width";
+  for (int i : {entry::FrameLeft, entry::FrameRight})
+    EXPECT_EQ(Entry(i).width(), mainform::RailWidth) << "rail entry " << i;
+  for (int i : {entry::FrameBottomLeft, entry::FrameBottom, entry::FrameBottomRight})
+    EXPECT_EQ(Entry(i).height(), mainform::BottomHeight) << "bottom entry " << i;
+  EXPECT_EQ(Entry(entry::Felt).size(), QSize(mainform::FeltTileSize, mainform::FeltTileSize));
+  const QImage bar = Entry(entry::CommandBar);
+  EXPECT_EQ(bar.size(), mainform::CommandBarSize);
+  EXPECT_EQ(Entry(entry::SliderTrack).size(), options::LevelSlider.size());
+  const QImage thumb = Entry(entry::SliderThumb);
+  EXPECT_EQ(thumb.size(), options::SliderThumbSize);
+  // At the top level the thumb, centred on the end of the usable length, ends inside the track.
+  const int usable = options::LevelSlider.width() - 2 * options::SliderInset;
+  EXPECT_LE(options::SliderInset + usable - thumb.width() / 2 + thumb.width(),
+            options::LevelSlider.width());
+  const QImage plaque = Entry(entry::AboutPlaque);
+  EXPECT_EQ(plaque.size(), mainform::AboutPlaqueSize);
+  EXPECT_LE(mainform::AboutPlaqueTop + plaque.height(), mainform::Client.height() - bar.height())
+      << "the about plaque runs into the command bar";
+  EXPECT_EQ(Entry(entry::OptionsBackground).size(), options::Size);
 }
 
-TEST(SkinArchive, PopUpPiecesFitThePopUpLayout) {
-  const QImage strip = Entry(18);
-  EXPECT_EQ(strip.width(), 395);
-  EXPECT_LE(strip.height(), 29) << "title pictures start at top 29";
-  EXPECT_GE(strip.height(), 16) << "the exit area ends at y = 16";
-  EXPECT_GT(Entry(19).width(), 0);
-  EXPECT_GT(Entry(20).width(), 0);
-  const QImage band = Entry(21);
-  EXPECT_EQ(band.width(), 395);
-  EXPECT_LE(259 - band.height(), 230) << "the close button at top 230 would sit on the felt";
-  EXPECT_GE(259 - band.height(), 219) << "the band would cover the score labels";
-  EXPECT_EQ(Entry(22).size(), QSize(61, 17));
-  for (int i : {23, 29, 30}) {
+TEST(SkinArchive, PopUpPiecesHaveTheirDescribedSizes) {
+  const QImage strip = Entry(entry::PopUpTitleStrip);
+  EXPECT_EQ(strip.size(), popup::TitleStripSize);
+  EXPECT_EQ(strip.width(), popup::Size.width());
+  EXPECT_LE(strip.height(), popup::TitleTop) << "the strip runs into the title pictures";
+  EXPECT_EQ(Entry(entry::PopUpLeftRail).size(), popup::RailSize);
+  EXPECT_EQ(Entry(entry::PopUpRightRail).size(), popup::RailSize);
+  const QImage band = Entry(entry::PopUpBottom);
+  EXPECT_EQ(band.size(), popup::BottomSize);
+  EXPECT_EQ(band.width(), popup::Size.width());
+  const int bandTop = popup::Size.height() - band.height();
+  EXPECT_LE(bandTop, popup::CloseButton.top()) << "the close button would sit on the felt";
+  EXPECT_GE(bandTop, skinlayout::score::WinnerPlace.y() + popup::LabelHeight)
+      << "the band would cover the score labels";
+  EXPECT_EQ(Entry(entry::PopUpCloseButton).size(), popup::CloseButton.size());
+  for (int i : {entry::AboutTitle, entry::HelpTitle, entry::ScoreTitle}) {
     const QImage title = Entry(i);
-    EXPECT_LE(title.width(), 395) << "title entry " << i;
-    EXPECT_LE(29 + title.height(), 52) << "title entry " << i << " runs into the help viewer";
+    EXPECT_EQ(title.size(), popup::TitleSize) << "title entry " << i;
+    EXPECT_LE(popup::TitleTop + title.height(), skinlayout::help::Viewer.top())
+        << "title entry " << i << " runs into the help viewer";
   }
-  for (int i : {15, 16, 24, 25, 26, 27, 28})
+  for (int i : entry::Spare)
     EXPECT_FALSE(Entry(i).isNull()) << "spare entry " << i;
 }

@@ -1,6 +1,8 @@
 // Access to the skin the build generated, for the skin tests.
 #pragma once
 
+#include "SkinLayout.h"
+
 #include <QImage>
 #include <QString>
 
@@ -11,8 +13,6 @@ namespace skintest {
 QString ArchivePath();
 // Entry Index of the build's tesselo.dat, read with the game's reader and decoded as a BMP.
 QImage Entry(int Index);
-// Mean distance per channel between the average colours of two rectangles of two images.
-double MeanColourDistance(const QImage& A, const QRect& RectA, const QImage& B, const QRect& RectB);
 // Relative luminance 0..255.
 int Luma(QRgb Pixel);
 

@@ -100,13 +100,14 @@ TEST(SkinSounds, TheMatchSoundIsBrighterThanTheMissSound) {
 }
 
 TEST(SkinCursors, AreMonochromeHandsWithTheHotSpotOnTheHand) {
+  const QPoint hotSpot = skinlayout::cursors::HotSpot;
   for (const char* name : {"crhmove.png", "crhpoint.png"}) {
     const QImage cursor(ResourceFile(name));
-    ASSERT_EQ(cursor.size(), QSize(32, 32)) << name;
+    ASSERT_EQ(cursor.size(), skinlayout::cursors::Size) << name;
     ASSERT_TRUE(cursor.hasAlphaChannel()) << name;
     int black = 0, white = 0;
-    for (int y = 0; y < 32; ++y)
-      for (int x = 0; x < 32; ++x) {
+    for (int y = 0; y < cursor.height(); ++y)
+      for (int x = 0; x < cursor.width(); ++x) {
         const QRgb p = cursor.pixel(x, y);
         if (qAlpha(p) == 0)
           continue;
@@ -117,19 +118,20 @@ TEST(SkinCursors, AreMonochromeHandsWithTheHotSpotOnTheHand) {
       }
     EXPECT_GT(black, 40) << name;
     EXPECT_GT(white, 80) << name;
-    EXPECT_EQ(qAlpha(cursor.pixel(12, 6)), 255) << name << ": hot spot off the hand";
+    EXPECT_EQ(qAlpha(cursor.pixel(hotSpot)), 255) << name << ": hot spot off the hand";
   }
   // The pointing hand's hot spot is its fingertip: open above, hand below.
   const QImage point(ResourceFile("crhpoint.png"));
-  EXPECT_EQ(qAlpha(point.pixel(12, 3)), 0);
-  EXPECT_EQ(point.pixel(12, 8), qRgb(255, 255, 255));
+  EXPECT_EQ(qAlpha(point.pixel(hotSpot - QPoint(0, 3))), 0);
+  EXPECT_EQ(point.pixel(hotSpot + QPoint(0, 2)), qRgb(255, 255, 255));
 }
 
 TEST(SkinBuilderStrips, FitTheirPlacesAndCarryLettering) {
   const struct {
     const char* Name;
     QSize Size;
-  } strips[] = {{"dkwrbtn-options.png", {386, 17}}, {"dkwrbtn-score.png", {300, 17}}};
+  } strips[] = {{"dkwrbtn-options.png", skinlayout::options::BuilderStrip.size()},
+                {"dkwrbtn-score.png", skinlayout::score::BuilderStrip.size()}};
   for (const auto& strip : strips) {
     const QImage image(ResourceFile(strip.Name));
     ASSERT_EQ(image.size(), strip.Size) << strip.Name;

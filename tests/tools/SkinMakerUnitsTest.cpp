@@ -3,6 +3,7 @@
 #include "Materials.h"
 #include "Noise.h"
 #include "SkinArchive.h"
+#include "SkinLayout.h"
 #include "SoundSynth.h"
 
 #include "KVRStream.h"
@@ -86,7 +87,7 @@ TEST(SkinPacking, EachStorageKindReadsBackAsItsContent) {
   const QByteArray bitmap = skinart::BitmapFile(QImage(3, 2, QImage::Format_RGB32));
   ASSERT_TRUE(bitmap.startsWith("BM"));
   const std::vector<skinart::TSkinEntry> entries = {
-      {skinart::TStorage::Plain, QByteArray(skinart::CoverLink)},
+      {skinart::TStorage::Plain, QByteArray(skinlayout::HomePage)},
       {skinart::TStorage::Bitmap, bitmap},
       {skinart::TStorage::Compressed, bitmap}};
   QByteArray archive = skinart::PackSkin(entries);

@@ -1,6 +1,7 @@
-// The pictures against the windows that use them: hot areas lie on buttons, captions sit beside
-// the options controls and never under them, frame pieces join without seams, and text drawn
-// by the windows over the skin stays readable.
+// The pictures as a player sees them: captions sit beside the options controls, the level
+// slider's track has its groove, frame pieces join without seams, and text drawn by the windows
+// over the skin stays readable. That the windows put their hot areas and controls on the
+// painted buttons and fields is checked against the windows themselves (tests/app).
 #include "SkinArtTest.h"
 
 #include <gtest/gtest.h>
@@ -10,14 +11,11 @@
 
 using skintest::Entry;
 using skintest::Luma;
-using skintest::MeanColourDistance;
 
 namespace {
 
-// Areas as (left, top, right, bottom) with right and bottom outside, as the windows add them.
-QRect Area(int Left, int Top, int Right, int Bottom) {
-  return QRect(QPoint(Left, Top), QPoint(Right - 1, Bottom - 1));
-}
+namespace entry = skinlayout::entry;
+namespace options = skinlayout::options;
 
 int CountLight(const QImage& Image, const QRect& Rect, int Threshold = 150) {
   int n = 0;
@@ -25,15 +23,6 @@ int CountLight(const QImage& Image, const QRect& Rect, int Threshold = 150) {
     for (int x = Rect.left(); x <= Rect.right(); ++x)
       n += Luma(Image.pixel(x, y)) > Threshold;
   return n;
-}
-
-bool IsPlain(const QImage& Image, const QRect& Rect) {
-  const QRgb first = Image.pixel(Rect.topLeft());
-  for (int y = Rect.top(); y <= Rect.bottom(); ++y)
-    for (int x = Rect.left(); x <= Rect.right(); ++x)
-      if (Image.pixel(x, y) != first)
-        return false;
-  return true;
 }
 
 double MeanLuma(const QImage& Image, const QRect& Rect) {
@@ -56,100 +45,60 @@ int ColumnMismatch(const QImage& A, int XA, const QImage& B, int XB) {
   return worst;
 }
 
-// The button under an area must stand out from the bar's own wood in the same rows.
-void ExpectButton(const QImage& Map, const QRect& AreaRect, const QImage& Plain, const char* Name) {
-  ASSERT_TRUE(Map.rect().contains(AreaRect)) << Name;
-  const QRect inside = AreaRect.adjusted(2, 2, -2, -2);
-  const QRect wood(0, inside.top(), Plain.width(), inside.height());
-  EXPECT_GT(MeanColourDistance(Map, inside, Plain, wood), 30) << Name;
-}
-
 } // namespace
 
-TEST(SkinHotAreas, WindowButtonsLieOnButtonPixels) {
-  const QImage buttons = Entry(4);
-  const QImage edge = Entry(3);
-  ExpectButton(buttons, Area(6, 4, 19, 16), edge, "help");
-  ExpectButton(buttons, Area(23, 4, 36, 16), edge, "mini");
-  ExpectButton(buttons, Area(40, 4, 53, 16), edge, "exit");
-}
-
-TEST(SkinHotAreas, CommandBarButtonsLieOnButtonPixels) {
-  const QImage bar = Entry(11);
-  const QImage band = Entry(8);
-  ExpectButton(bar, Area(8, 32, 65, 60), band, "exit");
-  ExpectButton(bar, Area(392, 32, 457, 60), band, "play");
-  ExpectButton(bar, Area(398, 8, 458, 24), band, "options");
-}
-
-TEST(SkinHotAreas, PopUpExitLiesOnAButton) {
-  const QImage strip = Entry(18);
-  const QImage wood = strip.copy(300, 0, 60, strip.height());
-  ExpectButton(strip, Area(378, 4, 391, 16), wood, "exit");
-}
-
-TEST(SkinHotAreas, StatusPlateCarriesBlackTextWhereTheLineIsDrawn) {
-  const QImage bar = Entry(11);
-  // The line is drawn 26 pixels above the window's bottom, centred, bold 8 points.
-  const int top = bar.height() - 26;
-  const int centre = bar.width() / 2;
-  const QRect line(centre - 120, top + 2, 240, 10);
-  for (int y = line.top(); y <= line.bottom(); ++y)
-    for (int x = line.left(); x <= line.right(); ++x)
-      ASSERT_GT(Luma(bar.pixel(x, y)), 170) << "dark plate pixel at " << x << "," << y;
-  // It must clear the buttons on both sides.
-  EXPECT_LT(65, line.left());
-  EXPECT_GT(392, line.right());
-}
-
 TEST(SkinOptions, CaptionsSitBesideTheirControls) {
-  const QImage panel = Entry(17);
+  const QImage panel = Entry(entry::OptionsBackground);
+  // Captions of fields lie just above them, those of check boxes to their right.
+  const auto above = [](const QRect& Control, int Width) {
+    return QRect(Control.left(), Control.top() - 18, Width, 17);
+  };
+  const auto right = [](const QRect& Check, int Width) {
+    return QRect(Check.left() + Check.width() + 2, Check.top() - 2, Width, Check.height() + 4);
+  };
+  // The players' numbers stand left of their name fields.
+  const auto leftOf = [](const QRect& Edit) {
+    return QRect(Edit.left() - 24, Edit.top(), 22, Edit.height());
+  };
+  const QRect slider = options::LevelSlider;
   const struct {
     const char* Caption;
     QRect Where;
   } captions[] = {
-      {"Card set", QRect(30, 50, 100, 17)}, {"Pairs", QRect(30, 98, 100, 17)},
-      {"Delay", QRect(30, 146, 100, 17)},   {"Sound", QRect(47, 219, 80, 19)},
-      {"Players", QRect(232, 50, 100, 17)}, {"1", QRect(208, 68, 22, 21)},
-      {"2", QRect(208, 92, 22, 21)},        {"3", QRect(208, 116, 22, 21)},
-      {"4", QRect(208, 140, 22, 21)},       {"Computer", QRect(249, 167, 90, 19)},
-      {"Level", QRect(200, 205, 100, 19)},  {"scale", QRect(200, 244, 177, 15)},
+      {"Card set", above(options::CardsBox, 100)},
+      {"Pairs", above(options::PairsBox, 100)},
+      {"Delay", above(options::DelayBox, 100)},
+      {"Sound", right(options::SoundCheck, 80)},
+      {"Players", above(options::PlayerEdits[0], 100)},
+      {"1", leftOf(options::PlayerEdits[0])},
+      {"2", leftOf(options::PlayerEdits[1])},
+      {"3", leftOf(options::PlayerEdits[2])},
+      {"4", leftOf(options::PlayerEdits[3])},
+      {"Computer", right(options::ComputerCheck, 90)},
+      {"Level", QRect(slider.left(), slider.top() - 20, 100, 19)},
+      {"scale", QRect(slider.left(), slider.top() + slider.height() + 1, slider.width(), 15)},
   };
   for (const auto& caption : captions)
     EXPECT_GT(CountLight(panel, caption.Where), 8) << caption.Caption;
 }
 
-TEST(SkinOptions, ControlPlacesArePlainFields) {
-  const QImage panel = Entry(17);
-  const QRect controls[] = {
-      QRect(30, 68, 145, 21),   QRect(30, 116, 145, 21),  QRect(30, 164, 145, 21),
-      QRect(30, 221, 15, 15),   QRect(232, 68, 121, 21),  QRect(232, 92, 121, 21),
-      QRect(232, 116, 121, 21), QRect(232, 140, 121, 21), QRect(232, 169, 15, 15)};
-  for (const QRect& control : controls)
-    EXPECT_TRUE(IsPlain(panel, control)) << control.x() << "," << control.y();
-}
-
-TEST(SkinOptions, LevelScaleTicksMatchTheSliderThumb) {
-  const QImage panel = Entry(17);
-  // Thumb centre for level i: slider left 200 + inset 5 + R(i * 167 / 10), halves to even.
-  for (int i = 0; i <= 10; ++i) {
-    const int x = 200 + 5 + int(std::nearbyint(i * 16.7));
-    EXPECT_GT(Luma(panel.pixel(x, 244)), 120) << "no tick for level " << i;
-    EXPECT_LT(Luma(panel.pixel(x + 4, 244)), 110) << "tick beside level " << i;
-  }
-  const QImage track = Entry(12);
-  for (int x : {5, 90, 172})
-    EXPECT_LT(Luma(track.pixel(x, 9)), 70) << "groove missing at " << x;
+TEST(SkinOptions, TheSliderTrackCarriesItsGroove) {
+  const QImage track = Entry(entry::SliderTrack);
+  const int inset = options::SliderInset;
+  for (int x : {inset, track.width() / 2, track.width() - inset})
+    EXPECT_LT(Luma(track.pixel(x, track.height() / 2)), 70) << "groove missing at " << x;
 }
 
 TEST(SkinFrame, PiecesJoinStretchedEdgesWithoutSeams) {
-  const QImage top = Entry(3);
-  const QImage bottom = Entry(8);
-  EXPECT_LE(ColumnMismatch(Entry(2), Entry(2).width() - 1, top, 0), 3);
-  EXPECT_LE(ColumnMismatch(Entry(4), 0, top, 0), 3);
-  EXPECT_LE(ColumnMismatch(Entry(7), Entry(7).width() - 1, bottom, 0), 3);
-  EXPECT_LE(ColumnMismatch(Entry(9), 0, bottom, 0), 3);
-  const QImage bar = Entry(11);
+  const QImage top = Entry(entry::FrameTop);
+  const QImage bottom = Entry(entry::FrameBottom);
+  const QImage topLeft = Entry(entry::FrameTopLeft);
+  const QImage bottomLeft = Entry(entry::FrameBottomLeft);
+  EXPECT_LE(ColumnMismatch(topLeft, topLeft.width() - 1, top, 0), 3);
+  EXPECT_LE(ColumnMismatch(Entry(entry::FrameTopRight), 0, top, 0), 3);
+  EXPECT_LE(ColumnMismatch(bottomLeft, bottomLeft.width() - 1, bottom, 0), 3);
+  EXPECT_LE(ColumnMismatch(Entry(entry::FrameBottomRight), 0, bottom, 0), 3);
+  const QImage bar = Entry(entry::CommandBar);
   EXPECT_LE(ColumnMismatch(bar, 0, bottom, 0), 3);
   EXPECT_LE(ColumnMismatch(bar, bar.width() - 1, bottom, 0), 3);
   // Stretched edges must look the same wherever they are cut.
@@ -158,7 +107,7 @@ TEST(SkinFrame, PiecesJoinStretchedEdgesWithoutSeams) {
 }
 
 TEST(SkinFrame, FeltTileRepeatsWithoutAVisibleEdge) {
-  const QImage tile = Entry(10);
+  const QImage tile = Entry(entry::Felt);
   // Across the wrap the step between neighbours is no larger than inside the tile.
   auto step = [&](int x0, int x1) {
     double sum = 0;
@@ -172,10 +121,13 @@ TEST(SkinFrame, FeltTileRepeatsWithoutAVisibleEdge) {
 }
 
 TEST(SkinPopUps, BackgroundsAreDarkEnoughForYellowAndLimeText) {
-  const QImage tile = Entry(10);
+  const QImage tile = Entry(entry::Felt);
   EXPECT_LT(MeanLuma(tile, tile.rect()), 110);
-  // The about box's copyright line is drawn at top 234, left 20, over the bottom band.
-  const QImage band = Entry(21);
-  const int bandTop = 259 - band.height();
-  EXPECT_LT(MeanLuma(band, QRect(20, 234 - bandTop, 200, 13)), 110);
+  // The about box's copyright line is drawn over the bottom band.
+  const QImage band = Entry(entry::PopUpBottom);
+  const int bandTop = skinlayout::popup::Size.height() - band.height();
+  const QPoint copyright = skinlayout::about::CopyrightPlace;
+  EXPECT_LT(MeanLuma(band, QRect(copyright.x(), copyright.y() - bandTop, 200,
+                                 skinlayout::popup::LabelHeight)),
+            110);
 }

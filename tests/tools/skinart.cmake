@@ -5,7 +5,7 @@ tesselo_add_gtest(NAME tesselo_skinart_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/SkinArtTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SkinPicturesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SkinAssetsTest.cpp
-  LIBS tesselo_archive Qt6::Gui
+  LIBS tesselo_archive tesselo_skin_layout Qt6::Gui
   MAIN gui)
 target_compile_definitions(tesselo_skinart_test PRIVATE
   TESSELO_SKINMAKER="$<TARGET_FILE:tesselo_skinmaker>"
@@ -14,5 +14,5 @@ add_dependencies(tesselo_skinart_test tesselo_skin_assets)
 
 tesselo_add_gtest(NAME tesselo_skinmaker_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/SkinMakerUnitsTest.cpp
-  LIBS tesselo_skinart tesselo_archive
+  LIBS tesselo_skinart tesselo_skin_layout tesselo_archive
   MAIN gui)

@@ -40,12 +40,12 @@ QImage Letter(QImage Background) {
 } // namespace
 
 QImage OptionsBuilderStrip() {
-  return Letter(OptionsBackground().copy(layout::OptionsBuilderStrip));
+  return Letter(OptionsBackground().copy(skinlayout::options::BuilderStrip));
 }
 
 QImage ScoreBuilderStrip() {
-  const QRect strip = layout::ScoreBuilderStrip;
-  const int bandTop = layout::PopUpSize.height() - layout::PopUpBottomSize.height();
+  const QRect strip = skinlayout::score::BuilderStrip;
+  const int bandTop = skinlayout::popup::Size.height() - skinlayout::popup::BottomSize.height();
   return Letter(PopUpBottom().copy(strip.translated(0, -bandTop)));
 }
 

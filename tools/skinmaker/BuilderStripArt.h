@@ -7,7 +7,7 @@
 
 namespace skinart {
 
-QImage OptionsBuilderStrip(); // 386 x 17, at (0, 261) of the options panel
-QImage ScoreBuilderStrip();   // 300 x 17, at (13, 230) of the score screen
+QImage OptionsBuilderStrip(); // skinlayout::options::BuilderStrip
+QImage ScoreBuilderStrip();   // skinlayout::score::BuilderStrip
 
 } // namespace skinart

@@ -13,7 +13,7 @@ namespace skinart {
 namespace {
 
 void DrawStatusPlate(QPainter& Painter) {
-  const QRectF plate = QRectF(layout::StatusPlate).adjusted(0.5, 0.5, -0.5, -0.5);
+  const QRectF plate = QRectF(skinlayout::mainform::StatusPlate).adjusted(0.5, 0.5, -0.5, -0.5);
   Painter.save();
   Painter.setPen(Qt::NoPen);
   Painter.setBrush(QColor(0, 0, 0, 80));
@@ -36,7 +36,7 @@ void DrawStatusPlate(QPainter& Painter) {
 void DrawSuitInlay(QPainter& Painter) {
   const QString suits[] = {QStringLiteral("\u2660"), QStringLiteral("\u2665"),
                            QStringLiteral("\u2666"), QStringLiteral("\u2663")};
-  const double centre = layout::StatusPlate.center().x() + 0.5;
+  const double centre = skinlayout::mainform::StatusPlate.center().x() + 0.5;
   const double step = 22;
   for (int i = 0; i < 4; ++i) {
     const double x = centre + (i - 1.5) * step;
@@ -75,7 +75,7 @@ void DrawPlayGlyph(QPainter& Painter, const QRectF& Box) {
 } // namespace
 
 QImage CommandBar() {
-  const QSize size = layout::CommandBarSize;
+  const QSize size = skinlayout::mainform::CommandBarSize;
   QImage image(size, QImage::Format_RGB32);
   PaintBottomBand(image, true);
   QPainter painter(&image);
@@ -83,18 +83,18 @@ QImage CommandBar() {
   DrawSuitInlay(painter);
   DrawStatusPlate(painter);
 
-  const QRect exit = layout::BarExit;
+  const QRect exit = skinlayout::mainform::BarExitArea.Rect;
   DrawRubyButton(painter, exit, 6);
   DrawRaisedText(painter, QRectF(exit).adjusted(0, 0, 1, 0), QStringLiteral("Exit"),
                  SerifFont(14, true), palette::Cream);
 
-  const QRect play = layout::BarPlay;
+  const QRect play = skinlayout::mainform::BarPlayArea.Rect;
   DrawBrassButton(painter, play, 6);
   DrawPlayGlyph(painter, QRectF(play.left() + 10, play.top() + 8.5, 9, 11));
   DrawEngravedText(painter, QRectF(play).adjusted(20, 0, -3, 0), QStringLiteral("Play"),
                    SerifFont(14, true));
 
-  const QRect options = layout::BarOptions;
+  const QRect options = skinlayout::mainform::BarOptionsArea.Rect;
   DrawBrassButton(painter, options, 4);
   DrawEngravedText(painter, QRectF(options).adjusted(0, 0, 1, 0), QStringLiteral("Options"),
                    SansFont(10, true));
@@ -102,9 +102,10 @@ QImage CommandBar() {
 }
 
 QImage AboutPlaque() {
-  const QSize size = layout::AboutPlaqueSize;
+  const QSize size = skinlayout::mainform::AboutPlaqueSize;
   QImage image(size, QImage::Format_RGB32);
-  PaintFelt(image, QPoint((layout::MainClient.width() - size.width()) / 2, layout::AboutPlaqueTop));
+  PaintFelt(image, QPoint((skinlayout::mainform::Client.width() - size.width()) / 2,
+                          skinlayout::mainform::AboutPlaqueTop));
   QPainter painter(&image);
   PreparePainter(painter);
   const QRectF plate = QRectF(0.5, 0.5, size.width() - 2, size.height() - 2);

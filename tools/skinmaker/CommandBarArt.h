@@ -5,10 +5,10 @@
 
 namespace skinart {
 
-// Entry 11: exit and play buttons at the ends, options above play, and the ivory plate that
+// The command bar: exit and play buttons at the ends, options above play, and the ivory plate that
 // carries the status line between them.
 QImage CommandBar();
-// Entry 14: a brass plaque that opens the about box.
+// A brass plaque that opens the about box.
 QImage AboutPlaque();
 
 } // namespace skinart

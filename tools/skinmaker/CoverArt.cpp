@@ -26,7 +26,7 @@ void DrawFrame(QPainter& Painter, const QImage& Wood, QSize Size) {
 
 void DrawSpotlitFelt(QPainter& Painter, const QRect& Area) {
   QImage felt(Area.size(), QImage::Format_RGB32);
-  PaintFelt(felt, layout::CoverPlace + Area.topLeft());
+  PaintFelt(felt, skinlayout::mainform::CoverPlace + Area.topLeft());
   Painter.drawImage(Area.topLeft(), felt);
   QRadialGradient light(QPointF(Area.center().x(), Area.top() + Area.height() * 0.42),
                         Area.width() * 0.62);
@@ -85,13 +85,13 @@ void DrawInvitation(QPainter& Painter, const QRect& Area) {
 } // namespace
 
 QImage Cover() {
-  const QSize size = layout::CoverSize;
+  const QSize size = skinlayout::mainform::CoverSize;
   QImage image(size, QImage::Format_RGB32);
   PaintWood(image, image.rect(), TGrain::Horizontal, PanelWoodSeed, true);
   QPainter painter(&image);
   PreparePainter(painter);
   DrawFrame(painter, image.copy(), size);
-  const QRect area = layout::CoverAd;
+  const QRect area = skinlayout::mainform::CoverAdArea;
   DrawSpotlitFelt(painter, area);
   painter.setClipRect(area);
   DrawFan(painter, QPointF(area.center().x() + 0.5, area.bottom() + 70));

@@ -5,7 +5,7 @@
 
 namespace skinart {
 
-// Entry 1. The whole picture inside the frame is the advert area that opens the game's page.
+// The cover. The whole picture inside the frame is the advert area that opens the game's page.
 QImage Cover();
 
 } // namespace skinart

@@ -1,5 +1,7 @@
 #include "CursorArt.h"
 
+#include "SkinLayout.h"
+
 #include <QPainterPath>
 
 #include <vector>
@@ -8,7 +10,7 @@ namespace skinart {
 
 namespace {
 
-constexpr int CursorSize = 32;
+constexpr int CursorSize = skinlayout::cursors::Size.width(); // square
 
 struct TCrease {
   QPoint From;

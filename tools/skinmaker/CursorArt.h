@@ -1,13 +1,10 @@
-// The two hand cursors: 32 x 32, black outline, white fill, transparent elsewhere; the game
-// registers both with the hot spot (12, 6).
+// The two hand cursors (skinlayout::cursors): black outline, white fill, transparent
+// elsewhere; the game registers both with the same hot spot.
 #pragma once
 
 #include <QImage>
-#include <QPoint>
 
 namespace skinart {
-
-inline constexpr QPoint CursorHotSpot{12, 6};
 
 QImage OpenHandCursor();     // "CRHMOVE": over everything that drags a window
 QImage PointingHandCursor(); // "CRHPOINT": over everything clickable; the fingertip is the hot spot

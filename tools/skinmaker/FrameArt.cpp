@@ -30,7 +30,7 @@ void PaintRailColumns(QImage& Target, int Y0, int Y1, bool Mirrored) {
 }
 
 QImage Rail(bool Mirrored) {
-  const QSize size(layout::RailWidth, layout::EdgeTileLength);
+  const QSize size(skinlayout::mainform::RailWidth, skinlayout::mainform::EdgeTileLength);
   QImage image = Blank(size.width(), size.height());
   PaintWood(image, image.rect(), TGrain::Vertical, RailWoodSeed, false);
   if (Mirrored)
@@ -43,11 +43,11 @@ QImage Rail(bool Mirrored) {
 // InlayRow is the row of the bar's brass line, which turns into the rail's brass column.
 void PaintRailJoint(QImage& Target, int Y0, int Y1, int InlayRow, bool Right) {
   QImage rail = Rail(Right);
-  const int x0 = Right ? Target.width() - layout::RailWidth : 0;
+  const int x0 = Right ? Target.width() - skinlayout::mainform::RailWidth : 0;
   for (int y = Y0; y <= Y1; ++y)
-    for (int x = 0; x < layout::RailWidth; ++x)
+    for (int x = 0; x < skinlayout::mainform::RailWidth; ++x)
       Target.setPixel(x0 + x, y, rail.pixel(x, y % rail.height()));
-  const int inner = Right ? x0 : x0 + layout::RailWidth - 1;
+  const int inner = Right ? x0 : x0 + skinlayout::mainform::RailWidth - 1;
   BlendPixel(Target, inner, InlayRow, palette::BrassMid, 0.95);
 }
 
@@ -59,13 +59,13 @@ void CloseOuterSide(QImage& Target, int Y0, int Y1, bool Right) {
 }
 
 void DrawWindowButtonGlyphs(QPainter& Painter) {
-  const QRectF help = QRectF(layout::HelpButton).adjusted(0, -0.5, 1, 0.5);
+  const QRectF help = QRectF(skinlayout::mainform::HelpArea.Rect).adjusted(0, -0.5, 1, 0.5);
   DrawEngravedText(Painter, help, QStringLiteral("?"), SansFont(9, true));
-  const QRect mini = layout::MiniButton;
+  const QRect mini = skinlayout::mainform::MiniArea.Rect;
   Painter.setPen(QPen(palette::Engraving, 2.0, Qt::SolidLine, Qt::FlatCap));
   Painter.drawLine(QPointF(mini.left() + 3.5, mini.top() + 9.0),
                    QPointF(mini.right() - 2.5, mini.top() + 9.0));
-  const QRectF exit = QRectF(layout::ExitButton).adjusted(4, 3.5, -3, -3.5);
+  const QRectF exit = QRectF(skinlayout::mainform::ExitArea.Rect).adjusted(4, 3.5, -3, -3.5);
   Painter.setPen(QPen(palette::Cream, 1.6, Qt::SolidLine, Qt::RoundCap));
   Painter.drawLine(exit.topLeft(), exit.bottomRight());
   Painter.drawLine(exit.topRight(), exit.bottomLeft());
@@ -108,36 +108,38 @@ QImage TitleBarLeft() {
   const QFont font = SerifFont(13, true);
   const int textLeft = 27;
   const int width = textLeft + QFontMetrics(font).horizontalAdvance(title) + 14;
-  QImage image = Blank(width, layout::TitleHeight);
+  QImage image = Blank(width, skinlayout::mainform::TitleHeight);
   PaintTitleBand(image, true);
-  CloseOuterSide(image, 0, layout::TitleHeight - 3, false);
-  PaintRailJoint(image, layout::TitleHeight - 2, layout::TitleHeight - 1, layout::TitleHeight - 2,
+  CloseOuterSide(image, 0, skinlayout::mainform::TitleHeight - 3, false);
+  PaintRailJoint(image, skinlayout::mainform::TitleHeight - 2,
+                 skinlayout::mainform::TitleHeight - 1, skinlayout::mainform::TitleHeight - 2,
                  false);
   QPainter painter(&image);
   PreparePainter(painter);
   DrawEmblem(painter, QRectF(8, 3.5, 15, 13.5));
-  DrawGoldText(painter, QRectF(textLeft, 0, width - textLeft, layout::TitleHeight - 2), title, font,
-               Qt::AlignLeft | Qt::AlignVCenter);
+  DrawGoldText(painter,
+               QRectF(textLeft, 0, width - textLeft, skinlayout::mainform::TitleHeight - 2), title,
+               font, Qt::AlignLeft | Qt::AlignVCenter);
   return image;
 }
 
 QImage TitleBarEdge() {
-  QImage image = Blank(layout::EdgeTileLength, layout::TitleHeight);
+  QImage image = Blank(skinlayout::mainform::EdgeTileLength, skinlayout::mainform::TitleHeight);
   PaintTitleBand(image, false);
   return image;
 }
 
 QImage WindowButtons() {
-  const QSize size = layout::WindowButtonsSize;
+  const QSize size = skinlayout::mainform::WindowButtonsSize;
   QImage image = Blank(size.width(), size.height());
   PaintTitleBand(image, true);
   CloseOuterSide(image, 0, size.height() - 3, true);
   PaintRailJoint(image, size.height() - 2, size.height() - 1, size.height() - 2, true);
   QPainter painter(&image);
   PreparePainter(painter);
-  DrawBrassButton(painter, layout::HelpButton, 3);
-  DrawBrassButton(painter, layout::MiniButton, 3);
-  DrawRubyButton(painter, layout::ExitButton, 3);
+  DrawBrassButton(painter, skinlayout::mainform::HelpArea.Rect, 3);
+  DrawBrassButton(painter, skinlayout::mainform::MiniArea.Rect, 3);
+  DrawRubyButton(painter, skinlayout::mainform::ExitArea.Rect, 3);
   DrawWindowButtonGlyphs(painter);
   return image;
 }
@@ -151,7 +153,7 @@ QImage RightRail() {
 
 namespace {
 QImage BottomCorner(bool Right) {
-  const QSize size = layout::BottomCornerSize;
+  const QSize size = skinlayout::mainform::BottomCornerSize;
   QImage image = Blank(size.width(), size.height());
   PaintBottomBand(image, true);
   CloseOuterSide(image, 2, size.height() - 1, Right);
@@ -173,7 +175,7 @@ QImage BottomRight() {
 }
 
 QImage BottomEdge() {
-  QImage image = Blank(layout::EdgeTileLength, layout::BottomHeight);
+  QImage image = Blank(skinlayout::mainform::EdgeTileLength, skinlayout::mainform::BottomHeight);
   PaintBottomBand(image, false);
   return image;
 }

@@ -6,14 +6,14 @@
 
 namespace skinart {
 
-QImage TitleBarLeft();  // entry 2: top-left corner, carries the game's name
-QImage TitleBarEdge();  // entry 3: top edge, stretched along the top
-QImage WindowButtons(); // entry 4: top-right corner with help, minimise and exit
-QImage LeftRail();      // entry 5
-QImage RightRail();     // entry 6
-QImage BottomLeft();    // entry 7
-QImage BottomEdge();    // entry 8: stretched along the bottom
-QImage BottomRight();   // entry 9
+QImage TitleBarLeft();  // top-left corner, carries the game's name
+QImage TitleBarEdge();  // top edge, stretched along the top
+QImage WindowButtons(); // top-right corner with help, minimise and exit
+QImage LeftRail();
+QImage RightRail();
+QImage BottomLeft();
+QImage BottomEdge(); // stretched along the bottom
+QImage BottomRight();
 
 // The bottom band's wood and bevels over the whole of Target (70 rows high), as the stretched
 // bottom edge shows it, so the command bar's ends blend into the band.

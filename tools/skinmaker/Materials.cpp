@@ -55,7 +55,7 @@ QImage FeltTile(int Size) {
 }
 
 void PaintFelt(QImage& Target, QPoint Place) {
-  static const QImage tile = FeltTile(layout::FeltTileSize);
+  static const QImage tile = FeltTile(skinlayout::mainform::FeltTileSize);
   for (int y = 0; y < Target.height(); ++y)
     for (int x = 0; x < Target.width(); ++x)
       Target.setPixel(x, y,

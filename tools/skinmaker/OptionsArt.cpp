@@ -17,14 +17,14 @@ constexpr int FeltBottom = 254;
 const QColor CaptionColour{244, 222, 160};
 
 QRect FeltArea() {
-  return QRect(6, 6, layout::OptionsSize.width() - 12, FeltBottom - 5);
+  return QRect(6, 6, skinlayout::options::Size.width() - 12, FeltBottom - 5);
 }
 
 void PaintPanelBody(QImage& Image) {
   PaintWood(Image, Image.rect(), TGrain::Horizontal, PanelWoodSeed, true);
   const QRect area = FeltArea();
   QImage felt(area.size(), QImage::Format_RGB32);
-  PaintFelt(felt, layout::OptionsPlace + area.topLeft());
+  PaintFelt(felt, skinlayout::options::Place + area.topLeft());
   QPainter painter(&Image);
   PreparePainter(painter);
   painter.drawImage(area.topLeft(), felt);
@@ -64,8 +64,8 @@ void DrawCaption(QPainter& Painter, const QRectF& Box, const QString& Text,
 }
 
 void DrawTitle(QPainter& Painter) {
-  const double mid = layout::OptionsSize.width() / 2.0;
-  DrawGoldText(Painter, QRectF(0, 12, layout::OptionsSize.width(), 30),
+  const double mid = skinlayout::options::Size.width() / 2.0;
+  DrawGoldText(Painter, QRectF(0, 12, skinlayout::options::Size.width(), 30),
                QStringLiteral("Game Options"), SerifFont(21, true));
   DrawFlourish(Painter, QPointF(mid - 170, 27.5), QPointF(mid - 84, 27.5), palette::Gold);
   DrawFlourish(Painter, QPointF(mid + 84, 27.5), QPointF(mid + 170, 27.5), palette::Gold);
@@ -75,32 +75,33 @@ void DrawGameColumn(QPainter& Painter) {
   DrawCaption(Painter, QRectF(30, 48, 160, 18), QStringLiteral("Card set"));
   DrawCaption(Painter, QRectF(30, 96, 160, 18), QStringLiteral("Pairs"));
   DrawCaption(Painter, QRectF(30, 144, 160, 18), QStringLiteral("Delay (seconds)"));
-  for (const QRect& box : {layout::CardsBox, layout::PairsBox, layout::DelayBox})
+  for (const QRect& box : {skinlayout::options::CardsBox, skinlayout::options::PairsBox,
+                           skinlayout::options::DelayBox})
     DrawWell(Painter, box);
-  const QRect sound = layout::SoundCheck;
+  const QRect sound = skinlayout::options::SoundCheck;
   DrawWell(Painter, sound);
   DrawCaption(Painter, QRectF(sound.right() + 8, sound.top() - 2, 120, sound.height() + 4),
               QStringLiteral("Sound"), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void DrawPlayersColumn(QPainter& Painter) {
-  const QRect first = layout::PlayerEdits[0];
+  const QRect first = skinlayout::options::PlayerEdits[0];
   DrawCaption(Painter, QRectF(first.left(), 48, 140, 18), QStringLiteral("Players"));
   for (int i = 0; i < 4; ++i) {
-    const QRect edit = layout::PlayerEdits[i];
+    const QRect edit = skinlayout::options::PlayerEdits[i];
     DrawWell(Painter, edit);
     DrawRaisedText(Painter, QRectF(edit.left() - 22, edit.top(), 16, edit.height()),
                    QString::number(i + 1), SerifFont(12, true), CaptionColour,
                    Qt::AlignRight | Qt::AlignVCenter);
   }
-  const QRect computer = layout::ComputerCheck;
+  const QRect computer = skinlayout::options::ComputerCheck;
   DrawWell(Painter, computer);
   DrawCaption(Painter, QRectF(computer.right() + 8, computer.top() - 2, 120, computer.height() + 4),
               QStringLiteral("Computer"), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void DrawLevelScale(QPainter& Painter) {
-  const QRect slider = layout::LevelSlider;
+  const QRect slider = skinlayout::options::LevelSlider;
   DrawCaption(Painter, QRectF(slider.left() + 2, slider.top() - 20, 170, 18),
               QStringLiteral("Level"));
   Painter.save();
@@ -130,13 +131,13 @@ void DrawColumnDivider(QPainter& Painter) {
 } // namespace
 
 int LevelTickX(int Value) {
-  const QRect slider = layout::LevelSlider;
-  const double scale = double(slider.width() - 2 * layout::SliderInset) / 10.0;
-  return slider.left() + layout::SliderInset + int(std::nearbyint(Value * scale));
+  const QRect slider = skinlayout::options::LevelSlider;
+  const double scale = double(slider.width() - 2 * skinlayout::options::SliderInset) / 10.0;
+  return slider.left() + skinlayout::options::SliderInset + int(std::nearbyint(Value * scale));
 }
 
 QImage OptionsBackground() {
-  QImage image(layout::OptionsSize, QImage::Format_RGB32);
+  QImage image(skinlayout::options::Size, QImage::Format_RGB32);
   PaintPanelBody(image);
   QPainter painter(&image);
   PreparePainter(painter);
@@ -149,11 +150,11 @@ QImage OptionsBackground() {
 }
 
 QImage SliderTrack() {
-  QImage image = OptionsBackground().copy(layout::LevelSlider);
+  QImage image = OptionsBackground().copy(skinlayout::options::LevelSlider);
   QPainter painter(&image);
   PreparePainter(painter);
-  const double left = layout::SliderInset - 1.5;
-  const double right = image.width() - layout::SliderInset + 1.5;
+  const double left = skinlayout::options::SliderInset - 1.5;
+  const double right = image.width() - skinlayout::options::SliderInset + 1.5;
   const QRectF groove(left, 7, right - left, 4);
   painter.setPen(QPen(QColor(255, 240, 200, 70), 1));
   painter.setBrush(Qt::NoBrush);
@@ -168,7 +169,7 @@ QImage SliderTrack() {
 }
 
 QImage SliderThumb() {
-  const QSize size = layout::SliderThumbSize;
+  const QSize size = skinlayout::options::SliderThumbSize;
   QImage image(size, QImage::Format_RGB32);
   image.fill(QColor(18, 58, 34));
   QPainter painter(&image);

@@ -6,9 +6,9 @@
 
 namespace skinart {
 
-QImage OptionsBackground(); // entry 17
-QImage SliderTrack();       // entry 12: the panel under the slider, with the groove
-QImage SliderThumb();       // entry 13
+QImage OptionsBackground();
+QImage SliderTrack(); // the panel under the slider, with the groove
+QImage SliderThumb();
 
 // The x coordinate, in the panel, of the slider's thumb centre for level Value (0..10); the
 // scale's ticks sit there.

@@ -38,7 +38,7 @@ void JoinRails(QImage& Image, int Y0, int Y1, int InlayRow) {
 } // namespace
 
 QImage PopUpTitleStrip() {
-  const QSize size = layout::PopUpTitleStripSize;
+  const QSize size = skinlayout::popup::TitleStripSize;
   QImage image(size, QImage::Format_RGB32);
   PaintTitleBand(image, true);
   CloseSides(image, 0, size.height() - 3);
@@ -48,7 +48,7 @@ QImage PopUpTitleStrip() {
   DrawEmblem(painter, QRectF(8, 4, 15, 14));
   DrawGoldText(painter, QRectF(28, 0, 200, size.height() - 2), QStringLiteral("Kovalent Tesselo"),
                SerifFont(12, true), Qt::AlignLeft | Qt::AlignVCenter);
-  const QRect exit = layout::PopUpExitButton;
+  const QRect exit = skinlayout::popup::ExitArea.Rect;
   DrawRubyButton(painter, exit, 3);
   const QRectF cross = QRectF(exit).adjusted(4, 3.5, -3, -3.5);
   painter.setPen(QPen(palette::Cream, 1.6, Qt::SolidLine, Qt::RoundCap));
@@ -65,7 +65,7 @@ QImage PopUpRightRail() {
 }
 
 QImage PopUpBottom() {
-  const QSize size = layout::PopUpBottomSize;
+  const QSize size = skinlayout::popup::BottomSize;
   QImage image(size, QImage::Format_RGB32);
   PaintBottomBand(image, true);
   CloseSides(image, 2, size.height() - 1);
@@ -74,8 +74,8 @@ QImage PopUpBottom() {
 }
 
 QImage PopUpCloseButton() {
-  const QRect place = layout::PopUpCloseButton;
-  const int bandTop = layout::PopUpSize.height() - layout::PopUpBottomSize.height();
+  const QRect place = skinlayout::popup::CloseButton;
+  const int bandTop = skinlayout::popup::Size.height() - skinlayout::popup::BottomSize.height();
   QImage image = PopUpBottom().copy(place.translated(0, -bandTop));
   QPainter painter(&image);
   PreparePainter(painter);
@@ -87,9 +87,10 @@ QImage PopUpCloseButton() {
 }
 
 QImage PopUpTitle(const QString& Text) {
-  const QSize size = layout::PopUpTitleSize;
+  const QSize size = skinlayout::popup::TitleSize;
   QImage image(size, QImage::Format_RGB32);
-  PaintFelt(image, QPoint((layout::PopUpSize.width() - size.width()) / 2, layout::PopUpTitleTop));
+  PaintFelt(image, QPoint((skinlayout::popup::Size.width() - size.width()) / 2,
+                          skinlayout::popup::TitleTop));
   QPainter painter(&image);
   PreparePainter(painter);
   const double y = size.height() / 2.0 + 0.5;

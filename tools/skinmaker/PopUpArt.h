@@ -8,12 +8,12 @@
 
 namespace skinart {
 
-QImage PopUpTitleStrip();  // entry 18, with the "exit" button
-QImage PopUpLeftRail();    // entry 19
-QImage PopUpRightRail();   // entry 20
-QImage PopUpBottom();      // entry 21: the bottom band as wide as the window
-QImage PopUpCloseButton(); // entry 22
-// Entries 23, 29 and 30: a title in gold over the felt exactly where the window centres it.
+QImage PopUpTitleStrip(); // with the "exit" button
+QImage PopUpLeftRail();
+QImage PopUpRightRail();
+QImage PopUpBottom(); // the bottom band as wide as the window
+QImage PopUpCloseButton();
+// The windows' titles: a title in gold over the felt exactly where the window centres it.
 QImage PopUpTitle(const QString& Text);
 
 } // namespace skinart

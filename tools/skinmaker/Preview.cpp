@@ -4,7 +4,6 @@
 #include "CardArt.h"
 #include "OptionsArt.h"
 #include "Ornaments.h"
-#include "Product.h"
 #include "SkinArchive.h"
 #include "SkinLayout.h"
 
@@ -69,43 +68,40 @@ namespace skinart {
 
 namespace {
 
-TFrameSlots MainFrame() {
+namespace entry = skinlayout::entry;
+namespace mainform = skinlayout::mainform;
+namespace options = skinlayout::options;
+namespace popup = skinlayout::popup;
+
+TFrameSlots Frame(const int (&Entries)[9]) {
   TFrameSlots frame;
   for (int i = 0; i < 9; ++i)
-    frame.Pieces[i] = SkinPicture(2 + i);
+    if (Entries[i] != skinlayout::NoEntry)
+      frame.Pieces[i] = SkinPicture(Entries[i]);
   return frame;
 }
 
-TFrameSlots PopUpFrame() {
-  TFrameSlots frame;
-  frame.Pieces[3] = SkinPicture(19);
-  frame.Pieces[4] = SkinPicture(20);
-  frame.Pieces[5] = SkinPicture(21);
-  frame.Pieces[8] = SkinPicture(10);
-  return frame;
-}
-
-// The status line as the window draws it: bold black, 26 pixels above the bottom, centred.
+// The status line as the window draws it: bold black, centred.
 void DrawStatus(QPainter& Painter, QSize Client, const QString& Text) {
   Painter.save();
   Painter.setFont(SansFont(11, true));
   Painter.setPen(Qt::black);
-  Painter.drawText(QRect(0, Client.height() - 26, Client.width(), 14),
+  Painter.drawText(QRect(0, Client.height() - mainform::StatusFromBottom, Client.width(), 14),
                    Qt::AlignHCenter | Qt::AlignTop, Text);
   Painter.restore();
 }
 
 QImage MainWindow(QSize Client, bool AboutPlaqueShown) {
-  QImage window = ComposeFrame(MainFrame(), Client, true);
+  QImage window = ComposeFrame(Frame(mainform::FrameEntries), Client, true);
   QPainter painter(&window);
-  const QImage bar = SkinPicture(11);
+  const QImage bar = SkinPicture(entry::CommandBar);
   painter.drawImage((Client.width() - bar.width()) / 2, Client.height() - bar.height(), bar);
-  const QImage buttons = SkinPicture(4);
+  const QImage buttons = SkinPicture(entry::FrameTopRight);
   painter.drawImage(Client.width() - buttons.width(), 0, buttons);
+  // Pictures of the window at its design size only.
   if (AboutPlaqueShown) {
-    const QImage plaque = SkinPicture(14);
-    const int top = Client.height() - 90;
-    painter.drawImage((Client.width() - plaque.width()) / 2, top - top % 3 + 1, plaque);
+    const QImage plaque = SkinPicture(entry::AboutPlaque);
+    painter.drawImage((Client.width() - plaque.width()) / 2, mainform::AboutPlaqueTop, plaque);
   }
   return window;
 }
@@ -143,22 +139,22 @@ void DrawMockCheck(QPainter& Painter, const QRect& Box) {
 }
 
 QImage OptionsPanelWithControls() {
-  QImage panel = SkinPicture(17);
+  QImage panel = SkinPicture(entry::OptionsBackground);
   QPainter painter(&panel);
-  DrawMockField(painter, layout::CardsBox, QStringLiteral("Garden Animals"), true);
-  DrawMockField(painter, layout::PairsBox, QStringLiteral("12"), true);
-  DrawMockField(painter, layout::DelayBox, QStringLiteral("2.5"), true);
-  DrawMockCheck(painter, layout::SoundCheck);
+  DrawMockField(painter, options::CardsBox, QStringLiteral("Garden Animals"), true);
+  DrawMockField(painter, options::PairsBox, QStringLiteral("12"), true);
+  DrawMockField(painter, options::DelayBox, QStringLiteral("2.5"), true);
+  DrawMockCheck(painter, options::SoundCheck);
   const QString names[] = {QStringLiteral("Anna"), QStringLiteral("Tomas"), QString(), QString()};
   for (int i = 0; i < 4; ++i)
-    DrawMockField(painter, layout::PlayerEdits[i], names[i], false);
-  DrawMockCheck(painter, layout::ComputerCheck);
-  const QRect slider = layout::LevelSlider;
-  painter.drawImage(slider.topLeft(), SkinPicture(12));
-  const QImage thumb = SkinPicture(13);
+    DrawMockField(painter, options::PlayerEdits[i], names[i], false);
+  DrawMockCheck(painter, options::ComputerCheck);
+  const QRect slider = options::LevelSlider;
+  painter.drawImage(slider.topLeft(), SkinPicture(entry::SliderTrack));
+  const QImage thumb = SkinPicture(entry::SliderThumb);
   const int level = 3;
   painter.drawImage(LevelTickX(level) - thumb.width() / 2, slider.top(), thumb);
-  painter.drawImage(layout::OptionsBuilderStrip.topLeft(), OptionsBuilderStrip());
+  painter.drawImage(options::BuilderStrip.topLeft(), OptionsBuilderStrip());
   return panel;
 }
 
@@ -172,31 +168,35 @@ void DrawYellow(QPainter& Painter, const QRect& Box, const QString& Text, int Fl
 }
 
 QImage PopUpWindow(int TitleEntry) {
-  QImage window = ComposeFrame(PopUpFrame(), layout::PopUpSize, false);
+  QImage window = ComposeFrame(Frame(popup::FrameEntries), popup::Size, false);
   QPainter painter(&window);
-  painter.drawImage(0, 0, SkinPicture(18));
+  painter.drawImage(0, 0, SkinPicture(entry::PopUpTitleStrip));
   const QImage title = SkinPicture(TitleEntry);
-  painter.drawImage((window.width() - title.width()) / 2, layout::PopUpTitleTop, title);
-  painter.drawImage(layout::PopUpCloseButton.topLeft(), SkinPicture(22));
+  painter.drawImage((window.width() - title.width()) / 2, popup::TitleTop, title);
+  painter.drawImage(popup::CloseButton.topLeft(), SkinPicture(entry::PopUpCloseButton));
   return window;
+}
+
+// A label as the pop-ups draw it: one line in the windows' font, LabelHeight high.
+QRect LabelBox(QPoint Place, int Width) {
+  return QRect(Place, QSize(Width, popup::LabelHeight));
 }
 
 } // namespace
 
 QImage PreviewCover() {
-  QImage window = MainWindow(layout::MainClient, true);
+  QImage window = MainWindow(mainform::Client, true);
   QPainter painter(&window);
-  painter.drawImage((layout::MainClient.width() - layout::CoverSize.width()) / 2, 50,
-                    SkinPicture(1));
-  DrawStatus(painter, layout::MainClient, QStringLiteral("Welcome"));
+  painter.drawImage(mainform::CoverPlace, SkinPicture(entry::Cover));
+  DrawStatus(painter, mainform::Client, QLatin1String(mainform::WelcomeText));
   return window;
 }
 
 QImage PreviewOptions() {
-  QImage window = MainWindow(layout::MainClient, true);
+  QImage window = MainWindow(mainform::Client, true);
   QPainter painter(&window);
-  painter.drawImage(layout::OptionsPlace, OptionsPanelWithControls());
-  DrawStatus(painter, layout::MainClient, QStringLiteral("Set Options"));
+  painter.drawImage(options::Place, OptionsPanelWithControls());
+  DrawStatus(painter, mainform::Client, QLatin1String(mainform::OptionsStatusText));
   return window;
 }
 
@@ -205,7 +205,8 @@ QImage PreviewBoard() {
   const int rows = 6;
   const QSize cell(56, 72);
   const QSize grid(cols * (cell.width() + 1), rows * (cell.height() + 1));
-  const QSize client(std::max(490, grid.width() + 10), grid.height() + 91);
+  const QSize client(std::max(mainform::Client.width(), grid.width() + 2 * mainform::RailWidth),
+                     grid.height() + mainform::TitleHeight + mainform::BottomHeight);
   QImage window = MainWindow(client, false);
   QPainter painter(&window);
   PreparePainter(painter);
@@ -213,8 +214,9 @@ QImage PreviewBoard() {
   const TMotif motifs[] = {TMotif::Sun, TMotif::Moon, TMotif::Star, TMotif::Leaf, TMotif::Heart};
   for (int row = 0; row < rows; ++row) {
     for (int col = 0; col < cols; ++col) {
-      const QRectF box(left + col * (cell.width() + 1), 21 + row * (cell.height() + 1),
-                       cell.width(), cell.height());
+      const QRectF box(left + col * (cell.width() + 1),
+                       mainform::TitleHeight + row * (cell.height() + 1), cell.width(),
+                       cell.height());
       const int n = row * cols + col;
       if (n == 9 || n == 10 || n == 30 || n == 37)
         continue; // removed pairs show the felt
@@ -229,53 +231,45 @@ QImage PreviewBoard() {
 }
 
 QImage PreviewScore() {
-  QImage window = PopUpWindow(30);
+  namespace score = skinlayout::score;
+  QImage window = PopUpWindow(score::TitleEntry);
   QPainter painter(&window);
   PreparePainter(painter);
   const int flags = Qt::AlignLeft | Qt::AlignTop;
-  DrawYellow(painter, QRect(32, 60, 100, 13), QStringLiteral("Players:"), flags);
-  DrawYellow(painter, QRect(150, 60, 40, 13), QStringLiteral("Pairs:"), flags);
+  DrawYellow(painter, LabelBox(score::PlayersCaptionPlace, 100),
+             QLatin1String(score::PlayersCaption), flags);
+  DrawYellow(painter, LabelBox(score::PairsCaptionPlace, 40), QLatin1String(score::PairsCaption),
+             flags);
   const QString names[] = {QStringLiteral("Computer"), QStringLiteral("Anna"),
                            QStringLiteral("Tomas"), QString(), QString()};
   const int counts[] = {5, 4, 3, 0, 0};
-  const int tops[] = {88, 108, 126, 144, 162};
   for (int i = 0; i < 5; ++i) {
-    DrawYellow(painter, QRect(24, tops[i], 120, 13), names[i], flags);
-    DrawYellow(painter, QRect(118, tops[i], 30, 13), QString::number(counts[i]),
+    const int top = score::RowTops[i];
+    DrawYellow(painter, LabelBox({score::NameLeft, top}, 120), names[i], flags);
+    DrawYellow(painter, score::PairBox.translated(0, top), QString::number(counts[i]),
                Qt::AlignRight | Qt::AlignTop);
   }
-  DrawYellow(painter, QRect(24, 198, 170, 13), QStringLiteral("The winner is: Computer"), flags);
-  const QRectF ad(200, 50, 178, 170);
+  DrawYellow(painter, LabelBox(score::WinnerPlace, 170), QStringLiteral("The winner is: Computer"),
+             flags);
+  const QRectF ad(score::AdImage);
   painter.fillRect(ad, QColor(250, 246, 232));
   DrawCardFace(painter, ad.adjusted(34, 12, -34, -12), TMotif::Sun);
-  painter.drawImage(layout::ScoreBuilderStrip.topLeft(), ScoreBuilderStrip());
+  painter.drawImage(score::BuilderStrip.topLeft(), ScoreBuilderStrip());
   return window;
 }
 
 QImage PreviewAbout() {
-  QImage window = PopUpWindow(23);
+  namespace about = skinlayout::about;
+  QImage window = PopUpWindow(about::TitleEntry);
   QPainter painter(&window);
   PreparePainter(painter);
   const QColor lime(0, 255, 0);
-  const struct {
-    int Top;
-    const char* Text;
-    bool Link;
-    bool Bold;
-  } lines[] = {{60, product::Title, false, false},
-               {80, "Original concept and design by", false, false},
-               {94, "Kovalent Games", false, true},
-               {108, "12 Harbour Lane, Port Example", false, false},
-               {120, "https://www.kovalent.example/", true, false},
-               {132, "https://tesselo.kovalent.example/", true, false},
-               {144, "games@kovalent.example", true, false},
-               {170, "The animated card sets' artwork belongs to", false, false},
-               {182, "Example Pixel Studio, used with its permission", false, false},
-               {194, "https://pixels.example/", true, false}};
-  for (const auto& line : lines)
-    DrawYellow(painter, QRect(0, line.Top, 395, 13), QString::fromLatin1(line.Text),
-               Qt::AlignHCenter | Qt::AlignTop, line.Bold, line.Link ? lime : QColor(255, 255, 0));
-  DrawYellow(painter, QRect(20, 234, 280, 13), QStringLiteral("\u00a9 Kovalent Games"),
+  const QColor yellow(255, 255, 0);
+  for (const about::TLine& line : about::Lines)
+    DrawYellow(painter, LabelBox({0, line.Top}, popup::Size.width()), QString::fromUtf8(line.Text),
+               Qt::AlignHCenter | Qt::AlignTop, line.Bold,
+               line.Kind == about::TLineKind::Text ? yellow : lime);
+  DrawYellow(painter, LabelBox(about::CopyrightPlace, 280), QString::fromUtf8(about::CopyrightText),
              Qt::AlignLeft | Qt::AlignTop);
   return window;
 }

@@ -11,99 +11,100 @@
 
 #include <QBuffer>
 
+#include <algorithm>
+#include <iterator>
+
 namespace skinart {
 
 namespace {
 
-// Swatches of felt for the entries no window reads: valid pictures that keep the indexes.
+namespace entry = skinlayout::entry;
+
+// Pictures of the entries no window reads: valid pictures, small swatches of felt.
+constexpr QSize SpareSize{16, 16};
+
 QImage Spare(int Index) {
-  QImage swatch(layout::SpareSize, QImage::Format_RGB32);
+  QImage swatch(SpareSize, QImage::Format_RGB32);
   PaintFelt(swatch, QPoint(Index * 5, Index * 3));
   return swatch;
 }
 
+bool IsSpare(int Index) {
+  return std::find(std::begin(entry::Spare), std::end(entry::Spare), Index) !=
+         std::end(entry::Spare);
+}
+
+// Every storage kind of the container is used: the link and the spare pictures plain, the
+// largest pictures compressed, the rest as bitmaps whose signature the reader restores.
 TStorage StorageOf(int Index) {
   switch (Index) {
-  case 0:
-  case 15:
-  case 16:
-  case 24:
-  case 25:
-  case 26:
-  case 27:
-  case 28:
+  case entry::CoverLink:
     return TStorage::Plain;
-  case 1:
-  case 2:
-  case 10:
-  case 11:
-  case 17:
-  case 18:
-  case 21:
+  case entry::Cover:
+  case entry::FrameTopLeft:
+  case entry::Felt:
+  case entry::CommandBar:
+  case entry::OptionsBackground:
+  case entry::PopUpTitleStrip:
+  case entry::PopUpBottom:
     return TStorage::Compressed;
   default:
-    return TStorage::Bitmap;
+    return IsSpare(Index) ? TStorage::Plain : TStorage::Bitmap;
   }
 }
 
 } // namespace
 
 QImage SkinPicture(int Index) {
-  switch (Index) {
-  case 1:
-    return Cover();
-  case 2:
-    return TitleBarLeft();
-  case 3:
-    return TitleBarEdge();
-  case 4:
-    return WindowButtons();
-  case 5:
-    return LeftRail();
-  case 6:
-    return RightRail();
-  case 7:
-    return BottomLeft();
-  case 8:
-    return BottomEdge();
-  case 9:
-    return BottomRight();
-  case 10:
-    return FeltTile(layout::FeltTileSize);
-  case 11:
-    return CommandBar();
-  case 12:
-    return SliderTrack();
-  case 13:
-    return SliderThumb();
-  case 14:
-    return AboutPlaque();
-  case 17:
-    return OptionsBackground();
-  case 18:
-    return PopUpTitleStrip();
-  case 19:
-    return PopUpLeftRail();
-  case 20:
-    return PopUpRightRail();
-  case 21:
-    return PopUpBottom();
-  case 22:
-    return PopUpCloseButton();
-  case 23:
-    return PopUpTitle(QStringLiteral("About"));
-  case 29:
-    return PopUpTitle(QStringLiteral("Help"));
-  case 30:
-    return PopUpTitle(QStringLiteral("Score"));
-  case 15:
-  case 16:
-  case 24:
-  case 25:
-  case 26:
-  case 27:
-  case 28:
+  if (IsSpare(Index))
     return Spare(Index);
+  switch (Index) {
+  case entry::Cover:
+    return Cover();
+  case entry::FrameTopLeft:
+    return TitleBarLeft();
+  case entry::FrameTop:
+    return TitleBarEdge();
+  case entry::FrameTopRight:
+    return WindowButtons();
+  case entry::FrameLeft:
+    return LeftRail();
+  case entry::FrameRight:
+    return RightRail();
+  case entry::FrameBottomLeft:
+    return BottomLeft();
+  case entry::FrameBottom:
+    return BottomEdge();
+  case entry::FrameBottomRight:
+    return BottomRight();
+  case entry::Felt:
+    return FeltTile(skinlayout::mainform::FeltTileSize);
+  case entry::CommandBar:
+    return CommandBar();
+  case entry::SliderTrack:
+    return SliderTrack();
+  case entry::SliderThumb:
+    return SliderThumb();
+  case entry::AboutPlaque:
+    return AboutPlaque();
+  case entry::OptionsBackground:
+    return OptionsBackground();
+  case entry::PopUpTitleStrip:
+    return PopUpTitleStrip();
+  case entry::PopUpLeftRail:
+    return PopUpLeftRail();
+  case entry::PopUpRightRail:
+    return PopUpRightRail();
+  case entry::PopUpBottom:
+    return PopUpBottom();
+  case entry::PopUpCloseButton:
+    return PopUpCloseButton();
+  case entry::AboutTitle:
+    return PopUpTitle(QStringLiteral("About"));
+  case entry::HelpTitle:
+    return PopUpTitle(QStringLiteral("Help"));
+  case entry::ScoreTitle:
+    return PopUpTitle(QStringLiteral("Score"));
   default:
     return {};
   }
@@ -120,24 +121,24 @@ QByteArray BitmapFile(const QImage& Image) {
 
 std::vector<TSkinEntry> SkinEntries() {
   std::vector<TSkinEntry> entries;
-  entries.push_back({StorageOf(0), QByteArray(CoverLink)});
-  for (int i = 1; i < SkinEntryCount; ++i)
+  entries.push_back({StorageOf(entry::CoverLink), QByteArray(skinlayout::HomePage)});
+  for (int i = entry::CoverLink + 1; i < entry::Count; ++i)
     entries.push_back({StorageOf(i), BitmapFile(SkinPicture(i))});
   return entries;
 }
 
 QByteArray PackSkin(const std::vector<TSkinEntry>& Entries) {
   TKVResWriter writer;
-  for (const TSkinEntry& entry : Entries) {
-    switch (entry.Storage) {
+  for (const TSkinEntry& item : Entries) {
+    switch (item.Storage) {
     case TStorage::Plain:
-      writer.AddPlain(entry.Content);
+      writer.AddPlain(item.Content);
       break;
     case TStorage::Compressed:
-      writer.AddCompressed(entry.Content);
+      writer.AddCompressed(item.Content);
       break;
     case TStorage::Bitmap: {
-      QByteArray stored = entry.Content;
+      QByteArray stored = item.Content;
       if (stored.size() >= 2)
         stored[0] = stored[1] = '\0';
       writer.AddBitmap(stored);

@@ -1,6 +1,6 @@
-// The entries of tesselo.dat, in index order, and how each is stored. The game's data uses
-// every storage kind of the container: plain text and pictures, pictures whose "BM" signature
-// the reader restores, and zlib-compressed pictures.
+// The entries of tesselo.dat (their order is described in SkinLayout.h) and how each is
+// stored. The game's data uses every storage kind of the container: plain text and pictures,
+// pictures whose "BM" signature the reader restores, and zlib-compressed pictures.
 #pragma once
 
 #include <QByteArray>
@@ -10,9 +10,6 @@
 
 namespace skinart {
 
-inline constexpr char CoverLink[] = "https://tesselo.kovalent.example/";
-inline constexpr int SkinEntryCount = 31;
-
 enum class TStorage { Plain, Bitmap, Compressed };
 
 struct TSkinEntry {
@@ -21,11 +18,11 @@ struct TSkinEntry {
   QByteArray Content;
 };
 
-// The picture of entry Index (1..30); entry 0 is text and gives a null image.
+// The picture of entry Index; the cover link's entry is text and gives a null image.
 QImage SkinPicture(int Index);
 // A 24-bit Windows bitmap file of the image.
 QByteArray BitmapFile(const QImage& Image);
-// All entries 0..30.
+// All entries, in index order.
 std::vector<TSkinEntry> SkinEntries();
 // The archive file: bitmap-kind entries are stored with their first two bytes zeroed, since
 // the reader writes the signature back.
