@@ -23,6 +23,7 @@
 
 #include <cstring>
 #include <memory>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -38,10 +39,9 @@ struct TBoard {
   TBoard() {
     TCardSetLoader loader(SetPath);
     loader.ReadHeader();
-    std::vector<int32_t> entries;
-    for (int k = 0; k < Pairs; ++k)
-      entries.push_back(TCardSetLoader::FirstFaceEntry + k);
-    loader.LoadFaces(entries);
+    std::vector<int32_t> faces(static_cast<size_t>(Pairs));
+    std::iota(faces.begin(), faces.end(), 0);
+    loader.LoadFaces(faces);
     Faces.TakeGame(loader, loader.Header().ImageKind);
     Grid.SetShape(Cols, Rows, CellSize.width(), CellSize.height());
     // As the main window draws a cell: a ready picture made at the cell's size, copied into it.

@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <numeric>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,20 +39,20 @@ struct TSetCase {
   int Pairs = 0;
 };
 
-std::vector<int32_t> ChosenEntries(int Pairs) {
-  std::vector<int32_t> entries;
-  for (int k = 0; k < Pairs; ++k)
-    entries.push_back(TCardSetLoader::FirstFaceEntry + k);
-  return entries;
+// The first Pairs faces, as a game of Pairs pairs could choose them.
+std::vector<int32_t> ChosenFaces(int Pairs) {
+  std::vector<int32_t> faces(static_cast<size_t>(Pairs));
+  std::iota(faces.begin(), faces.end(), 0);
+  return faces;
 }
 
 void BM_LoadSet(benchmark::State& State, const TSetCase& Set) {
-  const std::vector<int32_t> entries = ChosenEntries(Set.Pairs);
+  const std::vector<int32_t> faces = ChosenFaces(Set.Pairs);
   qint64 bytes = 0;
   for (auto _ : State) {
     TCardSetLoader loader(Set.Path);
     loader.ReadHeader();
-    loader.LoadFaces(entries);
+    loader.LoadFaces(faces);
     bytes = 0;
     for (const QImage& face : loader.FacePictures())
       bytes += face.sizeInBytes();
@@ -155,9 +156,11 @@ int BareGif(const QByteArray& Data) {
 }
 
 void BareDecode(benchmark::State& State, const TSetCase& Set, bool WithBackAndAdvert) {
-  std::vector<int32_t> entries = ChosenEntries(Set.Pairs);
+  std::vector<int32_t> entries;
   if (WithBackAndAdvert)
-    entries.insert(entries.begin(), {TCardSetLoader::AdvertEntry, TCardSetLoader::BackEntry});
+    entries = {TCardSetEntries::Advert, TCardSetEntries::Back};
+  for (const int32_t face : ChosenFaces(Set.Pairs))
+    entries.push_back(TCardSetEntries::FirstFace + face);
   for (auto _ : State) {
     QFile file(Set.Path);
     file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);

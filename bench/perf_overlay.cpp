@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -37,10 +38,9 @@ double CpuPercentOver(double Seconds) {
 std::vector<QByteArray> AnimatedFaces(const QString& Path) {
   TCardSetLoader loader(Path);
   const CardSetHeaderInfo header = loader.ReadHeader();
-  std::vector<int32_t> entries;
-  for (int k = 0; k < header.ImageCount; ++k)
-    entries.push_back(TCardSetLoader::FirstFaceEntry + k);
-  loader.LoadFaces(entries);
+  std::vector<int32_t> faces(size_t(header.ImageCount));
+  std::iota(faces.begin(), faces.end(), 0);
+  loader.LoadFaces(faces);
   std::vector<QByteArray> animated;
   for (const QByteArray& face : loader.FaceStreams()) {
     TFaceOverlay probe;

@@ -104,7 +104,8 @@ qint32 LE32(const char* Bytes) {
 
 QByteArray Deliver(qint32 Kind, const char* Stored, qint64 StoredSize) {
   QByteArray record(RecordBytes, Qt::Uninitialized);
-  record.truncate(DeliverEntry(0, Kind, Stored, StoredSize, record.data(), RecordBytes));
+  record.truncate(
+      DeliverEntry(TCardSetEntries::Header, Kind, Stored, StoredSize, record.data(), RecordBytes));
   return record;
 }
 
@@ -118,7 +119,7 @@ QByteArray ReadThroughArchiveReader(int Fd) {
   reader.SetStream(&file);
   reader.ReadDirectory();
   QByteArray record(RecordBytes, '\0');
-  record.truncate(reader.ReadToBuffer(0, record.data(), record.size()));
+  record.truncate(reader.ReadToBuffer(TCardSetEntries::Header, record.data(), record.size()));
   return record;
 }
 

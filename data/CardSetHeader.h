@@ -1,10 +1,19 @@
-// The header record of a card set (entry 0 of a *.crd file), read by the game and written by
-// the card-set builder.
+// The header record of a card set (the first entry of a *.crd file), read by the game and
+// written by the card-set builder, and where the file keeps each of its parts.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
+
+// The entries of a *.crd file: the header record, the advert picture, the card back, then the
+// faces, face k (counted from 0) in entry FirstFace + k.
+struct TCardSetEntries {
+  static constexpr int Header = 0;
+  static constexpr int Advert = 1;
+  static constexpr int Back = 2;
+  static constexpr int FirstFace = 3;
+};
 
 // Format of a set's face images, as ImageKind names it.
 enum class TCardImageKind { Gif, Jpeg, Bmp };
@@ -21,7 +30,7 @@ struct TCardSetHeader {
 
   qint32 CardWidth = 0;  // width in pixels of the box a face is fitted into
   qint32 CardHeight = 0; // height in pixels of that box
-  qint32 ImageCount = 0; // number of faces, entries 3 to ImageCount + 2
+  qint32 ImageCount = 0; // number of faces
   qint32 ImageKind = 0;  // GifKind, JpegKind, any other value BMP
   QString Title;
   QString AdLink; // link behind the advert picture, also the picture's hint

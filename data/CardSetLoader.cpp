@@ -44,10 +44,10 @@ CardSetHeaderInfo TCardSetLoader::ReadHeader() {
   try {
     FReader = std::make_unique<TCardSetFile>(FFileName);
     QByteArray record(TCardSetHeader::RecordSize, '\0');
-    record.truncate(FReader->ReadToBuffer(HeaderEntry, record.data(), record.size()));
+    record.truncate(FReader->ReadToBuffer(TCardSetEntries::Header, record.data(), record.size()));
     FHeader = TCardSetHeader::FromBytes(record);
-    FAdvert = ReadBitmap(AdvertEntry, "advert picture");
-    FCardBack = ReadBitmap(BackEntry, "card back");
+    FAdvert = ReadBitmap(TCardSetEntries::Advert, "advert picture");
+    FCardBack = ReadBitmap(TCardSetEntries::Back, "card back");
   } catch (const EKVResError& error) {
     FReader.reset();
     Fail(error.what());
@@ -58,14 +58,14 @@ CardSetHeaderInfo TCardSetLoader::ReadHeader() {
   return {FHeader.CardWidth, FHeader.CardHeight, FHeader.ImageCount, FHeader.ImageKind};
 }
 
-void TCardSetLoader::LoadFaces(const std::vector<int32_t>& Entries) {
+void TCardSetLoader::LoadFaces(const std::vector<int32_t>& Faces) {
   if (!FReader)
     Fail("It has not been opened.");
   DropFaces();
   // The file is closed however the faces turn out, and a game never gets part of its faces.
   try {
-    for (const int32_t entry : Entries)
-      LoadFace(entry);
+    for (const int32_t face : Faces)
+      LoadFace(face);
   } catch (...) {
     FReader.reset();
     DropFaces();
@@ -83,13 +83,12 @@ void TCardSetLoader::DropFaces() {
 void TCardSetLoader::CheckFaces(std::chrono::steady_clock::time_point Deadline) {
   if (!FReader)
     Fail("It has not been opened.");
-  const qint64 lastEntry = qint64(FHeader.ImageCount) + FirstFaceEntry - 1;
   try {
     // A header may claim more faces than the file holds; the first missing one ends the check.
-    for (qint64 entry = FirstFaceEntry; entry <= lastEntry; ++entry) {
+    for (int face = 0; face < FHeader.ImageCount; ++face) {
       if (std::chrono::steady_clock::now() > Deadline)
         Fail("Checking its faces takes too long.");
-      CheckFace(int(std::min<qint64>(entry, FReader->Count)));
+      CheckFace(face);
     }
   } catch (...) {
     FReader.reset();
@@ -100,26 +99,27 @@ void TCardSetLoader::CheckFaces(std::chrono::steady_clock::time_point Deadline) 
   DropFaces();
 }
 
-void TCardSetLoader::CheckFace(int Entry) {
+void TCardSetLoader::CheckFace(int Face) {
   DropFaces();
-  LoadFace(Entry);
+  LoadFace(Face);
   if (FFaceStreams.empty())
     return;
   try {
     DecodeGif(FFaceStreams.back(), FLimits);
   } catch (const EImageError& error) {
-    Fail("Face image " + std::to_string(Entry - FirstFaceEntry + 1) +
-         " is not usable: " + error.what());
+    Fail("Face image " + std::to_string(Face + 1) + " is not usable: " + error.what());
   }
 }
 
-void TCardSetLoader::LoadFace(int Entry) {
-  if (Entry < FirstFaceEntry || Entry > qint64(FHeader.ImageCount) + FirstFaceEntry - 1 ||
-      Entry >= FReader->Count)
-    Fail("It has no face image " + std::to_string(Entry - FirstFaceEntry + 1) + ".");
-  const std::string face = "Face image " + std::to_string(Entry - FirstFaceEntry + 1);
+void TCardSetLoader::LoadFace(int Face) {
+  const qint64 entry = qint64(TCardSetEntries::FirstFace) + Face;
+  // Faces are counted from 1 in what the player reads.
+  const std::string number = std::to_string(qint64(Face) + 1);
+  if (Face < 0 || Face >= FHeader.ImageCount || entry >= FReader->Count)
+    Fail("It has no face image " + number + ".");
+  const std::string face = "Face image " + number;
   try {
-    QByteArray data = ReadEntry(Entry);
+    QByteArray data = ReadEntry(int(entry));
     switch (FHeader.FaceKind()) {
     case TCardImageKind::Gif:
       ReadGifScreenSize(data, FLimits);

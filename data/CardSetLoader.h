@@ -29,26 +29,22 @@ public:
 
 class TCardSetLoader : public ICardSource {
 public:
-  static constexpr int HeaderEntry = 0;
-  static constexpr int AdvertEntry = 1;
-  static constexpr int BackEntry = 2;
-  static constexpr int FirstFaceEntry = 3;
-
   explicit TCardSetLoader(QString FileName, TImageLimits Limits = {});
   ~TCardSetLoader() override;
   TCardSetLoader(const TCardSetLoader&) = delete;
   TCardSetLoader& operator=(const TCardSetLoader&) = delete;
 
-  // Opens the file and reads entries 0, 1 and 2; the file stays open for LoadFaces. An empty
-  // advert or back entry gives a null picture. Throws ECardSetError.
+  // Opens the file and reads its header, advert and card back; the file stays open for
+  // LoadFaces. An empty advert or back entry gives a null picture. Throws ECardSetError.
   CardSetHeaderInfo ReadHeader() override;
 
-  // Reads the faces of Entries in order and closes the file, also on failure. GIF faces are
-  // kept encoded in FaceStreams (their signature and screen size checked); JPEG and BMP faces
-  // are decoded into FacePictures. Throws ECardSetError when ReadHeader has not run, an entry
-  // lies outside 3..ImageCount + 2 or the file, a face is damaged or of another format, or the
-  // faces together need more than the limits' MaxGameBytes; a failure leaves no face loaded.
-  void LoadFaces(const std::vector<int32_t>& Entries) override;
+  // Reads the faces of indexes Faces in order, face k from entry TCardSetEntries::FirstFace + k,
+  // and closes the file, also on failure. GIF faces are kept encoded in FaceStreams (their
+  // signature and screen size checked); JPEG and BMP faces are decoded into FacePictures.
+  // Throws ECardSetError when ReadHeader has not run, a face lies outside 0..ImageCount - 1 or
+  // the file, a face is damaged or of another format, or the faces together need more than the
+  // limits' MaxGameBytes; a failure leaves no face loaded.
+  void LoadFaces(const std::vector<int32_t>& Faces) override;
 
   // Reads and decodes every face of the set, one at a time and keeping none, as LoadFaces
   // reads a game's faces; a GIF face is also decoded frame by frame, as the board plays it.
@@ -68,8 +64,8 @@ private:
   [[noreturn]] void Fail(const std::string& Problem) const;
   QByteArray ReadEntry(int Index) const;
   QImage ReadBitmap(int Index, const char* What) const;
-  void LoadFace(int Entry);
-  void CheckFace(int Entry);
+  void LoadFace(int Face);
+  void CheckFace(int Face);
   void DropFaces();
   void ChargeFace(qint64 Bytes);
 

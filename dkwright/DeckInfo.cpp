@@ -21,14 +21,15 @@ QString StorageName(qint32 kind) {
 
 QString Role(int index) {
   switch (index) {
-  case 0:
+  case TCardSetEntries::Header:
     return QStringLiteral("header");
-  case 1:
+  case TCardSetEntries::Advert:
     return QStringLiteral("advert");
-  case 2:
+  case TCardSetEntries::Back:
     return QStringLiteral("back");
   default:
-    return QStringLiteral("face %1").arg(index - 2);
+    // Faces are counted from 1, as the player counts them.
+    return QStringLiteral("face %1").arg(index - TCardSetEntries::FirstFace + 1);
   }
 }
 
@@ -53,8 +54,9 @@ QString Columns(const QString& index, const QString& role, const QString& storag
 QString EntryLine(TKVResFileReader& reader, int index) {
   const TResEntry& entry = reader.Entries[size_t(index)];
   const QByteArray content = Content(reader, index);
-  const QString format =
-      index == 0 ? QStringLiteral("-") : FaceFormatName(SniffFaceFormat(content));
+  const QString format = index == TCardSetEntries::Header
+                             ? QStringLiteral("-")
+                             : FaceFormatName(SniffFaceFormat(content));
   return Columns(QString::number(index), Role(index), StorageName(entry.Kind),
                  QString::number(entry.Size), QString::number(content.size()), format);
 }

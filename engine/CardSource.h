@@ -8,7 +8,7 @@
 struct CardSetHeaderInfo {
   int32_t CardWidth = 0;  // native cell width in pixels
   int32_t CardHeight = 0; // native cell height in pixels
-  int32_t ImageCount = 0; // number of faces, entries 3..ImageCount+2
+  int32_t ImageCount = 0; // number of faces, indexed 0..ImageCount-1
   int32_t ImageKind = 0;  // 1 GIF, 2 JPEG, anything else BMP
 };
 
@@ -20,8 +20,8 @@ public:
   // (with a message fit for the player) when the set cannot be read.
   virtual CardSetHeaderInfo ReadHeader() = 0;
 
-  // Reads the chosen faces: Entries[k] is the entry number (3..ImageCount+2) of the face of
-  // card identity k+1. Called once per game, after ReadHeader; closes the set. Throws like
-  // ReadHeader.
-  virtual void LoadFaces(const std::vector<int32_t>& Entries) = 0;
+  // Reads the chosen faces: Faces[k] is the index (0..ImageCount-1) of the face of card
+  // identity k+1; where a face lies in the set's file is the source's business. Called once
+  // per game, after ReadHeader; closes the set. Throws like ReadHeader.
+  virtual void LoadFaces(const std::vector<int32_t>& Faces) = 0;
 };

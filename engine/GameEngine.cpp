@@ -46,7 +46,7 @@ void GameEngine::NewGame1Click(const NewGameOptions& Options, ICardSource& Cards
   FState.ComputerOn = Options.Computer;
   FState.Level = std::clamp(Options.Level, 0, MaxLevel);
   FState.PlayerCount = BuildPlayerList(FState.Players, Options.Computer);
-  FState.FaceEntries.clear();
+  FState.Faces.clear();
   FView.StatusTextChanged("");
   try {
     SetUpBoard(Options, Cards);
@@ -81,10 +81,10 @@ void GameEngine::SetUpBoard(const NewGameOptions& Options, ICardSource& Cards) {
   if (Header.ImageCount < Options.Pairs) {
     throw GameSetupError("This set of cards does not contain enough images!");
   }
-  std::vector<int32_t> Entries = SelectFaces(Header.ImageCount, Options.Pairs, FRandom);
-  Cards.LoadFaces(Entries);
+  std::vector<int32_t> faces = SelectFaces(Header.ImageCount, Options.Pairs, FRandom);
+  Cards.LoadFaces(faces);
   FState.CardSet = Header;
-  FState.FaceEntries = std::move(Entries);
+  FState.Faces = std::move(faces);
   FState.Cells = Board{};
   FState.Cells.Rows = Shape->Rows;
   FState.Cells.Cols = Shape->Cols;
@@ -92,7 +92,7 @@ void GameEngine::SetUpBoard(const NewGameOptions& Options, ICardSource& Cards) {
 
 void GameEngine::DropBoard() {
   FState.Cells = Board{};
-  FState.FaceEntries.clear();
+  FState.Faces.clear();
   FState.GameActive = false;
   FState.GameOver = true;
   FState.InputEnabled = false;

@@ -20,8 +20,8 @@ struct TurnPick {
 
 struct GameState {
   Board Cells;
-  CardSetHeaderInfo CardSet;        // header of the set in play: native cell size, F, ImageKind
-  std::vector<int32_t> FaceEntries; // entry of card identity k+1 at index k; empty when no game
+  CardSetHeaderInfo CardSet;  // header of the set in play: native cell size, F, ImageKind
+  std::vector<int32_t> Faces; // face of card identity k+1 at index k; empty when no game
 
   PlayerTable Players{};
   int32_t PlayerCount = 0;   // players taking turns: slots 1..PlayerCount

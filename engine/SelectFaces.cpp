@@ -5,16 +5,12 @@
 #include <algorithm>
 #include <numeric>
 
-namespace {
-constexpr int32_t FirstFaceEntry = 3;
-}
-
 std::vector<int32_t> SelectFaces(int32_t FaceCount, int32_t Pairs, RandomGenerator& Random) {
-  std::vector<int32_t> Entries(static_cast<size_t>(std::max(FaceCount, 0)));
-  std::iota(Entries.begin(), Entries.end(), FirstFaceEntry);
-  while (static_cast<int64_t>(Entries.size()) > Pairs) {
-    const int32_t Index = Random.Random(static_cast<int32_t>(Entries.size()));
-    Entries.erase(Entries.begin() + Index);
+  std::vector<int32_t> faces(static_cast<size_t>(std::max(FaceCount, 0)));
+  std::iota(faces.begin(), faces.end(), 0);
+  while (static_cast<int64_t>(faces.size()) > Pairs) {
+    const int32_t index = Random.Random(static_cast<int32_t>(faces.size()));
+    faces.erase(faces.begin() + index);
   }
-  return Entries;
+  return faces;
 }

@@ -16,10 +16,10 @@ constexpr int MosaicGap = 4; // pixels between the cells, at the cells' own size
 
 QList<QImage> FirstFaces(TCardSetLoader& Loader) {
   const TCardSetHeader& header = Loader.Header();
-  std::vector<int32_t> entries;
-  for (int k = 0; k < std::min(MosaicFaces, int(std::max(0, header.ImageCount))); ++k)
-    entries.push_back(TCardSetLoader::FirstFaceEntry + k);
-  Loader.LoadFaces(entries);
+  std::vector<int32_t> first;
+  for (int face = 0; face < std::min(MosaicFaces, int(std::max(0, header.ImageCount))); ++face)
+    first.push_back(face);
+  Loader.LoadFaces(first);
   QList<QImage> faces;
   for (const QByteArray& stream : Loader.FaceStreams())
     faces << DecodeGifFirstFrame(stream);

@@ -10,6 +10,7 @@
 #include <QDir>
 
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
 namespace fuzzentry {
@@ -57,13 +58,12 @@ void Scan(const QString& Dir, const QString& FileName) {
   Check(catalogue.CardSetIndex == 0, "the only set, or none, is selected");
 }
 
-// The entries of the first faces a game may pick, as the game numbers them.
-std::vector<int32_t> FaceEntries(const CardSetHeaderInfo& Info) {
+// The first faces a game may pick.
+std::vector<int32_t> FirstFaces(const CardSetHeaderInfo& Info) {
   const int count = std::clamp(Info.ImageCount, 0, MaxGameFaces);
-  std::vector<int32_t> entries(static_cast<size_t>(count));
-  for (int k = 0; k < count; ++k)
-    entries[size_t(k)] = TCardSetLoader::FirstFaceEntry + k;
-  return entries;
+  std::vector<int32_t> faces(static_cast<size_t>(count));
+  std::iota(faces.begin(), faces.end(), 0);
+  return faces;
 }
 
 // A GIF face is decoded when the board shows it still.
@@ -99,7 +99,7 @@ void StartGame(const QString& FileName) {
         "a game that starts has a face for every pair");
 }
 
-// Up to a whole game's worth of faces, in entry order, so every face of a small set is read.
+// Up to a whole game's worth of faces, in order, so every face of a small set is read.
 void LoadForGame(const QString& FileName) {
   TCardSetLoader loader(FileName);
   CardSetHeaderInfo info;
@@ -109,15 +109,15 @@ void LoadForGame(const QString& FileName) {
     Check(*error.what() != '\0', "a refused set says why");
     return;
   }
-  const std::vector<int32_t> entries = FaceEntries(info);
+  const std::vector<int32_t> faces = FirstFaces(info);
   try {
-    loader.LoadFaces(entries);
+    loader.LoadFaces(faces);
   } catch (const ECardSetError& error) {
     Check(*error.what() != '\0', "a refused face says why");
     return;
   }
   const size_t loaded = loader.FaceStreams().size() + loader.FacePictures().size();
-  Check(loaded == entries.size(), "every chosen face is loaded");
+  Check(loaded == faces.size(), "every chosen face is loaded");
   for (const QImage& picture : loader.FacePictures())
     Check(!picture.isNull(), "a loaded face has pixels");
   ShowGifFaces(loader);

@@ -31,7 +31,7 @@ protected:
     WriteCardSet(path, QStringLiteral("Stripes"), 3, {BmpBytes(Stripes({240, 180}))});
     TCardSetLoader loader(path);
     loader.ReadHeader();
-    loader.LoadFaces({TCardSetLoader::FirstFaceEntry});
+    loader.LoadFaces({0});
     Faces.TakeGame(loader, loader.Header().ImageKind);
   }
 

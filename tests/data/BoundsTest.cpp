@@ -264,7 +264,7 @@ TEST_F(SettingsBounds, OneByteMoreReadsAsEmptyAndIsKeptAsideWhenReplaced) {
 class GameFaceBounds : public ::testing::Test {
 protected:
   QTemporaryDir FDir;
-  const std::vector<int32_t> FEntries = {3, 4, 5, 6, 7, 8, 9, 10};
+  const std::vector<int32_t> FFaces = {0, 1, 2, 3, 4, 5, 6, 7};
 
   QString WriteSet(qint32 Kind) const {
     const QString path = FDir.filePath(QStringLiteral("set%1.crd").arg(Kind));
@@ -276,7 +276,7 @@ protected:
   static qint64 FaceBytes(const QString& Path) {
     TCardSetLoader loader(Path);
     loader.ReadHeader();
-    loader.LoadFaces({3, 4, 5, 6, 7, 8, 9, 10});
+    loader.LoadFaces({0, 1, 2, 3, 4, 5, 6, 7});
     qint64 bytes = 0;
     for (const QByteArray& stream : loader.FaceStreams())
       bytes += stream.size();
@@ -296,18 +296,18 @@ TEST_F(GameFaceBounds, TheFacesOfAGameFitTheirBudgetExactlyOrNotAtAll) {
 
     TCardSetLoader fits(path, limits);
     fits.ReadHeader();
-    fits.LoadFaces(FEntries);
-    EXPECT_EQ(fits.FaceStreams().size() + fits.FacePictures().size(), FEntries.size());
+    fits.LoadFaces(FFaces);
+    EXPECT_EQ(fits.FaceStreams().size() + fits.FacePictures().size(), FFaces.size());
 
     limits.MaxGameBytes -= 1;
     TCardSetLoader past(path, limits);
     past.ReadHeader();
-    const std::string refused = MessageOf([&] { past.LoadFaces(FEntries); });
+    const std::string refused = MessageOf([&] { past.LoadFaces(FFaces); });
     EXPECT_NE(refused.find("more memory than a game may use"), std::string::npos) << refused;
     EXPECT_TRUE(past.FaceStreams().empty());
     EXPECT_TRUE(past.FacePictures().empty());
     // The file is closed after the refusal, as after any other.
-    EXPECT_THROW(past.LoadFaces(FEntries), ECardSetError);
+    EXPECT_THROW(past.LoadFaces(FFaces), ECardSetError);
   }
 }
 

@@ -299,10 +299,10 @@ class CardSetLoading : public CardsFolder {
 protected:
   TCardSetLoader Open(const QString& Name) const { return TCardSetLoader(Path(Name)); }
   static std::vector<int32_t> Range(int First, int Last) {
-    std::vector<int32_t> entries;
-    for (int e = First; e <= Last; ++e)
-      entries.push_back(e);
-    return entries;
+    std::vector<int32_t> faces;
+    for (int face = First; face <= Last; ++face)
+      faces.push_back(face);
+    return faces;
   }
   static std::string MessageOf(const std::function<void()>& Step) {
     try {
@@ -340,7 +340,7 @@ TEST_F(CardSetLoading, EveryFaceFormatGivesTheChosenFacesInOrder) {
     TCardSetLoader loader(Path("set.crd"));
     loader.ReadHeader();
     // Eight faces for eight pairs: every face, none removed.
-    loader.LoadFaces(Range(3, 10));
+    loader.LoadFaces(Range(0, 7));
     if (kind == TCardSetHeader::GifKind) {
       ASSERT_EQ(loader.FaceStreams().size(), 8u);
       EXPECT_TRUE(loader.FacePictures().empty());
@@ -357,11 +357,11 @@ TEST_F(CardSetLoading, EveryFaceFormatGivesTheChosenFacesInOrder) {
   }
 }
 
-TEST_F(CardSetLoading, ChosenEntriesAreReadInTheGivenOrder) {
+TEST_F(CardSetLoading, ChosenFacesAreReadInTheGivenOrder) {
   Add("forty.crd", "Forty", 0, 40);
   TCardSetLoader loader(Path("forty.crd"));
   loader.ReadHeader();
-  loader.LoadFaces({42, 3, 17});
+  loader.LoadFaces({39, 0, 14});
   ASSERT_EQ(loader.FacePictures().size(), 3u);
   EXPECT_EQ(loader.FacePictures()[0].pixel(0, 0), fixtures::FaceColour(39));
   EXPECT_EQ(loader.FacePictures()[1].pixel(0, 0), fixtures::FaceColour(0));
@@ -383,7 +383,7 @@ TEST_F(CardSetLoading, OnlyTheNeededEntriesAreReadEachOnce) {
   const qint64 before = ReadMark();
   TCardSetLoader loader(Path("big.crd"));
   loader.ReadHeader();
-  loader.LoadFaces({5, 20});
+  loader.LoadFaces({2, 17});
   EXPECT_EQ(BytesReadSince(before), 8 + 8 * 33 + TCardSetHeader::RecordSize + set.Advert.size() +
                                         set.Back.size() + 2 * face.size());
 }
@@ -398,13 +398,13 @@ TEST_F(CardSetLoading, AnUnusableSetIsAClearError) {
 
   Add("set.crd", "Set", 0, 8);
   TCardSetLoader early(Path("set.crd"));
-  EXPECT_THROW(early.LoadFaces({3}), ECardSetError);
+  EXPECT_THROW(early.LoadFaces({0}), ECardSetError);
 
-  for (const std::vector<int32_t>& entries : {std::vector<int32_t>{2}, {11}, {3, -1}}) {
+  for (const std::vector<int32_t>& faces : {std::vector<int32_t>{-1}, {8}, {0, -1}}) {
     TCardSetLoader outside(Path("set.crd"));
     outside.ReadHeader();
-    EXPECT_THROW(outside.LoadFaces(entries), ECardSetError);
-    EXPECT_THROW(outside.LoadFaces({3}), ECardSetError) << "the file is closed after a failure";
+    EXPECT_THROW(outside.LoadFaces(faces), ECardSetError);
+    EXPECT_THROW(outside.LoadFaces({0}), ECardSetError) << "the file is closed after a failure";
   }
 
   // The header promises more faces than the file holds.
@@ -413,7 +413,7 @@ TEST_F(CardSetLoading, AnUnusableSetIsAClearError) {
   fixtures::WriteFile(Path("promise.crd"), BuildCardSet(promise));
   TCardSetLoader short_(Path("promise.crd"));
   short_.ReadHeader();
-  EXPECT_NE(MessageOf([&] { short_.LoadFaces({3, 14}); }).find("face image 12"), std::string::npos);
+  EXPECT_NE(MessageOf([&] { short_.LoadFaces({0, 11}); }).find("face image 12"), std::string::npos);
 }
 
 // Regression: the game opened the chosen set with a blocking open, so a pipe swapped in under
@@ -442,7 +442,7 @@ TEST_F(CardSetLoading, DamagedOrMislabelledPicturesAreClearErrors) {
     fixtures::WriteFile(Path("odd.crd"), BuildCardSet(set));
     TCardSetLoader loader(Path("odd.crd"));
     loader.ReadHeader();
-    return MessageOf([&] { loader.LoadFaces(Range(3, 10)); });
+    return MessageOf([&] { loader.LoadFaces(Range(0, 7)); });
   };
   const QByteArray jpeg = fixtures::EncodeJpeg(fixtures::Gradient(16, 16));
   const QByteArray gif = fixtures::SolidGif(4, 4, qRgb(1, 2, 3));

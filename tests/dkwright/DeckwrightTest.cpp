@@ -40,9 +40,9 @@ public:
     SaveDeck(bytes, FPath);
     FLoader = std::make_unique<TCardSetLoader>(FPath);
     Info = FLoader->ReadHeader();
-    std::vector<int32_t> entries(size_t(Info.ImageCount));
-    std::iota(entries.begin(), entries.end(), TCardSetLoader::FirstFaceEntry);
-    FLoader->LoadFaces(entries);
+    std::vector<int32_t> faces(size_t(Info.ImageCount));
+    std::iota(faces.begin(), faces.end(), 0);
+    FLoader->LoadFaces(faces);
   }
   const TCardSetLoader& Loader() const { return *FLoader; }
   std::vector<qint32> Kinds() const {

@@ -95,9 +95,9 @@ protected:
   std::vector<QImage> GameFaces(const QString& file) const {
     TCardSetLoader loader(file);
     const CardSetHeaderInfo info = loader.ReadHeader();
-    std::vector<int32_t> entries(size_t(info.ImageCount));
-    std::iota(entries.begin(), entries.end(), TCardSetLoader::FirstFaceEntry);
-    loader.LoadFaces(entries);
+    std::vector<int32_t> faces(size_t(info.ImageCount));
+    std::iota(faces.begin(), faces.end(), 0);
+    loader.LoadFaces(faces);
     return loader.FacePictures();
   }
 

@@ -83,11 +83,11 @@ public:
     }
     return Header;
   }
-  void LoadFaces(const std::vector<int32_t>& Entries) override {
+  void LoadFaces(const std::vector<int32_t>& Faces) override {
     if (FailFaces) {
       throw std::runtime_error("The file cannot be read.");
     }
-    Loaded.push_back(Entries);
+    Loaded.push_back(Faces);
   }
 };
 

@@ -163,7 +163,7 @@ TEST(NewGame, SetsUpInOrderAndWaitsForTheFirstPlayer) {
   EXPECT_EQ(F.Engine.Phase(), GamePhase::AwaitingFirstPick);
   ASSERT_EQ(F.Cards.Loaded.size(), 1u);
   EXPECT_EQ(F.Cards.Loaded[0].size(), 10u);
-  EXPECT_EQ(S.FaceEntries, F.Cards.Loaded[0]);
+  EXPECT_EQ(S.Faces, F.Cards.Loaded[0]);
   EXPECT_EQ(S.CardSet.CardWidth, 120);
 }
 
@@ -175,7 +175,7 @@ TEST(NewGame, TheGeneratorIsSeededAtStartAndAgainBeforeEveryDeal) {
   A.Start(8, false, {});
   B.Start(8, false, {});
   EXPECT_EQ(A.Engine.Cells().CellId, B.Engine.Cells().CellId);
-  EXPECT_EQ(A.Engine.State().FaceEntries, B.Engine.State().FaceEntries);
+  EXPECT_EQ(A.Engine.State().Faces, B.Engine.State().Faces);
   A.Start(8, false, {});
   EngineFixture C(2); // start-up seed 2, deal seed 3
   C.Start(8, false, {});

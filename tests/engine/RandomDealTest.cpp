@@ -161,39 +161,39 @@ TEST(DealCards, GoldenDeals) {
 }
 
 TEST(SelectFaces, KeepsAllFacesWhenTheSetHoldsExactlyEnoughWithoutDrawing) {
-  CountingSeedSource SeedsA(9);
-  CountingSeedSource SeedsB(9);
-  RandomGenerator A(SeedsA);
-  RandomGenerator B(SeedsB);
-  EXPECT_EQ(SelectFaces(8, 8, A), (std::vector<int32_t>{3, 4, 5, 6, 7, 8, 9, 10}));
-  EXPECT_EQ(A.Random(1000000), B.Random(1000000));
+  CountingSeedSource seedsA(9);
+  CountingSeedSource seedsB(9);
+  RandomGenerator a(seedsA);
+  RandomGenerator b(seedsB);
+  EXPECT_EQ(SelectFaces(8, 8, a), (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 6, 7}));
+  EXPECT_EQ(a.Random(1000000), b.Random(1000000));
 }
 
-TEST(SelectFaces, ChoosesDistinctEntriesInAscendingOrderFromTheWholeRange) {
-  CountingSeedSource Seeds(5);
-  RandomGenerator Generator(Seeds);
-  std::set<int32_t> EverChosen;
-  for (int Game = 0; Game < 200; ++Game) {
-    const auto Entries = SelectFaces(40, 10, Generator);
-    ASSERT_EQ(Entries.size(), 10u);
-    EXPECT_TRUE(std::is_sorted(Entries.begin(), Entries.end()));
-    EXPECT_EQ(std::set<int32_t>(Entries.begin(), Entries.end()).size(), 10u);
-    EXPECT_GE(Entries.front(), 3);
-    EXPECT_LE(Entries.back(), 42);
-    EverChosen.insert(Entries.begin(), Entries.end());
+TEST(SelectFaces, ChoosesDistinctFacesInAscendingOrderFromTheWholeRange) {
+  CountingSeedSource seeds(5);
+  RandomGenerator generator(seeds);
+  std::set<int32_t> everChosen;
+  for (int game = 0; game < 200; ++game) {
+    const auto faces = SelectFaces(40, 10, generator);
+    ASSERT_EQ(faces.size(), 10u);
+    EXPECT_TRUE(std::is_sorted(faces.begin(), faces.end()));
+    EXPECT_EQ(std::set<int32_t>(faces.begin(), faces.end()).size(), 10u);
+    EXPECT_GE(faces.front(), 0);
+    EXPECT_LE(faces.back(), 39);
+    everChosen.insert(faces.begin(), faces.end());
   }
-  EXPECT_EQ(EverChosen.size(), 40u);
+  EXPECT_EQ(everChosen.size(), 40u);
 }
 
 TEST(SelectFaces, GoldenChoice) {
-  CountingSeedSource Seeds(77);
-  RandomGenerator Generator(Seeds);
-  const auto Entries = SelectFaces(20, 8, Generator);
-  std::string Text;
-  for (int32_t E : Entries) {
-    Text += std::to_string(E) + ",";
+  CountingSeedSource seeds(77);
+  RandomGenerator generator(seeds);
+  const auto faces = SelectFaces(20, 8, generator);
+  std::string text;
+  for (int32_t face : faces) {
+    text += std::to_string(face) + ",";
   }
-  EXPECT_EQ(Entries, (std::vector<int32_t>{3, 4, 6, 9, 11, 15, 18, 20})) << Text;
+  EXPECT_EQ(faces, (std::vector<int32_t>{0, 1, 3, 6, 8, 12, 15, 17})) << text;
 }
 
 } // namespace

@@ -74,9 +74,9 @@ TEST(DefaultSets, EveryPictureLoadsAndDecodes) {
     const QUrl link(loader.AdLink());
     EXPECT_EQ(link.scheme(), QStringLiteral("https"));
     EXPECT_TRUE(link.host().endsWith(QLatin1String(".example"))) << link.host().toStdString();
-    std::vector<int32_t> entries(size_t(info.ImageCount));
-    std::iota(entries.begin(), entries.end(), TCardSetLoader::FirstFaceEntry);
-    loader.LoadFaces(entries);
+    std::vector<int32_t> faces(size_t(info.ImageCount));
+    std::iota(faces.begin(), faces.end(), 0);
+    loader.LoadFaces(faces);
     for (const QByteArray& stream : loader.FaceStreams()) {
       const TGifAnimation animation = DecodeGif(stream);
       EXPECT_EQ(animation.ScreenSize, QSize(120, 90));

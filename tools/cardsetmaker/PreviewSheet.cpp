@@ -34,9 +34,9 @@ QList<QList<QImage>> FaceRows(const TCardSetLoader& loader, bool allFrames) {
 QImage DrawPreviewSheet(const QString& CardSetFile, int Columns, QSize Cell, bool AllFrames) {
   TCardSetLoader loader(CardSetFile);
   const CardSetHeaderInfo info = loader.ReadHeader();
-  std::vector<int32_t> entries(size_t(info.ImageCount));
-  std::iota(entries.begin(), entries.end(), TCardSetLoader::FirstFaceEntry);
-  loader.LoadFaces(entries);
+  std::vector<int32_t> every(size_t(info.ImageCount));
+  std::iota(every.begin(), every.end(), 0);
+  loader.LoadFaces(every);
   QList<QList<QImage>> faces = FaceRows(loader, AllFrames);
   if (AllFrames && loader.Header().ImageKind == TCardSetHeader::GifKind) {
     // One animation per row, its frames side by side.
