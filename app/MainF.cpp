@@ -110,7 +110,7 @@ void TMainForm::FormCreate(TSkinReader& Skin, const TMainFormSetup& Setup) {
   else
     ScanCardSets(FCardsDir, FSettings.CardsFile, FCardSets);
   FillOptionsPanel();
-  CopyRightImage->setToolTip(QLatin1String(mainform::AboutText));
+  CopyRightImage->setToolTip(QLatin1String(skinlayout::AboutTitle));
   resize(DesignClient);
   FormResize();
   ShowWelcome();
@@ -190,7 +190,7 @@ void TMainForm::AddHotAreas() {
   ExitMap->setAccessibleName(QLatin1String(skinlayout::TitleBarName));
   PanelMap->setAccessibleName(QStringLiteral("Commands"));
   CoverMap->setAccessibleName(QStringLiteral("Cover"));
-  CopyRightImage->setAccessibleName(QLatin1String(mainform::AboutText));
+  CopyRightImage->setAccessibleName(QLatin1String(skinlayout::AboutTitle));
 
   PanelMap->OnMapClick = [this](TKVCustomImageMap*, const QString& Area) {
     Guarded([&] { PanelMapMapClick(Area); });

@@ -43,16 +43,16 @@ void SlotsFromNameFields(bool Computer, const TNameFields& Fields, PlayerTable& 
   for (int i = 0; i < 4; ++i)
     Players[size_t(first + i)].Name = Fields[size_t(i)].toStdString();
   if (Computer) {
-    Players[1].Name = "Computer";
+    Players[1].Name = ComputerName;
     if (Players[2].Name.empty())
-      Players[2].Name = "Player";
+      Players[2].Name = PartnerName;
     return;
   }
   Players[5].Name.clear();
   if (Players[1].Name.empty()) {
-    Players[1].Name = "Player 1";
-    Players[2].Name = "Player 2";
+    Players[1].Name = FirstPlayerName;
+    Players[2].Name = SecondPlayerName;
   } else if (Players[2].Name.empty()) {
-    Players[2].Name = "Player 2";
+    Players[2].Name = SecondPlayerName;
   }
 }

@@ -25,7 +25,7 @@ using TNameFields = std::array<QString, 4>;
 // The slots the fields show: 2 to 5 with the computer, 1 to 4 without.
 TNameFields NameFieldsFromSlots(bool Computer, const PlayerTable& Players);
 
-// Fills the player slots from the fields exactly as typed, with "Computer" in slot 1 when the
+// Fills the player slots from the fields exactly as typed, with ComputerName in slot 1 when the
 // computer plays, and the default names where the leading human slots are empty. Pair counts
 // are left alone.
 void SlotsFromNameFields(bool Computer, const TNameFields& Fields, PlayerTable& Players);

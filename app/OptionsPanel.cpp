@@ -1,6 +1,7 @@
 #include "OptionsPanel.h"
 
 #include "CardSets.h"
+#include "GameSetupError.h"
 #include "KVCursors.h"
 #include "KVImageCtrl.h"
 #include "KVUtils.h"
@@ -64,10 +65,10 @@ void Caption(QWidget* Control, const QString& Text) {
 
 void TOptionsPanel::NameControls() {
   // The captions are painted into the background picture, so nothing else names the controls.
-  Caption(CardsBox, QStringLiteral("Card set"));
-  Caption(PairsBox, QStringLiteral("Pairs"));
+  Caption(CardsBox, QLatin1String(options::CardsCaption));
+  Caption(PairsBox, QLatin1String(options::PairsCaption));
   Caption(DelayBox, QStringLiteral("Delay in seconds"));
-  Caption(SoundCheck, QStringLiteral("Sound"));
+  Caption(SoundCheck, QLatin1String(options::SoundCaption));
   Caption(Player1Edit, QStringLiteral("Player 1 name"));
   Caption(Player2Edit, QStringLiteral("Player 2 name"));
   Caption(Player3Edit, QStringLiteral("Player 3 name"));
@@ -75,7 +76,7 @@ void TOptionsPanel::NameControls() {
   Caption(ComputerCheck, QStringLiteral("Computer player"));
   Caption(IQSlider, QStringLiteral("Computer level"));
   Caption(DKWRBtn, QLatin1String(skinlayout::BuilderStripName));
-  Caption(OptionsBg, QStringLiteral("Options"));
+  Caption(OptionsBg, QLatin1String(skinlayout::OptionsText));
 }
 
 void TOptionsPanel::CreateControls() {

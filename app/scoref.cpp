@@ -6,6 +6,7 @@
 #include "KVUtils.h"
 #include "PopUpPicture.h"
 #include "SkinLayout.h"
+#include "Verdict.h"
 
 #include <QLabel>
 
@@ -92,7 +93,7 @@ void TScoreForm::FormShow() {
         QStringLiteral("Player %1 pairs: %2").arg(QString::number(slot), QString::number(pairs)));
   }
   const QString winner = FGame ? QString::fromStdString(FGame->WinnerName) : QString();
-  SetAutoSizedText(FWinnerLabel, QStringLiteral("The winner is: ") + winner);
+  SetAutoSizedText(FWinnerLabel, QString::fromUtf8(WinnerPrefix) + winner);
   FAdImage->SetHint(FAdLink);
   FAdImage->setAccessibleName(FAdLink.isEmpty() ? QStringLiteral("Advertisement")
                                                 : QStringLiteral("Advertisement: ") + FAdLink);

@@ -3,6 +3,7 @@
 #include "BoardLayout.h"
 #include "CardSetLoader.h"
 #include "CardSets.h"
+#include "GameSetupError.h"
 #include "KVRStream.h"
 
 #include <QDir>

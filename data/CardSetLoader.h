@@ -17,9 +17,6 @@
 
 class TCardSetFile;
 
-// The message shown when a set holds fewer faces than a game of the chosen pairs needs.
-inline constexpr char NotEnoughImagesText[] = "This set of cards does not contain enough images!";
-
 // A card set that cannot be used for a game. Its text names the file and says what is wrong,
 // fit for the player.
 class ECardSetError : public std::runtime_error {

@@ -36,8 +36,8 @@ QString NameValue(int Field) {
 void ResetToDefaults(GameSettings& Settings, PlayerTable& Players) {
   Settings = GameSettings();
   Players = PlayerTable();
-  Players[1].Name = "Computer";
-  Players[2].Name = "Player";
+  Players[1].Name = ComputerName;
+  Players[2].Name = PartnerName;
 }
 
 qint32 ReadIntegerIfExists(ISettingsStore& Store, const QString& Name, qint32 Default) {

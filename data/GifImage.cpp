@@ -105,14 +105,19 @@ private:
   qint64 FDecodedPixels = 0;
 };
 
+// What giflib says of Error, for the player's message.
+const char* GifReason(int Error) {
+  const char* why = GifErrorString(Error);
+  return why != nullptr ? why : "unknown error";
+}
+
 TGifHandle OpenGif(TMemorySource& Source, const TImageLimits& Limits) {
   if (!IsGifData(*Source.Data))
     throw EImageError("The picture is not a GIF picture.");
   int error = 0;
   TGifHandle gif(DGifOpen(&Source, ReadFromMemory, &error));
   if (!gif)
-    throw EImageError(std::string("The GIF picture cannot be read (") +
-                      (GifErrorString(error) ? GifErrorString(error) : "unknown error") + ").");
+    throw EImageError(std::string("The GIF picture cannot be read (") + GifReason(error) + ").");
   Limits.CheckSize(gif->SWidth, gif->SHeight, "GIF");
   return gif;
 }
@@ -128,9 +133,7 @@ TGifDecoder::TGifDecoder(const QByteArray& Data, const TImageLimits& Limits)
 void TGifDecoder::Fail() const {
   if (FGif->Error == D_GIF_ERR_READ_FAILED)
     throw EImageError("The GIF picture is incomplete.");
-  const char* why = GifErrorString(FGif->Error);
-  throw EImageError(std::string("The GIF picture is damaged (") + (why ? why : "unknown error") +
-                    ").");
+  throw EImageError(std::string("The GIF picture is damaged (") + GifReason(FGif->Error) + ").");
 }
 
 TGifAnimation TGifDecoder::Decode(int FrameLimit) {

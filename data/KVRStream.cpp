@@ -25,6 +25,11 @@ qint32 ReadLE32(const char* p) {
                              quint32(u[3]) << 24);
 }
 
+// Problems that more than one step can meet, each worded once.
+constexpr char EndsEarly[] = "cannot be read: the archive ends early";
+constexpr char OutOfMemory[] = "cannot be inflated: out of memory";
+constexpr char WriteFailed[] = "cannot be delivered: writing the destination failed";
+
 [[noreturn]] void Fail(int Index, const char* Problem) {
   throw EKVResError(
       QStringLiteral("Archive entry %1 %2.").arg(Index).arg(QLatin1String(Problem)).toStdString());
@@ -38,7 +43,7 @@ public:
     FZ.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(Packed));
     FZ.avail_in = static_cast<uInt>(Size);
     if (inflateInit(&FZ) != Z_OK)
-      Fail(FIndex, "cannot be inflated: out of memory");
+      Fail(FIndex, OutOfMemory);
   }
   ~TInflater() { inflateEnd(&FZ); }
   TInflater(const TInflater&) = delete;
@@ -58,8 +63,7 @@ public:
     else if (rc == Z_BUF_ERROR || (rc == Z_OK && produced == 0 && FZ.avail_in == 0))
       Fail(FIndex, "holds truncated compressed data");
     else if (rc != Z_OK)
-      Fail(FIndex, rc == Z_MEM_ERROR ? "cannot be inflated: out of memory"
-                                     : "holds corrupt compressed data");
+      Fail(FIndex, rc == Z_MEM_ERROR ? OutOfMemory : "holds corrupt compressed data");
     return produced;
   }
 
@@ -76,7 +80,7 @@ void Rewind(int Index, QIODevice& Dest) {
 
 void Put(int Index, QIODevice& Dest, const char* Data, qint64 Size) {
   if (Dest.write(Data, Size) != Size)
-    Fail(Index, "cannot be delivered: writing the destination failed");
+    Fail(Index, WriteFailed);
 }
 
 void CheckInflatedSize(int Index, qint64 Total) {
@@ -97,7 +101,7 @@ qint64 InflateRoom(qint64 Total) {
 // into its bytes instead of through a local block. Bytes past the new content stay as they were.
 void InflateIntoBuffer(int Index, const QByteArray& Packed, QBuffer& Dest) {
   if (!Dest.isWritable())
-    Fail(Index, "cannot be delivered: writing the destination failed");
+    Fail(Index, WriteFailed);
   QByteArray& bytes = Dest.buffer();
   const qsizetype oldSize = bytes.size();
   qint64 total = 0;
@@ -142,7 +146,7 @@ void CopyTo(int Index, QIODevice& Source, qint64 Size, QIODevice& Dest) {
   for (qint64 left = Size; left > 0;) {
     const qint64 want = std::min(left, BlockSize);
     if (Source.read(block.data(), want) != want)
-      Fail(Index, "cannot be read: the archive ends early");
+      Fail(Index, EndsEarly);
     Put(Index, Dest, block.data(), want);
     left -= want;
   }
@@ -236,7 +240,7 @@ const TResEntry& TKVResReader::SeekEntry(int Index) {
 QByteArray TKVResReader::ReadStored(int Index, qint64 Size) {
   QByteArray data(Size, Qt::Uninitialized);
   if (Size > 0 && FStream->read(data.data(), Size) != Size)
-    Fail(Index, "cannot be read: the archive ends early");
+    Fail(Index, EndsEarly);
   return data;
 }
 
@@ -266,7 +270,7 @@ qint64 TKVResReader::ReadToBuffer(int Index, void* Buffer, qint64 Capacity) {
   char* out = static_cast<char*>(Buffer);
   const qint64 want = std::min<qint64>(entry.Size, Capacity);
   if (want > 0 && FStream->read(out, want) != want)
-    Fail(Index, "cannot be read: the archive ends early");
+    Fail(Index, EndsEarly);
   return DeliverEntry(Index, entry.Kind, out, want, Buffer, Capacity);
 }
 

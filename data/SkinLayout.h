@@ -75,6 +75,11 @@ inline constexpr QPoint HotSpot{12, 6};
 inline constexpr char HomePage[] = "https://tesselo.kovalent.example/";
 inline constexpr char ExitText[] = "Exit";
 inline constexpr char CloseText[] = "Close";
+inline constexpr char OptionsText[] = "Options";
+// The pop-ups' titles: painted into their title pictures, and the hints of what opens them.
+inline constexpr char AboutTitle[] = "About";
+inline constexpr char HelpTitle[] = "Help";
+inline constexpr char ScoreTitle[] = "Score";
 // Screen readers' name for a window's title bar map.
 inline constexpr char TitleBarName[] = "Window";
 // Screen readers' name for the strips that start the card builder.
@@ -101,7 +106,7 @@ inline constexpr int FeltTileSize = 96;
 
 // The title bar map (ExitMap) at the window's top-right corner.
 inline constexpr QSize WindowButtonsSize{59, TitleHeight};
-inline constexpr TSkinArea HelpArea{"help", {6, 4, 13, 12}, "Help"};
+inline constexpr TSkinArea HelpArea{"help", {6, 4, 13, 12}, HelpTitle};
 inline constexpr TSkinArea MiniArea{"mini", {23, 4, 13, 12}, "Minimize"};
 inline constexpr TSkinArea ExitArea{"exit", {40, 4, 13, 12}, ExitText};
 
@@ -109,7 +114,7 @@ inline constexpr TSkinArea ExitArea{"exit", {40, 4, 13, 12}, ExitText};
 inline constexpr QSize CommandBarSize{466, BottomHeight};
 inline constexpr TSkinArea BarExitArea{"exit", {8, 32, 57, 28}, ExitText};
 inline constexpr TSkinArea BarPlayArea{"play", {392, 32, 65, 28}, "Play"};
-inline constexpr TSkinArea BarOptionsArea{"options", {398, 8, 60, 16}, "Options"};
+inline constexpr TSkinArea BarOptionsArea{"options", {398, 8, 60, 16}, OptionsText};
 // The plate the status line (Label1) is drawn on; the line's top lies StatusFromBottom pixels
 // above the window's bottom.
 inline constexpr QRect StatusPlate{80, 38, 306, 26};
@@ -129,7 +134,6 @@ inline constexpr char CoverAdName[] = "ad";
 // 450 - 90 to the artwork's grid.
 inline constexpr QSize AboutPlaqueSize{170, 17};
 inline constexpr int AboutPlaqueTop = 361;
-inline constexpr char AboutText[] = "About";
 } // namespace mainform
 
 // ---- The options panel (TOptionsPanel), inside the main window ------------------------------
@@ -138,6 +142,10 @@ namespace options {
 inline constexpr QSize Size{386, 303};
 // Where the main window puts the panel at its design size.
 inline constexpr QPoint Place{52, 52};
+// Captions painted beside controls, which also name the controls for screen readers.
+inline constexpr char CardsCaption[] = "Card set";
+inline constexpr char PairsCaption[] = "Pairs";
+inline constexpr char SoundCaption[] = "Sound";
 inline constexpr QRect CardsBox{30, 68, 145, 21};
 inline constexpr QRect PairsBox{30, 116, 145, 21};
 inline constexpr QRect DelayBox{30, 164, 145, 21};

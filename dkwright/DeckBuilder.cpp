@@ -25,7 +25,7 @@ namespace {
 
 void CheckRequest(const TDeckRequest& request) {
   if (request.Title.trimmed().isEmpty())
-    Fail(QStringLiteral("A card set needs a title."));
+    Fail(QString::fromLatin1(NoTitleText));
   if (request.Title.size() > TDeckRequest::MaxText)
     Fail(QStringLiteral("The title is longer than %1 characters.").arg(TDeckRequest::MaxText));
   if (request.Link.size() > TDeckRequest::MaxText)
@@ -46,17 +46,7 @@ bool IsGiven(const TFaceSource& source) {
 QByteArray Load(const TFaceSource& source) {
   if (!source.Bytes.isEmpty())
     return source.Bytes;
-  QFile file(source.Path);
-  if (!file.open(QIODevice::ReadOnly))
-    Fail(QStringLiteral("%1: cannot be read (%2).").arg(source.Name, file.errorString()));
-  if (file.size() > TDeckRequest::MaxFileBytes)
-    Fail(QStringLiteral("%1: larger than %2 MB, too large for a card set.")
-             .arg(source.Name)
-             .arg(TDeckRequest::MaxFileBytes / (1024 * 1024)));
-  QByteArray bytes = file.readAll();
-  if (bytes.isEmpty())
-    Fail(QStringLiteral("%1: the file is empty.").arg(source.Name));
-  return bytes;
+  return ReadFaceFile(source.Path, source.Name);
 }
 
 // Counts steps and asks the caller, before each, whether to go on.

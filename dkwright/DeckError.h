@@ -10,6 +10,9 @@ public:
   using std::runtime_error::runtime_error;
 };
 
+// What the builder refuses and the window's checks warn of alike.
+inline constexpr char NoTitleText[] = "A card set needs a title.";
+
 // The caller asked, through its progress callback, to stop building.
 class EDeckCancelled : public EDeckError {
 public:

@@ -1,19 +1,16 @@
 #include "DeckwrightPrompts.h"
 
+#include <QGuiApplication>
 #include <QMessageBox>
 
-namespace {
-
-const QString Caption = QStringLiteral("Deckwright");
-
-} // namespace
-
 TDeckwrightPrompts TDeckwrightPrompts::MessageBoxes(QWidget* Parent) {
-  return {[Parent](const QString& question) {
-            return QMessageBox::question(Parent, Caption, question,
-                                         QMessageBox::Yes | QMessageBox::No,
-                                         QMessageBox::No) == QMessageBox::Yes;
-          },
-          [Parent](const QString& text) { QMessageBox::information(Parent, Caption, text); },
-          [Parent](const QString& text) { QMessageBox::warning(Parent, Caption, text); }};
+  // The boxes carry the program's name, as its main() sets it.
+  const QString caption = QGuiApplication::applicationDisplayName();
+  return {
+      [Parent, caption](const QString& question) {
+        return QMessageBox::question(Parent, caption, question, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+      },
+      [Parent, caption](const QString& text) { QMessageBox::information(Parent, caption, text); },
+      [Parent, caption](const QString& text) { QMessageBox::warning(Parent, caption, text); }};
 }

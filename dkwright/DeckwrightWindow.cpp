@@ -63,6 +63,9 @@ QList<QSize> UsableSizes(const QList<TDraftFace>& faces) {
   return sizes;
 }
 
+// The status line after a save that failed, whatever the cause.
+const QString NotSavedText = QStringLiteral("The set was not saved.");
+
 } // namespace
 
 TDeckwrightWindow::TDeckwrightWindow(TCardFolders Folders, TGameLauncher Launcher, QWidget* Parent)
@@ -229,9 +232,8 @@ QList<TDraftFace> TDeckwrightWindow::ReadFaces(const QStringList& Files) {
 }
 
 void TDeckwrightWindow::AddFilesBtnClick() {
-  AddPaths(QFileDialog::getOpenFileNames(
-      this, QStringLiteral("Add pictures"), QString(),
-      QStringLiteral("Pictures (*.gif *.jpg *.jpeg *.bmp);;All files (*)")));
+  AddPaths(QFileDialog::getOpenFileNames(this, QStringLiteral("Add pictures"), QString(),
+                                         QString::fromLatin1(PictureFilesFilter)));
 }
 
 void TDeckwrightWindow::AddFolderBtnClick() {
@@ -374,7 +376,7 @@ void TDeckwrightWindow::JobBuilt(const QByteArray& Bytes) {
     SaveDeck(Bytes, FSavePath);
   } catch (const EDeckError& error) {
     FPrompts.Warn(QString::fromUtf8(error.what()));
-    EndSave(false, QStringLiteral("The set was not saved."));
+    EndSave(false, NotSavedText);
     return;
   }
   const QString folder = QFileInfo(FSavePath).absolutePath() + QLatin1Char('/');
@@ -391,7 +393,7 @@ void TDeckwrightWindow::JobBuilt(const QByteArray& Bytes) {
 
 void TDeckwrightWindow::JobFailed(const QString& Message) {
   FPrompts.Warn(Message);
-  EndSave(false, QStringLiteral("The set was not saved."));
+  EndSave(false, NotSavedText);
 }
 
 void TDeckwrightWindow::JobCancelled() {

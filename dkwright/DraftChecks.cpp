@@ -1,6 +1,7 @@
 #include "DraftChecks.h"
 
 #include "CardBox.h"
+#include "DeckError.h"
 
 #include <QFileInfo>
 
@@ -8,7 +9,7 @@ namespace {
 
 QString TitleCheck(const QString& title) {
   if (title.trimmed().isEmpty())
-    return QStringLiteral("A card set needs a title.");
+    return QString::fromLatin1(NoTitleText);
   if (title.size() > TDeckRequest::MaxText)
     return QStringLiteral("The title is %1 characters long; at most %2 fit.")
         .arg(title.size())

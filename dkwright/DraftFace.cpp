@@ -12,21 +12,12 @@
 namespace {
 
 QByteArray ReadBounded(const QString& path, QString& problem) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    problem = QStringLiteral("%1: cannot be read (%2).").arg(path, file.errorString());
+  try {
+    return ReadFaceFile(path, path);
+  } catch (const EDeckError& error) {
+    problem = QString::fromUtf8(error.what());
     return {};
   }
-  if (file.size() > TDeckRequest::MaxFileBytes) {
-    problem = QStringLiteral("%1: larger than %2 MB, too large for a card set.")
-                  .arg(path)
-                  .arg(TDeckRequest::MaxFileBytes / (1024 * 1024));
-    return {};
-  }
-  QByteArray bytes = file.readAll();
-  if (bytes.isEmpty())
-    problem = QStringLiteral("%1: the file is empty.").arg(path);
-  return bytes;
 }
 
 // The reader scales while decoding (a JPEG is read at an eighth of its size when that is

@@ -1,12 +1,14 @@
 #include "FacePicture.h"
 
 #include "DeckError.h"
+#include "DeckRequest.h"
 
 #include "BmpImage.h"
 #include "GifImage.h"
 #include "JpegImage.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 
 namespace {
@@ -14,6 +16,23 @@ namespace {
 [[noreturn]] void FailWith(const QString& name, const QString& reason) {
   throw EDeckError(QStringLiteral("%1: %2").arg(name, reason).toStdString());
 }
+
+} // namespace
+
+QByteArray ReadFaceFile(const QString& Path, const QString& Name) {
+  QFile file(Path);
+  if (!file.open(QIODevice::ReadOnly))
+    FailWith(Name, QStringLiteral("cannot be read (%1).").arg(file.errorString()));
+  if (file.size() > TDeckRequest::MaxFileBytes)
+    FailWith(Name, QStringLiteral("larger than %1 MB, too large for a card set.")
+                       .arg(TDeckRequest::MaxFileBytes / (1024 * 1024)));
+  QByteArray bytes = file.readAll();
+  if (bytes.isEmpty())
+    FailWith(Name, QStringLiteral("the file is empty."));
+  return bytes;
+}
+
+namespace {
 
 TFaceFormat KnownFormat(const QByteArray& data, const QString& name) {
   const TFaceFormat format = SniffFaceFormat(data);

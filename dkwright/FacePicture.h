@@ -16,6 +16,10 @@ struct TFacePicture {
   QSize Size() const { return Frames.isEmpty() ? QSize() : Frames.front().size(); }
 };
 
+// The bytes of the picture file at Path, which may be at most TDeckRequest::MaxFileBytes long.
+// Raises EDeckError naming Name when the file cannot be read, is too large or is empty.
+QByteArray ReadFaceFile(const QString& Path, const QString& Name);
+
 // Decodes Data as a picture in the format its content announces. Raises EDeckError naming
 // Name when the format is unknown or the picture is damaged or too large.
 TFacePicture DecodeFacePicture(const QByteArray& Data, const QString& Name);

@@ -66,9 +66,9 @@ QString TPictureChooser::Problem() const {
 }
 
 void TPictureChooser::ChooseBtnClick() {
-  const QString path = QFileDialog::getOpenFileName(
-      this, QStringLiteral("Choose the %1").arg(FCaption.toLower()), QString(),
-      QStringLiteral("Pictures (*.gif *.jpg *.jpeg *.bmp);;All files (*)"));
+  const QString path =
+      QFileDialog::getOpenFileName(this, QStringLiteral("Choose the %1").arg(FCaption.toLower()),
+                                   QString(), QString::fromLatin1(PictureFilesFilter));
   if (!path.isEmpty())
     Choose(path);
 }

@@ -11,6 +11,9 @@
 class QLabel;
 class QPushButton;
 
+// The open-file dialogs' filter for pictures a set can be built from.
+inline constexpr char PictureFilesFilter[] = "Pictures (*.gif *.jpg *.jpeg *.bmp);;All files (*)";
+
 class TPictureChooser : public QWidget {
   Q_OBJECT
 

@@ -79,7 +79,7 @@ void GameEngine::SetUpBoard(const NewGameOptions& Options, ICardSource& Cards) {
                          " pairs cannot be laid out.");
   }
   if (Header.ImageCount < Options.Pairs) {
-    throw GameSetupError("This set of cards does not contain enough images!");
+    throw GameSetupError(NotEnoughImagesText);
   }
   std::vector<int32_t> faces = SelectFaces(Header.ImageCount, Options.Pairs, FRandom);
   Cards.LoadFaces(faces);

@@ -8,3 +8,7 @@ class GameSetupError : public std::runtime_error {
 public:
   using std::runtime_error::runtime_error;
 };
+
+// The message of a game whose pairs need more faces than its set holds; the options panel
+// shows it too when the player chooses such a count.
+inline constexpr char NotEnoughImagesText[] = "This set of cards does not contain enough images!";

@@ -10,16 +10,16 @@ int32_t BuildPlayerList(PlayerTable& Players, bool ComputerOn) {
   }
   if (ComputerOn && Count == 1) {
     Count = 2;
-    Players[2].Name = "Player";
+    Players[2].Name = PartnerName;
   }
   if (Count == 0) {
     Count = 2;
-    Players[1].Name = "Player 1";
-    Players[2].Name = "Player 2";
+    Players[1].Name = FirstPlayerName;
+    Players[2].Name = SecondPlayerName;
   }
   if (Count == 1) {
     Count = 2;
-    Players[2].Name = "Player 2";
+    Players[2].Name = SecondPlayerName;
   }
   return Count;
 }

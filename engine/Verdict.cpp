@@ -18,7 +18,7 @@ GameVerdict JudgeGame(const PlayerTable& Players) {
   if (Players[Other].Pairs == Players[Best].Pairs) {
     return {NoWinnerName, NoWinnerName};
   }
-  return {Players[Best].Name, "The winner is: " + Players[Best].Name};
+  return {Players[Best].Name, WinnerPrefix + Players[Best].Name};
 }
 
 std::string PlayingStatusText(const PlayerSlot& Player) {

@@ -6,10 +6,12 @@
 #include <string>
 
 inline constexpr const char* NoWinnerName = "No winner";
+// Put before the winner's name on the status line and the score screen.
+inline constexpr const char* WinnerPrefix = "The winner is: ";
 
 struct GameVerdict {
   std::string WinnerName; // the winner's name, or NoWinnerName
-  std::string StatusText; // "The winner is: " and the name, or "No winner" alone
+  std::string StatusText; // WinnerPrefix and the name, or NoWinnerName alone
 };
 
 // The slot with the strictly highest pair count wins; when two or more slots share it there is

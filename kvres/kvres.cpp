@@ -97,14 +97,17 @@ void Cat(const QString& FileName, const QString& IndexText) {
 
 QByteArray ReadInput(const QString& Path) {
   QFile file(Path);
-  if (!file.open(QIODevice::ReadOnly))
+  const auto cannotRead = [&] {
     Fail(Path, QStringLiteral("cannot be read: ") + file.errorString());
+  };
+  if (!file.open(QIODevice::ReadOnly))
+    cannotRead();
   // Checked before reading, so a huge file is refused instead of filling memory.
   if (file.size() >= qint64(1) << 31)
     Fail(Path, QStringLiteral("is too large for an archive entry (2 GiB or more)"));
   QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError)
-    Fail(Path, QStringLiteral("cannot be read: ") + file.errorString());
+    cannotRead();
   return bytes;
 }
 

@@ -17,7 +17,9 @@ add_library(tesselo_skinart STATIC
   ${TESSELO_SKINMAKER_DIR}/SkinArchive.cpp
   ${TESSELO_SKINMAKER_DIR}/Preview.cpp)
 target_include_directories(tesselo_skinart PUBLIC ${TESSELO_SKINMAKER_DIR})
-target_link_libraries(tesselo_skinart PUBLIC Qt6::Gui tesselo_kvwriter PRIVATE tesselo_skin_layout)
+# The previews show the game's own texts of players and verdicts.
+target_link_libraries(tesselo_skinart PUBLIC Qt6::Gui tesselo_kvwriter
+  PRIVATE tesselo_skin_layout tesselo_engine)
 
 add_executable(tesselo_skinmaker ${TESSELO_SKINMAKER_DIR}/main.cpp)
 target_link_libraries(tesselo_skinmaker PRIVATE tesselo_skinart)

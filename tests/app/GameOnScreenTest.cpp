@@ -213,7 +213,7 @@ TEST(GameOnScreen, SetWithTooFewFacesIsRefusedWithItsMessage) {
   EXPECT_FALSE(form.MGrid->isVisible());
   EXPECT_TRUE(form.OptionsPanel->isVisible());
   ASSERT_EQ(rig.Messages.Shown.size(), 1u);
-  EXPECT_EQ(rig.Messages.Shown[0].Text, "This set of cards does not contain enough images!");
+  EXPECT_EQ(rig.Messages.Shown[0].Text, NotEnoughImagesText);
 }
 
 TEST(GameOnScreen, EmptyCatalogueNamesTheFolderAndPlayStartsNothing) {

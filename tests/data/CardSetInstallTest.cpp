@@ -3,6 +3,7 @@
 #include "CardSetInstall.h"
 #include "CardSetLoader.h"
 #include "FaceFixtures.h"
+#include "GameSetupError.h"
 
 #include <QDir>
 #include <QFile>

@@ -85,19 +85,19 @@ QImage CommandBar() {
 
   const QRect exit = skinlayout::mainform::BarExitArea.Rect;
   DrawRubyButton(painter, exit, 6);
-  DrawRaisedText(painter, QRectF(exit).adjusted(0, 0, 1, 0), QStringLiteral("Exit"),
+  DrawRaisedText(painter, QRectF(exit).adjusted(0, 0, 1, 0), QLatin1String(skinlayout::ExitText),
                  SerifFont(14, true), palette::Cream);
 
   const QRect play = skinlayout::mainform::BarPlayArea.Rect;
   DrawBrassButton(painter, play, 6);
   DrawPlayGlyph(painter, QRectF(play.left() + 10, play.top() + 8.5, 9, 11));
-  DrawEngravedText(painter, QRectF(play).adjusted(20, 0, -3, 0), QStringLiteral("Play"),
-                   SerifFont(14, true));
+  DrawEngravedText(painter, QRectF(play).adjusted(20, 0, -3, 0),
+                   QLatin1String(skinlayout::mainform::BarPlayArea.Hint), SerifFont(14, true));
 
   const QRect options = skinlayout::mainform::BarOptionsArea.Rect;
   DrawBrassButton(painter, options, 4);
-  DrawEngravedText(painter, QRectF(options).adjusted(0, 0, 1, 0), QStringLiteral("Options"),
-                   SansFont(10, true));
+  DrawEngravedText(painter, QRectF(options).adjusted(0, 0, 1, 0),
+                   QLatin1String(skinlayout::OptionsText), SansFont(10, true));
   return image;
 }
 

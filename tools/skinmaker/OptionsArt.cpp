@@ -72,8 +72,8 @@ void DrawTitle(QPainter& Painter) {
 }
 
 void DrawGameColumn(QPainter& Painter) {
-  DrawCaption(Painter, QRectF(30, 48, 160, 18), QStringLiteral("Card set"));
-  DrawCaption(Painter, QRectF(30, 96, 160, 18), QStringLiteral("Pairs"));
+  DrawCaption(Painter, QRectF(30, 48, 160, 18), QLatin1String(skinlayout::options::CardsCaption));
+  DrawCaption(Painter, QRectF(30, 96, 160, 18), QLatin1String(skinlayout::options::PairsCaption));
   DrawCaption(Painter, QRectF(30, 144, 160, 18), QStringLiteral("Delay (seconds)"));
   for (const QRect& box : {skinlayout::options::CardsBox, skinlayout::options::PairsBox,
                            skinlayout::options::DelayBox})
@@ -81,7 +81,7 @@ void DrawGameColumn(QPainter& Painter) {
   const QRect sound = skinlayout::options::SoundCheck;
   DrawWell(Painter, sound);
   DrawCaption(Painter, QRectF(sound.right() + 8, sound.top() - 2, 120, sound.height() + 4),
-              QStringLiteral("Sound"), Qt::AlignLeft | Qt::AlignVCenter);
+              QLatin1String(skinlayout::options::SoundCaption), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void DrawPlayersColumn(QPainter& Painter) {

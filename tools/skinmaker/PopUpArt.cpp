@@ -81,8 +81,8 @@ QImage PopUpCloseButton() {
   PreparePainter(painter);
   const QRect button(0, 0, place.width() - 1, place.height() - 1);
   DrawBrassButton(painter, button, 4);
-  DrawEngravedText(painter, QRectF(button).adjusted(0, -0.5, 1, -0.5), QStringLiteral("Close"),
-                   SansFont(11, true));
+  DrawEngravedText(painter, QRectF(button).adjusted(0, -0.5, 1, -0.5),
+                   QLatin1String(skinlayout::CloseText), SansFont(11, true));
   return image;
 }
 

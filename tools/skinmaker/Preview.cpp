@@ -6,6 +6,7 @@
 #include "Ornaments.h"
 #include "SkinArchive.h"
 #include "SkinLayout.h"
+#include "Verdict.h"
 
 #include <QPainter>
 
@@ -226,7 +227,7 @@ QImage PreviewBoard() {
         DrawCardBack(painter, box.adjusted(1, 1, -1, -1));
     }
   }
-  DrawStatus(painter, client, QStringLiteral("Computer: 1 pair   Anna: 1 pair   - Anna's turn"));
+  DrawStatus(painter, client, QString::fromStdString(PlayingStatusText({"Anna", 1})));
   return window;
 }
 
@@ -240,7 +241,7 @@ QImage PreviewScore() {
              QLatin1String(score::PlayersCaption), flags);
   DrawYellow(painter, LabelBox(score::PairsCaptionPlace, 40), QLatin1String(score::PairsCaption),
              flags);
-  const QString names[] = {QStringLiteral("Computer"), QStringLiteral("Anna"),
+  const QString names[] = {QLatin1String(ComputerName), QStringLiteral("Anna"),
                            QStringLiteral("Tomas"), QString(), QString()};
   const int counts[] = {5, 4, 3, 0, 0};
   for (int i = 0; i < 5; ++i) {
@@ -249,7 +250,7 @@ QImage PreviewScore() {
     DrawYellow(painter, score::PairBox.translated(0, top), QString::number(counts[i]),
                Qt::AlignRight | Qt::AlignTop);
   }
-  DrawYellow(painter, LabelBox(score::WinnerPlace, 170), QStringLiteral("The winner is: Computer"),
+  DrawYellow(painter, LabelBox(score::WinnerPlace, 170), QLatin1String(WinnerPrefix) + names[0],
              flags);
   const QRectF ad(score::AdImage);
   painter.fillRect(ad, QColor(250, 246, 232));

@@ -100,11 +100,11 @@ QImage SkinPicture(int Index) {
   case entry::PopUpCloseButton:
     return PopUpCloseButton();
   case entry::AboutTitle:
-    return PopUpTitle(QStringLiteral("About"));
+    return PopUpTitle(QLatin1String(skinlayout::AboutTitle));
   case entry::HelpTitle:
-    return PopUpTitle(QStringLiteral("Help"));
+    return PopUpTitle(QLatin1String(skinlayout::HelpTitle));
   case entry::ScoreTitle:
-    return PopUpTitle(QStringLiteral("Score"));
+    return PopUpTitle(QLatin1String(skinlayout::ScoreTitle));
   default:
     return {};
   }
