@@ -7,10 +7,10 @@
 #include "KVCursors.h"
 #include "KVImageCtrl.h"
 #include "KVImageMap.h"
+#include "KVPicture.h"
 #include "KVUtils.h"
 #include "MainLayout.h"
 #include "OptionsPanel.h"
-#include "PictureImage.h"
 #include "PopUpWindows.h"
 #include "Product.h"
 #include "SettingsStore.h"
@@ -136,8 +136,8 @@ void TMainForm::CreateControls() {
   // Presses on the status line reach the window, which drags itself.
   Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
   ExitMap = new TKVImageMap(this);
-  CopyRightImage = new TPictureImage(this);
-  CopyRightImage->OnClick = [this] { Guarded([this] { CopyRightImageClick(); }); };
+  CopyRightImage = new TKVPicture(this);
+  CopyRightImage->OnClick = [this](QObject*) { Guarded([this] { CopyRightImageClick(); }); };
   FBoard = std::make_unique<TBoardView>(*this, FGame);
   MGrid = FBoard->MGrid;
   MGrid->OnSelectCell = [this](int Col, int Row) { MGridSelectCell(Col, Row); };

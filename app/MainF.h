@@ -27,7 +27,7 @@ class TKVImageBevel;
 class TKVImageMap;
 class TSkinReader;
 class TOptionsPanel;
-class TPictureImage;
+class TKVPicture;
 struct TInstalledSet;
 
 // What the program hands the main window when it creates it.
@@ -108,7 +108,7 @@ public:
   TKVImageMap* PanelMap = nullptr;
   QLabel* Label1 = nullptr;
   TKVImageMap* ExitMap = nullptr;
-  TPictureImage* CopyRightImage = nullptr;
+  TKVPicture* CopyRightImage = nullptr;
   TBoardGrid* MGrid = nullptr;
   TFaceOverlay* Panel1 = nullptr;
   TFaceOverlay* Panel2 = nullptr;

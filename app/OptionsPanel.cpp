@@ -4,8 +4,8 @@
 #include "GameSetupError.h"
 #include "KVCursors.h"
 #include "KVImageCtrl.h"
+#include "KVPicture.h"
 #include "KVUtils.h"
-#include "PictureImage.h"
 #include "PlainText.h"
 #include "SkinLayout.h"
 
@@ -80,7 +80,7 @@ void TOptionsPanel::NameControls() {
 }
 
 void TOptionsPanel::CreateControls() {
-  OptionsBg = new TPictureImage(this);
+  OptionsBg = new TKVPicture(this);
   OptionsBg->setGeometry(QRect(QPoint(0, 0), options::Size));
   CardsBox = MakeList(this, options::CardsBox, {});
   PairsBox = MakeList(this, options::PairsBox, PairsItems());
@@ -96,11 +96,11 @@ void TOptionsPanel::CreateControls() {
   IQSlider->SetRange(5, 0, 10);
   IQSlider->setGeometry(options::LevelSlider);
   IQSlider->SetCursorId(TKVCursors::crHandPoint);
-  DKWRBtn = new TPictureImage(this);
+  DKWRBtn = new TKVPicture(this);
   DKWRBtn->move(options::BuilderStrip.topLeft());
   DKWRBtn->SetCursorId(TKVCursors::crHandPoint);
   NameControls();
-  DKWRBtn->OnClick = [this] {
+  DKWRBtn->OnClick = [this](QObject*) {
     if (OnBuilderClick)
       OnBuilderClick();
   };

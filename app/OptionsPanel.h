@@ -17,7 +17,7 @@ class QLineEdit;
 class TCardSetCatalogue;
 class TCardsObj;
 class TKVImageSlider;
-class TPictureImage;
+class TKVPicture;
 
 class TOptionsPanel : public QWidget {
 public:
@@ -54,7 +54,7 @@ public:
   // The card-builder strip was clicked.
   std::function<void()> OnBuilderClick;
 
-  TPictureImage* OptionsBg = nullptr;
+  TKVPicture* OptionsBg = nullptr;
   QComboBox* CardsBox = nullptr;
   QComboBox* PairsBox = nullptr;
   QComboBox* DelayBox = nullptr;
@@ -65,7 +65,7 @@ public:
   QLineEdit* Player4Edit = nullptr;
   QCheckBox* ComputerCheck = nullptr;
   TKVImageSlider* IQSlider = nullptr;
-  TPictureImage* DKWRBtn = nullptr;
+  TKVPicture* DKWRBtn = nullptr;
 
 private:
   void CreateControls();

@@ -3,7 +3,7 @@
 #include "KVCursors.h"
 #include "KVImageCtrl.h"
 #include "KVImageMap.h"
-#include "PopUpPicture.h"
+#include "KVPicture.h"
 #include "SkinEntries.h"
 #include "SkinLayout.h"
 
@@ -58,11 +58,11 @@ void TPopUpform::CreateControls() {
   FExitMap->setAccessibleName(QLatin1String(skinlayout::TitleBarName));
   FExitMap->move(0, 0);
 
-  FTitleImage = new TPopUpPicture(this);
+  FTitleImage = new TKVPicture(this);
   FTitleImage->setObjectName(QStringLiteral("TitleImage"));
   FTitleImage->move(popup::TitlePlace);
 
-  FCloseBtn = new TPopUpPicture(this);
+  FCloseBtn = new TKVPicture(this);
   FCloseBtn->setObjectName(QStringLiteral("CloseBtn"));
   FCloseBtn->setAccessibleName(QLatin1String(skinlayout::CloseText));
 

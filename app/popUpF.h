@@ -26,7 +26,7 @@ class TKVCustomImageMap;
 class TKVImageBevel;
 class TKVImageMap;
 class TSkinReader;
-class TPopUpPicture;
+class TKVPicture;
 
 class TPopUpform : public QDialog {
   Q_OBJECT
@@ -59,7 +59,7 @@ public:
 
 protected:
   TKVImageBevel* PopUpBg() const { return FPopUpBg; }
-  TPopUpPicture* TitleImage() const { return FTitleImage; }
+  TKVPicture* TitleImage() const { return FTitleImage; }
 
   // Loads archive entry Entry into TitleImage and centres it horizontally.
   void LoadTitle(TSkinReader& Skin, int Entry);
@@ -89,6 +89,6 @@ private:
   std::vector<QWidget*> FDragSurfaces;
   TKVImageBevel* FPopUpBg = nullptr;
   TKVImageMap* FExitMap = nullptr;
-  TPopUpPicture* FTitleImage = nullptr;
-  TPopUpPicture* FCloseBtn = nullptr;
+  TKVPicture* FTitleImage = nullptr;
+  TKVPicture* FCloseBtn = nullptr;
 };

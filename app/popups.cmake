@@ -1,7 +1,6 @@
 # The pop-up windows (the skinned base, the score screen, the about box and the help window),
 # the browse dialog and the card-builder command.
 add_library(tesselo_popups STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/PopUpPicture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/popUpF.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scoref.cpp
   ${CMAKE_CURRENT_LIST_DIR}/aboutf.cpp

@@ -3,8 +3,8 @@
 #include "BuilderLauncher.h"
 #include "GameState.h"
 #include "KVCursors.h"
+#include "KVPicture.h"
 #include "KVUtils.h"
-#include "PopUpPicture.h"
 #include "SkinLayout.h"
 #include "Verdict.h"
 
@@ -25,7 +25,7 @@ TScoreForm::~TScoreForm() = default;
 void TScoreForm::FormCreate(TSkinReader& Skin) {
   LoadTitle(Skin, score::TitleEntry);
 
-  FAdImage = new TPopUpPicture(this);
+  FAdImage = new TKVPicture(this);
   FAdImage->setObjectName(QStringLiteral("AdImage"));
   FAdImage->SetAutoSize(false);
   FAdImage->SetStretch(true);
@@ -49,7 +49,7 @@ void TScoreForm::FormCreate(TSkinReader& Skin) {
   FWinnerLabel =
       AddYellowLabel(QStringLiteral("Label13"), {}, score::WinnerPlace.x(), score::WinnerPlace.y());
 
-  FDKWRBtn = new TPopUpPicture(this);
+  FDKWRBtn = new TKVPicture(this);
   FDKWRBtn->setObjectName(QStringLiteral("DKWRBtn"));
   FDKWRBtn->setAccessibleName(QLatin1String(skinlayout::BuilderStripName));
   FDKWRBtn->setGeometry(score::BuilderStrip);

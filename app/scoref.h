@@ -13,7 +13,7 @@
 struct GameState;
 class QLabel;
 class TBuilderLauncher;
-class TPopUpPicture;
+class TKVPicture;
 
 class TScoreForm : public TPopUpform {
   Q_OBJECT
@@ -56,8 +56,8 @@ private:
   TBuilderLauncher* FLauncher = nullptr;
   QString FAdLink;
 
-  TPopUpPicture* FAdImage = nullptr;
-  TPopUpPicture* FDKWRBtn = nullptr;
+  TKVPicture* FAdImage = nullptr;
+  TKVPicture* FDKWRBtn = nullptr;
   // Label1 ... Label5 and Label7 ... Label11: the names and pairs of slots 1 to 5.
   std::array<QLabel*, 5> FNameLabels{};
   std::array<QLabel*, 5> FPairLabels{};

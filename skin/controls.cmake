@@ -1,9 +1,11 @@
-# The image-based skin controls: picture strip, image map, bevel, slider and the cursor registry.
+# The image-based skin controls: picture strip, image map, bevel, slider, picture and the cursor
+# registry.
 add_library(tesselo_skin STATIC
   ${CMAKE_CURRENT_LIST_DIR}/KVCursors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVImageList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVImageMap.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVImageCtrl.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/KVPicture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVAccessibleElement.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVAccessibleGroup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVImageMapAccessible.cpp

@@ -4,10 +4,10 @@
 
 #include "BoardGrid.h"
 #include "KVImageMap.h"
+#include "KVPicture.h"
 #include "KVQtMessageBox.h"
 #include "KVRStream.h"
 #include "OptionsPanel.h"
-#include "PictureImage.h"
 #include "PopUpWiring.h"
 #include "scoref.h"
 

@@ -4,9 +4,9 @@
 
 #include "KVImageCtrl.h"
 #include "KVImageMap.h"
+#include "KVPicture.h"
 #include "KVRStream.h"
 #include "KVRichEdOLE.h"
-#include "PopUpPicture.h"
 #include "SkinLayout.h"
 #include "aboutf.h"
 #include "helpf.h"
@@ -70,12 +70,11 @@ TEST_F(PopUpTest, SkinPutsFrameStripTitleAndCloseButtonInPlace) {
     const TArea& exit = map->Area(0);
     EXPECT_EQ(QRect(exit.Left, exit.Top, exit.Right - exit.Left, exit.Bottom - exit.Top),
               skinlayout::popup::ExitArea.Rect);
-    EXPECT_EQ(Control<TPopUpPicture>(window, "CloseBtn")->geometry(),
-              skinlayout::popup::CloseButton);
+    EXPECT_EQ(Control<TKVPicture>(window, "CloseBtn")->geometry(), skinlayout::popup::CloseButton);
   }
-  EXPECT_EQ(Control<TPopUpPicture>(&base, "TitleImage")->pos(), skinlayout::popup::TitlePlace);
+  EXPECT_EQ(Control<TKVPicture>(&base, "TitleImage")->pos(), skinlayout::popup::TitlePlace);
   for (TPopUpform* window : {static_cast<TPopUpform*>(&about), static_cast<TPopUpform*>(&help)}) {
-    auto* title = Control<TPopUpPicture>(window, "TitleImage");
+    auto* title = Control<TKVPicture>(window, "TitleImage");
     ASSERT_GT(title->width(), 0);
     EXPECT_EQ(title->pos(),
               QPoint((window->width() - title->width()) / 2, skinlayout::popup::TitleTop));
@@ -148,7 +147,7 @@ TEST_F(PopUpTest, ExitAreaAndCloseButtonCloseWithoutMoving) {
   EXPECT_EQ(window.pos(), ScreenCentredPos(&window));
   window.move(window.pos() + QPoint(11, 12));
   const QPoint moved = window.pos();
-  auto* close = Control<TPopUpPicture>(&window, "CloseBtn");
+  auto* close = Control<TKVPicture>(&window, "CloseBtn");
   QTest::mousePress(close, Qt::LeftButton, {}, {30, 8});
   QTest::mouseRelease(close, Qt::LeftButton, {}, {200, 8}); // released off the button
   EXPECT_TRUE(window.isVisible());

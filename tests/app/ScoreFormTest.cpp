@@ -8,7 +8,7 @@
 #include "GameState.h"
 #include "KVImageMap.h"
 #include "KVImageMapAccessible.h"
-#include "PopUpPicture.h"
+#include "KVPicture.h"
 #include "SkinLayout.h"
 #include "scoref.h"
 
@@ -42,8 +42,8 @@ protected:
     return rows;
   }
   QLabel* Label(const QString& Name) { return Score.findChild<QLabel*>(Name); }
-  TPopUpPicture* Picture(const char* Name) {
-    return Score.findChild<TPopUpPicture*>(QLatin1String(Name));
+  TKVPicture* Picture(const char* Name) {
+    return Score.findChild<TKVPicture*>(QLatin1String(Name));
   }
   void EndGame(std::vector<std::pair<std::string, int>> Players, std::string Winner) {
     Game.Players = {};
@@ -102,7 +102,7 @@ TEST_F(ScoreFormTest, SecondShowingShowsTheSecondGameAndItsCardSet) {
   EXPECT_EQ(Rows(),
             (std::vector<Row>{{"Ben", "9"}, {"Ünal", "3"}, {"", "0"}, {"", "0"}, {"", "0"}}));
   EXPECT_EQ(Label("Label13")->text(), "The winner is: Ben");
-  TPopUpPicture* ad = Picture("AdImage");
+  TKVPicture* ad = Picture("AdImage");
   EXPECT_EQ(ad->toolTip(), "https://second.example/");
   EXPECT_EQ(ad->geometry(), QRect(200, 50, 178, 170)) << "the picture is stretched to its box";
   const QImage shot = Score.grab().toImage();
@@ -193,7 +193,7 @@ TEST_F(ScoreFormTest, BuilderButtonLaunchesTheBuilderAndClosesTheScreen) {
   QImage art(QString::fromUtf8(TESSELO_GENERATED_RESOURCES_DIR "/dkwrbtn-score.png"));
   ASSERT_FALSE(art.isNull());
   Score.SetBuilderPicture(art);
-  TPopUpPicture* button = Picture("DKWRBtn");
+  TKVPicture* button = Picture("DKWRBtn");
   EXPECT_EQ(button->geometry(), skinlayout::score::BuilderStrip);
   EndGame({{"Anna", 5}, {"Ben", 3}}, "Anna");
   Score.SetAdvert(Solid({178, 170}, QColor(30, 90, 160)), QStringLiteral("https://a.example/"));

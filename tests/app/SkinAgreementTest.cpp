@@ -6,8 +6,8 @@
 
 #include "KVImageCtrl.h"
 #include "KVImageMap.h"
+#include "KVPicture.h"
 #include "OptionsPanel.h"
-#include "PictureImage.h"
 #include "SkinLayout.h"
 #include "scoref.h"
 

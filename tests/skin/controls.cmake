@@ -1,4 +1,5 @@
-# Tests of the image-based skin controls (strip, map, bevel, slider) on the offscreen platform.
+# Tests of the image-based skin controls (strip, map, bevel, slider, picture) on the offscreen
+# platform.
 find_package(Qt6 REQUIRED COMPONENTS Test Widgets)
 tesselo_add_gtest(NAME tesselo_skin_controls_tests
   SOURCES
@@ -6,6 +7,7 @@ tesselo_add_gtest(NAME tesselo_skin_controls_tests
     ${CMAKE_CURRENT_LIST_DIR}/KVImageMapTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/KVImageBevelTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/KVImageSliderTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/KVPictureTest.cpp
   LIBS tesselo_skin tesselo_kvwriter Qt6::Test
   MAIN widgets)
 

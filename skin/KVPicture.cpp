@@ -1,41 +1,41 @@
-#include "PopUpPicture.h"
+#include "KVPicture.h"
 
 #include "KVCursors.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-TPopUpPicture::TPopUpPicture(QWidget* Parent) : QWidget(Parent) {
+TKVPicture::TKVPicture(QWidget* Parent) : QWidget(Parent) {
   setAttribute(Qt::WA_NoSystemBackground);
 }
 
-void TPopUpPicture::SetPicture(const QImage& Value) {
+void TKVPicture::SetPicture(const QImage& Value) {
   FPicture = Value;
-  if (FAutoSize && !FPicture.isNull())
+  if (FAutoSize)
     resize(FPicture.size());
   update();
 }
 
-void TPopUpPicture::SetAutoSize(bool Value) {
+void TKVPicture::SetAutoSize(bool Value) {
   if (Value == FAutoSize)
     return;
   FAutoSize = Value;
-  if (FAutoSize && !FPicture.isNull())
+  if (FAutoSize)
     resize(FPicture.size());
 }
 
-void TPopUpPicture::SetStretch(bool Value) {
+void TKVPicture::SetStretch(bool Value) {
   if (Value == FStretch)
     return;
   FStretch = Value;
   update();
 }
 
-void TPopUpPicture::SetCursorId(int Value) {
+void TKVPicture::SetCursorId(int Value) {
   setCursor(TKVCursors::Cursor(Value));
 }
 
-void TPopUpPicture::paintEvent(QPaintEvent*) {
+void TKVPicture::paintEvent(QPaintEvent*) {
   if (FPicture.isNull())
     return;
   QPainter canvas(this);
@@ -47,7 +47,11 @@ void TPopUpPicture::paintEvent(QPaintEvent*) {
   }
 }
 
-void TPopUpPicture::mousePressEvent(QMouseEvent* Event) {
+void TKVPicture::mousePressEvent(QMouseEvent* Event) {
+  if (!Listened()) {
+    Event->ignore();
+    return;
+  }
   const QPoint at = Event->position().toPoint();
   if (Event->button() == Qt::LeftButton)
     FClicked = true;
@@ -55,13 +59,21 @@ void TPopUpPicture::mousePressEvent(QMouseEvent* Event) {
     OnMouseDown(this, Event->button(), Event->modifiers(), at.x(), at.y());
 }
 
-void TPopUpPicture::mouseMoveEvent(QMouseEvent* Event) {
+void TKVPicture::mouseMoveEvent(QMouseEvent* Event) {
+  if (!Listened()) {
+    Event->ignore();
+    return;
+  }
   const QPoint at = Event->position().toPoint();
   if (OnMouseMove)
     OnMouseMove(this, Event->buttons(), Event->modifiers(), at.x(), at.y());
 }
 
-void TPopUpPicture::mouseReleaseEvent(QMouseEvent* Event) {
+void TKVPicture::mouseReleaseEvent(QMouseEvent* Event) {
+  if (!Listened()) {
+    Event->ignore();
+    return;
+  }
   const QPoint at = Event->position().toPoint();
   // The release is handed on first: a click may hide the window, and a drag must end before.
   if (OnMouseUp)

@@ -1,13 +1,16 @@
-// A picture control of the pop-up windows: the title, the close button, the advertisement and
-// the card-builder button.
+// A picture control of the windows: the about plaque, the options panel's background and
+// card-builder strip, and the pop-ups' title, close button, advertisement and card-builder strip.
 //
 // It paints its picture at its own size from the top-left corner, or stretched to the whole box
-// when Stretch is set; without a picture it paints nothing, so the skin below shows. A left
-// press and a left release over the control make a click; every press, move and release is
-// also handed on, in the control's coordinates, so a picture can drag its window.
+// when Stretch is set; without a picture it paints nothing, so what lies below shows. A left
+// press and a left release over the control make a click (OnClick). Every press, move and
+// release is also handed on, in the control's coordinates, so a picture can drag its window. A
+// control nobody listens to (neither OnClick nor OnMouseDown set) lets the mouse through to its
+// parent.
 #pragma once
 
 #include "KVImageList.h"
+#include "PlainText.h"
 #include "PlainText.h"
 
 #include <QImage>
@@ -17,12 +20,12 @@
 
 using TNotifyEvent = std::function<void(QObject* Sender)>;
 
-class TPopUpPicture : public QWidget {
+class TKVPicture : public QWidget {
 public:
-  explicit TPopUpPicture(QWidget* Parent = nullptr);
+  explicit TKVPicture(QWidget* Parent = nullptr);
 
   const QImage& Picture() const { return FPicture; }
-  // Copies Value; with AutoSize the control takes the picture's size.
+  // Copies Value; with AutoSize the control takes the picture's size (0 x 0 for no picture).
   void SetPicture(const QImage& Value);
   // Default true.
   bool AutoSize() const { return FAutoSize; }
@@ -47,6 +50,8 @@ protected:
   void mouseReleaseEvent(QMouseEvent* Event) override;
 
 private:
+  bool Listened() const { return OnClick || OnMouseDown; }
+
   QImage FPicture;
   bool FAutoSize = true;
   bool FStretch = false;
