@@ -93,25 +93,23 @@ void TBoardView::Repaint() {
 }
 
 const QPixmap* TBoardView::CellPicture(int Col, int Row, QSize Size, qreal Ratio, bool& Covered) {
-  const Board& cells = FGame.Cells();
-  const int id = cells.IdAt(Col, Row);
   Covered = false;
-  // Once a game is over or abandoned every cell shows its face.
-  if (!FGame.State().GameActive)
-    return &FFaces.Face(id, Size, Ratio);
-  switch (cells.StateAt(Col, Row)) {
-  case CellState::FaceDown:
+  switch (CellShown(Col, Row)) {
+  case TCellShown::FaceDown:
     return &FFaces.Back(Size, Ratio);
-  case CellState::FaceUp:
-    // A GIF face shows in its overlay above the cell.
-    Covered = FFaces.IsGif();
-    return Covered ? nullptr : &FFaces.Face(id, Size, Ratio);
-  case CellState::Removed:
+  case TCellShown::FaceUp:
+    // During a game a GIF face shows in its overlay above the cell.
+    Covered = FGame.State().GameActive && FFaces.IsGif();
+    return Covered ? nullptr : &FFaces.Face(FGame.Cells().IdAt(Col, Row), Size, Ratio);
+  case TCellShown::Removed:
+  case TCellShown::Blank:
     break;
   }
   return nullptr;
 }
 
+// The one place where the game's state of a cell becomes what the board shows of it: the
+// painting and the screen reader's description both follow it.
 TCellShown TBoardView::CellShown(int Col, int Row) const {
   if (!MGrid->isVisible())
     return TCellShown::Blank;

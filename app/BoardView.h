@@ -71,6 +71,7 @@ public:
 private:
   void ShowFaceOverlay(int Pick, int Col, int Row);
   void DrawCell(QPainter& Canvas, int Col, int Row, const QRect& Rect);
+  // What the cell shows, from the game's state; the picture follows it.
   TCellShown CellShown(int Col, int Row) const;
   const QPixmap* CellPicture(int Col, int Row, QSize Size, qreal Ratio, bool& Covered);
 
