@@ -40,8 +40,9 @@ TNoPopUpWindows NoPopUps;
 
 // How often a set opened while a modal window is open asks again whether it may be added.
 constexpr int ModalWaitMs = 250;
-// The status line sits on the plate between the exit and play buttons, with a margin.
-constexpr int StatusPlateWidth = 290;
+// The status line sits on the plate between the exit and play buttons, 8 pixels clear of its
+// ends.
+constexpr int StatusPlateWidth = mainform::StatusPlate.width() - 2 * 8;
 
 // The local files among dropped data, or nothing when anything else is among them.
 QStringList DroppedFiles(const QMimeData* Data) {
