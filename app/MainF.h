@@ -70,7 +70,7 @@ public:
   // Sets the status line and centres it.
   void SetPlayerLabel(const QString& Text);
   void ShowWelcome();
-  // Abandons any game and shows the options panel in a 490 x 450 window.
+  // Abandons any game and shows the options panel in a window of the design size.
   void ShowOptions();
   // Lays the controls out for the current client size and centres the window on the work area.
   void FormResize();

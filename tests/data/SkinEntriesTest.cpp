@@ -1,8 +1,9 @@
 // The skin's pictures: the bitmap reader against Qt's own (the same picture, to the pixel, for
 // every picture of the skin), and the reader that lets the windows built at start-up share them.
-#include "BmpImage.h"
 #include "SkinEntries.h"
+#include "BmpImage.h"
 #include "KVRStream.h"
+#include "SkinLayout.h"
 #include "TestSupport.h"
 
 #include <QBuffer>
@@ -44,11 +45,12 @@ TEST(SkinReader, APictureIsDecodedOnceAndSharedByItsReaderOnly) {
   TKVResFileReader other(testsupport::ProgramDir() + QStringLiteral("/tesselo.dat"));
   TSkinReader skin(archive);
   TSkinReader otherSkin(other);
-  const qint64 kept = skin.Bitmap(10).cacheKey();
-  EXPECT_EQ(skin.Bitmap(10).cacheKey(), kept);
-  EXPECT_NE(skin.Bitmap(18).cacheKey(), kept);
-  EXPECT_NE(otherSkin.Bitmap(10).cacheKey(), kept) << "another reader decodes its own";
-  EXPECT_EQ(otherSkin.Bitmap(10), skin.Bitmap(10));
+  const int felt = skinlayout::entry::Felt;
+  const qint64 kept = skin.Bitmap(felt).cacheKey();
+  EXPECT_EQ(skin.Bitmap(felt).cacheKey(), kept);
+  EXPECT_NE(skin.Bitmap(skinlayout::entry::PopUpTitleStrip).cacheKey(), kept);
+  EXPECT_NE(otherSkin.Bitmap(felt).cacheKey(), kept) << "another reader decodes its own";
+  EXPECT_EQ(otherSkin.Bitmap(felt), skin.Bitmap(felt));
   EXPECT_THROW(skin.Bitmap(archive.Count), ESkinError);
   EXPECT_THROW(skin.Bitmap(archive.Count), ESkinError) << "a failure is not kept";
 }
