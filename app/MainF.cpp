@@ -447,8 +447,8 @@ void TMainForm::PlayCommand() {
   TCardSetLoader loader(OptionsPanel->SelectedSet()->FileName);
   NewGameOptions options;
   options.Pairs = FSettings.Pairs;
-  options.WorkWidth = FWorkArea.width();
-  options.WorkHeight = FWorkArea.height();
+  options.BoardWidth = FWorkArea.width() - BoardMarginWidth;
+  options.BoardHeight = FWorkArea.height() - BoardMarginHeight;
   options.Computer = FSettings.Computer;
   options.Level = FSettings.Level;
   FLoader = &loader;

@@ -6,10 +6,6 @@
 
 namespace {
 
-// Window margins around the grid: the board may use the work area less these.
-constexpr double HorizontalMargin = 10.0;
-constexpr double VerticalMargin = 91.0;
-
 constexpr int32_t FirstSide = 4;
 constexpr int32_t LastSide = 12;
 
@@ -22,14 +18,13 @@ double Aspect(const BoardShape& Shape, int32_t CellWidth, int32_t CellHeight) {
 } // namespace
 
 std::optional<BoardShape> ChooseBoardLayout(int32_t Pairs, int32_t CellWidth, int32_t CellHeight,
-                                            int32_t WorkWidth, int32_t WorkHeight) {
-  const double Target =
-      (WorkHeight - VerticalMargin) / (static_cast<double>(WorkWidth) - HorizontalMargin);
+                                            int32_t RoomWidth, int32_t RoomHeight) {
+  const double target = static_cast<double>(RoomHeight) / static_cast<double>(RoomWidth);
   const int64_t Cells = 2 * static_cast<int64_t>(Pairs);
   std::optional<BoardShape> Choice;
   double ChoiceDistance = 0.0;
   auto Examine = [&](const BoardShape& Candidate) {
-    const double Distance = std::fabs(Target - Aspect(Candidate, CellWidth, CellHeight));
+    const double Distance = std::fabs(target - Aspect(Candidate, CellWidth, CellHeight));
     if (!Choice || Distance < ChoiceDistance) {
       Choice = Candidate;
       ChoiceDistance = Distance;

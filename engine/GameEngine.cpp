@@ -73,7 +73,7 @@ void GameEngine::SetUpBoard(const NewGameOptions& Options, ICardSource& Cards) {
   const CardSetHeaderInfo Header = Cards.ReadHeader();
   CheckHeader(Header);
   const auto Shape = ChooseBoardLayout(Options.Pairs, Header.CardWidth, Header.CardHeight,
-                                       Options.WorkWidth, Options.WorkHeight);
+                                       Options.BoardWidth, Options.BoardHeight);
   if (!Shape) {
     throw GameSetupError("A board of " + std::to_string(Options.Pairs) +
                          " pairs cannot be laid out.");

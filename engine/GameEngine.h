@@ -11,9 +11,11 @@
 
 // What the "play" command hands to a new game, besides the player table and the card set.
 struct NewGameOptions {
-  int32_t Pairs = 8;        // one of OfferedPairCounts
-  int32_t WorkWidth = 1024; // desktop work area in pixels
-  int32_t WorkHeight = 738;
+  int32_t Pairs = 8; // one of OfferedPairCounts
+  // The room in pixels the board may take on the desktop: the work area less the window's frame
+  // (by default that of a 1024 x 738 work area).
+  int32_t BoardWidth = 1014;
+  int32_t BoardHeight = 647;
   bool Computer = true; // slot 1 is the computer opponent
   int32_t Level = 3;    // the computer's level, clamped to 0..MaxLevel
 };

@@ -10,6 +10,7 @@ std::string ShapeText(const std::optional<BoardShape>& Shape) {
   return Shape ? std::to_string(Shape->Rows) + "x" + std::to_string(Shape->Cols) : "none";
 }
 
+// Rooms for the board as the main window leaves them of a work area: 1014 x 647 of 1024 x 738.
 TEST(BoardLayout, DefaultCellsOnTheDefaultWorkAreaGiveTheListedShapes) {
   const std::map<int32_t, std::string> Expected = {
       {8, "4x4"},   {10, "4x5"},   {12, "4x6"},  {14, "4x7"},  {16, "4x8"},  {18, "6x6"},
@@ -19,23 +20,23 @@ TEST(BoardLayout, DefaultCellsOnTheDefaultWorkAreaGiveTheListedShapes) {
       {52, "8x13"}, {55, "10x11"}, {56, "8x14"}, {60, "10x12"}};
   ASSERT_EQ(Expected.size(), OfferedPairCounts.size());
   for (int32_t Pairs : OfferedPairCounts) {
-    EXPECT_EQ(ShapeText(ChooseBoardLayout(Pairs, 120, 90, 1024, 738)), Expected.at(Pairs))
+    EXPECT_EQ(ShapeText(ChooseBoardLayout(Pairs, 120, 90, 1014, 647)), Expected.at(Pairs))
         << Pairs << " pairs";
   }
 }
 
 TEST(BoardLayout, TransposedShapeWinsOnlyWhenStrictlyCloser) {
-  EXPECT_EQ(ShapeText(ChooseBoardLayout(26, 120, 90, 768, 1024)), "4x13");
-  EXPECT_EQ(ShapeText(ChooseBoardLayout(26, 120, 90, 600, 1024)), "13x4");
+  EXPECT_EQ(ShapeText(ChooseBoardLayout(26, 120, 90, 758, 933)), "4x13");
+  EXPECT_EQ(ShapeText(ChooseBoardLayout(26, 120, 90, 590, 933)), "13x4");
   // Square cells and a usable aspect of exactly 2.5: 4x4 (aspect 1) and 8x2 (aspect 4) are
   // equally far from it and the earlier candidate stays; a hair taller and 8x2 wins.
-  EXPECT_EQ(ShapeText(ChooseBoardLayout(8, 100, 100, 210, 591)), "4x4");
-  EXPECT_EQ(ShapeText(ChooseBoardLayout(8, 100, 100, 210, 592)), "8x2");
+  EXPECT_EQ(ShapeText(ChooseBoardLayout(8, 100, 100, 200, 500)), "4x4");
+  EXPECT_EQ(ShapeText(ChooseBoardLayout(8, 100, 100, 200, 501)), "8x2");
 }
 
 TEST(BoardLayout, EveryOfferedCountFitsWithinFifteenByFifteenOnAnyScreen) {
-  const std::pair<int32_t, int32_t> Screens[] = {{1024, 738}, {768, 1024}, {600, 1024},
-                                                 {3840, 400}, {400, 3840}, {1920, 1050}};
+  const std::pair<int32_t, int32_t> Screens[] = {{1014, 647}, {758, 933},  {590, 933},
+                                                 {3830, 309}, {390, 3749}, {1910, 959}};
   const std::pair<int32_t, int32_t> CellSizes[] = {{120, 90}, {90, 120}, {1, 500}, {500, 1}};
   for (int32_t Pairs : OfferedPairCounts) {
     for (auto [Width, Height] : Screens) {
@@ -52,7 +53,7 @@ TEST(BoardLayout, EveryOfferedCountFitsWithinFifteenByFifteenOnAnyScreen) {
 
 TEST(BoardLayout, CountsWithoutAShapeGiveNone) {
   for (int32_t Pairs : {-8, 0, 1, 2, 59, 61, 91, 112, 1000000}) {
-    EXPECT_FALSE(ChooseBoardLayout(Pairs, 120, 90, 1024, 738)) << Pairs;
+    EXPECT_FALSE(ChooseBoardLayout(Pairs, 120, 90, 1014, 647)) << Pairs;
   }
 }
 
