@@ -20,23 +20,23 @@ double Aspect(const BoardShape& Shape, int32_t CellWidth, int32_t CellHeight) {
 std::optional<BoardShape> ChooseBoardLayout(int32_t Pairs, int32_t CellWidth, int32_t CellHeight,
                                             int32_t RoomWidth, int32_t RoomHeight) {
   const double target = static_cast<double>(RoomHeight) / static_cast<double>(RoomWidth);
-  const int64_t Cells = 2 * static_cast<int64_t>(Pairs);
-  std::optional<BoardShape> Choice;
-  double ChoiceDistance = 0.0;
-  auto Examine = [&](const BoardShape& Candidate) {
-    const double Distance = std::fabs(target - Aspect(Candidate, CellWidth, CellHeight));
-    if (!Choice || Distance < ChoiceDistance) {
-      Choice = Candidate;
-      ChoiceDistance = Distance;
+  const int64_t cells = 2 * static_cast<int64_t>(Pairs);
+  std::optional<BoardShape> choice;
+  double choiceDistance = 0.0;
+  auto examine = [&](const BoardShape& Candidate) {
+    const double distance = std::fabs(target - Aspect(Candidate, CellWidth, CellHeight));
+    if (!choice || distance < choiceDistance) {
+      choice = Candidate;
+      choiceDistance = distance;
     }
   };
-  for (int32_t I = FirstSide; I <= LastSide; ++I) {
-    if (Cells % I != 0 || I >= Cells || Cells / I > MaxBoardSide) {
+  for (int32_t i = FirstSide; i <= LastSide; ++i) {
+    if (cells % i != 0 || i >= cells || cells / i > MaxBoardSide) {
       continue;
     }
-    const auto D = static_cast<int32_t>(Cells / I);
-    Examine({I, D});
-    Examine({D, I});
+    const auto d = static_cast<int32_t>(cells / i);
+    examine({i, d});
+    examine({d, i});
   }
-  return Choice;
+  return choice;
 }

@@ -12,8 +12,8 @@ constexpr int32_t NarrowedRunCount = 2;
 } // namespace
 
 int32_t MemorySizeFor(int32_t Rows, int32_t Cols, int32_t Level) {
-  const int32_t Clamped = std::clamp(Level, 0, MaxLevel);
-  return std::clamp(Rows * Cols * Clamped / LevelDivisor + 1, 1, MemoryCapacity);
+  const int32_t clamped = std::clamp(Level, 0, MaxLevel);
+  return std::clamp(Rows * Cols * clamped / LevelDivisor + 1, 1, MemoryCapacity);
 }
 
 void ResetMemory(ComputerMemory& Memory, int32_t Rows, int32_t Cols, int32_t Level) {
@@ -22,33 +22,33 @@ void ResetMemory(ComputerMemory& Memory, int32_t Rows, int32_t Cols, int32_t Lev
 }
 
 void RememberCard(ComputerMemory& Memory, RandomGenerator& Random, const MemoryEntry& Card) {
-  const int32_t Slot = Random.Random(Memory.MemorySize) + 1;
-  const auto First = Memory.Entries.begin() + 1;
-  if (std::find(First, First + Memory.MemorySize, Card) != First + Memory.MemorySize) {
+  const int32_t slot = Random.Random(Memory.MemorySize) + 1;
+  const auto first = Memory.Entries.begin() + 1;
+  if (std::find(first, first + Memory.MemorySize, Card) != first + Memory.MemorySize) {
     return;
   }
-  Memory.Entries[Slot] = Card;
+  Memory.Entries[slot] = Card;
 }
 
 void ForgetCard(ComputerMemory& Memory, int32_t CardId) {
-  for (int32_t I = 1; I <= Memory.MemorySize; ++I) {
-    if (Memory.Entries[I].CardId == CardId) {
-      Memory.Entries[I] = MemoryEntry{};
+  for (int32_t i = 1; i <= Memory.MemorySize; ++i) {
+    if (Memory.Entries[i].CardId == CardId) {
+      Memory.Entries[i] = MemoryEntry{};
     }
   }
 }
 
 std::optional<KnownPair> FindKnownPair(const ComputerMemory& Memory, int32_t RunCount) {
-  const int32_t LastFirst = RunCount < NarrowedRunCount ? Memory.MemorySize - 1 : 1;
-  for (int32_t I = 1; I <= LastFirst; ++I) {
-    const MemoryEntry& First = Memory.Entries[I];
-    if (First.CardId <= 0) {
+  const int32_t lastFirst = RunCount < NarrowedRunCount ? Memory.MemorySize - 1 : 1;
+  for (int32_t i = 1; i <= lastFirst; ++i) {
+    const MemoryEntry& first = Memory.Entries[i];
+    if (first.CardId <= 0) {
       continue;
     }
-    for (int32_t J = I + 1; J <= Memory.MemorySize; ++J) {
-      const MemoryEntry& Second = Memory.Entries[J];
-      if (Second.CardId == First.CardId && !Second.SameCell(First)) {
-        return KnownPair{First, Second};
+    for (int32_t j = i + 1; j <= Memory.MemorySize; ++j) {
+      const MemoryEntry& second = Memory.Entries[j];
+      if (second.CardId == first.CardId && !second.SameCell(first)) {
+        return KnownPair{first, second};
       }
     }
   }
@@ -59,10 +59,10 @@ std::optional<MemoryEntry> FindPartner(const ComputerMemory& Memory, const Memor
   if (Card.CardId <= 0) {
     return std::nullopt;
   }
-  for (int32_t I = 1; I <= Memory.MemorySize; ++I) {
-    const MemoryEntry& Entry = Memory.Entries[I];
-    if (Entry.CardId == Card.CardId && !Entry.SameCell(Card)) {
-      return Entry;
+  for (int32_t i = 1; i <= Memory.MemorySize; ++i) {
+    const MemoryEntry& entry = Memory.Entries[i];
+    if (entry.CardId == Card.CardId && !entry.SameCell(Card)) {
+      return entry;
     }
   }
   return std::nullopt;

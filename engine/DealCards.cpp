@@ -7,19 +7,19 @@
 
 void DealCards(Board& Target, RandomGenerator& Random) {
   Random.Reseed();
-  const int32_t N = Target.CellCount();
-  const int32_t P = N / 2;
-  std::vector<int32_t> Pool(static_cast<size_t>(N));
-  std::iota(Pool.begin(), Pool.end(), 1);
-  int32_t M = N;
-  for (int32_t Row = 0; Row < Target.Rows; ++Row) {
-    for (int32_t Col = 0; Col < Target.Cols; ++Col) {
-      const int32_t K = Random.Random(M);
-      const int32_t V = Pool[K];
-      Target.CellId[Row][Col] = V <= P ? V : V - P;
-      Target.CellState[Row][Col] = CellState::FaceDown;
-      Pool[K] = Pool[M - 1];
-      --M;
+  const int32_t n = Target.CellCount();
+  const int32_t p = n / 2;
+  std::vector<int32_t> pool(static_cast<size_t>(n));
+  std::iota(pool.begin(), pool.end(), 1);
+  int32_t m = n;
+  for (int32_t row = 0; row < Target.Rows; ++row) {
+    for (int32_t col = 0; col < Target.Cols; ++col) {
+      const int32_t k = Random.Random(m);
+      const int32_t v = pool[k];
+      Target.CellId[row][col] = v <= p ? v : v - p;
+      Target.CellState[row][col] = CellState::FaceDown;
+      pool[k] = pool[m - 1];
+      --m;
     }
   }
 }

@@ -16,9 +16,9 @@ constexpr int32_t MaxCardSide = 32767;
 constexpr int32_t MaxFaceCount = 10000;
 
 void CheckHeader(const CardSetHeaderInfo& Header) {
-  const bool SidesOk = Header.CardWidth > 0 && Header.CardWidth <= MaxCardSide &&
+  const bool sidesOk = Header.CardWidth > 0 && Header.CardWidth <= MaxCardSide &&
                        Header.CardHeight > 0 && Header.CardHeight <= MaxCardSide;
-  if (!SidesOk || Header.ImageCount > MaxFaceCount) {
+  if (!sidesOk || Header.ImageCount > MaxFaceCount) {
     throw GameSetupError("This set of cards is damaged and cannot be played.");
   }
 }
@@ -29,8 +29,8 @@ MemoryEntry AsEntry(const TurnPick& Pick) {
 
 // Stateless, so one instance serves every engine of the program.
 ISeedSource& ProgramClock() {
-  static ClockSeedSource Clock;
-  return Clock;
+  static ClockSeedSource programClock;
+  return programClock;
 }
 
 } // namespace
@@ -70,24 +70,24 @@ void GameEngine::NewGame1Click(const NewGameOptions& Options, ICardSource& Cards
 // Header, layout and faces. The new shape is committed only once the faces are loaded, so a
 // failure cannot leave a board whose shape and identities disagree.
 void GameEngine::SetUpBoard(const NewGameOptions& Options, ICardSource& Cards) {
-  const CardSetHeaderInfo Header = Cards.ReadHeader();
-  CheckHeader(Header);
-  const auto Shape = ChooseBoardLayout(Options.Pairs, Header.CardWidth, Header.CardHeight,
+  const CardSetHeaderInfo header = Cards.ReadHeader();
+  CheckHeader(header);
+  const auto shape = ChooseBoardLayout(Options.Pairs, header.CardWidth, header.CardHeight,
                                        Options.BoardWidth, Options.BoardHeight);
-  if (!Shape) {
+  if (!shape) {
     throw GameSetupError("A board of " + std::to_string(Options.Pairs) +
                          " pairs cannot be laid out.");
   }
-  if (Header.ImageCount < Options.Pairs) {
+  if (header.ImageCount < Options.Pairs) {
     throw GameSetupError(NotEnoughImagesText);
   }
-  std::vector<int32_t> faces = SelectFaces(Header.ImageCount, Options.Pairs, FRandom);
+  std::vector<int32_t> faces = SelectFaces(header.ImageCount, Options.Pairs, FRandom);
   Cards.LoadFaces(faces);
-  FState.CardSet = Header;
+  FState.CardSet = header;
   FState.Faces = std::move(faces);
   FState.Cells = Board{};
-  FState.Cells.Rows = Shape->Rows;
-  FState.Cells.Cols = Shape->Cols;
+  FState.Cells.Rows = shape->Rows;
+  FState.Cells.Cols = shape->Cols;
 }
 
 void GameEngine::DropBoard() {
@@ -105,8 +105,8 @@ void GameEngine::StartGameState() {
   ResetMemory(FState.Memory, FState.Cells.Rows, FState.Cells.Cols, FState.Level);
   FState.PickNo = 1;
   FState.CurrentPlayer = 1;
-  for (int32_t Slot = 1; Slot <= FState.PlayerCount; ++Slot) {
-    FState.Players[Slot].Pairs = 0;
+  for (int32_t slot = 1; slot <= FState.PlayerCount; ++slot) {
+    FState.Players[slot].Pairs = 0;
   }
   FState.TurnPicks.fill(TurnPick{});
   FState.PairsFound = 0;
@@ -122,19 +122,19 @@ void GameEngine::SelectCell(int32_t Col, int32_t Row) {
 }
 
 void GameEngine::RevealCard(int32_t Col, int32_t Row) {
-  const int32_t Pick = FState.PickNo;
-  if (!FState.GameActive || Pick < 1 || Pick > 2 ||
+  const int32_t pick = FState.PickNo;
+  if (!FState.GameActive || pick < 1 || pick > 2 ||
       FState.Cells.StateAt(Col, Row) != CellState::FaceDown) {
     return;
   }
   FState.Cells.CellState[Row][Col] = CellState::FaceUp;
-  FView.FaceShown(Pick, Col, Row);
+  FView.FaceShown(pick, Col, Row);
   FView.CellChanged(Col, Row);
-  FState.TurnPicks[Pick] = {FState.Cells.CellId[Row][Col], Col, Row};
+  FState.TurnPicks[pick] = {FState.Cells.CellId[Row][Col], Col, Row};
   if (FState.ComputerOn) {
-    RememberCard(FState.Memory, FRandom, AsEntry(FState.TurnPicks[Pick]));
+    RememberCard(FState.Memory, FRandom, AsEntry(FState.TurnPicks[pick]));
   }
-  FState.PickNo = Pick + 1;
+  FState.PickNo = pick + 1;
   if (FState.PickNo == 3) {
     EvaluatePair();
     FView.StartRevealTimer();
@@ -142,8 +142,8 @@ void GameEngine::RevealCard(int32_t Col, int32_t Row) {
 }
 
 void GameEngine::EvaluatePair() {
-  const int32_t First = FState.TurnPicks[1].CardId;
-  if (First != 0 && First == FState.TurnPicks[2].CardId) {
+  const int32_t first = FState.TurnPicks[1].CardId;
+  if (first != 0 && first == FState.TurnPicks[2].CardId) {
     if (FState.ComputerOn) {
       ++FState.RunCount;
     }
@@ -151,7 +151,7 @@ void GameEngine::EvaluatePair() {
     ++FState.PairsFound;
     ++FState.Players[FState.CurrentPlayer].Pairs;
     if (FState.ComputerOn) {
-      ForgetCard(FState.Memory, First);
+      ForgetCard(FState.Memory, first);
     }
     FView.PlaySound(GameSound::Match);
     PostPlayerStatus();
@@ -169,9 +169,9 @@ void GameEngine::CheckGameOver() {
     FState.GameOver = false;
     return;
   }
-  GameVerdict Verdict = JudgeGame(FState.Players);
-  FState.WinnerName = std::move(Verdict.WinnerName);
-  FView.StatusTextChanged(Verdict.StatusText);
+  GameVerdict verdict = JudgeGame(FState.Players);
+  FState.WinnerName = std::move(verdict.WinnerName);
+  FView.StatusTextChanged(verdict.StatusText);
   FState.GameOver = true;
 }
 
@@ -184,9 +184,9 @@ void GameEngine::close_pair() {
   EndTurnCells();
   if (FState.Matched && FState.GameOver) {
     FState.GameActive = false;
-    const uint64_t Serial = FGameSerial;
+    const uint64_t serial = FGameSerial;
     FView.GameFinished();
-    if (Serial != FGameSerial) {
+    if (serial != FGameSerial) {
       return;
     }
   }
@@ -203,13 +203,13 @@ void GameEngine::close_pair() {
 
 // A matched pair leaves the board, a missed one is turned back.
 void GameEngine::EndTurnCells() {
-  const CellState After = FState.Matched ? CellState::Removed : CellState::FaceDown;
-  for (int32_t Pick = 1; Pick <= 2; ++Pick) {
-    const TurnPick& Picked = FState.TurnPicks[Pick];
-    FState.Cells.CellState[Picked.Row][Picked.Col] = After;
+  const CellState after = FState.Matched ? CellState::Removed : CellState::FaceDown;
+  for (int32_t pick = 1; pick <= 2; ++pick) {
+    const TurnPick& picked = FState.TurnPicks[pick];
+    FState.Cells.CellState[picked.Row][picked.Col] = after;
   }
-  for (int32_t Pick = 1; Pick <= 2; ++Pick) {
-    FView.CellChanged(FState.TurnPicks[Pick].Col, FState.TurnPicks[Pick].Row);
+  for (int32_t pick = 1; pick <= 2; ++pick) {
+    FView.CellChanged(FState.TurnPicks[pick].Col, FState.TurnPicks[pick].Row);
   }
 }
 
@@ -222,23 +222,23 @@ void GameEngine::AbandonGame() {
 // Both picks are made inside this call, so no click can come between them.
 void GameEngine::ComputerTurn() {
   FState.InputEnabled = false;
-  bool Found = false;
+  bool found = false;
   if (FState.PickNo == 1) {
-    if (const auto Pair = FindKnownPair(FState.Memory, FState.RunCount)) {
-      RevealCard(Pair->First.Col, Pair->First.Row);
-      RevealCard(Pair->Second.Col, Pair->Second.Row);
-      Found = true;
+    if (const auto pair = FindKnownPair(FState.Memory, FState.RunCount)) {
+      RevealCard(pair->First.Col, pair->First.Row);
+      RevealCard(pair->Second.Col, pair->Second.Row);
+      found = true;
     }
   }
-  if (!Found && FState.PickNo == 1) {
+  if (!found && FState.PickNo == 1) {
     RevealRandomHiddenCell(1);
     // The first pick has been remembered by now and may have overwritten its own partner.
-    if (const auto Partner = FindPartner(FState.Memory, AsEntry(FState.TurnPicks[1]))) {
-      RevealCard(Partner->Col, Partner->Row);
-      Found = true;
+    if (const auto partner = FindPartner(FState.Memory, AsEntry(FState.TurnPicks[1]))) {
+      RevealCard(partner->Col, partner->Row);
+      found = true;
     }
   }
-  if (!Found && FState.PickNo == 2) {
+  if (!found && FState.PickNo == 2) {
     RevealRandomHiddenCell(2);
     FState.InputEnabled = true;
   }
@@ -247,18 +247,18 @@ void GameEngine::ComputerTurn() {
 // Scans row-major from a uniform start to the next face-down cell, so a cell that follows
 // removed or face-up cells is more likely to be chosen.
 void GameEngine::RevealRandomHiddenCell(int32_t PickNumber) {
-  const int32_t N = FState.Cells.CellCount();
-  const int32_t Cols = FState.Cells.Cols;
-  int32_t K = FRandom.Random(N);
-  for (int32_t Tried = 0; Tried < N; ++Tried) {
-    const int32_t Row = K / Cols;
-    const int32_t Col = K % Cols;
-    if (FState.Cells.CellState[Row][Col] == CellState::FaceDown) {
+  const int32_t n = FState.Cells.CellCount();
+  const int32_t cols = FState.Cells.Cols;
+  int32_t k = FRandom.Random(n);
+  for (int32_t tried = 0; tried < n; ++tried) {
+    const int32_t row = k / cols;
+    const int32_t col = k % cols;
+    if (FState.Cells.CellState[row][col] == CellState::FaceDown) {
       FState.PickNo = PickNumber;
-      RevealCard(Col, Row);
+      RevealCard(col, row);
       return;
     }
-    K = K + 1 == N ? 0 : K + 1;
+    k = k + 1 == n ? 0 : k + 1;
   }
 }
 
@@ -268,11 +268,11 @@ void GameEngine::PostPlayerStatus() {
 
 GamePhase GameEngine::Phase() const {
   if (FState.GameActive) {
-    static constexpr GamePhase ByPick[] = {GamePhase::AwaitingFirstPick,
+    static constexpr GamePhase byPick[] = {GamePhase::AwaitingFirstPick,
                                            GamePhase::AwaitingSecondPick, GamePhase::ShowingPair};
-    return ByPick[std::clamp(FState.PickNo, 1, 3) - 1];
+    return byPick[std::clamp(FState.PickNo, 1, 3) - 1];
   }
-  const bool Complete =
+  const bool complete =
       FState.Cells.PairCount() > 0 && FState.PairsFound == FState.Cells.PairCount();
-  return FState.GameOver && Complete ? GamePhase::Finished : GamePhase::NoGame;
+  return FState.GameOver && complete ? GamePhase::Finished : GamePhase::NoGame;
 }

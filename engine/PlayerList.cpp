@@ -1,25 +1,25 @@
 #include "PlayerList.h"
 
 int32_t BuildPlayerList(PlayerTable& Players, bool ComputerOn) {
-  int32_t Count = 0;
-  while (Count < MaxPlayerSlots && !Players[Count + 1].Name.empty()) {
-    ++Count;
+  int32_t count = 0;
+  while (count < MaxPlayerSlots && !Players[count + 1].Name.empty()) {
+    ++count;
   }
-  for (int32_t Slot = 1; Slot <= MaxPlayerSlots; ++Slot) {
-    Players[Slot].Pairs = 0;
+  for (int32_t slot = 1; slot <= MaxPlayerSlots; ++slot) {
+    Players[slot].Pairs = 0;
   }
-  if (ComputerOn && Count == 1) {
-    Count = 2;
+  if (ComputerOn && count == 1) {
+    count = 2;
     Players[2].Name = PartnerName;
   }
-  if (Count == 0) {
-    Count = 2;
+  if (count == 0) {
+    count = 2;
     Players[1].Name = FirstPlayerName;
     Players[2].Name = SecondPlayerName;
   }
-  if (Count == 1) {
-    Count = 2;
+  if (count == 1) {
+    count = 2;
     Players[2].Name = SecondPlayerName;
   }
-  return Count;
+  return count;
 }

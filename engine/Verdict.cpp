@@ -3,22 +3,22 @@
 #include <cstdint>
 
 GameVerdict JudgeGame(const PlayerTable& Players) {
-  int32_t Best = 1;
-  for (int32_t Slot = 2; Slot <= MaxPlayerSlots; ++Slot) {
-    if (Players[Slot].Pairs > Players[Best].Pairs) {
-      Best = Slot;
+  int32_t best = 1;
+  for (int32_t slot = 2; slot <= MaxPlayerSlots; ++slot) {
+    if (Players[slot].Pairs > Players[best].Pairs) {
+      best = slot;
     }
   }
-  int32_t Other = Best < 2 ? Best + 1 : Best - 1;
-  for (int32_t Slot = 1; Slot <= MaxPlayerSlots; ++Slot) {
-    if (Players[Slot].Pairs == Players[Best].Pairs && Slot != Best) {
-      Other = Slot;
+  int32_t other = best < 2 ? best + 1 : best - 1;
+  for (int32_t slot = 1; slot <= MaxPlayerSlots; ++slot) {
+    if (Players[slot].Pairs == Players[best].Pairs && slot != best) {
+      other = slot;
     }
   }
-  if (Players[Other].Pairs == Players[Best].Pairs) {
+  if (Players[other].Pairs == Players[best].Pairs) {
     return {NoWinnerName, NoWinnerName};
   }
-  return {Players[Best].Name, WinnerPrefix + Players[Best].Name};
+  return {Players[best].Name, WinnerPrefix + Players[best].Name};
 }
 
 std::string PlayingStatusText(const PlayerSlot& Player) {
