@@ -15,6 +15,7 @@ add_library(tesselo_skinart STATIC
   ${TESSELO_SKINMAKER_DIR}/CursorArt.cpp
   ${TESSELO_SKINMAKER_DIR}/SoundSynth.cpp
   ${TESSELO_SKINMAKER_DIR}/SkinArchive.cpp
+  ${TESSELO_SKINMAKER_DIR}/SkinPoints.cpp
   ${TESSELO_SKINMAKER_DIR}/Preview.cpp)
 target_include_directories(tesselo_skinart PUBLIC ${TESSELO_SKINMAKER_DIR})
 # The previews show the game's own texts of players and verdicts.
@@ -35,15 +36,18 @@ set(TESSELO_SKIN_RESOURCE_FILES
   ${TESSELO_SKIN_RESOURCES_DIR}/dkwrbtn-options.png
   ${TESSELO_SKIN_RESOURCES_DIR}/dkwrbtn-score.png
   ${TESSELO_SKIN_RESOURCES_DIR}/tesselo.png)
+# The points of the windows the end-to-end checks click, for the scripts to source.
+set(TESSELO_SKIN_POINTS ${CMAKE_BINARY_DIR}/generated/skin-points.env)
 add_custom_command(
-  OUTPUT ${TESSELO_SKIN_PROGRAM_FILES} ${TESSELO_SKIN_RESOURCE_FILES}
+  OUTPUT ${TESSELO_SKIN_PROGRAM_FILES} ${TESSELO_SKIN_RESOURCE_FILES} ${TESSELO_SKIN_POINTS}
   COMMAND tesselo_skinmaker --program ${TESSELO_PROGRAM_DIR}
                             --resources ${TESSELO_SKIN_RESOURCES_DIR}
+                            --points ${CMAKE_BINARY_DIR}/generated
   DEPENDS tesselo_skinmaker
   COMMENT "Drawing the skin, cursors and sounds"
   VERBATIM)
 add_custom_target(tesselo_skin_assets ALL
-  DEPENDS ${TESSELO_SKIN_PROGRAM_FILES} ${TESSELO_SKIN_RESOURCE_FILES})
+  DEPENDS ${TESSELO_SKIN_PROGRAM_FILES} ${TESSELO_SKIN_RESOURCE_FILES} ${TESSELO_SKIN_POINTS})
 install(FILES ${TESSELO_SKIN_PROGRAM_FILES} DESTINATION lib/tesselo)
 
 # Pictures of whole windows for docs/screenshots; run by hand after changing the artwork.

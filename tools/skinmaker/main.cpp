@@ -1,6 +1,8 @@
 // Draws the game's skin archive, cursors, builder strips, icon and sounds.
 //
 //   tesselo_skinmaker --program DIR --resources DIR   the assets the game ships
+//   tesselo_skinmaker --points DIR                    skin-points.env, the points the
+//                                                     end-to-end checks click
 //   tesselo_skinmaker --preview DIR                   pictures of whole windows, to look at
 //
 // Every run gives the same bytes, so the build is reproducible and the tests can compare runs.
@@ -11,6 +13,7 @@
 #include "Ornaments.h"
 #include "Preview.h"
 #include "SkinArchive.h"
+#include "SkinPoints.h"
 #include "SoundSynth.h"
 
 #include <QDir>
@@ -28,7 +31,8 @@ namespace {
 bool WriteFile(const QString& Path, const QByteArray& Bytes) {
   QSaveFile file(Path);
   // Unbuffered: a short write must fail before commit() renames the file into place.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(Bytes) != Bytes.size() || !file.commit()) {
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+      file.write(Bytes) != Bytes.size() || !file.commit()) {
     std::fprintf(stderr, "tesselo_skinmaker: cannot write %s\n", qPrintable(Path));
     return false;
   }
@@ -83,6 +87,11 @@ bool MakeResources(const QString& Dir) {
          WritePng(Dir + "/tesselo.png", AppIcon());
 }
 
+bool MakePoints(const QString& Dir) {
+  QDir().mkpath(Dir);
+  return WriteFile(Dir + "/skin-points.env", skinart::SkinPoints());
+}
+
 bool MakePreviews(const QString& Dir) {
   QDir().mkpath(Dir);
   return WritePng(Dir + "/main-cover.png", skinart::PreviewCover()) &&
@@ -94,7 +103,7 @@ bool MakePreviews(const QString& Dir) {
 
 int Usage() {
   std::fprintf(stderr, "usage: tesselo_skinmaker [--program DIR] [--resources DIR] "
-                       "[--preview DIR]\n");
+                       "[--points DIR] [--preview DIR]\n");
   return 2;
 }
 
@@ -124,6 +133,8 @@ int main(int argc, char** argv) {
       make = MakeProgramFiles;
     else if (option == "--resources")
       make = MakeResources;
+    else if (option == "--points")
+      make = MakePoints;
     else if (option == "--preview")
       make = MakePreviews;
     else
