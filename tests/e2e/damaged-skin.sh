@@ -30,7 +30,7 @@ wait_painted "$box"
 [ "$(xdotool search --onlyvisible --name "^$TITLE\$" | wc -l)" = 1 ] || fail "more than one window"
 WINDOW=$box
 read -r _ _ w h < <(window_geometry)
-[ "$w $h" != "490 450" ] || fail "the game window was shown"
+[ "$w $h" != "$DESIGN_W $DESIGN_H" ] || fail "the game window was shown"
 xdotool windowfocus --sync "$box"
 xdotool key Return
 status=$(wait_game_exit)

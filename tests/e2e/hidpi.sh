@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The game at a device pixel ratio of 2 (QT_SCALE_FACTOR=2 on a 2048 x 1536 screen): the window
-# keeps its 490 x 450 layout, so it covers 980 x 900 device pixels, and the skin is drawn with
+# keeps the layout of its design size and covers twice its pixels, and the skin is drawn with
 # every picture pixel repeated whole (2 x 2 blocks) rather than smeared. Saves the cover as
 # hidpi-cover.png in OUTPUT_FOLDER when one is given.
 # Usage (inside xvfb-run with a 2048 x 1536 screen): hidpi.sh GAME [OUTPUT_FOLDER]
@@ -30,7 +30,8 @@ unblocky_pixels() {
 write_settings '"Computer"=dword:00000000'
 start_game
 read -r x y w h < <(window_geometry)
-[ "$w $h" = "980 900" ] || fail "window is ${w}x${h} device pixels, not 980x900"
+[ "$w $h" = "$((DESIGN_W * 2)) $((DESIGN_H * 2))" ] ||
+  fail "window is ${w}x${h} device pixels, not twice ${DESIGN_W}x$DESIGN_H"
 shoot "$WORK/cover.png"
 [ -z "$out" ] || cp "$WORK/cover.png" "$out/hidpi-cover.png"
 
@@ -44,17 +45,17 @@ done
 read -r r g b < <(screen_pixel $((x + 30)) $((y + 400)))
 [ "$g" -gt "$r" ] && [ "$g" -gt "$b" ] || fail "no green felt at the left margin ($r $g $b)"
 
-# "play", in device pixels: the default board of 4 x 4 cards of 120 x 90 makes the window
-# 494 x 455 logical pixels, so 988 x 910 on the screen. Then one card is turned.
-click_at $(((12 + 424) * 2)) $(((380 + 46) * 2))
-wait_size 988 910
+# "play", in device pixels: the default board of 4 x 4 cards of 120 x 90 in the window's frame,
+# twice on the screen. Then one card is turned.
+click_bar PLAY 2
+wait_size $(((4 * 121 + FRAME_W) * 2)) $(((4 * 91 + FRAME_H) * 2))
 wait_settled
-click_and_wait_change $(((5 + 60) * 2)) $(((21 + 45) * 2)) "240x180+10+42"
+click_and_wait_change $(((GRID_X + 60) * 2)) $(((GRID_Y + 45) * 2)) \
+  "240x180+$((GRID_X * 2))+$((GRID_Y * 2))"
 shoot "$WORK/board.png"
 [ -z "$out" ] || cp "$WORK/board.png" "$out/hidpi-board.png"
 
-# "exit" of the command bar, centred under the board: the bar is 466 wide and 70 from the bottom.
-click_at $((((494 - 466) / 2 + 36) * 2)) $(((455 - 70 + 46) * 2))
+click_bar EXIT 2
 status=$(wait_game_exit)
 [ "$status" = 0 ] || fail "the game ended with $status"
 # A machine without a sound server is no fault of the game.

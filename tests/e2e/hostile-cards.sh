@@ -86,14 +86,12 @@ wait_drop_down() {
   fail "the card-set list's drop-down did not $([ "$1" = yes ] && echo open || echo close)"
 }
 
-# Client points of the 490 x 450 window: the command bar sits at (12, 380), the options panel
-# at (52, 52) with the card-set list at (30, 68) and the computer's check box at (232, 169).
-options() { click_and_wait_change $((12 + 428)) $((380 + 16)); }
-play() { click_at $((12 + 424)) $((380 + 46)); }
+options() { click_bar_and_wait_change OPTIONS; }
+play() { click_bar PLAY; }
 
 # Opens the card-set list, moves its selection with KEYS and closes it with Return.
 pick_in_card_list() {
-  click_at $((52 + 30 + 70)) $((52 + 68 + 10))
+  click_at $((OPTIONS_X + CARDS_BOX_X)) $((OPTIONS_Y + CARDS_BOX_Y))
   wait_drop_down yes
   xdotool key "$@" Return
   wait_drop_down no
@@ -145,28 +143,31 @@ for bad in truncated-faces.crd cut-bmp-faces.crd nonsense-header.crd ten-byte-he
   [ -z "${SHOTS:-}" ] || import -window root "$SHOTS/hostile-$bad.png"
   dismiss "$box"
   read -r _ _ w h < <(window_geometry)
-  [ "$w $h" = "490 450" ] || fail "after $bad the window is ${w}x${h}, not the options' 490x450"
+  [ "$w $h" = "$DESIGN_W $DESIGN_H" ] ||
+    fail "after $bad the window is ${w}x${h}, not the options' ${DESIGN_W}x$DESIGN_H"
 done
 # Still usable: a good set deals a board of its card backs (the computer is switched off, so
 # no card is turned before the screenshot).
 choose_set "$(index_of animations.crd)"
-click_and_wait_change $((52 + 232 + 7)) $((52 + 169 + 7)) "14x14+$((52 + 232))+$((52 + 169))"
+click_and_wait_change $((OPTIONS_X + COMPUTER_CHECK_X)) $((OPTIONS_Y + COMPUTER_CHECK_Y)) \
+  "14x14+$((OPTIONS_X + COMPUTER_CHECK_LEFT))+$((OPTIONS_Y + COMPUTER_CHECK_TOP))"
 play
 # The window takes the board's size once the set has loaded; a damaged set would have shown an
 # error box instead.
-wait_size 494 455
+wait_size $((4 * 121 + FRAME_W)) $((4 * 91 + FRAME_H))
 [ -z "$(message_box)" ] || fail "an error box for the good set"
 read -r x y w h < <(window_geometry)
 xdotool mousemove 0 0
-"$kvres" cat "$cards/animations.crd" 2 >"$WORK/back.bmp"
+"$kvres" cat "$cards/animations.crd" "$CARD_BACK_ENTRY" >"$WORK/back.bmp"
 # The number of the 4 x 4 cells that show exactly the set's card back.
 card_backs() {
   import -window root "$WORK/board.png"
   local col row differing backs=0
   for col in 0 1 2 3; do
     for row in 0 1 2 3; do
-      convert "$WORK/board.png" -crop "120x90+$((x + 5 + 121 * col))+$((y + 21 + 91 * row))" \
-        +repage "$WORK/cell.png"
+      convert "$WORK/board.png" \
+        -crop "120x90+$((x + GRID_X + 121 * col))+$((y + GRID_Y + 91 * row))" +repage \
+        "$WORK/cell.png"
       differing=$(compare -metric AE "$WORK/back.bmp" "$WORK/cell.png" null: 2>&1) || true
       [ "$differing" != 0 ] || backs=$((backs + 1))
     done

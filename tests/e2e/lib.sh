@@ -11,6 +11,10 @@ e2e_setup() {
   SETTINGS_KEY=${TESSELO_SETTINGS_KEY:?the settings key is not set (source <build>/product.env)}
   # The single-instance lock and the hand-over socket beside it are named after it.
   SERIES_NAME=${TESSELO_SERIES_NAME:?the series name is not set (source <build>/product.env)}
+  # The points to click come from the skin's description, written by the skin generator into the
+  # build's generated/ folder beside the program folder; TESSELO_SKIN_POINTS names another file.
+  # shellcheck disable=SC1090
+  . "${TESSELO_SKIN_POINTS:-$(dirname "$GAME")/../generated/skin-points.env}"
   WORK=$(mktemp -d)
   trap 'e2e_cleanup' EXIT
   export XDG_RUNTIME_DIR=$WORK/runtime XDG_CONFIG_HOME=$WORK/config
@@ -138,6 +142,41 @@ click_at() {
   xdotool mousemove $((wx + $1)) $((wy + $2)) click 1
 }
 
+# The point of the area NAME (EXIT, PLAY or OPTIONS) of the command bar, which is centred at
+# the bottom of a window of W x H whatever its size, as "X Y".
+bar_point() {
+  local x="BAR_${1}_X" y="BAR_${1}_Y"
+  echo $((($2 - BAR_W) / 2 + ${!x})) $(($3 - BAR_H + ${!y}))
+}
+
+# Clicks the area NAME of the command bar; SCALE is the screen's pixels per window pixel.
+click_bar() {
+  local scale=${2:-1} w h px py
+  read -r _ _ w h < <(window_geometry)
+  read -r px py < <(bar_point "$1" $((w / scale)) $((h / scale)))
+  click_at $((px * scale)) $((py * scale))
+}
+
+# Clicks the area NAME of the command bar and waits until the window's picture changes.
+click_bar_and_wait_change() {
+  local w h px py
+  read -r _ _ w h < <(window_geometry)
+  read -r px py < <(bar_point "$1" "$w" "$h")
+  click_and_wait_change "$px" "$py"
+}
+
+# The cell at column COL and row ROW of a board of cards of 120 x 90, each followed by its grid
+# line, as a block WxH+X+Y in client pixels.
+cell_block() {
+  echo "120x90+$((GRID_X + 121 * $1))+$((GRID_Y + 91 * $2))"
+}
+
+# Clicks the centre of the cell at column COL and row ROW and waits until the cell changes.
+click_cell_and_wait_change() {
+  click_and_wait_change $((GRID_X + 121 * $1 + 60)) $((GRID_Y + 91 * $2 + 45)) \
+    "$(cell_block "$1" "$2")"
+}
+
 # Clicks the window at client point (X, Y) and waits until its picture differs from what it
 # showed before the click: the whole picture, or the part BLOCK of it (WxH+X+Y in client
 # pixels) when one is given.
@@ -215,10 +254,8 @@ dismiss() {
   fail "the message box did not close"
 }
 
-# "exit" of the command bar, which is centred at the bottom whatever the window's size.
 exit_game() {
-  read -r _ _ w h < <(window_geometry)
-  click_at $(((w - 466) / 2 + 36)) $((h - 70 + 46))
+  click_bar EXIT
   # Closing takes its time on a busy machine.
   for _ in $(seq 300); do
     kill -0 "$GAME_PID" 2>/dev/null || break

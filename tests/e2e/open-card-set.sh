@@ -29,15 +29,16 @@ make_set beach.crd "Beach" 180
 head -c 3000 "$downloads/holiday.crd" >"$downloads/cut.crd"
 mkfifo "$downloads/pipe.crd"
 
-# The card-set list of the options panel, at (52 + 30, 52 + 68) in the 490 x 450 window.
+# The card-set list of the options panel, in the window of the design size.
 list_shot() {
   read -r x y _ _ < <(window_geometry)
-  import -window root -crop "145x21+$((x + 82))+$((y + 120))" +repage "$WORK/$1.png"
+  local left=$((x + OPTIONS_X + CARDS_BOX_LEFT)) top=$((y + OPTIONS_Y + CARDS_BOX_TOP))
+  import -window root -crop "${CARDS_BOX_W}x$CARDS_BOX_H+$left+$top" +repage "$WORK/$1.png"
 }
 same_shot() {
   [ "$(compare -metric AE "$WORK/$1.png" "$WORK/$2.png" null: 2>&1 || true)" = 0 ]
 }
-options() { click_and_wait_change $((12 + 428)) $((380 + 16)); }
+options() { click_bar_and_wait_change OPTIONS; }
 # Starts a second copy with ARGS; it must end by itself with status 0.
 second_copy() {
   local status=0

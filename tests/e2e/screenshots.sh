@@ -21,30 +21,29 @@ shoot() {
 }
 
 quit_game() {
-  click_at $((12 + 36)) $((380 + 46))
+  click_bar EXIT
   wait_game_exit >/dev/null
 }
 
 start_game
 shoot game-cover
-click_and_wait_change $((12 + 428)) $((380 + 16)) # "options"
+click_bar_and_wait_change OPTIONS
 wait_settled
 shoot game-options
 quit_game
 
-# One board per set, two humans, 12 pairs: 4 rows of 6 cards of 120 x 90 in a 736 x 455 window.
+# One board per set, two humans, 12 pairs: 4 rows of 6 cards of 120 x 90 in the window's frame.
 for set in "$(dirname "$game")"/cards/*.crd; do
   name=$(basename "$set" .crd)
   write_settings '"Pairs"=dword:0000000c' '"Computer"=dword:00000000' "\"Cards\"=\"$name.crd\""
   start_game
-  click_at $((12 + 424)) $((380 + 46)) # "play"
-  wait_size 736 455
+  click_bar PLAY
+  wait_size $((6 * 121 + FRAME_W)) $((4 * 91 + FRAME_H))
   wait_settled
-  # The cards at column 0, row 0 and column 2, row 1; each cell is 120 x 90 on a 121 x 91 grid.
-  click_and_wait_change $((5 + 60)) $((21 + 45)) "120x90+5+21"
-  click_and_wait_change $((5 + 121 * 2 + 60)) $((21 + 91 + 45)) "120x90+$((5 + 121 * 2))+$((21 + 91))"
+  # The cards at column 0, row 0 and column 2, row 1.
+  click_cell_and_wait_change 0 0
+  click_cell_and_wait_change 2 1
   shoot "game-board-$name"
-  read -r _ _ ww wh < <(window_geometry)
-  click_at $(((ww - 466) / 2 + 36)) $((wh - 70 + 46)) # "exit" of the centred command bar
+  click_bar EXIT
   wait_game_exit >/dev/null || true
 done

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The real game under an X server: it starts as one centred 490 x 450 window showing its skin,
-# a second copy ends at once with status 0, and "exit" closes it and saves the settings.
+# The real game under an X server: it starts as one centred window of its design size showing
+# its skin, a second copy ends at once with status 0, and "exit" closes it and saves the settings.
 # Usage (inside xvfb-run with a 1024 x 768 screen): startup.sh GAME
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
@@ -8,7 +8,7 @@ e2e_setup "$1"
 
 start_game
 read -r x y w h < <(window_geometry)
-[ "$w $h" = "490 450" ] || fail "window is ${w}x${h}, not 490x450"
+[ "$w $h" = "$DESIGN_W $DESIGN_H" ] || fail "window is ${w}x${h}, not ${DESIGN_W}x$DESIGN_H"
 [ "$x $y" = "267 159" ] || fail "window is at $x,$y, not centred at 267,159"
 
 # A second copy: no window, status 0, at once.
@@ -35,8 +35,7 @@ xdotool mouseup 1
 read -r nx ny _ _ < <(window_geometry)
 [ "$nx $ny" = "$((x + 40)) $((y + 30))" ] || fail "letting go moved the window to $nx,$ny"
 
-# "exit" of the command bar: the map sits at (12, 380), its exit area at (8, 32)-(65, 60).
-click_at $((12 + 36)) $((380 + 46))
+click_bar EXIT
 status=$(wait_game_exit)
 [ "$status" = 0 ] || fail "the game ended with $status"
 [ -f "$SETTINGS" ] || fail "no settings file at $SETTINGS"

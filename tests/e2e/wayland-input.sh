@@ -5,9 +5,9 @@
 # anything there). What the game shows is read from weston's output on the X screen, on a
 # background of pure magenta, so the game's windows are whatever is not magenta.
 #
-# Checked: the window opens at 490 x 450; a drag on its frame moves it by the pointer's offset
-# through the compositor's move; "options", the about box and the help window open and close;
-# "play" deals a board; "exit" ends the game with status 0 and writes the settings.
+# Checked: the window opens at its design size; a drag on its frame moves it by the pointer's
+# offset through the compositor's move; "options", the about box and the help window open and
+# close; "play" deals a board; "exit" ends the game with status 0 and writes the settings.
 # Skipped (status 77) where weston, its X11 output or Qt's Wayland plugin cannot run.
 # Usage (inside xvfb-run with a screen larger than 1024 x 768): wayland-input.sh GAME
 set -euo pipefail
@@ -141,8 +141,9 @@ if ! wait_shown 400 400; then
 fi
 wait_output_settled cover
 read -r w h x y < <(shown_box cover)
-[ "$w $h" = "490 450" ] || fail "the window shows as ${w}x${h}, not 490x450"
-echo "window: 490 x 450 at $x,$y where weston put it"
+[ "$w $h" = "$DESIGN_W $DESIGN_H" ] ||
+  fail "the window shows as ${w}x${h}, not ${DESIGN_W}x$DESIGN_H"
+echo "window: $DESIGN_W x $DESIGN_H at $x,$y where weston put it"
 
 # --- A drag on the frame: weston moves the window -----------------------------------------
 # The window goes towards (20, 20), or elsewhere when it is there already, so it stays whole
@@ -166,27 +167,28 @@ done
 xdotool mousemove $((x + 250 + dx)) $((y + 10 + dy)) mouseup 1 mousemove $REST_X $REST_Y
 for _ in $(seq 100); do
   shoot dragged
-  [ "$(shown_box dragged)" = "490 450 $((x + dx)) $((y + dy))" ] && break
+  [ "$(shown_box dragged)" = "$DESIGN_W $DESIGN_H $((x + dx)) $((y + dy))" ] && break
   sleep 0.1
 done
 read -r w h nx ny < <(shown_box dragged)
-[ "$w $h" = "490 450" ] || fail "after the drag the window shows as ${w}x${h}"
+[ "$w $h" = "$DESIGN_W $DESIGN_H" ] || fail "after the drag the window shows as ${w}x${h}"
 [ "$nx $ny" = "$((x + dx)) $((y + dy))" ] ||
   fail "the drag moved the window from $x,$y to $nx,$ny, not by $dx,$dy"
 echo "drag: weston moved the window from $x,$y to $nx,$ny"
 x=$nx y=$ny
 
 # --- "options" --------------------------------------------------------------------------
-click_output $((x + 12 + 428)) $((y + 380 + 16))
+read -r px py < <(bar_point OPTIONS "$DESIGN_W" "$DESIGN_H")
+click_output $((x + px)) $((y + py))
 wait_output_changed options dragged 20000 "\"options\" changed too little"
 wait_output_settled options
-[ "$(shown_box options)" = "490 450 $x $y" ] || fail "the options moved or resized the window"
+[ "$(shown_box options)" = "$DESIGN_W $DESIGN_H $x $y" ] ||
+  fail "the options moved or resized the window"
 changed=$(changed_pixels dragged options)
 [ "$changed" -gt 20000 ] || fail "\"options\" changed only $changed pixels"
 echo "options: shown ($changed pixels changed)"
 
 # --- A pop-up opens and closes: the about box, then help ----------------------------------
-# The pop-up's close button is at (321, 230) of its 395 x 259 client, 61 x 17 pixels.
 popup_opens_and_closes() {
   local name=$1 px=$2 py=$3 before
   before=$(toplevels)
@@ -202,7 +204,7 @@ popup_opens_and_closes() {
   [ "$pw" -ge 380 ] && [ "$ph" -ge 250 ] && [ "$pw" -le 420 ] && [ "$ph" -le 290 ] ||
     fail "$name: the change on the output is ${pw}x${ph}, not a pop-up of 395 x 259"
   echo "$name: opened at $pxo,$pyo (${pw}x${ph})"
-  click_output $((pxo + 321 + 30)) $((pyo + 230 + 8))
+  click_output $((pxo + POPUP_CLOSE_X)) $((pyo + POPUP_CLOSE_Y))
   for _ in $(seq 80); do
     shoot "$name-closed"
     changed=$(changed_pixels options "$name-closed")
@@ -214,12 +216,13 @@ popup_opens_and_closes() {
   echo "$name: closed"
 }
 # The about picture is centred, 90 pixels above the bottom.
-popup_opens_and_closes about $((x + 245)) $((y + 450 - 90 + 8))
-# The help button is the first of the title strip's three, at the top right.
-popup_opens_and_closes help $((x + 442)) $((y + 8))
+popup_opens_and_closes about $((x + ABOUT_X)) $((y + ABOUT_Y))
+# The help button is the first of the window buttons at the top right.
+popup_opens_and_closes help $((x + DESIGN_W - BUTTONS_W + BUTTON_HELP_X)) $((y + BUTTON_HELP_Y))
 
 # --- "play" deals a board -------------------------------------------------------------------
-click_output $((x + 12 + 424)) $((y + 380 + 46))
+read -r px py < <(bar_point PLAY "$DESIGN_W" "$DESIGN_H")
+click_output $((x + px)) $((y + py))
 # The cards lie face down, their backs deep blue, which neither the cover nor the options show
 # much of; the computer may have turned two.
 card_back_pixels() {
@@ -240,8 +243,8 @@ changed=$(changed_pixels options board)
 echo "play: a board of ${bw}x${bh} at $bx,$by ($backs pixels of card backs)"
 
 # --- "exit" ends the game and saves the settings ------------------------------------------
-# The command bar is centred, 466 pixels wide, 70 above the bottom; its exit button at (36, 46).
-click_output $((bx + (bw - 466) / 2 + 36)) $((by + bh - 70 + 46))
+read -r px py < <(bar_point EXIT "$bw" "$bh")
+click_output $((bx + px)) $((by + py))
 status=$(wait_game_exit)
 [ "$status" = 0 ] || fail "the game ended with $status"
 [ -f "$SETTINGS" ] || fail "no settings file at $SETTINGS"

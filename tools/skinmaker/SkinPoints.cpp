@@ -55,7 +55,7 @@ QByteArray SkinPoints() {
   AddPoint(text, "ABOUT", plaque.center());
   AddPoint(text, "OPTIONS", options::Place);
   AddRect(text, "CARDS_BOX", options::CardsBox);
-  AddPoint(text, "COMPUTER_CHECK", options::ComputerCheck.center());
+  AddRect(text, "COMPUTER_CHECK", options::ComputerCheck);
   AddPoint(text, "POPUP_CLOSE", skinlayout::popup::CloseButton.center());
   // Where a card set keeps its card back, for checks that compare it with the board.
   Add(text, "CARD_BACK_ENTRY", TCardSetEntries::Back);
