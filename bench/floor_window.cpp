@@ -1,6 +1,8 @@
 // The floor of start-up: the least a Qt Widgets program can do to show a window like the
-// game's. A frameless 490 x 450 window that paints one pixmap, made before the window shows.
+// game's. A frameless window of the game's design size that paints one pixmap, made before the
+// window shows.
 // Prints the moment of its first paint (see perf_probe.h) and ends.
+#include "SkinLayout.h"
 #include "perf_probe.h"
 
 #include <QApplication>
@@ -31,7 +33,7 @@ private:
 };
 
 QPixmap Cover() {
-  QPixmap picture(490, 450);
+  QPixmap picture(skinlayout::mainform::Client);
   picture.fill(QColor(40, 90, 160));
   return picture;
 }

@@ -11,7 +11,7 @@ target_link_libraries(tesselo_perf_probe PUBLIC Qt6::Widgets)
 
 # The floor of start-up: a bare frameless window that paints one pixmap.
 add_executable(floor_window ${CMAKE_CURRENT_LIST_DIR}/floor_window.cpp)
-target_link_libraries(floor_window PRIVATE tesselo_perf_probe)
+target_link_libraries(floor_window PRIVATE tesselo_perf_probe tesselo_skin_layout)
 
 add_executable(perf_newgame ${CMAKE_CURRENT_LIST_DIR}/perf_newgame.cpp)
 target_link_libraries(perf_newgame PRIVATE

@@ -5,6 +5,7 @@
 // prints "overlay_cpu_percent=X idle_cpu_percent=Y frames=N".
 #include "CardSetLoader.h"
 #include "FaceOverlay.h"
+#include "SkinLayout.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -68,7 +69,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   QWidget window;
-  window.resize(490, 450);
+  window.resize(skinlayout::mainform::Client);
   TFaceOverlay panel1(&window);
   TFaceOverlay panel2(&window);
   window.show();

@@ -1,8 +1,9 @@
 // Repaint figures of the skin controls on the offscreen platform.
 //
-// BevelFullRepaint paints a 490 x 450 bevel with all nine slots into a surface; the floor is
-// one drawPixmap of a prepared 490 x 450 pixmap into the same surface. MapHover moves the
-// pointer onto one area of a 490 x 80 map and off again, and reports the pixels repainted per
+// BevelFullRepaint paints a bevel of the main window's design size with all nine slots into a
+// surface; the floor is one drawPixmap of a prepared pixmap of that size into the same surface.
+// MapHover moves the pointer onto one area of a map as wide, 80 high, and off again, and reports
+// the pixels repainted per
 // hover against the map's whole surface.
 #include "KVImageCtrl.h"
 #include "KVImageMap.h"
@@ -17,8 +18,8 @@
 
 namespace {
 
-constexpr int WindowWidth = 490;
-constexpr int WindowHeight = 450;
+constexpr int WindowWidth = skinlayout::mainform::Client.width();
+constexpr int WindowHeight = skinlayout::mainform::Client.height();
 
 QImage Noise(int Width, int Height, int Seed) {
   QImage image(Width, Height, QImage::Format_RGB32);

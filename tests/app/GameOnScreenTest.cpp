@@ -9,6 +9,7 @@
 #include "KVUtils.h"
 #include "OptionsPanel.h"
 #include "Product.h"
+#include "SkinLayout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -152,7 +153,7 @@ TEST(GameOnScreen, OptionsWhileAPairIsShownAbandonsTheGame) {
   EXPECT_FALSE(form.Panel1->isVisible());
   EXPECT_FALSE(form.Game().State().GameActive);
   EXPECT_TRUE(rig.PopUps.Scores.empty());
-  EXPECT_EQ(form.size(), QSize(490, 450));
+  EXPECT_EQ(form.size(), skinlayout::mainform::Client);
   // The shown pair was never closed.
   const auto& picks = form.Game().State().TurnPicks;
   EXPECT_EQ(form.Game().Cells().StateAt(picks[1].Col, picks[1].Row), CellState::FaceUp);

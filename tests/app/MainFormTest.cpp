@@ -38,7 +38,7 @@ namespace {
 TEST(MainFormStart, ShowsTheCoverInABorderlessCentredWindow) {
   TMainFormRig rig;
   TMainForm& form = rig.Create();
-  EXPECT_EQ(form.size(), QSize(490, 450));
+  EXPECT_EQ(form.size(), skinlayout::mainform::Client);
   EXPECT_EQ(form.pos(), QPoint(267, 144));
   EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(form.windowTitle(), product::Title);
@@ -50,7 +50,7 @@ TEST(MainFormStart, ShowsTheCoverInABorderlessCentredWindow) {
   EXPECT_TRUE(form.CopyRightImage->isVisible());
   EXPECT_EQ(form.Label1->text(), "Welcome");
   EXPECT_EQ(form.Label1->y(), 424);
-  EXPECT_EQ(form.Label1->x(), (490 - form.Label1->width()) / 2);
+  EXPECT_EQ(form.Label1->x(), (form.width() - form.Label1->width()) / 2);
   EXPECT_TRUE(rig.Messages.Shown.empty());
 }
 
@@ -58,8 +58,8 @@ TEST(MainFormStart, SkinPiecesTakeTheirPlaces) {
   TMainFormRig rig;
   TMainForm& form = rig.Create();
   EXPECT_EQ(form.ExitMap->geometry().topRight(), QPoint(489, 0));
-  EXPECT_EQ(form.PanelMap->y() + form.PanelMap->height(), 450);
-  EXPECT_EQ(form.PanelMap->x(), (490 - form.PanelMap->width()) / 2);
+  EXPECT_EQ(form.PanelMap->y() + form.PanelMap->height(), form.height());
+  EXPECT_EQ(form.PanelMap->x(), (form.width() - form.PanelMap->width()) / 2);
   EXPECT_EQ(form.CopyRightImage->y() % 3, 1);
   EXPECT_EQ(form.OptionsPanel->pos(), skinlayout::options::Place);
   EXPECT_EQ(form.BgBevel->geometry(), form.rect());
@@ -156,7 +156,7 @@ TEST(MainFormLayout, BoardSizesAndRecentresTheWindowOptionsRestoreIt) {
   EXPECT_EQ(form.Panel1->size(), QSize(120, 90));
 
   ClickArea(*form.PanelMap, "options");
-  EXPECT_EQ(form.size(), QSize(490, 450));
+  EXPECT_EQ(form.size(), skinlayout::mainform::Client);
   EXPECT_EQ(form.pos(), QPoint(267, 144));
   // Showing the options again at the same size leaves a dragged window where it is.
   form.move(40, 30);

@@ -201,8 +201,9 @@ popup_opens_and_closes() {
   wait_output_changed "$name" options 20000 "$name: no pop-up on weston's output"
   wait_output_settled "$name"
   read -r pw ph pxo pyo < <(changed_box options "$name")
-  [ "$pw" -ge 380 ] && [ "$ph" -ge 250 ] && [ "$pw" -le 420 ] && [ "$ph" -le 290 ] ||
-    fail "$name: the change on the output is ${pw}x${ph}, not a pop-up of 395 x 259"
+  [ "$pw" -ge $((POPUP_W - 15)) ] && [ "$ph" -ge $((POPUP_H - 9)) ] &&
+    [ "$pw" -le $((POPUP_W + 25)) ] && [ "$ph" -le $((POPUP_H + 31)) ] ||
+    fail "$name: the change on the output is ${pw}x${ph}, not a pop-up of ${POPUP_W}x$POPUP_H"
   echo "$name: opened at $pxo,$pyo (${pw}x${ph})"
   click_output $((pxo + POPUP_CLOSE_X)) $((pyo + POPUP_CLOSE_Y))
   for _ in $(seq 80); do

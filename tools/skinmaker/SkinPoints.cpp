@@ -56,6 +56,8 @@ QByteArray SkinPoints() {
   AddPoint(text, "OPTIONS", options::Place);
   AddRect(text, "CARDS_BOX", options::CardsBox);
   AddRect(text, "COMPUTER_CHECK", options::ComputerCheck);
+  Add(text, "POPUP_W", skinlayout::popup::Size.width());
+  Add(text, "POPUP_H", skinlayout::popup::Size.height());
   AddPoint(text, "POPUP_CLOSE", skinlayout::popup::CloseButton.center());
   // Where a card set keeps its card back, for checks that compare it with the board.
   Add(text, "CARD_BACK_ENTRY", TCardSetEntries::Back);
