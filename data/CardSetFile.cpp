@@ -15,9 +15,7 @@
 namespace {
 
 [[noreturn]] void CannotOpen(const QString& FileName, const char* Why) {
-  throw EKVResError(QStringLiteral("Cannot open the card set %1: %2.")
-                        .arg(FileName, QString::fromLocal8Bit(Why))
-                        .toStdString());
+  throw EKVResError(CannotOpenCardSetText(FileName, QString::fromLocal8Bit(Why)).toStdString());
 }
 
 // Opens FileName for reading without ever waiting: something else swapped in under the name
@@ -37,6 +35,10 @@ int OpenRegularFile(const QString& FileName) {
 }
 
 } // namespace
+
+QString CannotOpenCardSetText(const QString& FileName, const QString& Why) {
+  return QStringLiteral("Cannot open the card set %1: %2.").arg(FileName, Why);
+}
 
 TCardSetFile::TCardSetFile(const QString& FileName) : FFile(std::make_unique<QFile>()) {
   const int fd = OpenRegularFile(FileName);

@@ -11,6 +11,9 @@
 
 class QFile;
 
+// The message of a card set that cannot be opened: FileName and the reason Why.
+QString CannotOpenCardSetText(const QString& FileName, const QString& Why);
+
 // Reads the container of a card-set file opened without read-ahead: a read costs the bytes of
 // its own entry and nothing more, which keeps the scan of many sets to their headers.
 // Raises EKVResError when the file cannot be opened or is not a regular file (a pipe swapped in

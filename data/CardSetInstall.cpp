@@ -1,6 +1,7 @@
 #include "CardSetInstall.h"
 
 #include "BoardLayout.h"
+#include "CardSetFile.h"
 #include "CardSetLoader.h"
 #include "CardSets.h"
 #include "GameSetupError.h"
@@ -27,6 +28,14 @@ constexpr std::size_t ChunkBytes = 64 * 1024;
 
 [[noreturn]] void Refuse(const QString& Text) {
   throw ECardSetError(Text.toStdString());
+}
+
+[[noreturn]] void CannotCopy(const QString& Name, const QString& Folder, const QString& Why) {
+  Refuse(QStringLiteral("The card set %1 cannot be copied into %2: %3.").arg(Name, Folder, Why));
+}
+
+[[noreturn]] void TooLarge(const QString& Name) {
+  Refuse(QStringLiteral("The card set %1 is too large.").arg(Name));
 }
 
 QString ErrnoText() {
@@ -154,8 +163,7 @@ void CopyBounded(int Source, const QString& Target, const QString& Name) {
   const TFd out(::open(QFile::encodeName(Target).constData(),
                        O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644));
   if (out.Get() < 0)
-    Refuse(QStringLiteral("The card set %1 cannot be copied into %2: %3.")
-               .arg(Name, QFileInfo(Target).path(), ErrnoText()));
+    CannotCopy(Name, QFileInfo(Target).path(), ErrnoText());
   std::array<char, ChunkBytes> chunk;
   qint64 total = 0;
   for (;;) {
@@ -166,15 +174,13 @@ void CopyBounded(int Source, const QString& Target, const QString& Name) {
       break;
     total += got;
     if (total > MaxCardSetFileBytes)
-      Refuse(QStringLiteral("The card set %1 is too large.").arg(Name));
+      TooLarge(Name);
     if (!WriteAll(out.Get(), chunk.data(), std::size_t(got)))
-      Refuse(QStringLiteral("The card set %1 cannot be copied into %2: %3.")
-                 .arg(Name, QFileInfo(Target).path(), ErrnoText()));
+      CannotCopy(Name, QFileInfo(Target).path(), ErrnoText());
   }
   // The copy must be on the disk before a rename can make it the set the player has.
   if (::fsync(out.Get()) != 0)
-    Refuse(QStringLiteral("The card set %1 cannot be copied into %2: %3.")
-               .arg(Name, QFileInfo(Target).path(), ErrnoText()));
+    CannotCopy(Name, QFileInfo(Target).path(), ErrnoText());
 }
 
 // The checks a set passes before it is offered: the reads of a new game over every face, and
@@ -188,8 +194,7 @@ TCardSetHeader CheckSet(const QString& FileName, std::chrono::steady_clock::time
   try {
     return ReadCardSetHeader(FileName);
   } catch (const EKVResError& error) {
-    Refuse(QStringLiteral("The card set \"%1\" cannot be used. %2")
-               .arg(QFileInfo(FileName).fileName(), QString::fromUtf8(error.what())));
+    throw ECardSetError(UnusableCardSetText(FileName, error.what()));
   }
 }
 
@@ -224,8 +229,7 @@ TInstalledSet PlaceCopy(const QString& Staged, const QString& Name, const TCardF
       outcome = TInstallOutcome::Replaced;
     }
     if (::rename(QFile::encodeName(Staged).constData(), QFile::encodeName(user).constData()) != 0)
-      Refuse(QStringLiteral("The card set %1 cannot be copied into %2: %3.")
-                 .arg(Name, Folders.User, ErrnoText()));
+      CannotCopy(Name, Folders.User, ErrnoText());
     SyncFolder(Folders.User);
     return {outcome, user, Header};
   }
@@ -246,9 +250,9 @@ TInstalledSet InstallCardSet(const QString& Path, const TCardFolderPair& Folders
   if (source.Get() == NotAFile)
     Refuse(QStringLiteral("Cannot open the card set %1: it is not a file.").arg(shownName));
   if (source.Get() < 0)
-    Refuse(QStringLiteral("Cannot open the card set %1: %2.").arg(shownName, ErrnoText()));
+    Refuse(CannotOpenCardSetText(shownName, ErrnoText()));
   if (info.st_size > MaxCardSetFileBytes)
-    Refuse(QStringLiteral("The card set %1 is too large.").arg(shownName));
+    TooLarge(shownName);
 
   // A set of a card folder is already where the catalogue looks.
   const QString folder = QFileInfo(Path).absolutePath();
@@ -267,8 +271,7 @@ TInstalledSet InstallCardSet(const QString& Path, const TCardFolderPair& Folders
   // the set's own name, so the checks' messages name the set the player knows.
   QTemporaryDir staging(Folders.User + QStringLiteral(".incoming-XXXXXX"));
   if (!staging.isValid())
-    Refuse(QStringLiteral("The card set %1 cannot be copied into %2: %3.")
-               .arg(shownName, Folders.User, staging.errorString()));
+    CannotCopy(shownName, Folders.User, staging.errorString());
   const QString staged = staging.filePath(name);
   CopyBounded(source.Get(), staged, shownName);
   const TCardSetHeader header = CheckSet(staged, Deadline);

@@ -16,9 +16,24 @@ TCardSetLoader::TCardSetLoader(QString FileName, TImageLimits Limits)
 
 TCardSetLoader::~TCardSetLoader() = default;
 
+namespace {
+
+constexpr char NotOpenedText[] = "It has not been opened.";
+
+// Faces are counted from 1 in what the player reads.
+std::string FaceText(qint64 Face) {
+  return "Face image " + std::to_string(Face + 1);
+}
+
+} // namespace
+
+std::string UnusableCardSetText(const QString& FileName, const std::string& Problem) {
+  return "The card set \"" + QFileInfo(FileName).fileName().toStdString() + "\" cannot be used. " +
+         Problem;
+}
+
 void TCardSetLoader::Fail(const std::string& Problem) const {
-  throw ECardSetError("The card set \"" + QFileInfo(FFileName).fileName().toStdString() +
-                      "\" cannot be used. " + Problem);
+  throw ECardSetError(UnusableCardSetText(FFileName, Problem));
 }
 
 QByteArray TCardSetLoader::ReadEntry(int Index) const {
@@ -60,7 +75,7 @@ CardSetHeaderInfo TCardSetLoader::ReadHeader() {
 
 void TCardSetLoader::LoadFaces(const std::vector<int32_t>& Faces) {
   if (!FReader)
-    Fail("It has not been opened.");
+    Fail(NotOpenedText);
   DropFaces();
   // The file is closed however the faces turn out, and a game never gets part of its faces.
   try {
@@ -82,7 +97,7 @@ void TCardSetLoader::DropFaces() {
 
 void TCardSetLoader::CheckFaces(std::chrono::steady_clock::time_point Deadline) {
   if (!FReader)
-    Fail("It has not been opened.");
+    Fail(NotOpenedText);
   try {
     // A header may claim more faces than the file holds; the first missing one ends the check.
     for (int face = 0; face < FHeader.ImageCount; ++face) {
@@ -107,17 +122,15 @@ void TCardSetLoader::CheckFace(int Face) {
   try {
     DecodeGif(FFaceStreams.back(), FLimits);
   } catch (const EImageError& error) {
-    Fail("Face image " + std::to_string(Face + 1) + " is not usable: " + error.what());
+    Fail(FaceText(Face) + " is not usable: " + error.what());
   }
 }
 
 void TCardSetLoader::LoadFace(int Face) {
   const qint64 entry = qint64(TCardSetEntries::FirstFace) + Face;
-  // Faces are counted from 1 in what the player reads.
-  const std::string number = std::to_string(qint64(Face) + 1);
   if (Face < 0 || Face >= FHeader.ImageCount || entry >= FReader->Count)
-    Fail("It has no face image " + number + ".");
-  const std::string face = "Face image " + number;
+    Fail("It has no face image " + std::to_string(qint64(Face) + 1) + ".");
+  const std::string face = FaceText(Face);
   try {
     QByteArray data = ReadEntry(int(entry));
     switch (FHeader.FaceKind()) {

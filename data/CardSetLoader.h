@@ -24,6 +24,9 @@ public:
   using std::runtime_error::runtime_error;
 };
 
+// The message of a set that cannot be used: its file's name, then the sentence Problem.
+std::string UnusableCardSetText(const QString& FileName, const std::string& Problem);
+
 class TCardSetLoader : public ICardSource {
 public:
   explicit TCardSetLoader(QString FileName, TImageLimits Limits = {});
