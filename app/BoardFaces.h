@@ -2,10 +2,14 @@
 // format, with the faces scaled to the cell size kept until the size or the game changes.
 #pragma once
 
+#include "CardSetHeader.h"
+#include "ImageLimits.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
+#include <QString>
 
 #include <map>
 #include <vector>
@@ -16,6 +20,9 @@ class TBoardFaces {
 public:
   // Faces a game may have: the size of the face table.
   static constexpr int MaxFaces = 112;
+
+  // The device pixels of Logical pixels on a screen of Ratio, as the pictures are made.
+  static QSize DevicePixels(QSize Logical, qreal Ratio);
 
   // Takes the card back and the faces the loader read for a new game, and its ImageKind
   // (1 GIF, 2 JPEG, else BMP). Drops every cached picture.
@@ -34,21 +41,32 @@ public:
   // once a game is over) is its first frame fitted into the cell on white. An identity without
   // a face, or a face that cannot be decoded, gives a null pixmap.
   //
-  // Ratio is the screen's device pixel ratio: backs and JPEG or BMP faces are scaled from
-  // their full source straight to Size x Ratio device pixels, so a HiDPI screen shows them as
-  // sharp as the source allows instead of a cell-sized copy enlarged. GIF stills stay at
-  // logical size, whose pixels are then repeated whole.
+  // Ratio is the screen's device pixel ratio: backs and JPEG or BMP faces are scaled from the
+  // picture kept straight to Size x Ratio device pixels, so a HiDPI screen shows them as sharp
+  // as the source allows instead of a cell-sized copy enlarged. A face the loader made for a
+  // smaller cell is read and decoded again from the set for the larger one, within the game's
+  // face budget; when that fails the face kept is enlarged. GIF stills stay at logical size,
+  // whose pixels are then repeated whole.
   const QPixmap& Back(QSize Size, qreal Ratio = 1.0);
   const QPixmap& Face(int Id, QSize Size, qreal Ratio = 1.0);
 
 private:
   void DropCache(QSize Size, qreal Ratio);
-  QPixmap MakeFace(int Id, QSize Size, qreal Ratio) const;
+  QPixmap MakeFace(int Id, QSize Size, qreal Ratio);
+  void DecodeAgain(size_t Index, QSize Device);
 
   int FKind = 1;
   QImage FCardBack;
   std::vector<QImage> FFacePictures;
   std::vector<QByteArray> FFaceStreams;
+
+  // Where the face pictures came from, to decode them again for a larger cell.
+  QString FFileName;
+  TCardImageKind FFaceKind = TCardImageKind::Gif;
+  TImageLimits FLimits;
+  std::vector<int32_t> FFaceIndexes;
+  std::vector<QSize> FFaceWholeSizes;
+  qint64 FFaceBytes = 0; // what FFacePictures hold, against FLimits.MaxGameBytes
 
   QSize FCacheSize;
   qreal FCacheRatio = 1.0;

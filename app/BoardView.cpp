@@ -42,6 +42,13 @@ void TBoardView::StopRevealTimer() {
   Panel2->HideFace();
 }
 
+QSize TBoardView::CellCover(const CardSetHeaderInfo& Header, const BoardShape& Shape,
+                            QSize Work) const {
+  const TBoardFit fit =
+      ::FitBoardToScreen(Header.CardWidth, Header.CardHeight, Shape.Rows, Shape.Cols, Work);
+  return TBoardFaces::DevicePixels({fit.CellWidth, fit.CellHeight}, MGrid->devicePixelRatioF());
+}
+
 void TBoardView::TakeGame(const TCardSetLoader& Loader, const CardSetHeaderInfo& Header) {
   FFaces.TakeGame(Loader, Header.ImageKind);
   SetCellSize({Header.CardWidth, Header.CardHeight});

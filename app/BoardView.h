@@ -13,6 +13,7 @@
 #include <QString>
 #include <QTimer>
 
+struct BoardShape;
 struct CardSetHeaderInfo;
 class GameEngine;
 class QPainter;
@@ -49,6 +50,9 @@ public:
   // Stops the timer and hides both overlays.
   void StopRevealTimer();
 
+  // The device pixels one cell will cover when a set of Header's card box is dealt on Shape
+  // and fitted to Work: the size the set's faces need to be decoded at.
+  QSize CellCover(const CardSetHeaderInfo& Header, const BoardShape& Shape, QSize Work) const;
   // Takes the pictures a new game's set was read into, and its native card size.
   void TakeGame(const TCardSetLoader& Loader, const CardSetHeaderInfo& Header);
   QSize CellSize() const { return {FCellWidth, FCellHeight}; }

@@ -445,6 +445,9 @@ void TMainForm::PlayCommand() {
   if (!CanDeal())
     return;
   TCardSetLoader loader(OptionsPanel->SelectedSet()->FileName);
+  loader.SetCellCover([this](const CardSetHeaderInfo& Header, const BoardShape& Shape) {
+    return FBoard->CellCover(Header, Shape, FWorkArea.size());
+  });
   NewGameOptions options;
   options.Pairs = FSettings.Pairs;
   options.BoardWidth = FWorkArea.width() - BoardMarginWidth;

@@ -40,7 +40,7 @@ public:
 class EnoughFaces : public ICardSource {
 public:
   CardSetHeaderInfo ReadHeader() override { return {120, 90, 60, 2}; }
-  void LoadFaces(const std::vector<int32_t>&) override {}
+  void LoadFaces(const std::vector<int32_t>&, const BoardShape&) override {}
 };
 
 std::vector<Cell> FaceDownCells(const Board& B) {

@@ -2,6 +2,7 @@
 
 #include "BmpImage.h"
 #include "CardSetFile.h"
+#include "EveryCore.h"
 #include "GifImage.h"
 #include "JpegImage.h"
 
@@ -9,6 +10,8 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <atomic>
+#include <mutex>
 #include <utility>
 
 TCardSetLoader::TCardSetLoader(QString FileName, TImageLimits Limits)
@@ -23,6 +26,10 @@ constexpr char NotOpenedText[] = "It has not been opened.";
 // Faces are counted from 1 in what the player reads.
 std::string FaceText(qint64 Face) {
   return "Face image " + std::to_string(Face + 1);
+}
+
+std::string NoFaceText(qint64 Face) {
+  return "It has no face image " + std::to_string(Face + 1) + ".";
 }
 
 } // namespace
@@ -73,26 +80,49 @@ CardSetHeaderInfo TCardSetLoader::ReadHeader() {
   return {FHeader.CardWidth, FHeader.CardHeight, FHeader.ImageCount, FHeader.ImageKind};
 }
 
-void TCardSetLoader::LoadFaces(const std::vector<int32_t>& Faces) {
+// One face as the loader keeps it, made on whichever worker took it.
+struct TCardSetLoader::TFaceSlot {
+  bool Done = false;
+  QByteArray Stream; // a GIF face, encoded
+  QImage Picture;    // a JPEG or BMP face, decoded
+  QSize WholeSize;   // the picture's own size in the file
+  std::exception_ptr Error;
+
+  qint64 Bytes() const { return Picture.isNull() ? Stream.size() : Picture.sizeInBytes(); }
+};
+
+namespace {
+
+// A BMP face more than twice the cell on either side is stretched to the cell once, as the
+// board would stretch it for every paint.
+QImage ShrunkToCell(const QImage& Picture, QSize Cover) {
+  if (Cover.isEmpty() ||
+      (Picture.width() <= 2 * Cover.width() && Picture.height() <= 2 * Cover.height()))
+    return Picture;
+  return Picture.scaled(Cover, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+} // namespace
+
+void TCardSetLoader::LoadFaces(const std::vector<int32_t>& Faces, const BoardShape& Shape) {
   if (!FReader)
     Fail(NotOpenedText);
   DropFaces();
   // The file is closed however the faces turn out, and a game never gets part of its faces.
   try {
-    for (const int32_t face : Faces)
-      LoadFace(face);
+    const CardSetHeaderInfo info{FHeader.CardWidth, FHeader.CardHeight, FHeader.ImageCount,
+                                 FHeader.ImageKind};
+    const QSize cover =
+        FCellCover && Shape.Rows > 0 && Shape.Cols > 0 ? FCellCover(info, Shape) : QSize();
+    std::vector<TFaceSlot> made = DecodeFaces(Faces, cover);
+    FReader.reset();
+    KeepFaces(Faces, made);
+    FFaceIndexes = Faces;
   } catch (...) {
     FReader.reset();
     DropFaces();
     throw;
   }
-  FReader.reset();
-}
-
-void TCardSetLoader::DropFaces() {
-  FFaceStreams.clear();
-  FFacePictures.clear();
-  FFaceBytes = 0;
 }
 
 void TCardSetLoader::CheckFaces(std::chrono::steady_clock::time_point Deadline) {
@@ -114,45 +144,146 @@ void TCardSetLoader::CheckFaces(std::chrono::steady_clock::time_point Deadline) 
   DropFaces();
 }
 
+// One face whole, charged alone against the game's budget, as a game of one face would hold it.
 void TCardSetLoader::CheckFace(int Face) {
   DropFaces();
-  LoadFace(Face);
-  if (FFaceStreams.empty())
+  TFaceSlot slot;
+  try {
+    DecodeFace(slot, FHeader.FaceKind(), ReadFaceEntry(Face), QSize(), FLimits);
+  } catch (const std::exception&) {
+    FailFace(Face, std::current_exception());
+  }
+  ChargeFace(slot.Bytes());
+  if (!slot.Picture.isNull())
     return;
   try {
-    DecodeGif(FFaceStreams.back(), FLimits);
-  } catch (const EImageError& error) {
-    Fail(FaceText(Face) + " is not usable: " + error.what());
+    DecodeGif(slot.Stream, FLimits);
+  } catch (const std::exception&) {
+    FailFace(Face, std::current_exception());
   }
 }
 
-void TCardSetLoader::LoadFace(int Face) {
+QImage TCardSetLoader::ReloadFace(const QString& FileName, int Face, TCardImageKind Kind,
+                                  QSize Cover, const TImageLimits& Limits) {
+  TCardSetLoader loader(FileName, Limits);
+  TFaceSlot slot;
+  try {
+    loader.FReader = std::make_unique<TCardSetFile>(FileName);
+    const qint64 entry = qint64(TCardSetEntries::FirstFace) + Face;
+    if (Face < 0 || entry >= loader.FReader->Count)
+      loader.Fail(NoFaceText(Face));
+    DecodeFace(slot, Kind, loader.ReadEntry(int(entry)), Cover, Limits);
+  } catch (const std::exception&) {
+    loader.FailFace(Face, std::current_exception());
+  }
+  return slot.Picture;
+}
+
+// Workers take the faces in face order, each reading its entry while holding the file, then
+// decoding it alone. Once a face fails, or the faces taken hold more than a game may, no
+// further face is taken: every face before the one at fault has been taken, so KeepFaces
+// finds the same first failure as reading one face after another would.
+std::vector<TCardSetLoader::TFaceSlot>
+TCardSetLoader::DecodeFaces(const std::vector<int32_t>& Faces, QSize Cover) const {
+  std::vector<TFaceSlot> made(Faces.size());
+  const TCardImageKind kind = FHeader.FaceKind();
+  std::mutex reading; // guards the reader, next and stop
+  size_t next = 0;
+  bool stop = false;
+  std::atomic<qint64> held{0};
+  RunOnEveryCore(int(made.size()), [&] {
+    for (;;) {
+      size_t k = 0;
+      QByteArray data;
+      {
+        const std::lock_guard<std::mutex> lock(reading);
+        if (stop || next == made.size())
+          return;
+        k = next++;
+        try {
+          data = ReadFaceEntry(Faces[k]);
+        } catch (...) {
+          made[k].Error = std::current_exception();
+          stop = true;
+        }
+      }
+      TFaceSlot& slot = made[k];
+      if (!slot.Error) {
+        try {
+          DecodeFace(slot, kind, std::move(data), Cover, FLimits);
+        } catch (...) {
+          slot.Error = std::current_exception();
+        }
+      }
+      slot.Done = true;
+      if (slot.Error || (held += slot.Bytes()) > FLimits.MaxGameBytes) {
+        const std::lock_guard<std::mutex> lock(reading);
+        stop = true;
+      }
+    }
+  });
+  return made;
+}
+
+void TCardSetLoader::KeepFaces(const std::vector<int32_t>& Faces, std::vector<TFaceSlot>& Slots) {
+  for (size_t k = 0; k < Slots.size(); ++k) {
+    TFaceSlot& slot = Slots[k];
+    if (slot.Error)
+      FailFace(Faces[k], slot.Error);
+    if (!slot.Done) // never: a face is left untaken only after an earlier one failed
+      Fail("Its faces could not all be read.");
+    ChargeFace(slot.Bytes());
+    if (slot.Picture.isNull()) {
+      FFaceStreams.push_back(std::move(slot.Stream));
+    } else {
+      FFacePictures.push_back(std::move(slot.Picture));
+      FFaceWholeSizes.push_back(slot.WholeSize);
+    }
+  }
+}
+
+QByteArray TCardSetLoader::ReadFaceEntry(int Face) const {
   const qint64 entry = qint64(TCardSetEntries::FirstFace) + Face;
   if (Face < 0 || Face >= FHeader.ImageCount || entry >= FReader->Count)
-    Fail("It has no face image " + std::to_string(qint64(Face) + 1) + ".");
+    Fail(NoFaceText(Face));
+  return ReadEntry(int(entry));
+}
+
+void TCardSetLoader::DecodeFace(TFaceSlot& Slot, TCardImageKind Kind, QByteArray Data, QSize Cover,
+                                const TImageLimits& Limits) {
+  switch (Kind) {
+  case TCardImageKind::Gif:
+    ReadGifScreenSize(Data, Limits);
+    Slot.Stream = std::move(Data);
+    break;
+  case TCardImageKind::Jpeg:
+    Slot.Picture = DecodeJpeg(Data, Limits, Cover, &Slot.WholeSize);
+    break;
+  case TCardImageKind::Bmp:
+    Slot.Picture = DecodeBmp(Data, Limits);
+    Slot.WholeSize = Slot.Picture.size();
+    Slot.Picture = ShrunkToCell(Slot.Picture, Cover);
+    break;
+  }
+}
+
+void TCardSetLoader::FailFace(int Face, const std::exception_ptr& Error) const {
   const std::string face = FaceText(Face);
   try {
-    QByteArray data = ReadEntry(int(entry));
-    switch (FHeader.FaceKind()) {
-    case TCardImageKind::Gif:
-      ReadGifScreenSize(data, FLimits);
-      ChargeFace(data.size());
-      FFaceStreams.push_back(std::move(data));
-      break;
-    case TCardImageKind::Jpeg:
-      FFacePictures.push_back(DecodeJpeg(data, FLimits));
-      ChargeFace(FFacePictures.back().sizeInBytes());
-      break;
-    case TCardImageKind::Bmp:
-      FFacePictures.push_back(DecodeBmp(data, FLimits));
-      ChargeFace(FFacePictures.back().sizeInBytes());
-      break;
-    }
+    std::rethrow_exception(Error);
   } catch (const EImageError& error) {
     Fail(face + " is not usable: " + error.what());
   } catch (const EKVResError& error) {
     Fail(face + " cannot be read: " + error.what());
   }
+}
+
+void TCardSetLoader::DropFaces() {
+  FFaceStreams.clear();
+  FFacePictures.clear();
+  FFaceWholeSizes.clear();
+  FFaceIndexes.clear();
+  FFaceBytes = 0;
 }
 
 void TCardSetLoader::ChargeFace(qint64 Bytes) {

@@ -8,9 +8,12 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 #include <chrono>
+#include <exception>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -29,28 +32,47 @@ std::string UnusableCardSetText(const QString& FileName, const std::string& Prob
 
 class TCardSetLoader : public ICardSource {
 public:
+  // The device pixels one cell covers when a set of Header's card box is dealt on Shape.
+  using TCellCover = std::function<QSize(const CardSetHeaderInfo& Header, const BoardShape& Shape)>;
+
   explicit TCardSetLoader(QString FileName, TImageLimits Limits = {});
   ~TCardSetLoader() override;
   TCardSetLoader(const TCardSetLoader&) = delete;
   TCardSetLoader& operator=(const TCardSetLoader&) = delete;
 
+  // Lets LoadFaces make the faces no larger than the cells they are drawn in. Without it every
+  // face is decoded whole.
+  void SetCellCover(TCellCover Cover) { FCellCover = std::move(Cover); }
+
   // Opens the file and reads its header, advert and card back; the file stays open for
   // LoadFaces. An empty advert or back entry gives a null picture. Throws ECardSetError.
   CardSetHeaderInfo ReadHeader() override;
 
-  // Reads the faces of indexes Faces in order, face k from entry TCardSetEntries::FirstFace + k,
-  // and closes the file, also on failure. GIF faces are kept encoded in FaceStreams (their
-  // signature and screen size checked); JPEG and BMP faces are decoded into FacePictures.
-  // Throws ECardSetError when ReadHeader has not run, a face lies outside 0..ImageCount - 1 or
-  // the file, a face is damaged or of another format, or the faces together need more than the
-  // limits' MaxGameBytes; a failure leaves no face loaded.
-  void LoadFaces(const std::vector<int32_t>& Faces) override;
+  // Reads the faces of indexes Faces, face k from entry TCardSetEntries::FirstFace + k, and
+  // closes the file, also on failure. GIF faces are kept encoded in FaceStreams (their
+  // signature and screen size checked); JPEG and BMP faces are decoded into FacePictures, on
+  // every core of the machine. With a cell cover, a JPEG face is decoded at the smallest scale
+  // that covers the cell of Shape, and a BMP face more than twice the cell on either side is
+  // scaled once to the cell. Throws ECardSetError when ReadHeader has not run, a face lies
+  // outside 0..ImageCount - 1 or the file, a face is damaged or of another format, or the
+  // faces, at the size they are kept, together need more than the limits' MaxGameBytes.
+  // Whichever of these comes first in face order is the one reported, as when the faces are
+  // read one after another; a failure leaves no face loaded.
+  void LoadFaces(const std::vector<int32_t>& Faces, const BoardShape& Shape) override;
+  // Every face whole, for readers without a board.
+  void LoadFaces(const std::vector<int32_t>& Faces) { LoadFaces(Faces, BoardShape{}); }
 
-  // Reads and decodes every face of the set, one at a time and keeping none, as LoadFaces
-  // reads a game's faces; a GIF face is also decoded frame by frame, as the board plays it.
-  // Closes the file. Throws ECardSetError like LoadFaces, and when Deadline passes before the
-  // last face has been checked.
+  // Reads and decodes every face of the set whole, one at a time and keeping none, as
+  // LoadFaces reads a game's faces; a GIF face is also decoded frame by frame, as the board
+  // plays it. Closes the file. Throws ECardSetError like LoadFaces, and when Deadline passes
+  // before the last face has been checked.
   void CheckFaces(std::chrono::steady_clock::time_point Deadline);
+
+  // Face index Face of the set FileName, of format Kind, again: decoded as LoadFaces decodes
+  // it for a cell of Cover device pixels. The file is open only during the call. Throws
+  // ECardSetError.
+  static QImage ReloadFace(const QString& FileName, int Face, TCardImageKind Kind, QSize Cover,
+                           const TImageLimits& Limits = {});
 
   const TCardSetHeader& Header() const { return FHeader; }
   const QImage& Advert() const { return FAdvert; }
@@ -59,23 +81,40 @@ public:
   // Face k is the face of card identity k + 1. Only the list of the set's format is filled.
   const std::vector<QByteArray>& FaceStreams() const { return FFaceStreams; }
   const std::vector<QImage>& FacePictures() const { return FFacePictures; }
+  // Each face picture's own size in the file, which a kept picture may be smaller than.
+  const std::vector<QSize>& FaceWholeSizes() const { return FFaceWholeSizes; }
+  // The face indexes LoadFaces read: picture or stream k is face FaceIndexes()[k] of the set.
+  const std::vector<int32_t>& FaceIndexes() const { return FFaceIndexes; }
+  const QString& FileName() const { return FFileName; }
+  const TImageLimits& Limits() const { return FLimits; }
 
 private:
+  struct TFaceSlot;
   [[noreturn]] void Fail(const std::string& Problem) const;
   QByteArray ReadEntry(int Index) const;
   QImage ReadBitmap(int Index, const char* What) const;
-  void LoadFace(int Face);
+  QByteArray ReadFaceEntry(int Face) const;
+  // Decodes Data, a face of Kind, into Slot for a cell of Cover device pixels (empty: whole).
+  // Throws EImageError. Touches nothing but Slot, so workers may run it side by side.
+  static void DecodeFace(TFaceSlot& Slot, TCardImageKind Kind, QByteArray Data, QSize Cover,
+                         const TImageLimits& Limits);
+  std::vector<TFaceSlot> DecodeFaces(const std::vector<int32_t>& Faces, QSize Cover) const;
+  void KeepFaces(const std::vector<int32_t>& Faces, std::vector<TFaceSlot>& Slots);
+  [[noreturn]] void FailFace(int Face, const std::exception_ptr& Error) const;
   void CheckFace(int Face);
   void DropFaces();
   void ChargeFace(qint64 Bytes);
 
   QString FFileName;
   TImageLimits FLimits;
+  TCellCover FCellCover;
   std::unique_ptr<TCardSetFile> FReader;
   TCardSetHeader FHeader;
   QImage FAdvert;
   QImage FCardBack;
   std::vector<QByteArray> FFaceStreams;
   std::vector<QImage> FFacePictures;
+  std::vector<QSize> FFaceWholeSizes;
+  std::vector<int32_t> FFaceIndexes;
   qint64 FFaceBytes = 0; // what the faces loaded so far hold, against FLimits.MaxGameBytes
 };

@@ -134,7 +134,24 @@ bool ReadHeader(TJpegSession* Session) {
   return true;
 }
 
-// Step 2: decode every scan line into Pixels (rows BytesPerLine apart). False on a fatal
+// Step 2: choose the smallest scale, in eighths, whose output covers Cover; the full scale
+// when none smaller does or Cover is empty. False on a fatal error.
+bool ChooseScale(TJpegSession* Session, QSize Cover) {
+  if (setjmp(Session->Errors.Return))
+    return false;
+  jpeg_decompress_struct& info = Session->Info;
+  info.scale_denom = 8;
+  info.scale_num = Cover.isEmpty() ? 8 : 1;
+  for (;;) {
+    jpeg_calc_output_dimensions(&info);
+    if (info.scale_num == 8 ||
+        (int(info.output_width) >= Cover.width() && int(info.output_height) >= Cover.height()))
+      return true;
+    ++info.scale_num;
+  }
+}
+
+// Step 3: decode every scan line into Pixels (rows BytesPerLine apart). False on a fatal
 // error.
 bool ReadPixels(TJpegSession* Session, unsigned char* Pixels, qsizetype BytesPerLine) {
   if (setjmp(Session->Errors.Return))
@@ -170,7 +187,8 @@ void InksToRgb(QImage& Image, bool Inverted) {
 }
 
 // Runs the steps on a session whose decoder has been created; the caller destroys it.
-QImage DecodeInSession(TJpegSession& Session, const QByteArray& Data, const TImageLimits& Limits) {
+QImage DecodeInSession(TJpegSession& Session, const QByteArray& Data, const TImageLimits& Limits,
+                       QSize Cover, QSize* WholeSize) {
   SetSource(Session, Data);
   auto fail = [&Session](const char* Why) -> EImageError {
     std::string text = std::string("The JPEG picture ") + Why;
@@ -183,8 +201,13 @@ QImage DecodeInSession(TJpegSession& Session, const QByteArray& Data, const TIma
   if (!ReadHeader(&Session))
     throw fail("cannot be read");
   Limits.CheckSize(Session.Info.image_width, Session.Info.image_height, "JPEG");
+  if (WholeSize != nullptr)
+    *WholeSize = QSize(int(Session.Info.image_width), int(Session.Info.image_height));
   Session.Info.mem->max_memory_to_use = static_cast<long>(Limits.MaxBytes);
-  QImage image(int(Session.Info.image_width), int(Session.Info.image_height), QImage::Format_RGB32);
+  if (!ChooseScale(&Session, Cover))
+    throw fail("cannot be read");
+  QImage image(int(Session.Info.output_width), int(Session.Info.output_height),
+               QImage::Format_RGB32);
   if (image.isNull())
     throw EImageError("There is not enough memory for the JPEG picture.");
   if (!ReadPixels(&Session, image.bits(), image.bytesPerLine()))
@@ -198,7 +221,8 @@ QImage DecodeInSession(TJpegSession& Session, const QByteArray& Data, const TIma
 
 } // namespace
 
-QImage DecodeJpeg(const QByteArray& Data, const TImageLimits& Limits) {
+QImage DecodeJpeg(const QByteArray& Data, const TImageLimits& Limits, QSize Cover,
+                  QSize* WholeSize) {
   if (Data.isEmpty())
     throw EImageError("The JPEG picture is empty.");
   TJpegSession session{};
@@ -210,7 +234,7 @@ QImage DecodeJpeg(const QByteArray& Data, const TImageLimits& Limits) {
     throw EImageError("The JPEG decoder cannot be started.");
   session.Info.progress = &session.Progress;
   try {
-    QImage image = DecodeInSession(session, Data, Limits);
+    QImage image = DecodeInSession(session, Data, Limits, Cover, WholeSize);
     jpeg_destroy_decompress(&session.Info);
     return image;
   } catch (...) {

@@ -2,6 +2,8 @@
 // over a *.crd file; tests implement it in memory.
 #pragma once
 
+#include "BoardLayout.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -21,7 +23,8 @@ public:
   virtual CardSetHeaderInfo ReadHeader() = 0;
 
   // Reads the chosen faces: Faces[k] is the index (0..ImageCount-1) of the face of card
-  // identity k+1; where a face lies in the set's file is the source's business. Called once
-  // per game, after ReadHeader; closes the set. Throws like ReadHeader.
-  virtual void LoadFaces(const std::vector<int32_t>& Faces) = 0;
+  // identity k+1; where a face lies in the set's file is the source's business. Shape is the
+  // board they will be dealt on, so that a source can make them no larger than its cells need.
+  // Called once per game, after ReadHeader; closes the set. Throws like ReadHeader.
+  virtual void LoadFaces(const std::vector<int32_t>& Faces, const BoardShape& Shape) = 0;
 };

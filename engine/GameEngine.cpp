@@ -82,7 +82,7 @@ void GameEngine::SetUpBoard(const NewGameOptions& Options, ICardSource& Cards) {
     throw GameSetupError(NotEnoughImagesText);
   }
   std::vector<int32_t> faces = SelectFaces(header.ImageCount, Options.Pairs, FRandom);
-  Cards.LoadFaces(faces);
+  Cards.LoadFaces(faces, *shape);
   FState.CardSet = header;
   FState.Faces = std::move(faces);
   FState.Cells = Board{};

@@ -51,10 +51,20 @@ int Gif(const uint8_t* Data, size_t Size) {
 }
 
 int Jpeg(const uint8_t* Data, size_t Size) {
+  QSize whole;
   try {
-    const QImage picture = DecodeJpeg(Bytes(Data, Size));
+    const QImage picture = DecodeJpeg(Bytes(Data, Size), {}, {}, &whole);
     CheckWithinLimits(picture);
     Check(picture.format() == QImage::Format_RGB32, "a JPEG face is opaque RGB");
+    Check(picture.size() == whole, "a face decoded whole has its own size");
+  } catch (const EImageError&) {
+  }
+  // The same file for a small cell, as a board of many pairs decodes it.
+  try {
+    const QImage small = DecodeJpeg(Bytes(Data, Size), {}, {17, 13});
+    CheckWithinLimits(small);
+    Check(!whole.isValid() || (small.width() <= whole.width() && small.height() <= whole.height()),
+          "a small decode is never larger than the picture");
   } catch (const EImageError&) {
   }
   return 0;

@@ -13,9 +13,11 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <future>
+#include <memory>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -433,6 +435,60 @@ TEST_F(CardSetLoading, ASetSwappedForAPipeAfterTheScanIsRefusedWithoutWaiting) {
     ::close(::open(pipe.constData(), O_WRONLY | O_NONBLOCK)); // a writer comes and goes
   ASSERT_TRUE(returned) << "the open waited for a writer";
   EXPECT_NE(opening.get().find("not a regular file"), std::string::npos);
+}
+
+TEST_F(CardSetLoading, FacesAreKeptAtTheSizeTheirCellsNeedAndChargedAtIt) {
+  const QImage picture = fixtures::Gradient(160, 120);
+  auto load = [this](qint32 Kind, const QByteArray& Face, QSize Cover, qint64 Budget = -1) {
+    fixtures::CardSet set = MakeCardSet("Large", Kind, 8);
+    std::fill(set.Faces.begin(), set.Faces.end(), Face);
+    fixtures::WriteFile(Path("large.crd"), BuildCardSet(set));
+    TImageLimits limits;
+    if (Budget >= 0)
+      limits.MaxGameBytes = Budget;
+    auto loader = std::make_unique<TCardSetLoader>(Path("large.crd"), limits);
+    loader->SetCellCover([Cover](const CardSetHeaderInfo&, const BoardShape& Shape) {
+      EXPECT_EQ(Shape, (BoardShape{4, 4}));
+      return Cover;
+    });
+    loader->ReadHeader();
+    loader->LoadFaces(Range(0, 7), BoardShape{4, 4});
+    return loader;
+  };
+  const QByteArray jpeg = fixtures::EncodeJpeg(picture);
+  const auto scaled = load(TCardSetHeader::JpegKind, jpeg, {40, 30});
+  EXPECT_EQ(scaled->FacePictures().back().size(), QSize(40, 30));
+  EXPECT_EQ(scaled->FaceWholeSizes().back(), QSize(160, 120));
+  const QByteArray bmp = fixtures::EncodeBmp(picture);
+  EXPECT_EQ(load(0, bmp, {40, 30})->FacePictures()[3].size(), QSize(40, 30));
+  EXPECT_EQ(load(0, bmp, {80, 60})->FacePictures()[3].size(), QSize(160, 120))
+      << "twice the cell is kept as it is";
+
+  // The budget counts what is kept: eight faces of 40 x 30 fit where whole ones would not.
+  const qint64 budget = 8 * 40 * 30 * 4;
+  EXPECT_NO_THROW(load(TCardSetHeader::JpegKind, jpeg, {40, 30}, budget));
+  EXPECT_NE(MessageOf([&] {
+              load(TCardSetHeader::JpegKind, jpeg, {41, 30}, budget);
+            }).find("more memory than a game may use"),
+            std::string::npos);
+}
+
+TEST_F(CardSetLoading, TheFirstFaultInFaceOrderIsReportedThoughALaterOneIsFoundSooner) {
+  // Face 2, cut short, takes long to decode before its missing rows refuse it; face 3 fails
+  // at once on another core. Read one after another, face 2 is the fault the player is told
+  // about.
+  fixtures::CardSet set = MakeCardSet("Faults", TCardSetHeader::JpegKind, 8);
+  const QByteArray large = fixtures::EncodeJpeg(fixtures::Gradient(2000, 1500));
+  set.Faces[1] = large.left(large.size() * 9 / 10);
+  set.Faces[2] = "not a picture";
+  fixtures::WriteFile(Path("faults.crd"), BuildCardSet(set));
+  for (int round = 0; round < 3; ++round) {
+    TCardSetLoader loader(Path("faults.crd"));
+    loader.ReadHeader();
+    const std::string problem = MessageOf([&] { loader.LoadFaces(Range(0, 7)); });
+    EXPECT_NE(problem.find("Face image 2 "), std::string::npos) << problem;
+    EXPECT_TRUE(loader.FacePictures().empty());
+  }
 }
 
 TEST_F(CardSetLoading, DamagedOrMislabelledPicturesAreClearErrors) {

@@ -142,6 +142,22 @@ TEST(JpegImage, BoundsHoldAtTheirEdges) {
   EXPECT_THROW(DecodeJpeg(fixtures::EncodeJpeg(fixtures::Gradient(17, 16)), limits), EImageError);
 }
 
+TEST(JpegImage, ACoverDecodesAtTheSmallestScaleThatCoversIt) {
+  const QByteArray jpeg = fixtures::EncodeJpeg(fixtures::Gradient(160, 120));
+  QSize whole;
+  EXPECT_EQ(DecodeJpeg(jpeg, {}, {20, 15}, &whole).size(), QSize(20, 15));
+  EXPECT_EQ(whole, QSize(160, 120));
+  EXPECT_EQ(DecodeJpeg(jpeg, {}, {21, 15}).size(), QSize(40, 30));
+  EXPECT_EQ(DecodeJpeg(jpeg, {}, {10, 100}).size(), QSize(140, 105)) << "both sides covered";
+  EXPECT_EQ(DecodeJpeg(jpeg, {}, {400, 300}).size(), QSize(160, 120)) << "never enlarged";
+  // A small decode refuses what a whole one refuses, and the bounds are the file's own size.
+  EXPECT_THROW(DecodeJpeg(jpeg.left(jpeg.size() / 2), {}, {20, 15}), EImageError);
+  TImageLimits limits;
+  limits.MaxBytes = 16 * 16 * 4;
+  EXPECT_THROW(DecodeJpeg(fixtures::EncodeJpeg(fixtures::Gradient(17, 16)), limits, {2, 2}),
+               EImageError);
+}
+
 TEST(JpegImage, ScanCountHoldsAtItsEdge) {
   const int limit = TImageLimits::MaxJpegScans;
   const QImage image = DecodeJpeg(fixtures::EncodeProgressiveJpeg(limit));

@@ -74,6 +74,7 @@ class FakeCardSource : public ICardSource {
 public:
   CardSetHeaderInfo Header{120, 90, 60, 2};
   std::vector<std::vector<int32_t>> Loaded;
+  std::vector<BoardShape> LoadedFor;
   bool FailHeader = false;
   bool FailFaces = false;
 
@@ -83,11 +84,12 @@ public:
     }
     return Header;
   }
-  void LoadFaces(const std::vector<int32_t>& Faces) override {
+  void LoadFaces(const std::vector<int32_t>& Faces, const BoardShape& Shape) override {
     if (FailFaces) {
       throw std::runtime_error("The file cannot be read.");
     }
     Loaded.push_back(Faces);
+    LoadedFor.push_back(Shape);
   }
 };
 

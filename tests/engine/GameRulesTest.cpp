@@ -164,6 +164,8 @@ TEST(NewGame, SetsUpInOrderAndWaitsForTheFirstPlayer) {
   ASSERT_EQ(F.Cards.Loaded.size(), 1u);
   EXPECT_EQ(F.Cards.Loaded[0].size(), 10u);
   EXPECT_EQ(S.Faces, F.Cards.Loaded[0]);
+  // The faces are made for the board they are dealt on.
+  EXPECT_EQ(F.Cards.LoadedFor[0], (BoardShape{S.Cells.Rows, S.Cells.Cols}));
   EXPECT_EQ(S.CardSet.CardWidth, 120);
 }
 
