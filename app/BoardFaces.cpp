@@ -1,10 +1,9 @@
 #include "BoardFaces.h"
 
 #include "CardSetLoader.h"
+#include "FaceFit.h"
 #include "GifImage.h"
 #include "KVGraphics.h"
-
-#include <QPainter>
 
 #include <exception>
 #include <utility>
@@ -53,35 +52,10 @@ QByteArray TBoardFaces::FaceStream(int Id) const {
 
 namespace {
 
-// The part of Kept that shows the picture, for a JPEG face decoded at M/8 of its Whole size:
-// a side that is not a multiple of 8/M ends in a pixel only partly inside the picture (libjpeg
-// rounds the scaled size up), which stretching Kept whole would squeeze into the cell.
-QSizeF ShownPart(QSize Kept, QSize Whole) {
-  for (int m = 1; Whole.isValid() && Kept != Whole && m < 8; ++m)
-    if ((Whole.width() * m + 7) / 8 == Kept.width() &&
-        (Whole.height() * m + 7) / 8 == Kept.height())
-      return QSizeF(Whole) * (m / 8.0);
-  return QSizeF(Kept);
-}
-
-// Source stretched to Size logical pixels at the screen's Ratio; Whole is the size of the
-// picture Source was decoded from, when it was decoded smaller.
-QPixmap Stretched(const QImage& Source, QSize Size, qreal Ratio, QSize Whole = {}) {
-  const QSize device = TBoardFaces::DevicePixels(Size, Ratio);
-  const QSizeF shown = ShownPart(Source.size(), Whole);
-  QImage cell;
-  if (shown == QSizeF(Source.size()) || Source.width() > 2 * device.width() ||
-      Source.height() > 2 * device.height()) {
-    // Qt's smooth scaling averages every source pixel, which a larger reduction needs.
-    cell = Source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  } else {
-    // Within a factor of two, sampling is as good, and it can start and end between pixels.
-    cell = QImage(device, QImage::Format_RGB32);
-    QPainter paint(&cell);
-    paint.setRenderHint(QPainter::SmoothPixmapTransform);
-    paint.drawImage(QRectF(QPointF(), QSizeF(device)), Source, QRectF(QPointF(), shown));
-  }
-  QPixmap picture = QPixmap::fromImage(std::move(cell));
+// Source stretched to Size logical pixels at the screen's Ratio.
+QPixmap Stretched(const QImage& Source, QSize Size, qreal Ratio) {
+  QPixmap picture =
+      QPixmap::fromImage(StretchedToCell(Source, TBoardFaces::DevicePixels(Size, Ratio)));
   picture.setDevicePixelRatio(Ratio);
   return picture;
 }
@@ -135,8 +109,7 @@ QPixmap TBoardFaces::MakeFace(int Id, QSize Size, qreal Ratio) {
   const bool reduced = index < FFaceWholeSizes.size() && kept != FFaceWholeSizes[index];
   if (reduced && (kept.width() < device.width() || kept.height() < device.height()))
     DecodeAgain(index, device);
-  const QSize whole = index < FFaceWholeSizes.size() ? FFaceWholeSizes[index] : QSize();
-  return Stretched(FFacePictures[index], Size, Ratio, whole);
+  return Stretched(FFacePictures[index], Size, Ratio);
 }
 
 void TBoardFaces::DecodeAgain(size_t Index, QSize Device) {

@@ -3,6 +3,7 @@
 #include "BmpImage.h"
 #include "CardSetFile.h"
 #include "EveryCore.h"
+#include "FaceFit.h"
 #include "GifImage.h"
 #include "JpegImage.h"
 
@@ -90,19 +91,6 @@ struct TCardSetLoader::TFaceSlot {
 
   qint64 Bytes() const { return Picture.isNull() ? Stream.size() : Picture.sizeInBytes(); }
 };
-
-namespace {
-
-// A BMP face more than twice the cell on either side is stretched to the cell once, as the
-// board would stretch it for every paint.
-QImage ShrunkToCell(const QImage& Picture, QSize Cover) {
-  if (Cover.isEmpty() ||
-      (Picture.width() <= 2 * Cover.width() && Picture.height() <= 2 * Cover.height()))
-    return Picture;
-  return Picture.scaled(Cover, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-} // namespace
 
 void TCardSetLoader::LoadFaces(const std::vector<int32_t>& Faces, const BoardShape& Shape) {
   if (!FReader)
@@ -257,12 +245,18 @@ void TCardSetLoader::DecodeFace(TFaceSlot& Slot, TCardImageKind Kind, QByteArray
     Slot.Stream = std::move(Data);
     break;
   case TCardImageKind::Jpeg:
+    // Decoded no larger than the cell needs, then stretched to it as the board would.
     Slot.Picture = DecodeJpeg(Data, Limits, Cover, &Slot.WholeSize);
+    if (!Cover.isEmpty())
+      Slot.Picture = StretchedToCell(Slot.Picture, Cover, Slot.WholeSize);
     break;
   case TCardImageKind::Bmp:
+    // Only a face far larger than its cell is worth stretching ahead of the board.
     Slot.Picture = DecodeBmp(Data, Limits);
     Slot.WholeSize = Slot.Picture.size();
-    Slot.Picture = ShrunkToCell(Slot.Picture, Cover);
+    if (!Cover.isEmpty() && (Slot.WholeSize.width() > 2 * Cover.width() ||
+                             Slot.WholeSize.height() > 2 * Cover.height()))
+      Slot.Picture = StretchedToCell(Slot.Picture, Cover);
     break;
   }
 }

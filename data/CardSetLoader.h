@@ -52,12 +52,13 @@ public:
   // closes the file, also on failure. GIF faces are kept encoded in FaceStreams (their
   // signature and screen size checked); JPEG and BMP faces are decoded into FacePictures, on
   // every core of the machine. With a cell cover, a JPEG face is decoded at the smallest scale
-  // that covers the cell of Shape, and a BMP face more than twice the cell on either side is
-  // scaled once to the cell. Throws ECardSetError when ReadHeader has not run, a face lies
-  // outside 0..ImageCount - 1 or the file, a face is damaged or of another format, or the
-  // faces, at the size they are kept, together need more than the limits' MaxGameBytes.
-  // Whichever of these comes first in face order is the one reported, as when the faces are
-  // read one after another; a failure leaves no face loaded.
+  // that covers the cell of Shape and stretched to the cell, and a BMP face more than twice the
+  // cell on either side is stretched to it once; smaller BMP faces stay as they are. Throws
+  // ECardSetError when ReadHeader has not run, a face lies outside 0..ImageCount - 1 or the
+  // file, a face is damaged or of another format, or the faces, at the size they are kept,
+  // together need more than the limits' MaxGameBytes. Whichever of these comes first in face
+  // order is the one reported, as when the faces are read one after another; a failure leaves
+  // no face loaded.
   void LoadFaces(const std::vector<int32_t>& Faces, const BoardShape& Shape) override;
   // Every face whole, for readers without a board.
   void LoadFaces(const std::vector<int32_t>& Faces) { LoadFaces(Faces, BoardShape{}); }
@@ -69,8 +70,8 @@ public:
   void CheckFaces(std::chrono::steady_clock::time_point Deadline);
 
   // Face index Face of the set FileName, of format Kind, again: decoded as LoadFaces decodes
-  // it for a cell of Cover device pixels. The file is open only during the call. Throws
-  // ECardSetError.
+  // it for a cell of Cover device pixels (a GIF face gives a null picture). The file is open
+  // only during the call. Throws ECardSetError.
   static QImage ReloadFace(const QString& FileName, int Face, TCardImageKind Kind, QSize Cover,
                            const TImageLimits& Limits = {});
 
@@ -81,7 +82,7 @@ public:
   // Face k is the face of card identity k + 1. Only the list of the set's format is filled.
   const std::vector<QByteArray>& FaceStreams() const { return FFaceStreams; }
   const std::vector<QImage>& FacePictures() const { return FFacePictures; }
-  // Each face picture's own size in the file, which a kept picture may be smaller than.
+  // Each face picture's own size in the file; the picture kept may be smaller, made for its cell.
   const std::vector<QSize>& FaceWholeSizes() const { return FFaceWholeSizes; }
   // The face indexes LoadFaces read: picture or stream k is face FaceIndexes()[k] of the set.
   const std::vector<int32_t>& FaceIndexes() const { return FFaceIndexes; }

@@ -26,9 +26,10 @@ struct TImageLimits {
   // The most scans of one progressive JPEG. Each scan is a full pass over the picture, so a
   // crafted file of many tiny scans would keep the decoder busy for minutes.
   static constexpr int MaxJpegScans = 1000;
-  // The most bytes the faces of one game may hold together: decoded JPEG and BMP pictures,
-  // and GIF faces as the encoded bytes kept for playing. Each face alone stays within the
-  // bounds above, but 60 of them would not stay within any memory a game can count on.
+  // The most bytes the faces of one game may hold together: decoded JPEG and BMP pictures at
+  // the size they are kept (made for their cells when the cells are known), and GIF faces as
+  // the encoded bytes kept for playing. Each face alone stays within the bounds above, but 60
+  // of them would not stay within any memory a game can count on.
   static constexpr qint64 MaxGameFaceBytes = qint64(1024) * 1024 * 1024;
 
   int MaxWidth = MaxSide;

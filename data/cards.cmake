@@ -11,7 +11,8 @@ add_library(tesselo_cards STATIC
   ${CMAKE_CURRENT_LIST_DIR}/CardSets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CardSetLoader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CardSetInstall.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/EveryCore.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/EveryCore.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FaceFit.cpp)
 target_include_directories(tesselo_cards PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 # The loader hands the engine its faces through the engine's card source.
 target_link_libraries(tesselo_cards PUBLIC tesselo_archive tesselo_engine Qt6::Gui
