@@ -4,6 +4,7 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets)
 find_package(JPEG REQUIRED)
 find_package(GIF 5 REQUIRED)
 find_package(ZLIB REQUIRED)
+find_package(Threads REQUIRED)
 
 add_library(tesselo_perf_probe STATIC ${CMAKE_CURRENT_LIST_DIR}/perf_probe.cpp)
 target_include_directories(tesselo_perf_probe PUBLIC ${CMAKE_CURRENT_LIST_DIR})
@@ -15,7 +16,7 @@ target_link_libraries(floor_window PRIVATE tesselo_perf_probe tesselo_skin_layou
 
 add_executable(perf_newgame ${CMAKE_CURRENT_LIST_DIR}/perf_newgame.cpp)
 target_link_libraries(perf_newgame PRIVATE
-  tesselo_cards benchmark::benchmark JPEG::JPEG GIF::GIF ZLIB::ZLIB Qt6::Gui)
+  tesselo_cards benchmark::benchmark JPEG::JPEG GIF::GIF ZLIB::ZLIB Qt6::Gui Threads::Threads)
 
 add_executable(perf_board ${CMAKE_CURRENT_LIST_DIR}/perf_board.cpp)
 target_link_libraries(perf_board PRIVATE tesselo_app benchmark::benchmark)

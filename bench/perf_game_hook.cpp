@@ -3,9 +3,10 @@
 //
 // With TESSELO_PERF_PLAY=1 in the environment, the first paint is followed by the "play"
 // command with the stored settings, a whole paint of the board, and a report of the new
-// game's time and of the peak memory; the process then ends.
+// game's time, of its cells' size and of the peak memory; the process then ends.
 #include "perf_probe.h"
 
+#include "BoardFaces.h"
 #include "BoardGrid.h"
 #include "MainF.h"
 
@@ -39,8 +40,12 @@ TMainForm* FindMainForm() {
   form->PanelMapMapClick(QStringLiteral("play"));
   form->MGrid->repaint();
   const long long after = MonotonicNs();
-  std::printf("new_game_ns=%lld board_cells=%d peak_rss_kib=%lld\n", after - before,
-              form->MGrid->ColCount() * form->MGrid->RowCount(), PeakRssKiB());
+  // The cell in device pixels, which the floors decode the same faces for.
+  const QSize cell = TBoardFaces::DevicePixels({form->MGrid->ColWidth(), form->MGrid->RowHeight()},
+                                               form->MGrid->devicePixelRatioF());
+  std::printf("new_game_ns=%lld board_cells=%d cell_width=%d cell_height=%d peak_rss_kib=%lld\n",
+              after - before, form->MGrid->ColCount() * form->MGrid->RowCount(), cell.width(),
+              cell.height(), PeakRssKiB());
   std::fflush(stdout);
   _exit(0);
 }

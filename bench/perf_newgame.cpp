@@ -6,8 +6,17 @@
 // their floor is giflib opening each face. NewGameFacesOnly is the former floor, which left
 // the back and the advert out, for comparison.
 //
-// Sets are named on the command line before the benchmark flags, as NAME=PATH:PAIRS, e.g.
-//   perf_newgame shapes=program/cards/shapes.crd:60 --benchmark_format=json
+// A set may name the cell its faces are shown in, in device pixels. The loader then makes its
+// faces for that cell, and NewGameScaledFloor decodes the same pictures with libjpeg alone at
+// the smallest scale that covers the cell, on every core. NewGameFloor always decodes whole,
+// on one core. Every figure is the CPU time of all the process's threads: the work done,
+// wherever it ran.
+//
+// Sets are named on the command line before the benchmark flags, as NAME=PATH:PAIRS or
+// NAME=PATH:PAIRS:WIDTHxHEIGHT, e.g.
+//   perf_newgame shapes=program/cards/shapes.crd:60 photos=photos.crd:60:80x60
+// "perf_newgame --once NAME=PATH:PAIRS:WIDTHxHEIGHT" runs the scaled floor once and reports
+// its wall time and peak memory, for a process of its own.
 #include "CardSetHeader.h"
 #include "CardSetLoader.h"
 
@@ -24,12 +33,18 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <numeric>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -37,6 +52,7 @@ struct TSetCase {
   std::string Name;
   QString Path;
   int Pairs = 0;
+  QSize Cover; // the cell in device pixels; empty: faces whole
 };
 
 // The first Pairs faces, as a game of Pairs pairs could choose them.
@@ -51,8 +67,11 @@ void BM_LoadSet(benchmark::State& State, const TSetCase& Set) {
   qint64 bytes = 0;
   for (auto _ : State) {
     TCardSetLoader loader(Set.Path);
+    if (!Set.Cover.isEmpty())
+      loader.SetCellCover(
+          [&Set](const CardSetHeaderInfo&, const BoardShape&) { return Set.Cover; });
     loader.ReadHeader();
-    loader.LoadFaces(faces);
+    loader.LoadFaces(faces, BoardShape{1, 1});
     bytes = 0;
     for (const QImage& face : loader.FacePictures())
       bytes += face.sizeInBytes();
@@ -110,7 +129,8 @@ std::vector<QByteArray> ReadFaces(QFile& File, const std::vector<int32_t>& Entri
   return faces;
 }
 
-QImage BareJpeg(const QByteArray& Data) {
+// The picture decoded whole, or at the smallest of libjpeg's scales whose output covers Cover.
+QImage BareJpeg(const QByteArray& Data, QSize Cover = {}) {
   jpeg_decompress_struct info{};
   jpeg_error_mgr errors{};
   info.err = jpeg_std_error(&errors);
@@ -119,7 +139,14 @@ QImage BareJpeg(const QByteArray& Data) {
                static_cast<unsigned long>(Data.size()));
   jpeg_read_header(&info, TRUE);
   info.out_color_space = JCS_EXT_BGRX;
-  QImage image(int(info.image_width), int(info.image_height), QImage::Format_RGB32);
+  info.scale_denom = 8;
+  for (info.scale_num = Cover.isEmpty() ? 8 : 1;; ++info.scale_num) {
+    jpeg_calc_output_dimensions(&info);
+    if (info.scale_num == 8 ||
+        (int(info.output_width) >= Cover.width() && int(info.output_height) >= Cover.height()))
+      break;
+  }
+  QImage image(int(info.output_width), int(info.output_height), QImage::Format_RGB32);
   jpeg_start_decompress(&info);
   while (info.output_scanline < info.output_height) {
     JSAMPROW row = image.scanLine(int(info.output_scanline));
@@ -155,12 +182,18 @@ int BareGif(const QByteArray& Data) {
   return frames;
 }
 
-void BareDecode(benchmark::State& State, const TSetCase& Set, bool WithBackAndAdvert) {
+// The entries of the first Pairs faces, after the advert's and the back's when asked for.
+std::vector<int32_t> ChosenEntries(int Pairs, bool WithBackAndAdvert) {
   std::vector<int32_t> entries;
   if (WithBackAndAdvert)
     entries = {TCardSetEntries::Advert, TCardSetEntries::Back};
-  for (const int32_t face : ChosenFaces(Set.Pairs))
+  for (const int32_t face : ChosenFaces(Pairs))
     entries.push_back(TCardSetEntries::FirstFace + face);
+  return entries;
+}
+
+void BareDecode(benchmark::State& State, const TSetCase& Set, bool WithBackAndAdvert) {
+  const std::vector<int32_t> entries = ChosenEntries(Set.Pairs, WithBackAndAdvert);
   for (auto _ : State) {
     QFile file(Set.Path);
     file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
@@ -183,6 +216,50 @@ void BareDecode(benchmark::State& State, const TSetCase& Set, bool WithBackAndAd
   State.counters["faces"] = Set.Pairs;
 }
 
+// The chosen faces with the back and the advert, each decoded for the set's cell by the
+// machine's cores, which take the pictures in turn.
+std::vector<QImage> ScaledFloor(const TSetCase& Set) {
+  const std::vector<int32_t> entries = ChosenEntries(Set.Pairs, true);
+  QFile file(Set.Path);
+  file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+  const std::vector<QByteArray> faces = ReadFaces(file, entries);
+  std::vector<QImage> pictures(faces.size());
+  std::atomic<size_t> next{0};
+  auto work = [&] {
+    for (size_t k = next++; k < faces.size(); k = next++)
+      pictures[k] = faces[k].startsWith("BM") ? QImage::fromData(faces[k], "BMP")
+                                              : BareJpeg(faces[k], Set.Cover);
+  };
+  std::vector<std::thread> helpers;
+  for (unsigned i = 1; i < std::max(1u, std::thread::hardware_concurrency()); ++i)
+    helpers.emplace_back(work);
+  work();
+  for (std::thread& helper : helpers)
+    helper.join();
+  return pictures;
+}
+
+void BM_ScaledFloor(benchmark::State& State, const TSetCase& Set) {
+  for (auto _ : State)
+    benchmark::DoNotOptimize(ScaledFloor(Set).data());
+  State.counters["faces"] = Set.Pairs;
+}
+
+// One pass of the scaled floor in a process of its own, reported as the game reports its
+// "play": the whole-process figures of bench/run take it in turn with the game.
+int ScaledFloorOnce(const TSetCase& Set) {
+  const auto start = std::chrono::steady_clock::now();
+  const std::vector<QImage> pictures = ScaledFloor(Set);
+  const auto spent = std::chrono::steady_clock::now() - start;
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  std::printf(
+      "new_game_ns=%lld pictures=%zu peak_rss_kib=%ld\n",
+      static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(spent).count()),
+      pictures.size(), usage.ru_maxrss);
+  return 0;
+}
+
 void BM_BareDecode(benchmark::State& State, const TSetCase& Set) {
   BareDecode(State, Set, true);
 }
@@ -191,13 +268,20 @@ void BM_BareFacesOnly(benchmark::State& State, const TSetCase& Set) {
   BareDecode(State, Set, false);
 }
 
-// NAME=PATH:PAIRS
+// NAME=PATH:PAIRS or NAME=PATH:PAIRS:WIDTHxHEIGHT
 bool ParseCase(const char* Text, TSetCase& Case) {
-  const std::string text(Text);
+  std::string text(Text);
   const auto equals = text.find('=');
-  const auto colon = text.rfind(':');
-  if (text.rfind("--", 0) == 0 || equals == std::string::npos || colon == std::string::npos ||
-      colon < equals)
+  if (text.rfind("--", 0) == 0 || equals == std::string::npos)
+    return false;
+  auto colon = text.rfind(':');
+  const auto times = text.rfind('x');
+  if (colon != std::string::npos && times != std::string::npos && times > colon) {
+    Case.Cover = QSize(std::atoi(text.c_str() + colon + 1), std::atoi(text.c_str() + times + 1));
+    text.resize(colon);
+    colon = text.rfind(':');
+  }
+  if (colon == std::string::npos || colon < equals)
     return false;
   Case.Name = text.substr(0, equals);
   Case.Path = QString::fromStdString(text.substr(equals + 1, colon - equals - 1));
@@ -208,6 +292,10 @@ bool ParseCase(const char* Text, TSetCase& Case) {
 } // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--once") {
+    TSetCase one;
+    return ParseCase(argv[2], one) && !one.Cover.isEmpty() ? ScaledFloorOnce(one) : 2;
+  }
   static std::vector<TSetCase> cases;
   std::vector<char*> rest{argv[0]};
   for (int i = 1; i < argc; ++i) {
@@ -219,11 +307,18 @@ int main(int argc, char** argv) {
   }
   for (const TSetCase& one : cases) {
     benchmark::RegisterBenchmark(("NewGame/" + one.Name).c_str(), BM_LoadSet, one)
-        ->Unit(benchmark::kMillisecond);
+        ->Unit(benchmark::kMillisecond)
+        ->MeasureProcessCPUTime();
     benchmark::RegisterBenchmark(("NewGameFloor/" + one.Name).c_str(), BM_BareDecode, one)
-        ->Unit(benchmark::kMillisecond);
+        ->Unit(benchmark::kMillisecond)
+        ->MeasureProcessCPUTime();
     benchmark::RegisterBenchmark(("NewGameFacesOnly/" + one.Name).c_str(), BM_BareFacesOnly, one)
-        ->Unit(benchmark::kMillisecond);
+        ->Unit(benchmark::kMillisecond)
+        ->MeasureProcessCPUTime();
+    if (!one.Cover.isEmpty())
+      benchmark::RegisterBenchmark(("NewGameScaledFloor/" + one.Name).c_str(), BM_ScaledFloor, one)
+          ->Unit(benchmark::kMillisecond)
+          ->MeasureProcessCPUTime();
   }
   int count = int(rest.size());
   benchmark::Initialize(&count, rest.data());

@@ -179,7 +179,9 @@ TCardSetLoader::DecodeFaces(const std::vector<int32_t>& Faces, QSize Cover) cons
   size_t next = 0;
   bool stop = false;
   std::atomic<qint64> held{0};
-  RunOnEveryCore(int(made.size()), [&] {
+  // A GIF face is only checked, which costs less than starting a thread.
+  const int workers = kind == TCardImageKind::Gif ? 1 : int(made.size());
+  RunOnEveryCore(workers, [&] {
     for (;;) {
       size_t k = 0;
       QByteArray data;
