@@ -152,6 +152,7 @@ TEST(JpegImage, ACoverDecodesAtTheSmallestScaleThatCoversIt) {
   EXPECT_EQ(DecodeJpeg(jpeg, {}, {400, 300}).size(), QSize(160, 120)) << "never enlarged";
   // A small decode refuses what a whole one refuses, and the bounds are the file's own size.
   EXPECT_THROW(DecodeJpeg(jpeg.left(jpeg.size() / 2), {}, {20, 15}), EImageError);
+  EXPECT_NO_THROW(DecodeJpeg(jpeg.left(jpeg.size() - 2), {}, {20, 15})) << "no end marker";
   TImageLimits limits;
   limits.MaxBytes = 16 * 16 * 4;
   EXPECT_THROW(DecodeJpeg(fixtures::EncodeJpeg(fixtures::Gradient(17, 16)), limits, {2, 2}),
