@@ -92,6 +92,8 @@ public:
 private:
   struct TFaceSlot;
   [[noreturn]] void Fail(const std::string& Problem) const;
+  // The size of entry Index when it is stored as it is and the file holds all of it, else -1.
+  qint64 StoredWholeSize(int Index) const;
   QByteArray ReadEntry(int Index) const;
   QImage ReadBitmap(int Index, const char* What) const;
   QByteArray ReadFaceEntry(int Face) const;
