@@ -2,7 +2,7 @@
 # The game with a tesselo.dat whose command-bar picture is damaged: one error box under the
 # game's title, then the program ends with a failure status, without a half-built window and
 # without writing settings.
-# Usage (inside xvfb-run): damaged-skin.sh GAME KVRES
+# Usage (inside a virtual X server (with-xvfb)): damaged-skin.sh GAME KVRES
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
 e2e_setup "$1"

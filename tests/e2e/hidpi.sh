@@ -3,7 +3,7 @@
 # keeps the layout of its design size and covers twice its pixels, and the skin is drawn with
 # every picture pixel repeated whole (2 x 2 blocks) rather than smeared. Saves the cover as
 # hidpi-cover.png in OUTPUT_FOLDER when one is given.
-# Usage (inside xvfb-run with a 2048 x 1536 screen): hidpi.sh GAME [OUTPUT_FOLDER]
+# Usage (inside a virtual X server (with-xvfb) with a 2048 x 1536 screen): hidpi.sh GAME [OUTPUT_FOLDER]
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
 e2e_setup "$1"

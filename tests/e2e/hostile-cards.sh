@@ -5,7 +5,7 @@
 # within bounded time and memory, offers exactly the sets whose header reads, refuses the
 # damaged ones with an error box when they are played, stays usable afterwards and ends with
 # status 0.
-# Usage (inside xvfb-run with a 1024 x 768 screen): hostile-cards.sh GAME KVRES
+# Usage (inside a virtual X server (with-xvfb) with a 1024 x 768 screen): hostile-cards.sh GAME KVRES
 # With SHOTS naming a folder, the error boxes and the board are saved there as screenshots.
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"

@@ -1,4 +1,4 @@
-# Helpers shared by the end-to-end scripts. They run inside an X server (xvfb-run) with a
+# Helpers shared by the end-to-end scripts. They run inside a virtual X server (with-xvfb) with a
 # private runtime and configuration folder, so the player's own settings are never touched.
 # Nothing here sleeps for a fixed time: every step waits, within a limit, for what it needs to
 # see (a window, its picture, a position, a file, the game's end).

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The game without tesselo.dat beside it: an error box naming the archive's full path, titled
 # "Error initializing application", and no game window.
-# Usage (inside xvfb-run): missing-archive.sh GAME
+# Usage (inside a virtual X server (with-xvfb)): missing-archive.sh GAME
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
 e2e_setup "$1"

@@ -4,7 +4,7 @@
 # shows the set chosen in the options, has copied it into the player's card folder and saves
 # it as the chosen set at exit. A damaged set and a pipe are refused with a message and change
 # nothing. A socket left by a killed game never blocks the next start, which opens its own set.
-# Usage (inside xvfb-run with a 1024 x 768 screen): open-card-set.sh GAME DKWRIGHT
+# Usage (inside a virtual X server (with-xvfb) with a 1024 x 768 screen): open-card-set.sh GAME DKWRIGHT
 # With SHOTS naming a folder, the options with the set and the refusal are saved there.
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"

@@ -8,7 +8,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 game=$(realpath "$1")
 out=$(realpath -m "${2:-$here/../../docs/screenshots}")
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s '-screen 0 1024x768x24' "$0" "$game" "$out"
+  exec "$here/with-xvfb" 1024x768 "$0" "$game" "$out"
 fi
 . "$here/lib.sh"
 e2e_setup "$game"

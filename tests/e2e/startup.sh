@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real game under an X server: it starts as one centred window of its design size showing
 # its skin, a second copy ends at once with status 0, and "exit" closes it and saves the settings.
-# Usage (inside xvfb-run with a 1024 x 768 screen): startup.sh GAME
+# Usage (inside a virtual X server (with-xvfb) with a 1024 x 768 screen): startup.sh GAME
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
 e2e_setup "$1"

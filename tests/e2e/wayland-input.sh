@@ -9,7 +9,7 @@
 # offset through the compositor's move; "options", the about box and the help window open and
 # close; "play" deals a board; "exit" ends the game with status 0 and writes the settings.
 # Skipped (status 77) where weston, its X11 output or Qt's Wayland plugin cannot run.
-# Usage (inside xvfb-run with a screen larger than 1024 x 768): wayland-input.sh GAME
+# Usage (inside a virtual X server (with-xvfb) with a screen larger than 1024 x 768): wayland-input.sh GAME
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
