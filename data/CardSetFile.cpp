@@ -1,5 +1,7 @@
 #include "CardSetFile.h"
 
+#include "RegularFile.h"
+
 #include <QFile>
 #include <QtEndian>
 
@@ -18,19 +20,15 @@ namespace {
   throw EKVResError(CannotOpenCardSetText(FileName, QString::fromLocal8Bit(Why)).toStdString());
 }
 
-// Opens FileName for reading without ever waiting: something else swapped in under the name
-// since the scan (a pipe, a device) is refused instead of blocking the game.
-int OpenRegularFile(const QString& FileName) {
-  const int fd =
-      ::open(QFile::encodeName(FileName).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+// Something else swapped in under the name since the scan (a pipe, a device) is refused
+// instead of blocking the game.
+int OpenSet(const QString& FileName) {
+  struct stat info {};
+  const int fd = OpenRegularFile(AT_FDCWD, QFile::encodeName(FileName).constData(), info);
+  if (fd == NotARegularFile)
+    CannotOpen(FileName, "it is not a regular file");
   if (fd < 0)
     CannotOpen(FileName, std::strerror(errno));
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    ::close(fd);
-    CannotOpen(FileName, "it is not a regular file");
-  }
-  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   return fd;
 }
 
@@ -41,7 +39,7 @@ QString CannotOpenCardSetText(const QString& FileName, const QString& Why) {
 }
 
 TCardSetFile::TCardSetFile(const QString& FileName) : FFile(std::make_unique<QFile>()) {
-  const int fd = OpenRegularFile(FileName);
+  const int fd = OpenSet(FileName);
   if (!FFile->open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
     ::close(fd);
     CannotOpen(FileName, FFile->errorString().toLocal8Bit().constData());
@@ -63,21 +61,6 @@ constexpr qint64 RecordBytes = TCardSetHeader::RecordSize;
 constexpr qint64 QuickSize = 16384;
 
 // Closes the descriptor however the read ends.
-class TDescriptor {
-public:
-  explicit TDescriptor(int Fd) : FFd(Fd) {}
-  ~TDescriptor() {
-    if (FFd >= 0)
-      ::close(FFd);
-  }
-  TDescriptor(const TDescriptor&) = delete;
-  TDescriptor& operator=(const TDescriptor&) = delete;
-  int Fd() const { return FFd; }
-
-private:
-  int FFd;
-};
-
 // Size bytes at Offset, fewer only where the file ends; -1 when the file cannot be read there
 // (a pipe or a folder cannot).
 qint64 ReadAt(int Fd, char* Out, qint64 Size, qint64 Offset) {
@@ -128,23 +111,23 @@ QByteArray ReadThroughArchiveReader(int Fd) {
 } // namespace
 
 QByteArray ReadHeaderRecord(int DirFd, const char* Name) {
-  const TDescriptor file(::openat(DirFd, Name, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-  if (file.Fd() < 0)
+  const TFileDescriptor file(::openat(DirFd, Name, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  if (file.Get() < 0)
     throw EKVResError(std::string("Cannot open the card set ") + Name + ": " +
                       std::strerror(errno) + ".");
   std::array<char, QuickSize> bytes;
-  if (ReadAt(file.Fd(), bytes.data(), HeadSize, 0) != HeadSize)
+  if (ReadAt(file.Get(), bytes.data(), HeadSize, 0) != HeadSize)
     NoEntryZero();
   const qint32 count = LE32(bytes.data() + 4);
   if (count <= 0)
     NoEntryZero();
   const qint64 directory = qint64(count) * DirectoryRecordSize;
   if (directory + RecordBytes > QuickSize)
-    return ReadThroughArchiveReader(file.Fd());
+    return ReadThroughArchiveReader(file.Get());
 
   // The directory, and after it as much of entry 0 as a record needs.
   const qint64 wanted = directory + RecordBytes;
-  const qint64 got = ReadAt(file.Fd(), bytes.data(), wanted, HeadSize);
+  const qint64 got = ReadAt(file.Get(), bytes.data(), wanted, HeadSize);
   if (got < directory)
     NoEntryZero();
   for (qint64 offset = 4; offset < directory; offset += DirectoryRecordSize)
@@ -157,5 +140,5 @@ QByteArray ReadHeaderRecord(int DirFd, const char* Name) {
     return Deliver(kind, bytes.data() + directory, kind < 0 ? size : std::min<qint64>(size, held));
   if (got < wanted)
     throw EKVResError("Archive entry 0 reaches past the end of the archive.");
-  return ReadThroughArchiveReader(file.Fd());
+  return ReadThroughArchiveReader(file.Get());
 }

@@ -6,6 +6,7 @@
 #include "CardSets.h"
 #include "GameSetupError.h"
 #include "KVRStream.h"
+#include "RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,38 +41,6 @@ constexpr std::size_t ChunkBytes = 64 * 1024;
 
 QString ErrnoText() {
   return QString::fromLocal8Bit(std::strerror(errno));
-}
-
-// Closes its descriptor however the install ends.
-class TFd {
-public:
-  explicit TFd(int Fd = -1) : FFd(Fd) {}
-  ~TFd() {
-    if (FFd >= 0)
-      ::close(FFd);
-  }
-  TFd(const TFd&) = delete;
-  TFd& operator=(const TFd&) = delete;
-  int Get() const { return FFd; }
-
-private:
-  int FFd;
-};
-
-constexpr int NotAFile = -2;
-
-// Opens Path for reading without ever waiting for a writer, and only when it is a regular file:
-// -1 (with errno) when it cannot be opened, NotAFile when it is anything else.
-int OpenRegularFile(const QString& Path, struct stat& Info) {
-  const int fd =
-      ::open(QFile::encodeName(Path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0)
-    return -1;
-  if (::fstat(fd, &Info) != 0 || !S_ISREG(Info.st_mode)) {
-    ::close(fd);
-    return NotAFile;
-  }
-  return fd;
 }
 
 // Reads up to Size bytes, fewer only at the end of the file; -1 on an error.
@@ -141,8 +110,8 @@ bool SameFolder(const QString& A, const QString& B) {
 bool SameBytes(const QString& Path, const QString& Other) {
   struct stat one {
   }, two{};
-  const TFd a(OpenRegularFile(Path, one));
-  const TFd b(OpenRegularFile(Other, two));
+  const TFileDescriptor a(OpenRegularFile(AT_FDCWD, QFile::encodeName(Path).constData(), one));
+  const TFileDescriptor b(OpenRegularFile(AT_FDCWD, QFile::encodeName(Other).constData(), two));
   if (a.Get() < 0 || b.Get() < 0 || one.st_size != two.st_size)
     return false;
   std::array<char, ChunkBytes> left, right;
@@ -160,8 +129,8 @@ bool SameBytes(const QString& Path, const QString& Other) {
 // Copies the open regular file Source into Target, a new file, refusing more than
 // MaxCardSetFileBytes (the file may grow while it is read).
 void CopyBounded(int Source, const QString& Target, const QString& Name) {
-  const TFd out(::open(QFile::encodeName(Target).constData(),
-                       O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644));
+  const TFileDescriptor out(::open(QFile::encodeName(Target).constData(),
+                                   O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644));
   if (out.Get() < 0)
     CannotCopy(Name, QFileInfo(Target).path(), ErrnoText());
   std::array<char, ChunkBytes> chunk;
@@ -199,7 +168,7 @@ TCardSetHeader CheckSet(const QString& FileName, std::chrono::steady_clock::time
 }
 
 void SyncFolder(const QString& Folder) {
-  const TFd folder(
+  const TFileDescriptor folder(
       ::open(QFile::encodeName(Folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (folder.Get() >= 0)
     ::fsync(folder.Get());
@@ -246,8 +215,9 @@ TInstalledSet InstallCardSet(const QString& Path, const TCardFolderPair& Folders
   const QString name = SetFileName(Path);
   const QString shownName = QFileInfo(Path).fileName();
   struct stat info {};
-  const TFd source(OpenRegularFile(Path, info));
-  if (source.Get() == NotAFile)
+  const TFileDescriptor source(
+      OpenRegularFile(AT_FDCWD, QFile::encodeName(Path).constData(), info));
+  if (source.Get() == NotARegularFile)
     Refuse(QStringLiteral("Cannot open the card set %1: it is not a file.").arg(shownName));
   if (source.Get() < 0)
     Refuse(CannotOpenCardSetText(shownName, ErrnoText()));

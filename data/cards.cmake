@@ -11,6 +11,7 @@ add_library(tesselo_cards STATIC
   ${CMAKE_CURRENT_LIST_DIR}/CardSets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CardSetLoader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CardSetInstall.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RegularFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/EveryCore.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FaceFit.cpp)
 target_include_directories(tesselo_cards PUBLIC ${CMAKE_CURRENT_LIST_DIR})

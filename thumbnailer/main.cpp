@@ -9,6 +9,7 @@
 // shown ends the run with a non-zero status and OUTPUT untouched.
 #include "CardSetInstall.h"
 #include "CardSetThumbnail.h"
+#include "RegularFile.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -59,15 +60,13 @@ int Fail(const QString& Text) {
 
 // The set must be a regular file of a size the game accepts; a pipe is never waited on.
 QString InputProblem(const QByteArray& Input) {
-  const int fd = ::open(Input.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0)
+  struct stat info {};
+  const TFileDescriptor fd(OpenRegularFile(AT_FDCWD, Input.constData(), info));
+  if (fd.Get() == NotARegularFile)
+    return QStringLiteral("the card set is not a file");
+  if (fd.Get() < 0)
     return QStringLiteral("cannot open the card set: %1")
         .arg(QString::fromLocal8Bit(std::strerror(errno)));
-  struct stat info {};
-  const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-  ::close(fd);
-  if (!regular)
-    return QStringLiteral("the card set is not a file");
   if (info.st_size > MaxCardSetFileBytes)
     return QStringLiteral("the card set is too large");
   return {};
