@@ -68,6 +68,8 @@ TMainForm::TMainForm(TSkinReader& Skin, const TMainFormSetup& Setup, QWidget* Pa
 }
 
 TMainForm::~TMainForm() {
+  // A set still being checked is refused at its next face, and its copy taken away.
+  FSetCheck = std::jthread();
   // FormDestroy: the game stops before the board it paints goes.
   FGame.AbandonGame();
 }
@@ -265,30 +267,64 @@ void TMainForm::OpenNextCardSet() {
   }
   const QString path = FOpenedSets.front();
   FOpenedSets.pop_front();
-  FAddingSet = true;
-  Guarded([&] { AddCardSet(path); });
-  FAddingSet = false;
-  if (!FOpenedSets.empty())
-    QTimer::singleShot(0, this, [this] { OpenNextCardSet(); });
+  AddCardSet(path);
 }
 
 void TMainForm::AddCardSet(const QString& Path) {
-  const auto askReplace = [](const QString& Name) {
-    return ShowMessageBox(QStringLiteral("Your card folder already holds a different card set "
-                                         "named %1. Replace it?")
-                              .arg(Name),
-                          QString(), MB_YESNO | MB_ICONQUESTION) == IDYES;
-  };
-  TInstalledSet set;
-  try {
-    set = InstallCardSet(Path, {FCardsDir, UserCardsDir()}, askReplace);
-  } catch (const ECardSetError& error) {
-    // The game in progress, if any, goes on: nothing has changed.
-    ShowMessageBox(QString::fromUtf8(error.what()), QString(), MB_OK | MB_ICONERROR);
+  // Reading every face of a stranger's set may take seconds: it happens on a thread of its own,
+  // and the next set waits until this one is placed.
+  FAddingSet = true;
+  const TCardFolderPair folders{FCardsDir, UserCardsDir()};
+  FSetCheck = std::jthread([this, Path, folders](std::stop_token Stop) {
+    auto staged = std::make_shared<TStagedSet>();
+    QString refusal;
+    try {
+      *staged =
+          StageCardSet(Path, folders, std::chrono::steady_clock::now() + CardSetCheckTime, Stop);
+    } catch (const std::exception& error) {
+      refusal = QString::fromUtf8(error.what());
+    }
+    // Posted to the window: if it goes first, the report goes with it, and the staged copy with
+    // the report.
+    QMetaObject::invokeMethod(
+        this, [this, staged, refusal] { CardSetChecked(staged, refusal); }, Qt::QueuedConnection);
+  });
+}
+
+void TMainForm::CardSetChecked(const std::shared_ptr<TStagedSet>& Staged, const QString& Refusal) {
+  // What the set changes (the game abandoned, the options shown) must not happen beneath a
+  // window waiting for the player.
+  if (QApplication::activeModalWidget() != nullptr) {
+    QTimer::singleShot(ModalWaitMs, this,
+                       [this, Staged, Refusal] { CardSetChecked(Staged, Refusal); });
     return;
   }
-  if (set.Outcome != TInstallOutcome::Kept)
-    ShowAddedSet(set);
+  FSetCheck = std::jthread();
+  Guarded([&] {
+    if (!Refusal.isEmpty()) {
+      // The game in progress, if any, goes on: nothing has changed.
+      ShowMessageBox(Refusal, QString(), MB_OK | MB_ICONERROR);
+      return;
+    }
+    const auto askReplace = [](const QString& Name) {
+      return ShowMessageBox(QStringLiteral("Your card folder already holds a different card set "
+                                           "named %1. Replace it?")
+                                .arg(Name),
+                            QString(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+    };
+    TInstalledSet set;
+    try {
+      set = PlaceCardSet(std::move(*Staged), {FCardsDir, UserCardsDir()}, askReplace);
+    } catch (const ECardSetError& error) {
+      ShowMessageBox(QString::fromUtf8(error.what()), QString(), MB_OK | MB_ICONERROR);
+      return;
+    }
+    if (set.Outcome != TInstallOutcome::Kept)
+      ShowAddedSet(set);
+  });
+  FAddingSet = false;
+  if (!FOpenedSets.empty())
+    QTimer::singleShot(0, this, [this] { OpenNextCardSet(); });
 }
 
 void TMainForm::ShowAddedSet(const TInstalledSet& Set) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "BoardView.h"
+#include "CardSetInstall.h"
 #include "CardSets.h"
 #include "GameEngine.h"
 #include "GameSettings.h"
@@ -16,6 +17,7 @@
 #include <deque>
 #include <memory>
 #include <optional>
+#include <thread>
 
 class ISettingsStore;
 class IPopUpWindows;
@@ -137,6 +139,9 @@ private:
 
   void OpenNextCardSet();
   void AddCardSet(const QString& Path);
+  // The slow half of adding a set has ended on its thread: Staged holds the checked copy, or
+  // Refusal says why the set cannot be used.
+  void CardSetChecked(const std::shared_ptr<TStagedSet>& Staged, const QString& Refusal);
   void ShowAddedSet(const TInstalledSet& Set);
   void RaiseWindow();
 
@@ -173,4 +178,8 @@ private:
   const TCardSetLoader* FLoader = nullptr;
   QImage FAdvert;
   QString FAdLink;
+
+  // Copies and checks a set opened from outside, away from the window, which goes on painting.
+  // Last, so it is stopped and joined before anything it reports to goes.
+  std::jthread FSetCheck;
 };

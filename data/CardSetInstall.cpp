@@ -17,6 +17,7 @@
 #include <cerrno>
 #include <cstring>
 #include <optional>
+#include <stop_token>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -154,12 +155,13 @@ void CopyBounded(int Source, const QString& Target, const QString& Name) {
 
 // The checks a set passes before it is offered: the reads of a new game over every face, and
 // the header as the catalogue reads it.
-TCardSetHeader CheckSet(const QString& FileName, std::chrono::steady_clock::time_point Deadline) {
+TCardSetHeader CheckSet(const QString& FileName, std::chrono::steady_clock::time_point Deadline,
+                        std::stop_token Stop) {
   TCardSetLoader loader(FileName);
   loader.ReadHeader();
   if (loader.Header().ImageCount < OfferedPairCounts.front())
     throw ECardSetError(NotEnoughImagesText);
-  loader.CheckFaces(Deadline);
+  loader.CheckFaces(Deadline, Stop);
   try {
     return ReadCardSetHeader(FileName);
   } catch (const EKVResError& error) {
@@ -209,10 +211,28 @@ TInstalledSet PlaceCopy(const QString& Staged, const QString& Name, const TCardF
 
 } // namespace
 
-TInstalledSet InstallCardSet(const QString& Path, const TCardFolderPair& Folders,
-                             const TAskReplace& AskReplace,
-                             std::chrono::steady_clock::time_point Deadline) {
-  const QString name = SetFileName(Path);
+struct TStagedSet::TParts {
+  // The set was in a card folder already: nothing was copied.
+  std::optional<TInstalledSet> Present;
+  QString Name;
+  // Destroyed in reverse order: the staged copy goes before the folders made for it.
+  TMadeFolders Made;
+  std::optional<QTemporaryDir> Staging;
+  QString Staged;
+  TCardSetHeader Header;
+};
+
+TStagedSet::TStagedSet() = default;
+TStagedSet::~TStagedSet() = default;
+TStagedSet::TStagedSet(TStagedSet&&) noexcept = default;
+TStagedSet& TStagedSet::operator=(TStagedSet&&) noexcept = default;
+
+TStagedSet StageCardSet(const QString& Path, const TCardFolderPair& Folders,
+                        std::chrono::steady_clock::time_point Deadline, std::stop_token Stop) {
+  TStagedSet result;
+  result.F = std::make_unique<TStagedSet::TParts>();
+  TStagedSet::TParts& parts = *result.F;
+  parts.Name = SetFileName(Path);
   const QString shownName = QFileInfo(Path).fileName();
   struct stat info {};
   const TFileDescriptor source(
@@ -227,26 +247,42 @@ TInstalledSet InstallCardSet(const QString& Path, const TCardFolderPair& Folders
   // A set of a card folder is already where the catalogue looks.
   const QString folder = QFileInfo(Path).absolutePath();
   for (const QString& cards : {Folders.Program, Folders.User}) {
-    if (SameFolder(folder, cards) && name == shownName)
-      return {TInstallOutcome::Present, cards + name, CheckSet(Path, Deadline)};
+    if (SameFolder(folder, cards) && parts.Name == shownName) {
+      parts.Present = TInstalledSet{TInstallOutcome::Present, cards + parts.Name,
+                                    CheckSet(Path, Deadline, Stop)};
+      return result;
+    }
   }
 
   if (Folders.User.isEmpty())
     Refuse(QStringLiteral("There is no folder to copy the card set %1 into.").arg(shownName));
-  TMadeFolders made;
-  if (!made.Make(Folders.User))
+  if (!parts.Made.Make(Folders.User))
     Refuse(
         QStringLiteral("The card set %1 cannot be copied into %2.").arg(shownName, Folders.User));
   // The copy is checked, not the original, which could change after its check. It carries
   // the set's own name, so the checks' messages name the set the player knows.
-  QTemporaryDir staging(Folders.User + QStringLiteral(".incoming-XXXXXX"));
-  if (!staging.isValid())
-    CannotCopy(shownName, Folders.User, staging.errorString());
-  const QString staged = staging.filePath(name);
-  CopyBounded(source.Get(), staged, shownName);
-  const TCardSetHeader header = CheckSet(staged, Deadline);
-  TInstalledSet placed = PlaceCopy(staged, name, Folders, AskReplace, header);
+  parts.Staging.emplace(Folders.User + QStringLiteral(".incoming-XXXXXX"));
+  if (!parts.Staging->isValid())
+    CannotCopy(shownName, Folders.User, parts.Staging->errorString());
+  parts.Staged = parts.Staging->filePath(parts.Name);
+  CopyBounded(source.Get(), parts.Staged, shownName);
+  parts.Header = CheckSet(parts.Staged, Deadline, Stop);
+  return result;
+}
+
+TInstalledSet PlaceCardSet(TStagedSet Staged, const TCardFolderPair& Folders,
+                           const TAskReplace& AskReplace) {
+  TStagedSet::TParts& parts = *Staged.F;
+  if (parts.Present)
+    return *parts.Present;
+  TInstalledSet placed = PlaceCopy(parts.Staged, parts.Name, Folders, AskReplace, parts.Header);
   if (placed.Outcome == TInstallOutcome::Added || placed.Outcome == TInstallOutcome::Replaced)
-    made.Keep();
+    parts.Made.Keep();
   return placed;
+}
+
+TInstalledSet InstallCardSet(const QString& Path, const TCardFolderPair& Folders,
+                             const TAskReplace& AskReplace,
+                             std::chrono::steady_clock::time_point Deadline) {
+  return PlaceCardSet(StageCardSet(Path, Folders, Deadline), Folders, AskReplace);
 }

@@ -9,6 +9,8 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
+#include <stop_token>
 
 // The two folders the catalogue lists, each ending in '/': the program's and the user's.
 struct TCardFolderPair {
@@ -52,3 +54,30 @@ TInstalledSet
 InstallCardSet(const QString& Path, const TCardFolderPair& Folders, const TAskReplace& AskReplace,
                std::chrono::steady_clock::time_point Deadline = std::chrono::steady_clock::now() +
                                                                 CardSetCheckTime);
+
+// A set InstallCardSet's slow half has copied and checked, not yet under a name of the card
+// folder. Whoever holds it may place it; dropped unplaced, it takes its copy and any folder made
+// for it away.
+class TStagedSet {
+public:
+  TStagedSet();
+  ~TStagedSet();
+  TStagedSet(TStagedSet&&) noexcept;
+  TStagedSet& operator=(TStagedSet&&) noexcept;
+
+private:
+  friend TStagedSet StageCardSet(const QString&, const TCardFolderPair&,
+                                 std::chrono::steady_clock::time_point, std::stop_token);
+  friend TInstalledSet PlaceCardSet(TStagedSet, const TCardFolderPair&, const TAskReplace&);
+  struct TParts;
+  std::unique_ptr<TParts> F;
+};
+
+// InstallCardSet in two halves, so that reading every face can run away from the window while
+// the question about a namesake is asked where windows live. StageCardSet opens, copies and
+// checks, on any thread; a stop requested through Stop refuses the set like a passed deadline.
+// PlaceCardSet names the checked copy. Both throw ECardSetError as InstallCardSet does.
+TStagedSet StageCardSet(const QString& Path, const TCardFolderPair& Folders,
+                        std::chrono::steady_clock::time_point Deadline, std::stop_token Stop = {});
+TInstalledSet PlaceCardSet(TStagedSet Staged, const TCardFolderPair& Folders,
+                           const TAskReplace& AskReplace);

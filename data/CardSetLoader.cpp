@@ -132,13 +132,14 @@ void TCardSetLoader::LoadFaces(const std::vector<int32_t>& Faces, const BoardSha
   }
 }
 
-void TCardSetLoader::CheckFaces(std::chrono::steady_clock::time_point Deadline) {
+void TCardSetLoader::CheckFaces(std::chrono::steady_clock::time_point Deadline,
+                                std::stop_token Stop) {
   if (!FReader)
     Fail(NotOpenedText);
   try {
     // A header may claim more faces than the file holds; the first missing one ends the check.
     for (int face = 0; face < FHeader.ImageCount; ++face) {
-      if (std::chrono::steady_clock::now() > Deadline)
+      if (std::chrono::steady_clock::now() > Deadline || Stop.stop_requested())
         Fail("Checking its faces takes too long.");
       CheckFace(face);
     }

@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <stop_token>
 #include <vector>
 
 class TCardSetFile;
@@ -66,8 +67,8 @@ public:
   // Reads and decodes every face of the set whole, one at a time and keeping none, as
   // LoadFaces reads a game's faces; a GIF face is also decoded frame by frame, as the board
   // plays it. Closes the file. Throws ECardSetError like LoadFaces, and when Deadline passes
-  // before the last face has been checked.
-  void CheckFaces(std::chrono::steady_clock::time_point Deadline);
+  // before the last face has been checked or a stop is requested through Stop.
+  void CheckFaces(std::chrono::steady_clock::time_point Deadline, std::stop_token Stop = {});
 
   // Face index Face of the set FileName, of format Kind, again: decoded as LoadFaces decodes
   // it for a cell of Cover device pixels (a GIF face gives a null picture). The file is open

@@ -8,6 +8,7 @@
 #include "TestSupport.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -35,7 +36,7 @@ protected:
   QString Download(const QString& Name, const QString& Title, int Faces = 8) {
     QList<QByteArray> faces;
     for (int i = 0; i < Faces; ++i)
-      faces << BmpBytes(Solid({40, 30}, QColor::fromHsv(i * 40, 200, 200)));
+      faces << BmpBytes(Solid({40, 30}, QColor::fromHsv(i * 359 / Faces, 200, 200)));
     const QString path = FDownloads.filePath(Name);
     WriteCardSet(path, Title, 0, faces);
     return path;
@@ -119,6 +120,20 @@ TEST_F(CardSetOpening, ADroppedSetThatIsRefusedChangesNothing) {
   EXPECT_EQ(form.OptionsPanel->CardsBox->count(), listed);
   EXPECT_EQ(form.OptionsPanel->CardsBox->currentText(), chosen);
   EXPECT_FALSE(QFileInfo::exists(UserSet("few.crd")));
+}
+
+TEST_F(CardSetOpening, AWindowClosedWhileASetIsCheckedLeavesNoStagedCopyBehind) {
+  for (int wait : {0, 1, 5, 20}) {
+    TMainFormRig rig;
+    TMainForm& form = rig.Create();
+    form.OpenCardSet(Download(QStringLiteral("late.crd"), QStringLiteral("Late"), 30));
+    QTest::qWait(wait); // the check started, running, or finished with its report waiting
+    rig.Destroy();
+    const QDir user(FDataHome.filePath(QStringLiteral("Kovalent/Tesselo/cards")));
+    const QStringList left = user.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    EXPECT_TRUE(left.isEmpty() || left == QStringList{QStringLiteral("late.crd")})
+        << wait << " " << left.join(' ').toStdString();
+  }
 }
 
 } // namespace

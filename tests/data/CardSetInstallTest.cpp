@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <stop_token>
 
 #include <sys/stat.h>
 
@@ -153,6 +154,15 @@ TEST_F(CardSetInstall, RefusedSetsSayWhyAndLeaveNothingBehind) {
   } catch (const ECardSetError& error) {
     EXPECT_NE(std::string(error.what()).find("too long"), std::string::npos);
   }
+  EXPECT_FALSE(QFileInfo::exists(FRoot.filePath(QStringLiteral("data"))));
+
+  // A window that goes stops the check; a checked copy never placed leaves nothing either.
+  std::stop_source stop;
+  stop.request_stop();
+  const auto later = std::chrono::steady_clock::now() + std::chrono::hours(1);
+  EXPECT_THROW(StageCardSet(slow, FFolders, later, stop.get_token()), ECardSetError);
+  EXPECT_FALSE(QFileInfo::exists(FRoot.filePath(QStringLiteral("data"))));
+  { const TStagedSet unplaced = StageCardSet(slow, FFolders, later); }
   EXPECT_FALSE(QFileInfo::exists(FRoot.filePath(QStringLiteral("data"))));
 }
 
