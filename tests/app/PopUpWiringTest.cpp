@@ -74,6 +74,17 @@ private:
   int FTries = 0;
 };
 
+// Turns the face-down pairs one after the other until the game is over.
+void PlayEveryPair(TMainForm& Form) {
+  for (int step = 0; step < 40 && Form.Game().State().GameActive; ++step) {
+    if (ElapseRevealTimer(Form))
+      continue;
+    const TCellPair pair = FaceDownPair(Form.Game());
+    ClickCell(Form, pair.First.x(), pair.First.y());
+    ClickCell(Form, pair.Second.x(), pair.Second.y());
+  }
+}
+
 class PopUpWiringTest : public ::testing::Test {
 protected:
   TMainForm& Create() {
@@ -97,13 +108,7 @@ TEST_F(PopUpWiringTest, LastPairShowsTheScoreScreenAndTheGameEndsAfterIt) {
   form.OptionsPanel->Player2Edit->setText("Bob");
   ClickArea(*form.PanelMap, "play");
   TModalCloser closer;
-  for (int step = 0; step < 40 && form.Game().State().GameActive; ++step) {
-    if (ElapseRevealTimer(form))
-      continue;
-    const TCellPair pair = FaceDownPair(form.Game());
-    ClickCell(form, pair.First.x(), pair.First.y());
-    ClickCell(form, pair.Second.x(), pair.Second.y());
-  }
+  PlayEveryPair(form);
   EXPECT_EQ(closer.ClassName, "TScoreForm");
   EXPECT_TRUE(closer.Texts.contains("Ann")) << closer.Texts.join('|').toStdString();
   EXPECT_EQ(form.Label1->text(), "The winner is: Ann");
@@ -157,13 +162,7 @@ TEST_F(PopUpWiringTest, NamesSetsAndLinksFromOutsideAreShownAsTyped) {
   EXPECT_LE(form.Label1->height(), 20) << "the status line keeps its size";
 
   TModalCloser closer;
-  for (int step = 0; step < 40 && form.Game().State().GameActive; ++step) {
-    if (ElapseRevealTimer(form))
-      continue;
-    const TCellPair pair = FaceDownPair(form.Game());
-    ClickCell(form, pair.First.x(), pair.First.y());
-    ClickCell(form, pair.Second.x(), pair.Second.y());
-  }
+  PlayEveryPair(form);
   ASSERT_EQ(closer.ClassName, "TScoreForm");
   EXPECT_TRUE(closer.Shown.contains(ann)) << closer.Shown.join('|').toStdString();
   EXPECT_TRUE(closer.Shown.contains(bob));

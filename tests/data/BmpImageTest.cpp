@@ -2,6 +2,7 @@
 // plain bitmaps against Qt's own (the same picture, to the pixel), the sizes checked from the
 // header, and pixel data that does not give every pixel.
 #include "BmpImage.h"
+#include "BmpAgreement.h"
 #include "FaceFixtures.h"
 
 #include <QtEndian>
@@ -72,18 +73,6 @@ QByteArray MakeBitmap(const TBitmapShape& Shape, unsigned Seed = 1) {
   for (char& byte : pixels)
     byte = char(random() & 0xff);
   return MakeBitmap(Shape, pixels);
-}
-
-void ExpectAsQtReadsIt(const QByteArray& Bytes, const std::string& What) {
-  QImage ours;
-  ASSERT_NO_THROW(ours = DecodeBmp(Bytes)) << What;
-  const QImage qt = QImage::fromData(Bytes, "BMP");
-  ASSERT_FALSE(qt.isNull()) << What;
-  EXPECT_EQ(ours.format(), qt.format()) << What;
-  EXPECT_EQ(ours.size(), qt.size()) << What;
-  EXPECT_TRUE(ours == qt) << What;
-  EXPECT_EQ(ours.dotsPerMeterX(), qt.dotsPerMeterX()) << What;
-  EXPECT_EQ(ours.dotsPerMeterY(), qt.dotsPerMeterY()) << What;
 }
 
 QByteArray WithClaimedSize(QByteArray Bmp, qint32 Width, qint32 Height) {

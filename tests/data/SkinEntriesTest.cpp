@@ -1,6 +1,7 @@
 // The skin's pictures: the bitmap reader against Qt's own (the same picture, to the pixel, for
 // every picture of the skin), and the reader that lets the windows built at start-up share them.
 #include "SkinEntries.h"
+#include "BmpAgreement.h"
 #include "BmpImage.h"
 #include "KVRStream.h"
 #include "SkinLayout.h"
@@ -11,18 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void ExpectAsQtReadsIt(const QByteArray& Bytes, const std::string& What) {
-  QImage ours;
-  ASSERT_NO_THROW(ours = DecodeBmp(Bytes)) << What;
-  const QImage qt = QImage::fromData(Bytes, "BMP");
-  ASSERT_FALSE(qt.isNull()) << What;
-  EXPECT_EQ(ours.format(), qt.format()) << What;
-  EXPECT_EQ(ours.size(), qt.size()) << What;
-  EXPECT_TRUE(ours == qt) << What;
-  EXPECT_EQ(ours.dotsPerMeterX(), qt.dotsPerMeterX()) << What;
-  EXPECT_EQ(ours.dotsPerMeterY(), qt.dotsPerMeterY()) << What;
-}
 
 TEST(SkinPictures, EveryPictureOfTheSkinReadsAsQtReadsIt) {
   TKVResFileReader skin(testsupport::ProgramDir() + QStringLiteral("/tesselo.dat"));
