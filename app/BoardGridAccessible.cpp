@@ -3,16 +3,18 @@
 #include "BoardGrid.h"
 #include "KVAccessibleElement.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString ShownWord(TCellShown Shown) {
   switch (Shown) {
   case TCellShown::FaceDown:
-    return QStringLiteral("face down");
+    return QCoreApplication::translate("TBoardGrid", "face down");
   case TCellShown::FaceUp:
-    return QStringLiteral("face up");
+    return QCoreApplication::translate("TBoardGrid", "face up");
   case TCellShown::Removed:
-    return QStringLiteral("removed");
+    return QCoreApplication::translate("TBoardGrid", "removed");
   case TCellShown::Blank:
     break;
   }
@@ -36,11 +38,13 @@ QString TBoardGridAccessible::ElementName(int Index) const {
   const int col = Index % Grid()->ColCount();
   const int row = Index / Grid()->ColCount();
   // Rows and columns are counted from 1, as people count them aloud.
-  QString name = QStringLiteral("row %1, column %2").arg(row + 1).arg(col + 1);
+  const QString place =
+      QCoreApplication::translate("TBoardGrid", "row %1, column %2").arg(row + 1).arg(col + 1);
   const QString shown = ShownWord(Grid()->CellShown(col, row));
-  if (!shown.isEmpty())
-    name += QStringLiteral(", ") + shown;
-  return name;
+  if (shown.isEmpty())
+    return place;
+  return QCoreApplication::translate("TBoardGrid", "%1, %2", "a cell's place, then what it shows")
+      .arg(place, shown);
 }
 
 QRect TBoardGridAccessible::ElementRect(int Index) const {

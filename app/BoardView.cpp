@@ -5,6 +5,7 @@
 #include "FaceOverlay.h"
 #include "GameEngine.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QWidget>
 
@@ -13,7 +14,7 @@ TBoardView::TBoardView(QWidget& Parent, const GameEngine& Game) : FGame(Game) {
   MGrid->setGeometry(BoardOrigin.x(), BoardOrigin.y(), 473, 381);
   MGrid->SetLineColor(QColor(0x1b, 0x2a, 0x1f));
   MGrid->hide();
-  MGrid->setAccessibleName(QStringLiteral("Board"));
+  MGrid->setAccessibleName(QCoreApplication::translate("TBoardGrid", "Board"));
   MGrid->OnDrawCell = [this](QPainter& Canvas, int Col, int Row, const QRect& Rect) {
     DrawCell(Canvas, Col, Row, Rect);
   };

@@ -25,8 +25,8 @@ public:
   using TProgramChosenEvent = std::function<bool(const QString& FileName)>;
 
   // The open dialog's two choices: programs (executable files) and every file.
-  static const QString ProgramFilesFilter;
-  static const QString AllFilesFilter;
+  static QString ProgramFilesFilter();
+  static QString AllFilesFilter();
 
   explicit TBrowseDWForm(QWidget* Parent = nullptr);
   ~TBrowseDWForm() override;
@@ -48,6 +48,8 @@ protected:
 
 private:
   void CreateControls();
+  // The design's places, widened where a translation needs more room than they give.
+  void LayOutControls();
   void CreateOpenDialog();
   void OpenDialogFilterSelected(const QString& Filter);
 

@@ -5,6 +5,7 @@
 #include "KVShell.h"
 #include "KVUtils.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
@@ -34,7 +35,9 @@ bool TBuilderLauncher::StartBuilder(const QString& FileName) {
   // Closing the program without anything started would look as if the button quit the game.
   if (!shell.Execute(FileName, {}) &&
       !shell.OpenLink(QUrl::fromLocalFile(FileName).toString(QUrl::FullyEncoded))) {
-    ShowMessageBox(QStringLiteral("Unable to start ") + FileName, QString(), MB_ICONERROR);
+    ShowMessageBox(
+        QCoreApplication::translate("TBuilderLauncher", "Unable to start %1").arg(FileName),
+        QString(), MB_ICONERROR);
     return false;
   }
   // Only a path that started is kept: one that cannot start would be retried at every click.

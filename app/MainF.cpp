@@ -9,6 +9,7 @@
 #include "KVImageMap.h"
 #include "KVPicture.h"
 #include "KVUtils.h"
+#include "Language.h"
 #include "MainLayout.h"
 #include "OptionsPanel.h"
 #include "PopUpWindows.h"
@@ -16,6 +17,7 @@
 #include "SettingsStore.h"
 #include "SkinEntries.h"
 #include "SkinLayout.h"
+#include "Translation.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -113,7 +115,7 @@ void TMainForm::FormCreate(TSkinReader& Skin, const TMainFormSetup& Setup) {
   else
     ScanCardSets(FCardsDir, FSettings.CardsFile, FCardSets);
   FillOptionsPanel();
-  CopyRightImage->setToolTip(QLatin1String(skinlayout::AboutTitle));
+  CopyRightImage->setToolTip(Translated(skinlayout::AboutTitle));
   resize(DesignClient);
   FormResize();
   ShowWelcome();
@@ -172,13 +174,14 @@ void TMainForm::LoadSkin(TSkinReader& Skin) {
   CopyRightImage->SetPicture(Skin.Bitmap(entry::AboutPlaque));
   OptionsPanel->SetOptionsBg(Skin.Bitmap(entry::OptionsBackground));
   // The builder strip belongs to the window's definition, not to the archive.
-  OptionsPanel->SetBuilderStrip(QImage(QStringLiteral(":/dkwrbtn-options.png")));
+  OptionsPanel->SetBuilderStrip(QImage(LocalizedFile(
+      QStringLiteral(":/"), QStringLiteral("dkwrbtn-options.png"), language::Current())));
 }
 
 void TMainForm::AddHotAreas() {
   const int point = TKVCursors::crHandPoint;
   const auto add = [point](TKVImageMap* Map, const skinlayout::TSkinArea& Area) {
-    Map->AddArea(QLatin1String(Area.Name), Area.Rect, point, QString::fromUtf8(Area.Hint));
+    Map->AddArea(QLatin1String(Area.Name), Area.Rect, point, Translated(Area.Hint));
   };
   ExitMap->SetOutAreaCursor(TKVCursors::crHandMove);
   for (const skinlayout::TSkinArea& area :
@@ -190,10 +193,10 @@ void TMainForm::AddHotAreas() {
     add(PanelMap, area);
   CoverMap->SetOutAreaCursor(TKVCursors::crHandMove);
   CoverMap->AddArea(QLatin1String(mainform::CoverAdName), mainform::CoverAdArea, point, FCoverLink);
-  ExitMap->setAccessibleName(QLatin1String(skinlayout::TitleBarName));
-  PanelMap->setAccessibleName(QStringLiteral("Commands"));
-  CoverMap->setAccessibleName(QStringLiteral("Cover"));
-  CopyRightImage->setAccessibleName(QLatin1String(skinlayout::AboutTitle));
+  ExitMap->setAccessibleName(Translated(skinlayout::TitleBarName));
+  PanelMap->setAccessibleName(tr("Commands"));
+  CoverMap->setAccessibleName(tr("Cover"));
+  CopyRightImage->setAccessibleName(Translated(skinlayout::AboutTitle));
 
   PanelMap->OnMapClick = [this](TKVCustomImageMap*, const QString& Area) {
     Guarded([&] { PanelMapMapClick(Area); });
@@ -307,8 +310,8 @@ void TMainForm::CardSetChecked(const std::shared_ptr<TStagedSet>& Staged, const 
       return;
     }
     const auto askReplace = [](const QString& Name) {
-      return ShowMessageBox(QStringLiteral("Your card folder already holds a different card set "
-                                           "named %1. Replace it?")
+      return ShowMessageBox(tr("Your card folder already holds a different card set named %1. "
+                               "Replace it?")
                                 .arg(Name),
                             QString(), MB_YESNO | MB_ICONQUESTION) == IDYES;
     };
@@ -334,13 +337,13 @@ void TMainForm::ShowAddedSet(const TInstalledSet& Set) {
   QString status;
   switch (Set.Outcome) {
   case TInstallOutcome::Added:
-    status = QStringLiteral("Card set added: %1");
+    status = tr("Card set added: %1");
     break;
   case TInstallOutcome::Replaced:
-    status = QStringLiteral("Card set replaced: %1");
+    status = tr("Card set replaced: %1");
     break;
   default:
-    status = QStringLiteral("Card set chosen: %1");
+    status = tr("Card set chosen: %1");
     break;
   }
   const QString title = ListedTitle(*FCardSets.Selected()).simplified();
@@ -411,7 +414,7 @@ void TMainForm::SetPlayerLabel(const QString& Text) {
 
 void TMainForm::ShowWelcome() {
   CoverPanel->move(CentredLeft(width(), CoverPanel->width()), mainform::CoverTop);
-  SetPlayerLabel(QLatin1String(mainform::WelcomeText));
+  SetPlayerLabel(Translated(mainform::WelcomeText));
   CoverPanel->show();
   CoverPanel->raise();
 }
@@ -425,7 +428,7 @@ void TMainForm::ShowOptions() {
   SetClientSize(DesignClient);
   OptionsPanel->show();
   OptionsPanel->raise();
-  SetPlayerLabel(QLatin1String(mainform::OptionsStatusText));
+  SetPlayerLabel(Translated(mainform::OptionsStatusText));
   OptionsPanel->checkAvailableCards();
 }
 
@@ -461,8 +464,7 @@ void TMainForm::CopyRightImageClick() {
 bool TMainForm::CanDeal() {
   const TCardsObj* set = OptionsPanel->SelectedSet();
   if (set == nullptr) {
-    ShowMessageBox(QStringLiteral("There is no card set in ") + FCardsDir +
-                       QStringLiteral(", so no game can start."),
+    ShowMessageBox(tr("There is no card set in %1, so no game can start.").arg(FCardsDir),
                    QString(), MB_OK | MB_ICONERROR);
     ShowOptions();
     return false;
@@ -521,7 +523,7 @@ void TMainForm::FormClose() {
   // Said once, here: the game ran on its defaults or its last choices all the same.
   QString problem;
   if (!SaveSettings(*FStore, FSettings, FGame.Players(), FCardSets, &problem))
-    ShowMessageBox(QStringLiteral("Your settings could not be saved. ") + problem, QString(),
+    ShowMessageBox(tr("Your settings could not be saved. %1").arg(problem), QString(),
                    MB_OK | MB_ICONWARNING);
 }
 

@@ -9,6 +9,7 @@
 #include "GameSettings.h"
 #include "WindowDrag.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -43,6 +44,8 @@ struct TMainFormSetup {
 };
 
 class TMainForm : public QWidget, public IGameView {
+  Q_DECLARE_TR_FUNCTIONS(TMainForm)
+
 public:
   // Builds the window from the open archive Skin (FormCreate). Throws ESkinError when a skin
   // entry cannot be read; no window is left behind then.

@@ -2,6 +2,8 @@
 
 #include "BoardLayout.h"
 
+#include <QLocale>
+
 #include <algorithm>
 
 QStringList PairsItems() {
@@ -11,10 +13,11 @@ QStringList PairsItems() {
   return items;
 }
 
-QStringList DelayItems() {
-  return {QStringLiteral("1"),   QStringLiteral("1.5"), QStringLiteral("2"),
-          QStringLiteral("2.5"), QStringLiteral("3"),   QStringLiteral("3.5"),
-          QStringLiteral("4"),   QStringLiteral("4.5"), QStringLiteral("5")};
+QStringList DelayItems(const QLocale& Numbers) {
+  QStringList items;
+  for (int half = 2; half <= 10; ++half)
+    items << Numbers.toString(half / 2.0);
+  return items;
 }
 
 int PairsItemIndexFor(int Pairs) {
@@ -43,16 +46,16 @@ void SlotsFromNameFields(bool Computer, const TNameFields& Fields, PlayerTable& 
   for (int i = 0; i < 4; ++i)
     Players[size_t(first + i)].Name = Fields[size_t(i)].toStdString();
   if (Computer) {
-    Players[1].Name = ComputerName;
+    Players[1].Name = ComputerName();
     if (Players[2].Name.empty())
-      Players[2].Name = PartnerName;
+      Players[2].Name = PartnerName();
     return;
   }
   Players[5].Name.clear();
   if (Players[1].Name.empty()) {
-    Players[1].Name = FirstPlayerName;
-    Players[2].Name = SecondPlayerName;
+    Players[1].Name = FirstPlayerName();
+    Players[2].Name = SecondPlayerName();
   } else if (Players[2].Name.empty()) {
-    Players[2].Name = SecondPlayerName;
+    Players[2].Name = SecondPlayerName();
   }
 }

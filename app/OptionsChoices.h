@@ -8,9 +8,12 @@
 
 #include <array>
 
-// The items of the pairs list ("8" ... "60") and of the delay list ("1" "1.5" ... "5" seconds).
+class QLocale;
+
+// The items of the pairs list ("8" ... "60") and of the delay list ("1" "1.5" ... "5" seconds,
+// written as Numbers writes them: "2,5" in German).
 QStringList PairsItems();
-QStringList DelayItems();
+QStringList DelayItems(const QLocale& Numbers);
 
 // The pairs item whose text is Pairs in decimal, else the first item.
 int PairsItemIndexFor(int Pairs);

@@ -8,11 +8,13 @@
 #include "KVUtils.h"
 #include "PlainText.h"
 #include "SkinLayout.h"
+#include "Translation.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 
 namespace {
 
@@ -65,18 +67,18 @@ void Caption(QWidget* Control, const QString& Text) {
 
 void TOptionsPanel::NameControls() {
   // The captions are painted into the background picture, so nothing else names the controls.
-  Caption(CardsBox, QLatin1String(options::CardsCaption));
-  Caption(PairsBox, QLatin1String(options::PairsCaption));
-  Caption(DelayBox, QStringLiteral("Delay in seconds"));
-  Caption(SoundCheck, QLatin1String(options::SoundCaption));
-  Caption(Player1Edit, QStringLiteral("Player 1 name"));
-  Caption(Player2Edit, QStringLiteral("Player 2 name"));
-  Caption(Player3Edit, QStringLiteral("Player 3 name"));
-  Caption(Player4Edit, QStringLiteral("Player 4 name"));
-  Caption(ComputerCheck, QStringLiteral("Computer player"));
-  Caption(IQSlider, QStringLiteral("Computer level"));
-  Caption(DKWRBtn, QLatin1String(skinlayout::BuilderStripName));
-  Caption(OptionsBg, QLatin1String(skinlayout::OptionsText));
+  Caption(CardsBox, Translated(options::CardsCaption));
+  Caption(PairsBox, Translated(options::PairsCaption));
+  Caption(DelayBox, tr("Delay in seconds"));
+  Caption(SoundCheck, Translated(options::SoundCaption));
+  Caption(Player1Edit, tr("Player 1 name"));
+  Caption(Player2Edit, tr("Player 2 name"));
+  Caption(Player3Edit, tr("Player 3 name"));
+  Caption(Player4Edit, tr("Player 4 name"));
+  Caption(ComputerCheck, tr("Computer player"));
+  Caption(IQSlider, tr("Computer level"));
+  Caption(DKWRBtn, Translated(skinlayout::BuilderStripName));
+  Caption(OptionsBg, Translated(skinlayout::OptionsText));
 }
 
 void TOptionsPanel::CreateControls() {
@@ -84,7 +86,7 @@ void TOptionsPanel::CreateControls() {
   OptionsBg->setGeometry(QRect(QPoint(0, 0), options::Size));
   CardsBox = MakeList(this, options::CardsBox, {});
   PairsBox = MakeList(this, options::PairsBox, PairsItems());
-  DelayBox = MakeList(this, options::DelayBox, DelayItems());
+  DelayBox = MakeList(this, options::DelayBox, DelayItems(QLocale()));
   SoundCheck = MakeCheck(this, options::SoundCheck);
   Player1Edit = MakeEdit(this, options::PlayerEdits[0]);
   Player2Edit = MakeEdit(this, options::PlayerEdits[1]);
@@ -160,7 +162,7 @@ void TOptionsPanel::FillCardsBox() {
   for (size_t i = 0; i < FCatalogue->CardSets.size(); ++i)
     CardsBox->addItem(ListedTitle(*FCatalogue->CardSets[i]), int(i));
   if (FCatalogue->CardSets.empty()) {
-    const QString notice = QStringLiteral("No card sets in ") + FCardsDir;
+    const QString notice = tr("No card sets in %1").arg(FCardsDir);
     CardsBox->setPlaceholderText(notice);
     CardsBox->setToolTip(PlainToolTip(notice));
   }
@@ -199,7 +201,7 @@ void TOptionsPanel::checkAvailableCards() {
   if (set == nullptr)
     return;
   if (SelectedPairs() > set->ImageCount)
-    ShowMessageBox(QString::fromLatin1(NotEnoughImagesText), QString(), MB_OK);
+    ShowMessageBox(QString::fromStdString(NotEnoughImagesText()), QString(), MB_OK);
   FitPairsToSelectedSet();
 }
 

@@ -7,6 +7,7 @@
 #include "GameSettings.h"
 #include "OptionsChoices.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <functional>
@@ -20,6 +21,8 @@ class TKVImageSlider;
 class TKVPicture;
 
 class TOptionsPanel : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(TOptionsPanel)
+
 public:
   explicit TOptionsPanel(QWidget* Parent = nullptr);
 

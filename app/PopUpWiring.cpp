@@ -3,6 +3,7 @@
 #include "BrowseDWF.h"
 #include "BuilderLauncher.h"
 #include "KVRStream.h"
+#include "Language.h"
 #include "MainF.h"
 #include "SkinEntries.h"
 #include "aboutf.h"
@@ -19,7 +20,8 @@ public:
   TAppPopUps(TSkinReader& Skin, TMainForm& MainForm)
       : FPopUpBase(Skin), FScore(Skin), FAbout(Skin), FHelp(Skin),
         FLauncher(MainForm.Settings(), FBrowse, [&MainForm] { MainForm.close(); }) {
-    FScore.SetBuilderPicture(QImage(QStringLiteral(":/dkwrbtn-score.png")));
+    FScore.SetBuilderPicture(QImage(LocalizedFile(
+        QStringLiteral(":/"), QStringLiteral("dkwrbtn-score.png"), language::Current())));
     FScore.SetBuilderLauncher(&FLauncher);
   }
 

@@ -5,6 +5,7 @@
 #include "KVRStream.h"
 #include "KVUtils.h"
 #include "KVstring.h"
+#include "Language.h"
 #include "MainF.h"
 #include "PopUpWiring.h"
 #include "Product.h"
@@ -24,6 +25,8 @@
 #include <utility>
 
 namespace {
+
+const QString SkinArchiveName = QStringLiteral("tesselo.dat");
 
 // Restores the default message box when the run ends, whichever way.
 class TMessageBoxInstall {
@@ -79,11 +82,31 @@ int HandOverToRunningCopy(const TSingleInstance& Instance, const QString& CardSe
   if (HandOverFile(HandOverSocketPath(Instance.LockPath()), CardSet))
     return 0;
   SetWindowIcon();
-  ShowMessageBox(QStringLiteral("Kovalent Tesselo is already running, but it did not take the "
-                                "card set %1.")
+  ShowMessageBox(QCoreApplication::translate("StartUp", "Kovalent Tesselo is already running, but "
+                                                        "it did not take the card set %1.")
                      .arg(QFileInfo(CardSet).fileName()),
                  QString(), MB_OK | MB_ICONERROR);
   return 1;
+}
+
+// The skin of the player's language when it is there and can be read, else the English one.
+std::unique_ptr<TKVResFileReader> OpenSkinArchive(const QString& AppDir) {
+  const QString english = AppDir + SkinArchiveName;
+  const QString localized = LocalizedFile(AppDir, SkinArchiveName, language::Current());
+  if (localized != english) {
+    try {
+      auto archive = std::make_unique<TKVResFileReader>(localized);
+      if (archive->Count > 0)
+        return archive;
+    } catch (const EKVResError&) {
+      // A damaged translation of the skin leaves the game in English looks, not without them.
+    }
+  }
+  auto archive = std::make_unique<TKVResFileReader>(english);
+  // A damaged directory reads as an empty archive.
+  if (archive->Count == 0)
+    throw EKVResError("The archive holds no entries.");
+  return archive;
 }
 
 } // namespace
@@ -94,18 +117,22 @@ QString CardSetArgument(const QStringList& Arguments) {
 }
 
 QString MissingArchiveText(const QString& AppDir) {
-  return AppDir + QStringLiteral("tesselo.dat is missing or corrupted!");
+  return QCoreApplication::translate("StartUp", "%1 is missing or corrupted!")
+      .arg(AppDir + SkinArchiveName);
 }
 
 int RunGame() {
   const QString cardSet = CardSetArgument(QCoreApplication::arguments());
+  const QString appDir = AddTrailingDelimiter(ProgramFolder());
+  // Reading the environment, and for another language than English mapping its catalogue: the
+  // windows are built in the player's language from the start.
+  language::Install(language::CatalogueFolder(appDir), WantedLanguages());
   TSingleInstance instance(QString::fromLatin1(product::SeriesName));
   if (!instance.Acquire()) {
     TMessageBoxInstall messageBox;
     return HandOverToRunningCopy(instance, cardSet);
   }
   TMessageBoxInstall messageBox;
-  const QString appDir = AddTrailingDelimiter(ProgramFolder());
   // The install's read-only record (where the card builder lives) fills in what the user's own
   // file does not hold.
   RegistryFile store(DefaultRegistryFilePath(), DefaultSystemRegistryFilePaths(appDir));
@@ -117,12 +144,9 @@ int RunGame() {
   std::unique_ptr<TMainForm> mainForm;
   std::unique_ptr<IPopUpWindows> popUps;
   try {
-    TKVResFileReader archive(appDir + QStringLiteral("tesselo.dat"));
-    // A damaged directory reads as an empty archive.
-    if (archive.Count == 0)
-      throw EKVResError("The archive holds no entries.");
+    const std::unique_ptr<TKVResFileReader> archive = OpenSkinArchive(appDir);
     // The windows share their frame pictures; each is decoded once.
-    TSkinReader skin(archive);
+    TSkinReader skin(*archive);
     mainForm = std::make_unique<TMainForm>(skin, setup);
     popUps = CreatePopUpWindows(skin, *mainForm);
   } catch (const ESkinError& error) {
@@ -131,7 +155,8 @@ int RunGame() {
     return 1;
   } catch (const std::exception&) {
     SetWindowIcon();
-    ShowMessageBox(MissingArchiveText(appDir), QStringLiteral("Error initializing application"),
+    ShowMessageBox(MissingArchiveText(appDir),
+                   QCoreApplication::translate("StartUp", "Error initializing application"),
                    MB_OK | MB_ICONERROR);
     return 1;
   }
@@ -143,6 +168,7 @@ int RunGame() {
   // the first picture; a later copy started meanwhile waits for the socket.
   new TAfterFirstPaint(*mainForm, [form = mainForm.get(), &handOver, &instance, cardSet] {
     SetWindowIcon();
+    language::InstallDeferred();
     form->LoadSounds();
     handOver.Listen(HandOverSocketPath(instance.LockPath()));
     if (!cardSet.isEmpty())

@@ -3,6 +3,8 @@
 #include "AccessibilityFactory.h"
 #include "KVUtils.h"
 
+#include <QCoreApplication>
+
 TTesseloApplication::TTesseloApplication(int& Argc, char** Argv) : QApplication(Argc, Argv) {
   InstallAccessibility();
 }
@@ -13,7 +15,7 @@ QString ExceptionText(std::exception_ptr Error) {
   } catch (const std::exception& error) {
     return QString::fromUtf8(error.what());
   } catch (...) {
-    return QStringLiteral("An unexpected error occurred.");
+    return QCoreApplication::translate("TTesseloApplication", "An unexpected error occurred.");
   }
 }
 

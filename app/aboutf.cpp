@@ -3,6 +3,7 @@
 #include "KVCursors.h"
 #include "KVUtils.h"
 #include "SkinLayout.h"
+#include "Translation.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -36,9 +37,8 @@ TAboutForm::~TAboutForm() = default;
 void TAboutForm::FormCreate(TSkinReader& Skin) {
   LoadTitle(Skin, about::TitleEntry);
   for (const about::TLine& line : about::Lines) {
-    QLabel* label =
-        AddCentredLabel(QLatin1String(line.Name), QString::fromUtf8(line.Text), line.Top);
-    if (line.Kind == about::TLineKind::Text)
+    QLabel* label = AddCentredLabel(QLatin1String(line.Name), Translated(line.Text), line.Top);
+    if (line.Kind == about::TLineKind::Text || line.Kind == about::TLineKind::Name)
       MakeTextLabel(label);
     else
       MakeLinkLabel(label);
@@ -51,7 +51,7 @@ void TAboutForm::FormCreate(TSkinReader& Skin) {
     }
   }
   FArtworkLabel = findChild<QLabel*>(QLatin1String(about::ArtworkLineName));
-  MakeTextLabel(AddLabel(QStringLiteral("Label11"), QString::fromUtf8(about::CopyrightText),
+  MakeTextLabel(AddLabel(QStringLiteral("Label11"), Translated(about::CopyrightText),
                          about::CopyrightPlace.x(), about::CopyrightPlace.y()));
 }
 

@@ -3,6 +3,7 @@
 #include "KVCtrl.h"
 #include "KVRichEdOLE.h"
 #include "KVUtils.h"
+#include "Language.h"
 #include "SkinLayout.h"
 
 #include <QFile>
@@ -19,7 +20,8 @@ static void InitHelpResource() {
 
 QStringList HelpDocumentLines() {
   InitHelpResource();
-  QFile file(QStringLiteral(":/popups/help.rtf"));
+  QFile file(
+      LocalizedFile(QStringLiteral(":/popups/"), QStringLiteral("help.rtf"), language::Current()));
   if (!file.open(QIODevice::ReadOnly))
     return {};
   // RTF is 7-bit text with escapes; each character stands for one byte of the document.

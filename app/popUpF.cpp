@@ -6,6 +6,7 @@
 #include "KVPicture.h"
 #include "SkinEntries.h"
 #include "SkinLayout.h"
+#include "Translation.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -55,7 +56,7 @@ void TPopUpform::CreateControls() {
 
   FExitMap = new TKVImageMap(this);
   FExitMap->setObjectName(QStringLiteral("ExitMap"));
-  FExitMap->setAccessibleName(QLatin1String(skinlayout::TitleBarName));
+  FExitMap->setAccessibleName(Translated(skinlayout::TitleBarName));
   FExitMap->move(0, 0);
 
   FTitleImage = new TKVPicture(this);
@@ -64,7 +65,7 @@ void TPopUpform::CreateControls() {
 
   FCloseBtn = new TKVPicture(this);
   FCloseBtn->setObjectName(QStringLiteral("CloseBtn"));
-  FCloseBtn->setAccessibleName(QLatin1String(skinlayout::CloseText));
+  FCloseBtn->setAccessibleName(Translated(skinlayout::CloseText));
 
   for (TKVCustomImageList* surface :
        {static_cast<TKVCustomImageList*>(FPopUpBg), static_cast<TKVCustomImageList*>(FExitMap)}) {
@@ -91,7 +92,7 @@ void TPopUpform::FormCreate(TSkinReader& Skin) {
 
   FExitMap->SetOutAreaCursor(TKVCursors::crHandMove);
   FExitMap->AddArea(QLatin1String(popup::ExitArea.Name), popup::ExitArea.Rect,
-                    TKVCursors::crHandPoint, QLatin1String(popup::ExitArea.Hint));
+                    TKVCursors::crHandPoint, Translated(popup::ExitArea.Hint));
   FPopUpBg->SetCursorId(TKVCursors::crHandMove);
   FTitleImage->SetCursorId(TKVCursors::crHandMove);
   FCloseBtn->SetCursorId(TKVCursors::crHandPoint);

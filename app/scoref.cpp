@@ -6,6 +6,7 @@
 #include "KVPicture.h"
 #include "KVUtils.h"
 #include "SkinLayout.h"
+#include "Translation.h"
 #include "Verdict.h"
 
 #include <QLabel>
@@ -33,9 +34,9 @@ void TScoreForm::FormCreate(TSkinReader& Skin) {
   FAdImage->SetCursorId(TKVCursors::crHandPoint);
   FAdImage->OnClick = [this](QObject* Sender) { AdImageClick(Sender); };
 
-  AddYellowLabel(QStringLiteral("Label6"), QLatin1String(score::PlayersCaption),
+  AddYellowLabel(QStringLiteral("Label6"), Translated(score::PlayersCaption),
                  score::PlayersCaptionPlace.x(), score::PlayersCaptionPlace.y());
-  AddYellowLabel(QStringLiteral("Label12"), QLatin1String(score::PairsCaption),
+  AddYellowLabel(QStringLiteral("Label12"), Translated(score::PairsCaption),
                  score::PairsCaptionPlace.x(), score::PairsCaptionPlace.y());
   for (size_t row = 0; row < FNameLabels.size(); ++row) {
     const int top = score::RowTops[row];
@@ -51,7 +52,7 @@ void TScoreForm::FormCreate(TSkinReader& Skin) {
 
   FDKWRBtn = new TKVPicture(this);
   FDKWRBtn->setObjectName(QStringLiteral("DKWRBtn"));
-  FDKWRBtn->setAccessibleName(QLatin1String(skinlayout::BuilderStripName));
+  FDKWRBtn->setAccessibleName(Translated(skinlayout::BuilderStripName));
   FDKWRBtn->setGeometry(score::BuilderStrip);
   FDKWRBtn->SetCursorId(TKVCursors::crHandPoint);
   FDKWRBtn->OnClick = [this](QObject* Sender) { DKWRBtnClick(Sender); };
@@ -87,16 +88,15 @@ void TScoreForm::FormShow() {
     SetAutoSizedText(FNameLabels[row], name);
     FPairLabels[row]->setText(QString::number(pairs));
     // A screen reader reads labels one by one; each must say which slot it belongs to.
-    FNameLabels[row]->setAccessibleName(
-        QStringLiteral("Player %1: %2").arg(QString::number(slot), name));
+    FNameLabels[row]->setAccessibleName(tr("Player %1: %2").arg(QString::number(slot), name));
     FPairLabels[row]->setAccessibleName(
-        QStringLiteral("Player %1 pairs: %2").arg(QString::number(slot), QString::number(pairs)));
+        tr("Player %1 pairs: %2").arg(QString::number(slot), QString::number(pairs)));
   }
   const QString winner = FGame ? QString::fromStdString(FGame->WinnerName) : QString();
-  SetAutoSizedText(FWinnerLabel, QString::fromUtf8(WinnerPrefix) + winner);
+  SetAutoSizedText(FWinnerLabel, QString::fromStdString(WinnerLine(winner.toStdString())));
   FAdImage->SetHint(FAdLink);
-  FAdImage->setAccessibleName(FAdLink.isEmpty() ? QStringLiteral("Advertisement")
-                                                : QStringLiteral("Advertisement: ") + FAdLink);
+  FAdImage->setAccessibleName(FAdLink.isEmpty() ? tr("Advertisement")
+                                                : tr("Advertisement: %1").arg(FAdLink));
 }
 
 void TScoreForm::AdImageClick(QObject*) {

@@ -123,7 +123,7 @@ void BM_MapHover(benchmark::State& State) {
   for (const skinlayout::TSkinArea& area :
        {skinlayout::mainform::BarExitArea, skinlayout::mainform::BarPlayArea,
         skinlayout::mainform::BarOptionsArea})
-    map.AddArea(area.Name, area.Rect, 2, area.Hint);
+    map.AddArea(area.Name, area.Rect, 2, QString::fromUtf8(area.Hint.Source));
   map.show();
   QApplication::processEvents();
   map.PaintedPixels = 0;

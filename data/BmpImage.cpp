@@ -1,5 +1,6 @@
 #include "BmpImage.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <algorithm>
@@ -41,12 +42,12 @@ template <typename T> T Field(const QByteArray& Data, qsizetype At) {
 }
 
 [[noreturn]] void Damaged() {
-  throw EImageError("The BMP picture is damaged.");
+  throw EImageError(QCoreApplication::translate("BmpImage", "The BMP picture is damaged."));
 }
 
 TBmpHeader ReadHeader(const QByteArray& Data) {
   if (Data.size() < FileHeaderSize + 4 || !Data.startsWith("BM"))
-    throw EImageError("The picture is not a BMP picture.");
+    throw EImageError(QCoreApplication::translate("BmpImage", "The picture is not a BMP picture."));
   TBmpHeader header;
   header.PixelOffset = Field<quint32>(Data, 10);
   header.InfoSize = Field<quint32>(Data, FileHeaderSize);
@@ -54,7 +55,7 @@ TBmpHeader ReadHeader(const QByteArray& Data) {
   if (!header.Core && header.InfoSize < InfoHeaderSize)
     Damaged();
   if (Data.size() < FileHeaderSize + (header.Core ? CoreHeaderSize : InfoHeaderSize))
-    throw EImageError("The BMP picture is incomplete.");
+    throw EImageError(QCoreApplication::translate("BmpImage", "The BMP picture is incomplete."));
   if (header.Core) {
     header.Width = Field<quint16>(Data, 18);
     header.Height = Field<quint16>(Data, 20);
@@ -139,14 +140,15 @@ void CheckEveryPixelGiven(const QByteArray& Data, const TBmpHeader& Header) {
   case BitFields:
   case AlphaBitFields:
     if (start + RowBytes(Header) * std::abs(Header.Height) > Data.size())
-      throw EImageError("The BMP picture is cut short.");
+      throw EImageError(QCoreApplication::translate("BmpImage", "The BMP picture is cut short."));
     return;
   case RunLength8:
   case RunLength4:
     if (Header.BitCount != (Header.Compression == RunLength8 ? 8 : 4))
       Damaged();
     if (!RunsGiveEveryPixel(Data, start, Header))
-      throw EImageError("The BMP picture does not give every pixel.");
+      throw EImageError(
+          QCoreApplication::translate("BmpImage", "The BMP picture does not give every pixel."));
     return;
   default:
     Damaged();
@@ -166,7 +168,8 @@ QImage ReadPlainBitmap(const QByteArray& Data, const TBmpHeader& Header) {
   const int height = int(Header.Height);
   QImage image(width, height, QImage::Format_RGB32);
   if (image.isNull())
-    throw EImageError("There is not enough memory for the BMP picture.");
+    throw EImageError(
+        QCoreApplication::translate("BmpImage", "There is not enough memory for the BMP picture."));
   const qint64 rowBytes = RowBytes(Header);
   const auto* row = reinterpret_cast<const uchar*>(Data.constData()) + Header.PixelOffset;
   // The last row of the picture comes first.

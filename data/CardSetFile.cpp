@@ -2,6 +2,7 @@
 
 #include "RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QtEndian>
 
@@ -16,8 +17,8 @@
 
 namespace {
 
-[[noreturn]] void CannotOpen(const QString& FileName, const char* Why) {
-  throw EKVResError(CannotOpenCardSetText(FileName, QString::fromLocal8Bit(Why)).toStdString());
+[[noreturn]] void CannotOpen(const QString& FileName, const QString& Why) {
+  throw EKVResError(CannotOpenCardSetText(FileName, Why).toStdString());
 }
 
 // Something else swapped in under the name since the scan (a pipe, a device) is refused
@@ -26,23 +27,24 @@ int OpenSet(const QString& FileName) {
   struct stat info {};
   const int fd = OpenRegularFile(AT_FDCWD, QFile::encodeName(FileName).constData(), info);
   if (fd == NotARegularFile)
-    CannotOpen(FileName, "it is not a regular file");
+    CannotOpen(FileName, QCoreApplication::translate("CardSetFile", "it is not a regular file"));
   if (fd < 0)
-    CannotOpen(FileName, std::strerror(errno));
+    CannotOpen(FileName, QString::fromLocal8Bit(std::strerror(errno)));
   return fd;
 }
 
 } // namespace
 
 QString CannotOpenCardSetText(const QString& FileName, const QString& Why) {
-  return QStringLiteral("Cannot open the card set %1: %2.").arg(FileName, Why);
+  return QCoreApplication::translate("CardSetFile", "Cannot open the card set %1: %2.")
+      .arg(FileName, Why);
 }
 
 TCardSetFile::TCardSetFile(const QString& FileName) : FFile(std::make_unique<QFile>()) {
   const int fd = OpenSet(FileName);
   if (!FFile->open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
     ::close(fd);
-    CannotOpen(FileName, FFile->errorString().toLocal8Bit().constData());
+    CannotOpen(FileName, FFile->errorString());
   }
   SetStream(FFile.get());
   ReadDirectory();
@@ -84,7 +86,11 @@ qint32 LE32(const char* Bytes) {
 
 // What the archive reader says of a damaged directory, which it empties.
 [[noreturn]] void NoEntryZero() {
-  throw EKVResError("Archive entry 0 does not exist; the archive has 0 entries.");
+  throw EKVResError(
+      QCoreApplication::translate(
+          "KVRStream", "Archive entry %1 does not exist; the archive has %n entries.", nullptr, 0)
+          .arg(0)
+          .toStdString());
 }
 
 QByteArray Deliver(qint32 Kind, const char* Stored, qint64 StoredSize) {
@@ -113,8 +119,9 @@ QByteArray ReadThroughArchiveReader(int Fd) {
 QByteArray ReadHeaderRecord(int DirFd, const char* Name) {
   const TFileDescriptor file(::openat(DirFd, Name, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (file.Get() < 0)
-    throw EKVResError(std::string("Cannot open the card set ") + Name + ": " +
-                      std::strerror(errno) + ".");
+    throw EKVResError(
+        CannotOpenCardSetText(QFile::decodeName(Name), QString::fromLocal8Bit(std::strerror(errno)))
+            .toStdString());
   std::array<char, QuickSize> bytes;
   if (ReadAt(file.Get(), bytes.data(), HeadSize, 0) != HeadSize)
     NoEntryZero();
@@ -139,6 +146,9 @@ QByteArray ReadHeaderRecord(int DirFd, const char* Name) {
   if (size <= held)
     return Deliver(kind, bytes.data() + directory, kind < 0 ? size : std::min<qint64>(size, held));
   if (got < wanted)
-    throw EKVResError("Archive entry 0 reaches past the end of the archive.");
+    throw EKVResError(QCoreApplication::translate(
+                          "KVRStream", "Archive entry %1 reaches past the end of the archive.")
+                          .arg(0)
+                          .toStdString());
   return ReadThroughArchiveReader(file.Get());
 }

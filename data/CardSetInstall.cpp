@@ -8,6 +8,7 @@
 #include "KVRStream.h"
 #include "RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,11 +34,13 @@ constexpr std::size_t ChunkBytes = 64 * 1024;
 }
 
 [[noreturn]] void CannotCopy(const QString& Name, const QString& Folder, const QString& Why) {
-  Refuse(QStringLiteral("The card set %1 cannot be copied into %2: %3.").arg(Name, Folder, Why));
+  Refuse(
+      QCoreApplication::translate("CardSetInstall", "The card set %1 cannot be copied into %2: %3.")
+          .arg(Name, Folder, Why));
 }
 
 [[noreturn]] void TooLarge(const QString& Name) {
-  Refuse(QStringLiteral("The card set %1 is too large.").arg(Name));
+  Refuse(QCoreApplication::translate("CardSetInstall", "The card set %1 is too large.").arg(Name));
 }
 
 QString ErrnoText() {
@@ -139,7 +142,8 @@ void CopyBounded(int Source, const QString& Target, const QString& Name) {
   for (;;) {
     const ssize_t got = ReadSome(Source, chunk.data(), chunk.size());
     if (got < 0)
-      Refuse(QStringLiteral("Cannot read the card set %1: %2.").arg(Name, ErrnoText()));
+      Refuse(QCoreApplication::translate("CardSetInstall", "Cannot read the card set %1: %2.")
+                 .arg(Name, ErrnoText()));
     if (got == 0)
       break;
     total += got;
@@ -160,7 +164,7 @@ TCardSetHeader CheckSet(const QString& FileName, std::chrono::steady_clock::time
   TCardSetLoader loader(FileName);
   loader.ReadHeader();
   if (loader.Header().ImageCount < OfferedPairCounts.front())
-    throw ECardSetError(NotEnoughImagesText);
+    throw ECardSetError(NotEnoughImagesText());
   loader.CheckFaces(Deadline, Stop);
   try {
     return ReadCardSetHeader(FileName);
@@ -204,8 +208,9 @@ TInstalledSet PlaceCopy(const QString& Staged, const QString& Name, const TCardF
     SyncFolder(Folders.User);
     return {outcome, user, Header};
   }
-  Refuse(QStringLiteral("The card set %1 cannot be copied: %2 already holds sets of all its "
-                        "names.")
+  Refuse(QCoreApplication::translate("CardSetInstall",
+                                     "The card set %1 cannot be copied: %2 already holds sets of "
+                                     "all its names.")
              .arg(Name, Folders.User));
 }
 
@@ -238,7 +243,9 @@ TStagedSet StageCardSet(const QString& Path, const TCardFolderPair& Folders,
   const TFileDescriptor source(
       OpenRegularFile(AT_FDCWD, QFile::encodeName(Path).constData(), info));
   if (source.Get() == NotARegularFile)
-    Refuse(QStringLiteral("Cannot open the card set %1: it is not a file.").arg(shownName));
+    Refuse(QCoreApplication::translate("CardSetInstall",
+                                       "Cannot open the card set %1: it is not a file.")
+               .arg(shownName));
   if (source.Get() < 0)
     Refuse(CannotOpenCardSetText(shownName, ErrnoText()));
   if (info.st_size > MaxCardSetFileBytes)
@@ -255,10 +262,13 @@ TStagedSet StageCardSet(const QString& Path, const TCardFolderPair& Folders,
   }
 
   if (Folders.User.isEmpty())
-    Refuse(QStringLiteral("There is no folder to copy the card set %1 into.").arg(shownName));
+    Refuse(QCoreApplication::translate("CardSetInstall",
+                                       "There is no folder to copy the card set %1 into.")
+               .arg(shownName));
   if (!parts.Made.Make(Folders.User))
     Refuse(
-        QStringLiteral("The card set %1 cannot be copied into %2.").arg(shownName, Folders.User));
+        QCoreApplication::translate("CardSetInstall", "The card set %1 cannot be copied into %2.")
+            .arg(shownName, Folders.User));
   // The copy is checked, not the original, which could change after its check. It carries
   // the set's own name, so the checks' messages name the set the player knows.
   parts.Staging.emplace(Folders.User + QStringLiteral(".incoming-XXXXXX"));

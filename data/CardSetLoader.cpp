@@ -8,6 +8,7 @@
 #include "JpegImage.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -22,26 +23,29 @@ TCardSetLoader::~TCardSetLoader() = default;
 
 namespace {
 
-constexpr char NotOpenedText[] = "It has not been opened.";
-
-// Faces are counted from 1 in what the player reads.
-std::string FaceText(qint64 Face) {
-  return "Face image " + std::to_string(Face + 1);
+QString Tr(const char* Text) {
+  return QCoreApplication::translate("CardSetLoader", Text);
 }
 
-std::string NoFaceText(qint64 Face) {
-  return "It has no face image " + std::to_string(Face + 1) + ".";
+QString NotOpenedText() {
+  return Tr("It has not been opened.");
+}
+
+// Faces are counted from 1 in what the player reads.
+QString NoFaceText(qint64 Face) {
+  return Tr("It has no face image %1.").arg(Face + 1);
 }
 
 } // namespace
 
 std::string UnusableCardSetText(const QString& FileName, const std::string& Problem) {
-  return "The card set \"" + QFileInfo(FileName).fileName().toStdString() + "\" cannot be used. " +
-         Problem;
+  return QCoreApplication::translate("CardSetLoader", "The card set \"%1\" cannot be used. %2")
+      .arg(QFileInfo(FileName).fileName(), QString::fromStdString(Problem))
+      .toStdString();
 }
 
-void TCardSetLoader::Fail(const std::string& Problem) const {
-  throw ECardSetError(UnusableCardSetText(FFileName, Problem));
+void TCardSetLoader::Fail(const QString& Problem) const {
+  throw ECardSetError(UnusableCardSetText(FFileName, Problem.toStdString()));
 }
 
 qint64 TCardSetLoader::StoredWholeSize(int Index) const {
@@ -70,14 +74,14 @@ QByteArray TCardSetLoader::ReadEntry(int Index) const {
   return buffer.data();
 }
 
-QImage TCardSetLoader::ReadBitmap(int Index, const char* What) const {
+QImage TCardSetLoader::ReadBitmap(int Index, const char* NotUsable) const {
   const QByteArray data = ReadEntry(Index);
   if (data.isEmpty())
     return {};
   try {
     return DecodeBmp(data, FLimits);
   } catch (const EImageError& error) {
-    Fail(std::string("Its ") + What + " is not usable: " + error.what());
+    Fail(Tr(NotUsable).arg(QString::fromUtf8(error.what())));
   }
 }
 
@@ -88,11 +92,14 @@ CardSetHeaderInfo TCardSetLoader::ReadHeader() {
     QByteArray record(TCardSetHeader::RecordSize, '\0');
     record.truncate(FReader->ReadToBuffer(TCardSetEntries::Header, record.data(), record.size()));
     FHeader = TCardSetHeader::FromBytes(record);
-    FAdvert = ReadBitmap(TCardSetEntries::Advert, "advert picture");
-    FCardBack = ReadBitmap(TCardSetEntries::Back, "card back");
+    FAdvert =
+        ReadBitmap(TCardSetEntries::Advert,
+                   QT_TRANSLATE_NOOP("CardSetLoader", "Its advert picture is not usable: %1"));
+    FCardBack = ReadBitmap(TCardSetEntries::Back,
+                           QT_TRANSLATE_NOOP("CardSetLoader", "Its card back is not usable: %1"));
   } catch (const EKVResError& error) {
     FReader.reset();
-    Fail(error.what());
+    Fail(QString::fromUtf8(error.what()));
   } catch (...) {
     FReader.reset();
     throw;
@@ -113,7 +120,7 @@ struct TCardSetLoader::TFaceSlot {
 
 void TCardSetLoader::LoadFaces(const std::vector<int32_t>& Faces, const BoardShape& Shape) {
   if (!FReader)
-    Fail(NotOpenedText);
+    Fail(NotOpenedText());
   DropFaces();
   // The file is closed however the faces turn out, and a game never gets part of its faces.
   try {
@@ -135,12 +142,12 @@ void TCardSetLoader::LoadFaces(const std::vector<int32_t>& Faces, const BoardSha
 void TCardSetLoader::CheckFaces(std::chrono::steady_clock::time_point Deadline,
                                 std::stop_token Stop) {
   if (!FReader)
-    Fail(NotOpenedText);
+    Fail(NotOpenedText());
   try {
     // A header may claim more faces than the file holds; the first missing one ends the check.
     for (int face = 0; face < FHeader.ImageCount; ++face) {
       if (std::chrono::steady_clock::now() > Deadline || Stop.stop_requested())
-        Fail("Checking its faces takes too long.");
+        Fail(Tr("Checking its faces takes too long."));
       CheckFace(face);
     }
   } catch (...) {
@@ -241,7 +248,7 @@ void TCardSetLoader::KeepFaces(const std::vector<int32_t>& Faces, std::vector<TF
     if (slot.Error)
       FailFace(Faces[k], slot.Error);
     if (!slot.Done) // never: a face is left untaken only after an earlier one failed
-      Fail("Its faces could not all be read.");
+      Fail(Tr("Its faces could not all be read."));
     ChargeFace(slot.Bytes());
     if (slot.Picture.isNull()) {
       FFaceStreams.push_back(std::move(slot.Stream));
@@ -284,13 +291,12 @@ void TCardSetLoader::DecodeFace(TFaceSlot& Slot, TCardImageKind Kind, QByteArray
 }
 
 void TCardSetLoader::FailFace(int Face, const std::exception_ptr& Error) const {
-  const std::string face = FaceText(Face);
   try {
     std::rethrow_exception(Error);
   } catch (const EImageError& error) {
-    Fail(face + " is not usable: " + error.what());
+    Fail(Tr("Face image %1 is not usable: %2").arg(qint64(Face) + 1).arg(error.what()));
   } catch (const EKVResError& error) {
-    Fail(face + " cannot be read: " + error.what());
+    Fail(Tr("Face image %1 cannot be read: %2").arg(qint64(Face) + 1).arg(error.what()));
   }
 }
 
@@ -305,5 +311,5 @@ void TCardSetLoader::DropFaces() {
 void TCardSetLoader::ChargeFace(qint64 Bytes) {
   FFaceBytes += Bytes;
   if (FFaceBytes > FLimits.MaxGameBytes)
-    Fail("Its faces need more memory than a game may use.");
+    Fail(Tr("Its faces need more memory than a game may use."));
 }

@@ -92,11 +92,13 @@ public:
 
 private:
   struct TFaceSlot;
-  [[noreturn]] void Fail(const std::string& Problem) const;
+  [[noreturn]] void Fail(const QString& Problem) const;
   // The size of entry Index when it is stored as it is and the file holds all of it, else -1.
   qint64 StoredWholeSize(int Index) const;
   QByteArray ReadEntry(int Index) const;
-  QImage ReadBitmap(int Index, const char* What) const;
+  // NotUsable: the message (marked for translation) when the picture cannot be decoded, its
+  // reason as %1.
+  QImage ReadBitmap(int Index, const char* NotUsable) const;
   QByteArray ReadFaceEntry(int Face) const;
   // Decodes Data, a face of Kind, into Slot for a cell of Cover device pixels (empty: whole).
   // Throws EImageError. Touches nothing but Slot, so workers may run it side by side.

@@ -4,6 +4,7 @@
 #include "Product.h"
 #include "SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -36,8 +37,8 @@ QString NameValue(int Field) {
 void ResetToDefaults(GameSettings& Settings, PlayerTable& Players) {
   Settings = GameSettings();
   Players = PlayerTable();
-  Players[1].Name = ComputerName;
-  Players[2].Name = PartnerName;
+  Players[1].Name = ComputerName();
+  Players[2].Name = PartnerName();
 }
 
 qint32 ReadIntegerIfExists(ISettingsStore& Store, const QString& Name, qint32 Default) {
@@ -168,6 +169,7 @@ bool SaveSettings(ISettingsStore& Store, const GameSettings& Settings, const Pla
     note(Error);
   }
   if (!Complete && Problem != nullptr && Problem->isEmpty())
-    *Problem = QStringLiteral("The settings store could not be opened.");
+    *Problem =
+        QCoreApplication::translate("GameSettings", "The settings store could not be opened.");
   return Complete;
 }

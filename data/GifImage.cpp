@@ -2,6 +2,7 @@
 
 #include <gif_lib.h>
 
+#include <QCoreApplication>
 #include <QRect>
 
 #include <algorithm>
@@ -105,19 +106,54 @@ private:
   qint64 FDecodedPixels = 0;
 };
 
-// What giflib says of Error, for the player's message.
-const char* GifReason(int Error) {
-  const char* why = GifErrorString(Error);
-  return why != nullptr ? why : "unknown error";
+// What giflib's Error means, for the player's message, in the player's language.
+QString GifReason(int Error) {
+  const char* why = nullptr;
+  switch (Error) {
+  case D_GIF_ERR_READ_FAILED:
+  case D_GIF_ERR_EOF_TOO_SOON:
+    why = QT_TRANSLATE_NOOP("GifImage", "it ends early");
+    break;
+  case D_GIF_ERR_NOT_GIF_FILE:
+    why = QT_TRANSLATE_NOOP("GifImage", "it is not in GIF format");
+    break;
+  case D_GIF_ERR_NO_SCRN_DSCR:
+    why = QT_TRANSLATE_NOOP("GifImage", "it has no screen description");
+    break;
+  case D_GIF_ERR_NO_IMAG_DSCR:
+    why = QT_TRANSLATE_NOOP("GifImage", "a frame has no image description");
+    break;
+  case D_GIF_ERR_NO_COLOR_MAP:
+    why = QT_TRANSLATE_NOOP("GifImage", "it has no colour table");
+    break;
+  case D_GIF_ERR_WRONG_RECORD:
+    why = QT_TRANSLATE_NOOP("GifImage", "it holds a record of an unknown kind");
+    break;
+  case D_GIF_ERR_DATA_TOO_BIG:
+    why = QT_TRANSLATE_NOOP("GifImage", "a frame holds more pixels than its size");
+    break;
+  case D_GIF_ERR_NOT_ENOUGH_MEM:
+    why = QT_TRANSLATE_NOOP("GifImage", "there is not enough memory");
+    break;
+  case D_GIF_ERR_IMAGE_DEFECT:
+    why = QT_TRANSLATE_NOOP("GifImage", "its image data is defective");
+    break;
+  default:
+    why = QT_TRANSLATE_NOOP("GifImage", "error %1");
+    break;
+  }
+  return QCoreApplication::translate("GifImage", why).arg(Error);
 }
 
 TGifHandle OpenGif(TMemorySource& Source, const TImageLimits& Limits) {
   if (!IsGifData(*Source.Data))
-    throw EImageError("The picture is not a GIF picture.");
+    throw EImageError(QCoreApplication::translate("GifImage", "The picture is not a GIF picture."));
   int error = 0;
   TGifHandle gif(DGifOpen(&Source, ReadFromMemory, &error));
   if (!gif)
-    throw EImageError(std::string("The GIF picture cannot be read (") + GifReason(error) + ").");
+    throw EImageError(
+        QCoreApplication::translate("GifImage", "The GIF picture cannot be read (%1).")
+            .arg(GifReason(error)));
   Limits.CheckSize(gif->SWidth, gif->SHeight, "GIF");
   return gif;
 }
@@ -126,14 +162,16 @@ TGifDecoder::TGifDecoder(const QByteArray& Data, const TImageLimits& Limits)
     : FSource{&Data, 0}, FLimits(Limits), FGif(OpenGif(FSource, Limits)) {
   FCanvas = QImage(FGif->SWidth, FGif->SHeight, QImage::Format_ARGB32_Premultiplied);
   if (FCanvas.isNull())
-    throw EImageError("There is not enough memory for the GIF picture.");
+    throw EImageError(
+        QCoreApplication::translate("GifImage", "There is not enough memory for the GIF picture."));
   FCanvas.fill(Qt::transparent);
 }
 
 void TGifDecoder::Fail() const {
   if (FGif->Error == D_GIF_ERR_READ_FAILED)
-    throw EImageError("The GIF picture is incomplete.");
-  throw EImageError(std::string("The GIF picture is damaged (") + GifReason(FGif->Error) + ").");
+    throw EImageError(QCoreApplication::translate("GifImage", "The GIF picture is incomplete."));
+  throw EImageError(QCoreApplication::translate("GifImage", "The GIF picture is damaged (%1).")
+                        .arg(GifReason(FGif->Error)));
 }
 
 TGifAnimation TGifDecoder::Decode(int FrameLimit) {
@@ -153,7 +191,7 @@ TGifAnimation TGifDecoder::Decode(int FrameLimit) {
       break; // the trailer; giflib reports unknown records as errors
   }
   if (animation.Frames.empty())
-    throw EImageError("The GIF picture holds no image.");
+    throw EImageError(QCoreApplication::translate("GifImage", "The GIF picture holds no image."));
   return animation;
 }
 
@@ -186,20 +224,22 @@ void TGifDecoder::ChargeFrame(const GifImageDesc& Desc) {
   FDecodedPixels += qint64(Desc.Width) * Desc.Height;
   FComposedBytes += FCanvas.sizeInBytes();
   if (FDecodedPixels > FLimits.MaxBytes || FComposedBytes > FLimits.MaxBytes)
-    throw EImageError("The GIF picture needs more memory than a card face may use.");
+    throw EImageError(QCoreApplication::translate(
+        "GifImage", "The GIF picture needs more memory than a card face may use."));
 }
 
 void TGifDecoder::ReadFrame(TGifAnimation& Animation) {
   if (int(Animation.Frames.size()) >= FLimits.MaxFrames)
-    throw EImageError("The GIF picture has more than " + std::to_string(FLimits.MaxFrames) +
-                      " frames.");
+    throw EImageError(QCoreApplication::translate(
+        "GifImage", "The GIF picture has more than %n frames.", nullptr, FLimits.MaxFrames));
   if (DGifGetImageDesc(FGif.get()) == GIF_ERROR)
     Fail();
   const GifImageDesc desc = FGif->Image;
   ChargeFrame(desc);
   const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : FGif->SColorMap;
   if (!map)
-    throw EImageError("The GIF picture has no colour table.");
+    throw EImageError(
+        QCoreApplication::translate("GifImage", "The GIF picture has no colour table."));
   const QRect area =
       QRect(desc.Left, desc.Top, desc.Width, desc.Height).intersected(FCanvas.rect());
   const QImage before = FControl.DisposalMode == DISPOSE_PREVIOUS ? FCanvas.copy(area) : QImage();

@@ -1,13 +1,24 @@
 #include "ImageLimits.h"
 
+#include <QCoreApplication>
+
 void TImageLimits::CheckSize(qint64 Width, qint64 Height, const char* What) const {
-  const std::string what(What);
+  const QString what = QString::fromLatin1(What);
   if (Width < 1 || Height < 1)
-    throw EImageError("The " + what + " picture has no size.");
+    throw EImageError(
+        QCoreApplication::translate("ImageLimits", "The %1 picture has no size.").arg(what));
   if (Width > MaxWidth || Height > MaxHeight)
-    throw EImageError("The " + what + " picture is too large (" + std::to_string(Width) + " x " +
-                      std::to_string(Height) + " pixels; at most " + std::to_string(MaxWidth) +
-                      " x " + std::to_string(MaxHeight) + ").");
+    throw EImageError(
+        QCoreApplication::translate(
+            "ImageLimits", "The %1 picture is too large (%2 x %3 pixels; at most %4 x %5).")
+            .arg(what)
+            .arg(Width)
+            .arg(Height)
+            .arg(MaxWidth)
+            .arg(MaxHeight));
   if (Width * Height * 4 > MaxBytes)
-    throw EImageError("The " + what + " picture needs more memory than a card face may use.");
+    throw EImageError(
+        QCoreApplication::translate("ImageLimits",
+                                    "The %1 picture needs more memory than a card face may use.")
+            .arg(what));
 }

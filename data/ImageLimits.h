@@ -1,6 +1,7 @@
 // Bounds on decoding a picture from a card set, and the error every decoder raises.
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 #include <stdexcept>
@@ -11,6 +12,7 @@
 class EImageError : public std::runtime_error {
 public:
   using std::runtime_error::runtime_error;
+  explicit EImageError(const QString& Text) : std::runtime_error(Text.toStdString()) {}
 };
 
 // The bounds a decoder checks before it allocates anything for a picture. The defaults are

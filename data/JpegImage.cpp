@@ -1,5 +1,7 @@
 #include "JpegImage.h"
 
+#include <QCoreApplication>
+
 // clang-format off
 #include <cstdio> // jpeglib.h needs FILE and size_t declared first
 #include <jpeglib.h>
@@ -190,16 +192,18 @@ void InksToRgb(QImage& Image, bool Inverted) {
 QImage DecodeInSession(TJpegSession& Session, const QByteArray& Data, const TImageLimits& Limits,
                        QSize Cover, QSize* WholeSize) {
   SetSource(Session, Data);
+  // Why is a whole sentence; the decoder's own first message, when it gave one, follows it.
   auto fail = [&Session](const char* Why) -> EImageError {
-    std::string text = std::string("The JPEG picture ") + Why;
     if (Session.Errors.TooManyScans)
-      text = "The JPEG picture has too many scans";
-    else if (Session.Errors.FirstMessage[0] != '\0')
-      text += " (" + std::string(Session.Errors.FirstMessage) + ")";
-    return EImageError(text + ".");
+      return EImageError(
+          QCoreApplication::translate("JpegImage", "The JPEG picture has too many scans."));
+    QString text = QCoreApplication::translate("JpegImage", Why);
+    if (Session.Errors.FirstMessage[0] != '\0')
+      text += QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(Session.Errors.FirstMessage));
+    return EImageError(text);
   };
   if (!ReadHeader(&Session))
-    throw fail("cannot be read");
+    throw fail(QT_TRANSLATE_NOOP("JpegImage", "The JPEG picture cannot be read."));
   Limits.CheckSize(Session.Info.image_width, Session.Info.image_height, "JPEG");
   if (WholeSize != nullptr)
     *WholeSize = QSize(int(Session.Info.image_width), int(Session.Info.image_height));
@@ -209,11 +213,12 @@ QImage DecodeInSession(TJpegSession& Session, const QByteArray& Data, const TIma
   QImage image(int(Session.Info.output_width), int(Session.Info.output_height),
                QImage::Format_RGB32);
   if (image.isNull())
-    throw EImageError("There is not enough memory for the JPEG picture.");
+    throw EImageError(QCoreApplication::translate(
+        "JpegImage", "There is not enough memory for the JPEG picture."));
   if (!ReadPixels(&Session, image.bits(), image.bytesPerLine()))
-    throw fail("is damaged");
+    throw fail(QT_TRANSLATE_NOOP("JpegImage", "The JPEG picture is damaged."));
   if (Session.Errors.RowsMadeUp)
-    throw fail("is damaged or incomplete");
+    throw fail(QT_TRANSLATE_NOOP("JpegImage", "The JPEG picture is damaged or incomplete."));
   if (Session.Info.out_color_space == JCS_CMYK)
     InksToRgb(image, Session.Info.saw_Adobe_marker);
   return image;
@@ -224,14 +229,15 @@ QImage DecodeInSession(TJpegSession& Session, const QByteArray& Data, const TIma
 QImage DecodeJpeg(const QByteArray& Data, const TImageLimits& Limits, QSize Cover,
                   QSize* WholeSize) {
   if (Data.isEmpty())
-    throw EImageError("The JPEG picture is empty.");
+    throw EImageError(QCoreApplication::translate("JpegImage", "The JPEG picture is empty."));
   TJpegSession session{};
   session.Info.err = jpeg_std_error(&session.Errors.Base);
   session.Errors.Base.error_exit = OnErrorExit;
   session.Errors.Base.emit_message = OnEmitMessage;
   session.Progress.progress_monitor = OnProgress;
   if (!CreateDecoder(&session))
-    throw EImageError("The JPEG decoder cannot be started.");
+    throw EImageError(
+        QCoreApplication::translate("JpegImage", "The JPEG decoder cannot be started."));
   session.Info.progress = &session.Progress;
   try {
     QImage image = DecodeInSession(session, Data, Limits, Cover, WholeSize);

@@ -1,6 +1,7 @@
 #include "KVRStream.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QIODevice>
 #include <QtEndian>
@@ -25,14 +26,24 @@ qint32 ReadLE32(const char* p) {
                              quint32(u[3]) << 24);
 }
 
-// Problems that more than one step can meet, each worded once.
-constexpr char EndsEarly[] = "cannot be read: the archive ends early";
-constexpr char OutOfMemory[] = "cannot be inflated: out of memory";
-constexpr char WriteFailed[] = "cannot be delivered: writing the destination failed";
+// What can go wrong with an entry, each a whole sentence with the entry's index as %1.
+struct TProblem {
+  const char* Text;
+};
+#define PROBLEM(Text)                                                                              \
+  TProblem {                                                                                       \
+    QT_TRANSLATE_NOOP("KVRStream", Text)                                                           \
+  }
 
-[[noreturn]] void Fail(int Index, const char* Problem) {
+// Problems that more than one step can meet, each worded once.
+constexpr TProblem EndsEarly = PROBLEM("Archive entry %1 cannot be read: the archive ends early.");
+constexpr TProblem OutOfMemory = PROBLEM("Archive entry %1 cannot be inflated: out of memory.");
+constexpr TProblem WriteFailed =
+    PROBLEM("Archive entry %1 cannot be delivered: writing the destination failed.");
+
+[[noreturn]] void Fail(int Index, TProblem Problem) {
   throw EKVResError(
-      QStringLiteral("Archive entry %1 %2.").arg(Index).arg(QLatin1String(Problem)).toStdString());
+      QCoreApplication::translate("KVRStream", Problem.Text).arg(Index).toStdString());
 }
 
 // Where a read stands in the compressed data: its bytes, the zlib state, and how far along.
@@ -61,9 +72,10 @@ public:
     if (rc == Z_STREAM_END)
       FFinished = true;
     else if (rc == Z_BUF_ERROR || (rc == Z_OK && produced == 0 && FZ.avail_in == 0))
-      Fail(FIndex, "holds truncated compressed data");
+      Fail(FIndex, PROBLEM("Archive entry %1 holds truncated compressed data."));
     else if (rc != Z_OK)
-      Fail(FIndex, rc == Z_MEM_ERROR ? OutOfMemory : "holds corrupt compressed data");
+      Fail(FIndex, rc == Z_MEM_ERROR ? OutOfMemory
+                                     : PROBLEM("Archive entry %1 holds corrupt compressed data."));
     return produced;
   }
 
@@ -75,7 +87,8 @@ private:
 
 void Rewind(int Index, QIODevice& Dest) {
   if (!Dest.seek(0))
-    Fail(Index, "cannot be delivered: the destination cannot be rewound");
+    Fail(Index,
+         PROBLEM("Archive entry %1 cannot be delivered: the destination cannot be rewound."));
 }
 
 void Put(int Index, QIODevice& Dest, const char* Data, qint64 Size) {
@@ -85,7 +98,7 @@ void Put(int Index, QIODevice& Dest, const char* Data, qint64 Size) {
 
 void CheckInflatedSize(int Index, qint64 Total) {
   if (Total > TKVResReader::MaxInflatedSize)
-    Fail(Index, "inflates beyond the largest size allowed");
+    Fail(Index, PROBLEM("Archive entry %1 inflates beyond the largest size allowed."));
 }
 
 // How much the inflater may write into a memory stream at once, with Total bytes delivered:
@@ -223,17 +236,19 @@ bool TKVResReader::ReadRecords() {
 
 const TResEntry& TKVResReader::SeekEntry(int Index) {
   if (Index < 0 || Index >= Count || std::size_t(Index) >= Entries.size())
-    throw EKVResError(QStringLiteral("Archive entry %1 does not exist; the archive has %2 entries.")
-                          .arg(Index)
-                          .arg(Count)
-                          .toStdString());
+    throw EKVResError(
+        QCoreApplication::translate("KVRStream",
+                                    "Archive entry %1 does not exist; the archive has %n entries.",
+                                    nullptr, Count)
+            .arg(Index)
+            .toStdString());
   if (!FStream)
-    Fail(Index, "cannot be read: the archive has no stream");
+    Fail(Index, PROBLEM("Archive entry %1 cannot be read: the archive has no stream."));
   const TResEntry& entry = Entries[Index];
   if (Offsets[Index] + entry.Size > FStream->size())
-    Fail(Index, "reaches past the end of the archive");
+    Fail(Index, PROBLEM("Archive entry %1 reaches past the end of the archive."));
   if (!SeekTo(*FStream, Offsets[Index]))
-    Fail(Index, "cannot be read: seeking in the archive failed");
+    Fail(Index, PROBLEM("Archive entry %1 cannot be read: seeking in the archive failed."));
   return entry;
 }
 
@@ -303,7 +318,7 @@ qint64 DeliverEntry(int Index, qint32 Kind, const char* Stored, qint64 StoredSiz
 TKVResFileReader::TKVResFileReader(const QString& FileName) {
   auto file = std::make_unique<QFile>(FileName);
   if (!file->open(QIODevice::ReadOnly))
-    throw EKVResError(QStringLiteral("Cannot open the archive %1: %2.")
+    throw EKVResError(QCoreApplication::translate("KVRStream", "Cannot open the archive %1: %2.")
                           .arg(FileName, file->errorString())
                           .toStdString());
   FFileStream = file.release();

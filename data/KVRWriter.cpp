@@ -1,6 +1,7 @@
 #include "KVRWriter.h"
 
 #include "KVRStream.h"
+#include <QCoreApplication>
 
 #include <QSaveFile>
 #include <QtEndian>
@@ -26,7 +27,9 @@ QByteArray Deflate(const QByteArray& Content) {
                            reinterpret_cast<const Bytef*>(Content.constData()),
                            uLong(Content.size()), TKVResWriter::CompressionLevel);
   if (rc != Z_OK)
-    throw EKVResError("Compressing an archive entry failed.");
+    throw EKVResError(
+        QCoreApplication::translate("KVRWriter", "Compressing an archive entry failed.")
+            .toStdString());
   packed.resize(qsizetype(size));
   return packed;
 }
@@ -43,14 +46,18 @@ int TKVResWriter::AddBitmap(const QByteArray& Content) {
 
 int TKVResWriter::AddCompressed(const QByteArray& Content) {
   if (Content.size() > MaxSize)
-    throw EKVResError("An archive entry cannot hold 2 GiB or more.");
+    throw EKVResError(
+        QCoreApplication::translate("KVRWriter", "An archive entry cannot hold 2 GiB or more.")
+            .toStdString());
   return AddRaw(CompressedKind, Deflate(Content));
 }
 
 int TKVResWriter::AddRaw(qint32 Kind, const QByteArray& Stored) {
   const qint64 directory = 8 + 8 * qint64(FEntries.size() + 1);
   if (Stored.size() > MaxSize || directory + FDataSize + Stored.size() > MaxSize)
-    throw EKVResError("The archive cannot grow to 2 GiB or more.");
+    throw EKVResError(
+        QCoreApplication::translate("KVRWriter", "The archive cannot grow to 2 GiB or more.")
+            .toStdString());
   FEntries.push_back({Kind, Stored});
   FDataSize += Stored.size();
   return int(FEntries.size() - 1);
@@ -73,7 +80,7 @@ QByteArray TKVResWriter::ToBytes() const {
 void TKVResWriter::SaveToFile(const QString& Path) const {
   QSaveFile file(Path);
   const auto fail = [&] {
-    throw EKVResError(QStringLiteral("Cannot write the archive %1: %2.")
+    throw EKVResError(QCoreApplication::translate("KVRWriter", "Cannot write the archive %1: %2.")
                           .arg(Path, file.errorString())
                           .toStdString());
   };

@@ -3,6 +3,7 @@
 #include "KVMessageBox.h"
 #include "KVShell.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QUrl>
 
@@ -144,8 +145,8 @@ bool OpenURL(const QString& URL, const QString& Program, bool ShowError, TLinkOr
   const bool ok =
       IsOpenableLink(URL, Origin) && Launch(URL, Program, mail ? MailtoScheme : HttpScheme);
   if (!ok && ShowError)
-    ShowMessageBox(QStringLiteral("Unable to connect to ") + URL,
-                   QStringLiteral("Default web browser not found"), MB_OK);
+    ShowMessageBox(QCoreApplication::translate("KVUtils", "Unable to connect to %1").arg(URL),
+                   QCoreApplication::translate("KVUtils", "Default web browser not found"), MB_OK);
   return ok;
 }
 
@@ -156,7 +157,7 @@ bool SendMail(const QString& Address, const QString& Program, bool ShowError) {
   const bool ok = link.startsWith(MailtoScheme + QLatin1Char(':'), Qt::CaseInsensitive) &&
                   IsOpenableLink(link, TLinkOrigin::Game) && Launch(link, Program, MailtoScheme);
   if (!ok && ShowError)
-    ShowMessageBox(QStringLiteral("Unable to send mail to ") + link,
-                   QStringLiteral("Default mail program not found"), MB_OK);
+    ShowMessageBox(QCoreApplication::translate("KVUtils", "Unable to send mail to %1").arg(link),
+                   QCoreApplication::translate("KVUtils", "Default mail program not found"), MB_OK);
   return ok;
 }

@@ -2,6 +2,7 @@
 
 #include "KVRStream.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 #include <algorithm>
@@ -14,8 +15,9 @@ QString AddTrailingDelimiter(const QString& Path) {
 
 void WriteStringToStream(QIODevice& Stream, const QByteArray& S) {
   if (Stream.write(S) != S.size())
-    throw EKVResError(
-        QStringLiteral("Stream write error: %1.").arg(Stream.errorString()).toStdString());
+    throw EKVResError(QCoreApplication::translate("KVstring", "Stream write error: %1.")
+                          .arg(Stream.errorString())
+                          .toStdString());
 }
 
 QByteArray ReadStringFromStream(QIODevice& Stream, qint64 Count) {

@@ -1,5 +1,6 @@
 #include "RegistryFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,7 +31,8 @@ bool HasLineBreak(const QString& Text) {
 
 void RefuseLineBreak(const QString& Text) {
   if (HasLineBreak(Text)) {
-    Fail(QStringLiteral("The settings store cannot hold a line break."));
+    Fail(QCoreApplication::translate("RegistryFile",
+                                     "The settings store cannot hold a line break."));
   }
 }
 
@@ -43,7 +45,7 @@ QString FullKeyPath(const QString& Path) {
     Relative.chop(1);
   }
   if (Relative.isEmpty()) {
-    Fail(QStringLiteral("A settings key needs a path."));
+    Fail(QCoreApplication::translate("RegistryFile", "A settings key needs a path."));
   }
   RefuseLineBreak(Relative);
   return QLatin1String(RegistryUserRoot) + u'\\' + Relative;
@@ -65,12 +67,15 @@ void KeepAside(const QString& FilePath) {
       continue;
     }
     if (!QFile::copy(FilePath, Target)) {
-      Fail(QStringLiteral("The damaged settings file %1 could not be kept aside.").arg(FilePath));
+      Fail(QCoreApplication::translate("RegistryFile",
+                                       "The damaged settings file %1 could not be kept aside.")
+               .arg(FilePath));
     }
     return;
   }
-  Fail(
-      QStringLiteral("Too many damaged copies of %1 are kept; it is left as it is.").arg(FilePath));
+  Fail(QCoreApplication::translate("RegistryFile",
+                                   "Too many damaged copies of %1 are kept; it is left as it is.")
+           .arg(FilePath));
 }
 
 // The side file a new settings file is written to before it takes the place of the old one.
@@ -99,7 +104,7 @@ private:
 };
 
 [[noreturn]] void FailToWrite(const QString& FilePath, int Error) {
-  Fail(QStringLiteral("%1 cannot be written: %2.")
+  Fail(QCoreApplication::translate("RegistryFile", "%1 cannot be written: %2.")
            .arg(FilePath, QString::fromLocal8Bit(std::strerror(Error))));
 }
 
@@ -267,7 +272,7 @@ bool RegistryFile::ValueExists(const QString& Name) {
 qint32 RegistryFile::ReadInteger(const QString& Name) {
   const RegistryValue* Value = FindValue(Name);
   if (Value == nullptr || Value->Kind != RegistryValueKind::Dword) {
-    Fail(QStringLiteral("Invalid data type for '%1'.").arg(Name));
+    Fail(QCoreApplication::translate("RegistryFile", "Invalid data type for '%1'.").arg(Name));
   }
   return static_cast<qint32>(Value->Dword);
 }
@@ -278,7 +283,7 @@ QString RegistryFile::ReadString(const QString& Name) {
     return QString();
   }
   if (Value->Kind != RegistryValueKind::String) {
-    Fail(QStringLiteral("Invalid data type for '%1'.").arg(Name));
+    Fail(QCoreApplication::translate("RegistryFile", "Invalid data type for '%1'.").arg(Name));
   }
   return Value->Text;
 }
@@ -305,7 +310,7 @@ void RegistryFile::CloseKey() {
 
 const RegistryValue* RegistryFile::FindValue(const QString& Name) {
   if (!FDocument) {
-    Fail(QStringLiteral("No settings key is open."));
+    Fail(QCoreApplication::translate("RegistryFile", "No settings key is open."));
   }
   if (FKeyIndex) {
     if (const RegistryValue* Own = FindRegistryValue(FDocument->Keys[*FKeyIndex], Name)) {
@@ -322,7 +327,7 @@ const RegistryValue* RegistryFile::FindValue(const QString& Name) {
 
 RegistryKey& RegistryFile::KeyToWrite() {
   if (!FDocument) {
-    Fail(QStringLiteral("No settings key is open."));
+    Fail(QCoreApplication::translate("RegistryFile", "No settings key is open."));
   }
   if (!FKeyIndex) {
     FDocument->Keys.push_back(RegistryKey{FKeyPath, {}});
@@ -357,12 +362,13 @@ void RegistryFile::ReadDocument() {
   // Anything but a plain file (a folder, a pipe that would block) is a store failure.
   if (!Info.isFile()) {
     FDocument.reset();
-    Fail(QStringLiteral("The settings file %1 is not a file.").arg(FFilePath));
+    Fail(QCoreApplication::translate("RegistryFile", "The settings file %1 is not a file.")
+             .arg(FFilePath));
   }
   QFile File(FFilePath);
   if (!File.open(QIODevice::ReadOnly)) {
     FDocument.reset();
-    Fail(QStringLiteral("The settings file %1 cannot be read: %2")
+    Fail(QCoreApplication::translate("RegistryFile", "The settings file %1 cannot be read: %2")
              .arg(FFilePath, File.errorString()));
   }
   const QByteArray Bytes = File.read(MaxRegistryFileSize + 1);
@@ -393,7 +399,8 @@ void RegistryFile::ReadSystemKeys(const QString& FullPath) {
 void RegistryFile::WriteDocument(const RegistryDocument& Document, bool KeepOldAside) const {
   const QFileInfo Info(FFilePath);
   if (!QDir().mkpath(Info.absolutePath())) {
-    Fail(QStringLiteral("The folder of %1 cannot be created.").arg(FFilePath));
+    Fail(QCoreApplication::translate("RegistryFile", "The folder of %1 cannot be created.")
+             .arg(FFilePath));
   }
   if (KeepOldAside) {
     KeepAside(FFilePath);

@@ -3,6 +3,7 @@
 #include "BmpImage.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 
 namespace {
 
@@ -25,8 +26,10 @@ QImage DecodeSkinBitmap(TKVResReader& Archive, int Index) {
   try {
     return DecodeBmp(bytes);
   } catch (const EImageError&) {
-    throw ESkinError("Picture " + std::to_string(Index) +
-                     " of tesselo.dat is damaged and cannot be shown.");
+    throw ESkinError(QCoreApplication::translate(
+                         "SkinEntries", "Picture %1 of tesselo.dat is damaged and cannot be shown.")
+                         .arg(Index)
+                         .toStdString());
   }
 }
 

@@ -6,9 +6,14 @@
 // Rectangles are QRect(left, top, width, height) in the coordinates of the picture or window
 // their section names. A hot area's right and bottom edges lie outside it, as
 // TKVCustomImageMap::AddArea takes a QRect.
+//
+// Texts are marked for translation with the context of the window that shows them
+// (TESSELO_TEXT) and shown through Translated (data/Translation.h); the generator paints the
+// captions from the same translations.
 #pragma once
 
 #include "Product.h"
+#include "Wording.h"
 
 #include <QPoint>
 #include <QRect>
@@ -21,7 +26,7 @@ namespace skinlayout {
 struct TSkinArea {
   const char* Name;
   QRect Rect;
-  const char* Hint;
+  TText Hint;
 };
 
 // The slot that a frame leaves empty (a placeholder keeps the later slots at their indexes).
@@ -73,17 +78,17 @@ inline constexpr QPoint HotSpot{12, 6};
 
 // The game's page: the generator stores it as entry::CoverLink, the about box shows it.
 inline constexpr char HomePage[] = "https://tesselo.kovalent.example/";
-inline constexpr char ExitText[] = "Exit";
-inline constexpr char CloseText[] = "Close";
-inline constexpr char OptionsText[] = "Options";
+inline constexpr TText ExitText = TESSELO_TEXT("TMainForm", "Exit");
+inline constexpr TText CloseText = TESSELO_TEXT("TPopUpform", "Close");
+inline constexpr TText OptionsText = TESSELO_TEXT("TMainForm", "Options");
 // The pop-ups' titles: painted into their title pictures, and the hints of what opens them.
-inline constexpr char AboutTitle[] = "About";
-inline constexpr char HelpTitle[] = "Help";
-inline constexpr char ScoreTitle[] = "Score";
+inline constexpr TText AboutTitle = TESSELO_TEXT("TAboutForm", "About");
+inline constexpr TText HelpTitle = TESSELO_TEXT("Thelpform", "Help");
+inline constexpr TText ScoreTitle = TESSELO_TEXT("TScoreForm", "Score");
 // Screen readers' name for a window's title bar map.
-inline constexpr char TitleBarName[] = "Window";
+inline constexpr TText TitleBarName = TESSELO_TEXT("TMainForm", "Window");
 // Screen readers' name for the strips that start the card builder.
-inline constexpr char BuilderStripName[] = "Make your own card set";
+inline constexpr TText BuilderStripName = TESSELO_TEXT("TOptionsPanel", "Make your own card set");
 
 // ---- The main window (TMainForm) -----------------------------------------------------------
 
@@ -107,20 +112,21 @@ inline constexpr int FeltTileSize = 96;
 // The title bar map (ExitMap) at the window's top-right corner.
 inline constexpr QSize WindowButtonsSize{59, TitleHeight};
 inline constexpr TSkinArea HelpArea{"help", {6, 4, 13, 12}, HelpTitle};
-inline constexpr TSkinArea MiniArea{"mini", {23, 4, 13, 12}, "Minimize"};
+inline constexpr TSkinArea MiniArea{"mini", {23, 4, 13, 12}, TESSELO_TEXT("TMainForm", "Minimize")};
 inline constexpr TSkinArea ExitArea{"exit", {40, 4, 13, 12}, ExitText};
 
 // The command bar (PanelMap), centred at the window's bottom.
 inline constexpr QSize CommandBarSize{466, BottomHeight};
 inline constexpr TSkinArea BarExitArea{"exit", {8, 32, 57, 28}, ExitText};
-inline constexpr TSkinArea BarPlayArea{"play", {392, 32, 65, 28}, "Play"};
+inline constexpr TSkinArea BarPlayArea{
+    "play", {392, 32, 65, 28}, TESSELO_TEXT("TMainForm", "Play")};
 inline constexpr TSkinArea BarOptionsArea{"options", {398, 8, 60, 16}, OptionsText};
 // The plate the status line (Label1) is drawn on; the line's top lies StatusFromBottom pixels
 // above the window's bottom.
 inline constexpr QRect StatusPlate{80, 38, 306, 26};
 inline constexpr int StatusFromBottom = 26;
-inline constexpr char WelcomeText[] = "Welcome";
-inline constexpr char OptionsStatusText[] = "Set Options";
+inline constexpr TText WelcomeText = TESSELO_TEXT("TMainForm", "Welcome");
+inline constexpr TText OptionsStatusText = TESSELO_TEXT("TMainForm", "Set Options");
 
 // The cover (CoverMap), centred CoverTop pixels below the window's top; its advert area's hint
 // is the link of entry::CoverLink.
@@ -143,9 +149,9 @@ inline constexpr QSize Size{386, 303};
 // Where the main window puts the panel at its design size.
 inline constexpr QPoint Place{52, 52};
 // Captions painted beside controls, which also name the controls for screen readers.
-inline constexpr char CardsCaption[] = "Card set";
-inline constexpr char PairsCaption[] = "Pairs";
-inline constexpr char SoundCaption[] = "Sound";
+inline constexpr TText CardsCaption = TESSELO_TEXT("TOptionsPanel", "Card set");
+inline constexpr TText PairsCaption = TESSELO_TEXT("TOptionsPanel", "Pairs");
+inline constexpr TText SoundCaption = TESSELO_TEXT("TOptionsPanel", "Sound");
 inline constexpr QRect CardsBox{30, 68, 145, 21};
 inline constexpr QRect PairsBox{30, 116, 145, 21};
 inline constexpr QRect DelayBox{30, 164, 145, 21};
@@ -192,9 +198,9 @@ inline constexpr int TitleEntry = entry::ScoreTitle;
 inline constexpr QRect AdImage{200, 50, 178, 170};
 inline constexpr QRect BuilderStrip{13, 230, 300, 17};
 inline constexpr QPoint PlayersCaptionPlace{32, 60};
-inline constexpr char PlayersCaption[] = "Players:";
+inline constexpr TText PlayersCaption = TESSELO_TEXT("TScoreForm", "Players:");
 inline constexpr QPoint PairsCaptionPlace{150, 60};
-inline constexpr char PairsCaption[] = "Pairs:";
+inline constexpr TText PairsCaption = TESSELO_TEXT("TScoreForm", "Pairs:");
 // One row per player slot: the name from NameLeft, the pair count right-aligned in PairBox.
 inline constexpr int RowTops[5] = {88, 108, 126, 144, 162};
 inline constexpr int NameLeft = 24;
@@ -205,36 +211,42 @@ inline constexpr QPoint WinnerPlace{24, 198};
 namespace about {
 inline constexpr int TitleEntry = entry::AboutTitle;
 
-enum class TLineKind { Text, Web, Mail };
+// Text lines are translated; names (the product's, the maker's, its address) stay as they are.
+enum class TLineKind { Text, Name, Web, Mail };
 
 // A label across the window's whole width, its text centred.
 struct TLine {
   const char* Name;
-  const char* Text;
+  TText Text; // without a context for names and links
   int Top;
   TLineKind Kind;
   bool Bold;
 };
 
 inline constexpr TLine Lines[] = {
-    {"Label8", product::Title, 60, TLineKind::Text, false},
-    {"Label1", "Original concept and design by", 80, TLineKind::Text, false},
-    {"Label12", "Kovalent Games Ltd.", 94, TLineKind::Text, true},
-    {"Label2", "14 Lattice Row, Tessel Bridge, TB3 7KV", 108, TLineKind::Text, false},
-    {"Label3", "https://www.kovalent.example/", 120, TLineKind::Web, false},
-    {"Label10", HomePage, 132, TLineKind::Web, false},
-    {"Label4", "tesselo@kovalent.example", 144, TLineKind::Mail, false},
-    {"Label5", "The artwork of the animated card sets belongs to Pixelgarten Studio", 170,
+    {"Label8", {nullptr, product::Title}, 60, TLineKind::Name, false},
+    {"Label1", TESSELO_TEXT("TAboutForm", "Original concept and design by"), 80, TLineKind::Text,
+     false},
+    {"Label12", {nullptr, "Kovalent Games Ltd."}, 94, TLineKind::Name, true},
+    {"Label2", {nullptr, "14 Lattice Row, Tessel Bridge, TB3 7KV"}, 108, TLineKind::Name, false},
+    {"Label3", {nullptr, "https://www.kovalent.example/"}, 120, TLineKind::Web, false},
+    {"Label10", {nullptr, HomePage}, 132, TLineKind::Web, false},
+    {"Label4", {nullptr, "tesselo@kovalent.example"}, 144, TLineKind::Mail, false},
+    {"Label5",
+     TESSELO_TEXT("TAboutForm",
+                  "The artwork of the animated card sets belongs to Pixelgarten Studio"),
+     170, TLineKind::Text, false},
+    {"Label6", TESSELO_TEXT("TAboutForm", "and is used with its kind permission."), 182,
      TLineKind::Text, false},
-    {"Label6", "and is used with its kind permission.", 182, TLineKind::Text, false},
-    {"Label7", "https://www.pixelgarten.example/", 194, TLineKind::Web, false},
+    {"Label7", {nullptr, "https://www.pixelgarten.example/"}, 194, TLineKind::Web, false},
 };
 // The label whose click opens the artists' page through the maker's redirect.
 inline constexpr char ArtworkLineName[] = "Label7";
 
 // The copyright line, left-aligned over the bottom band.
 inline constexpr QPoint CopyrightPlace{20, 234};
-inline constexpr char CopyrightText[] = "Copyright \u00A9 2026 Kovalent Games Ltd.";
+inline constexpr TText CopyrightText =
+    TESSELO_TEXT("TAboutForm", "Copyright © 2026 Kovalent Games Ltd.");
 } // namespace about
 
 namespace help {

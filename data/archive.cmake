@@ -14,7 +14,7 @@ target_link_libraries(tesselo_kvwriter PUBLIC tesselo_archive Qt6::Core PRIVATE 
 # read; the about box's first line is the product's title.
 add_library(tesselo_skin_layout INTERFACE)
 target_include_directories(tesselo_skin_layout INTERFACE ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(tesselo_skin_layout INTERFACE tesselo_product Qt6::Core)
+target_link_libraries(tesselo_skin_layout INTERFACE tesselo_product tesselo_translation Qt6::Core)
 
 # The windows' skin, read from the open archive at start-up: bitmap entries decoded once each
 # by the BMP reader of the card sets.

@@ -55,7 +55,7 @@ void TDeckBuildJob::Run(const TDeckRequest& Request) {
   } catch (const std::bad_alloc&) {
     Deliver([this] {
       FRunning = false;
-      emit Failed(QStringLiteral("Not enough memory to build the card set."));
+      emit Failed(tr("Not enough memory to build the card set."));
     });
   } catch (const std::exception& error) {
     const QString message = QString::fromUtf8(error.what());

@@ -13,7 +13,9 @@
 #include "KVRStream.h"
 #include "KVRWriter.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QSaveFile>
 
@@ -23,20 +25,31 @@ namespace {
   throw EDeckError(message.toStdString());
 }
 
+} // namespace
+
+QString NoTitleText() {
+  return QCoreApplication::translate("Deckwright", "A card set needs a title.");
+}
+
+namespace {
+
 void CheckRequest(const TDeckRequest& request) {
   if (request.Title.trimmed().isEmpty())
-    Fail(QString::fromLatin1(NoTitleText));
+    Fail(NoTitleText());
   if (request.Title.size() > TDeckRequest::MaxText)
-    Fail(QStringLiteral("The title is longer than %1 characters.").arg(TDeckRequest::MaxText));
+    Fail(QCoreApplication::translate("Deckwright", "The title is longer than %n characters.",
+                                     nullptr, TDeckRequest::MaxText));
   if (request.Link.size() > TDeckRequest::MaxText)
-    Fail(QStringLiteral("The link is longer than %1 characters.").arg(TDeckRequest::MaxText));
+    Fail(QCoreApplication::translate("Deckwright", "The link is longer than %n characters.",
+                                     nullptr, TDeckRequest::MaxText));
   if (request.Faces.size() < TDeckRequest::MinFaces)
-    Fail(QStringLiteral("A card set needs at least %1 faces; %2 given.")
-             .arg(TDeckRequest::MinFaces)
-             .arg(request.Faces.size()));
+    Fail(QCoreApplication::translate("Deckwright", "A card set needs at least %1 faces; %n given.",
+                                     nullptr, int(request.Faces.size()))
+             .arg(TDeckRequest::MinFaces));
   if (!request.CardBox.isEmpty() &&
       (request.CardBox.width() > 2048 || request.CardBox.height() > 2048))
-    Fail(QStringLiteral("The card box may be at most 2048 x 2048 pixels."));
+    Fail(QCoreApplication::translate("Deckwright",
+                                     "The card box may be at most 2048 x 2048 pixels."));
 }
 
 bool IsGiven(const TFaceSource& source) {
@@ -47,6 +60,11 @@ QByteArray Load(const TFaceSource& source) {
   if (!source.Bytes.isEmpty())
     return source.Bytes;
   return ReadFaceFile(source.Path, source.Name);
+}
+
+// A face as a progress bar names it: its file's name, without the folders.
+QString ShownName(const TFaceSource& face) {
+  return QFileInfo(face.Name).fileName();
 }
 
 // Counts steps and asks the caller, before each, whether to go on.
@@ -60,7 +78,7 @@ public:
   }
   void Finish() {
     if (FProgress)
-      FProgress(FTotal, FTotal, QStringLiteral("Done"));
+      FProgress(FTotal, FTotal, QCoreApplication::translate("Deckwright", "Done"));
   }
 
 private:
@@ -78,15 +96,16 @@ struct TSurvey {
 TSurvey Survey(const QList<TFaceSource>& faces, TSteps& steps) {
   TSurvey survey;
   for (const TFaceSource& face : faces) {
-    steps.Next(QStringLiteral("Checking %1").arg(face.Name));
+    steps.Next(QCoreApplication::translate("Deckwright", "Checking %1").arg(ShownName(face)));
     const QByteArray bytes = Load(face);
     const QSize size = ReadFaceSize(bytes, face.Name);
     const TFaceFormat format = SniffFaceFormat(bytes);
     if (survey.Format == TFaceFormat::Unknown)
       survey.Format = format;
     else if (format != survey.Format)
-      Fail(QStringLiteral("%1: a %2 picture among %3 faces; all faces of a set must share one "
-                          "format.")
+      Fail(QCoreApplication::translate("Deckwright",
+                                       "%1: a %2 picture among %3 faces; all faces of "
+                                       "a set must share one format.")
                .arg(face.Name, FaceFormatName(format), FaceFormatName(survey.Format)));
     survey.Sizes.push_back(size);
   }
@@ -136,19 +155,19 @@ QByteArray Assemble(const TDeckRequest& request, TSteps& steps) {
       request.CardBox.isEmpty() ? DefaultCardBox(CommonFaceSize(survey.Sizes)) : request.CardBox;
   TKVResWriter writer;
   writer.AddPlain(Header(request, box, survey.Format));
-  steps.Next(QStringLiteral("Advert"));
+  steps.Next(QCoreApplication::translate("Deckwright", "Advert"));
   Add(writer, PictureBmp(request.Advert, AdvertBox, DrawDefaultAdvert(request.Title, request.Link)),
       request.PictureStorage);
-  steps.Next(QStringLiteral("Card back"));
+  steps.Next(QCoreApplication::translate("Deckwright", "Card back"));
   Add(writer, PictureBmp(request.Back, box, DrawDefaultBack(box, request.Title)),
       request.PictureStorage);
   for (const TFaceSource& face : request.Faces) {
-    steps.Next(QStringLiteral("Adding %1").arg(face.Name));
+    steps.Next(QCoreApplication::translate("Deckwright", "Adding %1").arg(ShownName(face)));
     const QByteArray bytes = Load(face);
     const TFacePicture picture = DecodeFacePicture(bytes, face.Name);
     Add(writer, PrepareFaceBytes(bytes, picture, box, request.KeepSize), request.FaceStorage);
   }
-  steps.Next(QStringLiteral("Writing"));
+  steps.Next(QCoreApplication::translate("Deckwright", "Writing"));
   return writer.ToBytes();
 }
 
@@ -174,5 +193,6 @@ void SaveDeck(const QByteArray& Bytes, const QString& Path) {
   // commit, putting a truncated set in place of the old one.
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
       file.write(Bytes) != Bytes.size() || !file.commit())
-    Fail(QStringLiteral("%1: cannot be written (%2).").arg(Path, file.errorString()));
+    Fail(QCoreApplication::translate("Deckwright", "%1: cannot be written (%2).")
+             .arg(Path, file.errorString()));
 }

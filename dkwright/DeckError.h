@@ -1,6 +1,8 @@
 // Errors of the card-set builder.
 #pragma once
 
+#include <QString>
+
 #include <stdexcept>
 
 // A set cannot be built or read; the text is one sentence fit for the user, naming the file
@@ -11,7 +13,7 @@ public:
 };
 
 // What the builder refuses and the window's checks warn of alike.
-inline constexpr char NoTitleText[] = "A card set needs a title.";
+QString NoTitleText();
 
 // The caller asked, through its progress callback, to stop building.
 class EDeckCancelled : public EDeckError {

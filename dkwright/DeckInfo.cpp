@@ -7,29 +7,38 @@
 #include "KVRStream.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QTextStream>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
+QString Tr(const char* Text) {
+  return QCoreApplication::translate("Deckwright", Text);
+}
+
 QString StorageName(qint32 kind) {
   if (kind < 0)
-    return QStringLiteral("compressed");
+    return Tr(QT_TRANSLATE_NOOP("Deckwright", "compressed"));
   if (kind == 1)
-    return QStringLiteral("bitmap");
-  return QStringLiteral("plain");
+    return Tr(QT_TRANSLATE_NOOP("Deckwright", "bitmap"));
+  return Tr(QT_TRANSLATE_NOOP("Deckwright", "plain"));
 }
 
 QString Role(int index) {
   switch (index) {
   case TCardSetEntries::Header:
-    return QStringLiteral("header");
+    return Tr(QT_TRANSLATE_NOOP("Deckwright", "header"));
   case TCardSetEntries::Advert:
-    return QStringLiteral("advert");
+    return Tr(QT_TRANSLATE_NOOP("Deckwright", "advert"));
   case TCardSetEntries::Back:
-    return QStringLiteral("back");
+    return Tr(QT_TRANSLATE_NOOP("Deckwright", "back"));
   default:
     // Faces are counted from 1, as the player counts them.
-    return QStringLiteral("face %1").arg(index - TCardSetEntries::FirstFace + 1);
+    return QCoreApplication::translate("Deckwright", "face %1")
+        .arg(index - TCardSetEntries::FirstFace + 1);
   }
 }
 
@@ -44,8 +53,8 @@ QString Columns(const QString& index, const QString& role, const QString& storag
                 const QString& stored, const QString& delivered, const QString& format) {
   return QStringLiteral("%1  %2  %3  %4  %5  %6")
       .arg(index, 4)
-      .arg(role, -9)
-      .arg(storage, -10)
+      .arg(role, -12)
+      .arg(storage, -12)
       .arg(stored, 9)
       .arg(delivered, 9)
       .arg(format);
@@ -67,24 +76,39 @@ QString DescribeDeck(const QString& Path) {
   try {
     TKVResFileReader reader(Path);
     if (reader.Count < 3)
-      throw EDeckError(QStringLiteral("%1: not a card set (it has %2 entries, a set at least 3).")
-                           .arg(Path)
-                           .arg(reader.Count)
-                           .toStdString());
+      throw EDeckError(
+          QCoreApplication::translate("Deckwright",
+                                      "%1: not a card set (it has %n entries, a set at least 3).",
+                                      nullptr, reader.Count)
+              .arg(Path)
+              .toStdString());
     QByteArray record(TCardSetHeader::RecordSize, '\0');
     reader.ReadToBuffer(0, record.data(), record.size());
     const TCardSetHeader header = TCardSetHeader::FromBytes(record);
     QString text;
     QTextStream out(&text);
-    out << "Title:        " << header.Title << "\n"
-        << "Link:         " << header.AdLink << "\n"
-        << "Card box:     " << header.CardWidth << " x " << header.CardHeight << "\n"
-        << "Faces:        " << header.ImageCount << "\n"
-        << "Face format:  " << FaceFormatName(FormatOfImageKind(header.ImageKind)) << " (ImageKind "
-        << header.ImageKind << ")\n"
-        << "Entries:      " << reader.Count << "\n"
-        << Columns(QStringLiteral("#"), QStringLiteral("role"), QStringLiteral("storage"),
-                   QStringLiteral("stored"), QStringLiteral("delivered"), QStringLiteral("format"))
+    const QList<std::pair<QString, QString>> fields = {
+        {Tr(QT_TRANSLATE_NOOP("Deckwright", "Title:")), header.Title},
+        {Tr(QT_TRANSLATE_NOOP("Deckwright", "Link:")), header.AdLink},
+        {Tr(QT_TRANSLATE_NOOP("Deckwright", "Card box:")),
+         QStringLiteral("%1 x %2").arg(header.CardWidth).arg(header.CardHeight)},
+        {Tr(QT_TRANSLATE_NOOP("Deckwright", "Faces:")), QString::number(header.ImageCount)},
+        {Tr(QT_TRANSLATE_NOOP("Deckwright", "Face format:")),
+         QStringLiteral("%1 (ImageKind %2)")
+             .arg(FaceFormatName(FormatOfImageKind(header.ImageKind)))
+             .arg(header.ImageKind)},
+        {Tr(QT_TRANSLATE_NOOP("Deckwright", "Entries:")), QString::number(reader.Count)}};
+    // The values line up two spaces after the longest label, whatever the language.
+    qsizetype labelWidth = 0;
+    for (const auto& field : fields)
+      labelWidth = std::max(labelWidth, field.first.size());
+    for (const auto& field : fields)
+      out << field.first.leftJustified(labelWidth + 2) << field.second << "\n";
+    out << Columns(QStringLiteral("#"), Tr(QT_TRANSLATE_NOOP("Deckwright", "role")),
+                   Tr(QT_TRANSLATE_NOOP("Deckwright", "storage")),
+                   Tr(QT_TRANSLATE_NOOP("Deckwright", "stored")),
+                   Tr(QT_TRANSLATE_NOOP("Deckwright", "delivered")),
+                   Tr(QT_TRANSLATE_NOOP("Deckwright", "format")))
         << "\n";
     for (int i = 0; i < reader.Count; ++i)
       out << EntryLine(reader, i) << "\n";

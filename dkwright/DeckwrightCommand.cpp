@@ -6,6 +6,8 @@
 #include "DeckInfo.h"
 #include "FaceArguments.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 #include <new>
 
@@ -23,7 +25,7 @@ struct TBuildCommand {
 
 QString ValueOf(const QStringList& args, qsizetype& i) {
   if (i + 1 >= args.size())
-    Fail(QStringLiteral("The option %1 needs a value.").arg(args[i]));
+    Fail(QCoreApplication::translate("Deckwright", "The option %1 needs a value.").arg(args[i]));
   return args[++i];
 }
 
@@ -41,7 +43,9 @@ bool ReadOption(const QStringList& args, qsizetype& i, TBuildCommand& command) {
     const QString text = ValueOf(args, i);
     request.CardBox = ParseCardBox(text);
     if (request.CardBox.isEmpty())
-      Fail(QStringLiteral("The card box \"%1\" is not WIDTHxHEIGHT (1 to 2048 each).").arg(text));
+      Fail(QCoreApplication::translate("Deckwright",
+                                       "The card box \"%1\" is not WIDTHxHEIGHT (1 to 2048 each).")
+               .arg(text));
   } else if (option == QLatin1String("--advert"))
     request.Advert = FileSource(ValueOf(args, i));
   else if (option == QLatin1String("--back"))
@@ -65,12 +69,13 @@ TBuildCommand ParseBuild(const QStringList& args) {
     else if (optionsEnded || !args[i].startsWith(QLatin1Char('-')) || args[i] == QLatin1String("-"))
       command.FaceArguments.push_back(args[i]);
     else if (!ReadOption(args, i, command))
-      Fail(QStringLiteral("Unknown option %1 (see dkwright help).").arg(args[i]));
+      Fail(QCoreApplication::translate("Deckwright", "Unknown option %1 (see dkwright help).")
+               .arg(args[i]));
   }
   if (command.Output.isEmpty())
-    Fail(QStringLiteral("Name the card set to write with -o FILE.crd."));
+    Fail(QCoreApplication::translate("Deckwright", "Name the card set to write with -o FILE.crd."));
   if (command.Request.Title.isEmpty())
-    Fail(QStringLiteral("Give the card set a title with --title."));
+    Fail(QCoreApplication::translate("Deckwright", "Give the card set a title with --title."));
   return command;
 }
 
@@ -79,14 +84,17 @@ int Build(const QStringList& args, QTextStream& out) {
   command.Request.Faces = ExpandFaceArguments(command.FaceArguments);
   const QByteArray bytes = BuildDeck(command.Request);
   SaveDeck(bytes, command.Output);
-  out << "Wrote " << command.Output << ": " << command.Request.Faces.size() << " faces, "
-      << bytes.size() << " bytes.\n";
+  out << QCoreApplication::translate("Deckwright", "Wrote %1: %n faces, %2 bytes.", nullptr,
+                                     int(command.Request.Faces.size()))
+             .arg(command.Output)
+             .arg(bytes.size())
+      << "\n";
   return 0;
 }
 
 int Info(const QStringList& args, QTextStream& out) {
   if (args.size() != 1)
-    Fail(QStringLiteral("Name one card set: dkwright info FILE.crd"));
+    Fail(QCoreApplication::translate("Deckwright", "Name one card set: dkwright info FILE.crd"));
   out << DescribeDeck(args.front());
   return 0;
 }
@@ -103,9 +111,11 @@ int Dispatch(const QStringList& arguments, QTextStream& out) {
     out << DeckwrightUsage();
     return 0;
   }
-  Fail(command.isEmpty() ? QStringLiteral("Say what to do: dkwright build or dkwright info "
-                                          "(dkwright help tells more).")
-                         : QStringLiteral("Unknown command %1 (see dkwright help).").arg(command));
+  Fail(command.isEmpty()
+           ? QCoreApplication::translate("Deckwright", "Say what to do: dkwright build or dkwright "
+                                                       "info (dkwright help tells more).")
+           : QCoreApplication::translate("Deckwright", "Unknown command %1 (see dkwright help).")
+                 .arg(command));
 }
 
 } // namespace
@@ -117,7 +127,9 @@ int RunDeckwright(const QStringList& Arguments, QTextStream& Out, QTextStream& E
     Err << "dkwright: " << QString::fromUtf8(error.what()) << "\n";
     return 1;
   } catch (const std::bad_alloc&) {
-    Err << "dkwright: Not enough memory to build the card set.\n";
+    Err << "dkwright: "
+        << QCoreApplication::translate("Deckwright", "Not enough memory to build the card set.")
+        << "\n";
     return 1;
   } catch (const std::exception& error) {
     // Anything the libraries raise past the builder's own checks still ends in one line.
@@ -127,7 +139,8 @@ int RunDeckwright(const QStringList& Arguments, QTextStream& Out, QTextStream& E
 }
 
 QString DeckwrightUsage() {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+      "Deckwright",
       "Deckwright makes card sets for Kovalent Tesselo.\n"
       "\n"
       "  dkwright                 (no arguments) opens the window\n"

@@ -48,13 +48,6 @@ QPushButton* Button(const QString& text, QWidget* parent, const QString& name) {
   return button;
 }
 
-// "Adding /home/ann/Pictures/walk.jpg" as "Adding walk.jpg": the bar has room for little.
-QString ShortStep(const QString& step) {
-  const qsizetype space = step.indexOf(QLatin1Char(' '));
-  const qsizetype slash = step.lastIndexOf(QLatin1Char('/'));
-  return space > 0 && slash > space ? step.left(space + 1) + step.mid(slash + 1) : step;
-}
-
 QList<QSize> UsableSizes(const QList<TDraftFace>& faces) {
   QList<QSize> sizes;
   for (const TDraftFace& face : faces)
@@ -63,15 +56,12 @@ QList<QSize> UsableSizes(const QList<TDraftFace>& faces) {
   return sizes;
 }
 
-// The status line after a save that failed, whatever the cause.
-const QString NotSavedText = QStringLiteral("The set was not saved.");
-
 } // namespace
 
 TDeckwrightWindow::TDeckwrightWindow(TCardFolders Folders, TGameLauncher Launcher, QWidget* Parent)
     : QWidget(Parent), FFolders(std::move(Folders)), FLauncher(std::move(Launcher)),
       FPrompts(TDeckwrightPrompts::MessageBoxes(this)) {
-  setWindowTitle(QStringLiteral("Deckwright: card sets for Kovalent Tesselo"));
+  setWindowTitle(tr("Deckwright: card sets for Kovalent Tesselo"));
   setAcceptDrops(true);
   CreateControls();
   WireControls();
@@ -90,14 +80,14 @@ void TDeckwrightWindow::CreateControls() {
 }
 
 QWidget* TDeckwrightWindow::CreateFacesPane() {
-  auto* pane = new QGroupBox(QStringLiteral("Faces"), this);
+  auto* pane = new QGroupBox(tr("Faces"), this);
   FFaceGrid = new TFaceGrid(pane);
   FFaceGrid->setObjectName(QStringLiteral("FaceGrid"));
-  FAddFilesBtn = Button(QStringLiteral("Add pictures…"), pane, QStringLiteral("AddFilesBtn"));
-  FAddFolderBtn = Button(QStringLiteral("Add folder…"), pane, QStringLiteral("AddFolderBtn"));
-  FEarlierBtn = Button(QStringLiteral("◀ Earlier"), pane, QStringLiteral("EarlierBtn"));
-  FLaterBtn = Button(QStringLiteral("Later ▶"), pane, QStringLiteral("LaterBtn"));
-  FRemoveBtn = Button(QStringLiteral("Remove"), pane, QStringLiteral("RemoveBtn"));
+  FAddFilesBtn = Button(tr("Add pictures…"), pane, QStringLiteral("AddFilesBtn"));
+  FAddFolderBtn = Button(tr("Add folder…"), pane, QStringLiteral("AddFolderBtn"));
+  FEarlierBtn = Button(tr("◀ Earlier"), pane, QStringLiteral("EarlierBtn"));
+  FLaterBtn = Button(tr("Later ▶"), pane, QStringLiteral("LaterBtn"));
+  FRemoveBtn = Button(tr("Remove"), pane, QStringLiteral("RemoveBtn"));
   FFacesCheck = CheckLabel(pane, QStringLiteral("FacesCheck"));
   FPairsNote = new QLabel(pane);
   FPairsNote->setObjectName(QStringLiteral("PairsNote"));
@@ -118,29 +108,31 @@ QWidget* TDeckwrightWindow::CreateFacesPane() {
 }
 
 QWidget* TDeckwrightWindow::CreateSetPane() {
-  auto* pane = new QGroupBox(QStringLiteral("Card set"), this);
+  auto* pane = new QGroupBox(tr("Card set"), this);
   FTitleEdit = new QLineEdit(pane);
   FTitleEdit->setObjectName(QStringLiteral("TitleEdit"));
-  FTitleEdit->setPlaceholderText(QStringLiteral("the name the game lists"));
+  FTitleEdit->setPlaceholderText(tr("the name the game lists"));
   FTitleCheck = CheckLabel(pane, QStringLiteral("TitleCheck"));
   FLinkEdit = new QLineEdit(pane);
   FLinkEdit->setObjectName(QStringLiteral("LinkEdit"));
-  FLinkEdit->setPlaceholderText(QStringLiteral("optional, opened from the score screen"));
+  FLinkEdit->setPlaceholderText(tr("optional, opened from the score screen"));
   FLinkCheck = CheckLabel(pane, QStringLiteral("LinkCheck"));
   FCardBoxEdit = new QLineEdit(pane);
   FCardBoxEdit->setObjectName(QStringLiteral("CardBoxEdit"));
-  FCardBoxEdit->setToolTip(QStringLiteral("WIDTHxHEIGHT in pixels; empty fits the faces' "
-                                          "proportions into 120x90"));
+  FCardBoxEdit->setToolTip(
+      tr("WIDTHxHEIGHT in pixels; empty fits the faces' proportions into 120x90"));
   FCardBoxCheck = CheckLabel(pane, QStringLiteral("CardBoxCheck"));
-  FAdvertChooser = new TPictureChooser(QStringLiteral("Advert"), QSize(89, 85), pane);
-  FBackChooser = new TPictureChooser(QStringLiteral("Back"), QSize(89, 85), pane);
+  FAdvertChooser = new TPictureChooser(QStringLiteral("Advert"), tr("Advert"),
+                                       tr("Choose the advert"), QSize(89, 85), pane);
+  FBackChooser = new TPictureChooser(QStringLiteral("Back"), tr("Back"), tr("Choose the back"),
+                                     QSize(89, 85), pane);
 
   auto* form = new QFormLayout(pane);
-  form->addRow(QStringLiteral("Title"), FTitleEdit);
+  form->addRow(tr("Title"), FTitleEdit);
   form->addRow(QString(), FTitleCheck);
-  form->addRow(QStringLiteral("Link"), FLinkEdit);
+  form->addRow(tr("Link"), FLinkEdit);
   form->addRow(QString(), FLinkCheck);
-  form->addRow(QStringLiteral("Card box"), FCardBoxEdit);
+  form->addRow(tr("Card box"), FCardBoxEdit);
   form->addRow(QString(), FCardBoxCheck);
   form->addRow(FAdvertChooser);
   form->addRow(FBackChooser);
@@ -158,16 +150,16 @@ QWidget* TDeckwrightWindow::CreateActionRow() {
   FBuildProgress = new QProgressBar(row);
   FBuildProgress->setObjectName(QStringLiteral("BuildProgress"));
   FBuildProgress->hide();
-  FCancelBtn = Button(QStringLiteral("Cancel"), row, QStringLiteral("CancelBtn"));
+  FCancelBtn = Button(tr("Cancel"), row, QStringLiteral("CancelBtn"));
   FCancelBtn->hide();
   FStatusLabel = new QLabel(row);
   FStatusLabel->setObjectName(QStringLiteral("StatusLabel"));
   FStatusLabel->setWordWrap(true);
   FStatusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  FSaveBtn = Button(QStringLiteral("Save"), row, QStringLiteral("SaveBtn"));
+  FSaveBtn = Button(tr("Save"), row, QStringLiteral("SaveBtn"));
   FSaveBtn->setDefault(true);
-  FPlayBtn = Button(QStringLiteral("Play with it"), row, QStringLiteral("PlayBtn"));
-  FCloseBtn = Button(QStringLiteral("Close"), row, QStringLiteral("CloseBtn"));
+  FPlayBtn = Button(tr("Play with it"), row, QStringLiteral("PlayBtn"));
+  FCloseBtn = Button(tr("Close"), row, QStringLiteral("CloseBtn"));
 
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -222,7 +214,8 @@ QList<TDraftFace> TDeckwrightWindow::ReadFaces(const QStringList& Files) {
   FBuildProgress->setMaximum(int(Files.size()));
   for (const QString& path : Files) {
     FBuildProgress->setValue(int(faces.size()));
-    FBuildProgress->setFormat(QStringLiteral("Reading %1  %p%").arg(QFileInfo(path).fileName()));
+    FBuildProgress->setFormat(tr("Reading %1").arg(QFileInfo(path).fileName()) +
+                              QStringLiteral("  %p%"));
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     faces.push_back(SurveyDraftFace(path, TFaceGrid::ThumbnailBox));
   }
@@ -232,13 +225,13 @@ QList<TDraftFace> TDeckwrightWindow::ReadFaces(const QStringList& Files) {
 }
 
 void TDeckwrightWindow::AddFilesBtnClick() {
-  AddPaths(QFileDialog::getOpenFileNames(this, QStringLiteral("Add pictures"), QString(),
-                                         QString::fromLatin1(PictureFilesFilter)));
+  AddPaths(
+      QFileDialog::getOpenFileNames(this, tr("Add pictures"), QString(), PictureFilesFilter()));
 }
 
 void TDeckwrightWindow::AddFolderBtnClick() {
   const QString folder =
-      QFileDialog::getExistingDirectory(this, QStringLiteral("Add the pictures of a folder"));
+      QFileDialog::getExistingDirectory(this, tr("Add the pictures of a folder"));
   if (!folder.isEmpty())
     AddPaths({folder});
 }
@@ -255,8 +248,7 @@ void TDeckwrightWindow::DraftChanged() {
   RedrawDefaults();
   ShowSaveName();
   const QSize box = DefaultCardBox(CommonFaceSize(UsableSizes(FFaceGrid->Faces())));
-  FCardBoxEdit->setPlaceholderText(
-      QStringLiteral("automatic: %1x%2").arg(box.width()).arg(box.height()));
+  FCardBoxEdit->setPlaceholderText(tr("automatic: %1x%2").arg(box.width()).arg(box.height()));
 }
 
 void TDeckwrightWindow::ShowChecks(const TDraftChecks& Checks) {
@@ -268,18 +260,17 @@ void TDeckwrightWindow::ShowChecks(const TDraftChecks& Checks) {
 
 void TDeckwrightWindow::ShowPairs(int Faces) {
   if (FFaceGrid->count() == 0) {
-    FPairsNote->setText(QStringLiteral("No faces yet: a set needs at least %1 pictures.")
-                            .arg(TDeckRequest::MinFaces));
+    FPairsNote->setText(
+        tr("No faces yet: a set needs at least %1 pictures.").arg(TDeckRequest::MinFaces));
     return;
   }
   const int most = MostPlayablePairs(Faces);
   FPairsNote->setText(
-      most == 0 ? QStringLiteral("%1 faces: too few for the smallest game of %2 pairs.")
-                      .arg(Faces)
+      most == 0 ? tr("%n faces: too few for the smallest game of %1 pairs.", nullptr, Faces)
                       .arg(TDeckRequest::MinFaces)
-                : QStringLiteral("%1 faces: this set can be played with up to %2 pairs (%3 of the "
-                                 "game's %4 pair counts).")
-                      .arg(Faces)
+                : tr("%n faces: this set can be played with up to %1 pairs (%2 of the game's %3 "
+                     "pair counts).",
+                     nullptr, Faces)
                       .arg(most)
                       .arg(PlayablePairChoices(Faces))
                       .arg(OfferedPairChoices()));
@@ -288,7 +279,7 @@ void TDeckwrightWindow::ShowPairs(int Faces) {
 // Where Save will put the set, so the name is no surprise; the folder is the game's own unless
 // that turns out not to be writable when saving.
 void TDeckwrightWindow::ShowSaveName() {
-  FSaveNote->setText(QStringLiteral("Save writes <b>%1</b> into the game's cards folder, %2")
+  FSaveNote->setText(tr("Save writes <b>%1</b> into the game's cards folder, %2")
                          .arg(CardSetFileName(FTitleEdit->text()).toHtmlEscaped(),
                               QDir::toNativeSeparators(FFolders.Program).toHtmlEscaped()));
 }
@@ -321,7 +312,7 @@ QString TDeckwrightWindow::SaveRefusal(const TDraftChecks& Checks) const {
   for (const QString& problem : {Checks.Faces, Checks.Title, Checks.Link, Checks.CardBox,
                                  FAdvertChooser->Problem(), FBackChooser->Problem()})
     if (!problem.isEmpty())
-      return QStringLiteral("The set cannot be saved yet.\n\n") + problem;
+      return tr("The set cannot be saved yet.") + QStringLiteral("\n\n") + problem;
   return {};
 }
 
@@ -337,14 +328,14 @@ bool TDeckwrightWindow::Save() {
   }
   const QString folder = FFolders.Writable();
   if (folder.isEmpty()) {
-    FPrompts.Warn(QStringLiteral("Neither %1 nor %2 can be written, so the set cannot be saved.")
+    FPrompts.Warn(tr("Neither %1 nor %2 can be written, so the set cannot be saved.")
                       .arg(QDir::toNativeSeparators(FFolders.Program),
                            QDir::toNativeSeparators(FFolders.User)));
     return false;
   }
   const QString path = folder + CardSetFileName(FTitleEdit->text());
   if (QFileInfo::exists(path) &&
-      !FPrompts.Ask(QStringLiteral("%1 already holds a card set named %2.\n\nReplace it?")
+      !FPrompts.Ask(tr("%1 already holds a card set named %2.\n\nReplace it?")
                         .arg(QDir::toNativeSeparators(folder), QFileInfo(path).fileName())))
     return false;
   FSavePath = path;
@@ -368,7 +359,7 @@ void TDeckwrightWindow::SetBusy(bool Busy) {
 void TDeckwrightWindow::JobProgressed(int Done, int Total, const QString& Step) {
   FBuildProgress->setMaximum(Total);
   FBuildProgress->setValue(Done);
-  FBuildProgress->setFormat(ShortStep(Step) + QStringLiteral("  %p%"));
+  FBuildProgress->setFormat(Step + QStringLiteral("  %p%"));
 }
 
 void TDeckwrightWindow::JobBuilt(const QByteArray& Bytes) {
@@ -376,15 +367,15 @@ void TDeckwrightWindow::JobBuilt(const QByteArray& Bytes) {
     SaveDeck(Bytes, FSavePath);
   } catch (const EDeckError& error) {
     FPrompts.Warn(QString::fromUtf8(error.what()));
-    EndSave(false, NotSavedText);
+    EndSave(false, tr("The set was not saved."));
     return;
   }
   const QString folder = QFileInfo(FSavePath).absolutePath() + QLatin1Char('/');
-  QString saved = QStringLiteral("Saved %1 into %2.")
+  QString saved = tr("Saved %1 into %2.")
                       .arg(QFileInfo(FSavePath).fileName(), QDir::toNativeSeparators(folder));
   if (QDir(folder) != QDir(FFolders.Program))
-    saved += QStringLiteral(" The game's own cards folder, %1, cannot be written.")
-                 .arg(QDir::toNativeSeparators(FFolders.Program));
+    saved += QLatin1Char(' ') + tr("The game's own cards folder, %1, cannot be written.")
+                                    .arg(QDir::toNativeSeparators(FFolders.Program));
   FUnsaved = false;
   FSavedPath = FSavePath;
   FPrompts.Tell(saved);
@@ -393,11 +384,11 @@ void TDeckwrightWindow::JobBuilt(const QByteArray& Bytes) {
 
 void TDeckwrightWindow::JobFailed(const QString& Message) {
   FPrompts.Warn(Message);
-  EndSave(false, NotSavedText);
+  EndSave(false, tr("The set was not saved."));
 }
 
 void TDeckwrightWindow::JobCancelled() {
-  EndSave(false, QStringLiteral("Cancelled: nothing was written."));
+  EndSave(false, tr("Cancelled: nothing was written."));
 }
 
 void TDeckwrightWindow::EndSave(bool Saved, const QString& Status) {
@@ -417,23 +408,22 @@ void TDeckwrightWindow::Play() {
   if (Busy())
     return;
   if (FUnsaved && FFaceGrid->count() > 0 &&
-      !FPrompts.Ask(QStringLiteral("This set has not been saved. Start the game without it?")))
+      !FPrompts.Ask(tr("This set has not been saved. Start the game without it?")))
     return;
   switch (FLauncher.Launch(FUnsaved ? QString() : FSavedPath)) {
   case TLaunchResult::Started:
     close();
     return;
   case TLaunchResult::AlreadyRunning:
-    FPrompts.Warn(QStringLiteral("Kovalent Tesselo is already running."));
+    FPrompts.Warn(tr("Kovalent Tesselo is already running."));
     return;
   case TLaunchResult::Missing:
-    FPrompts.Warn(QStringLiteral("The game is not beside Deckwright (%1), so it cannot be "
-                                 "started from here.")
+    FPrompts.Warn(tr("The game is not beside Deckwright (%1), so it cannot be started from here.")
                       .arg(QDir::toNativeSeparators(FLauncher.GamePath())));
     return;
   case TLaunchResult::Failed:
-    FPrompts.Warn(QStringLiteral("%1 could not be started.")
-                      .arg(QDir::toNativeSeparators(FLauncher.GamePath())));
+    FPrompts.Warn(
+        tr("%1 could not be started.").arg(QDir::toNativeSeparators(FLauncher.GamePath())));
     return;
   }
 }

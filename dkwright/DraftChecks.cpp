@@ -3,15 +3,17 @@
 #include "CardBox.h"
 #include "DeckError.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
 
 QString TitleCheck(const QString& title) {
   if (title.trimmed().isEmpty())
-    return QString::fromLatin1(NoTitleText);
+    return NoTitleText();
   if (title.size() > TDeckRequest::MaxText)
-    return QStringLiteral("The title is %1 characters long; at most %2 fit.")
+    return QCoreApplication::translate("Deckwright",
+                                       "The title is %1 characters long; at most %2 fit.")
         .arg(title.size())
         .arg(TDeckRequest::MaxText);
   return {};
@@ -19,7 +21,8 @@ QString TitleCheck(const QString& title) {
 
 QString LinkCheck(const QString& link) {
   if (link.size() > TDeckRequest::MaxText)
-    return QStringLiteral("The link is %1 characters long; at most %2 fit.")
+    return QCoreApplication::translate("Deckwright",
+                                       "The link is %1 characters long; at most %2 fit.")
         .arg(link.size())
         .arg(TDeckRequest::MaxText);
   return {};
@@ -28,7 +31,8 @@ QString LinkCheck(const QString& link) {
 QString CardBoxCheck(const QString& text) {
   if (text.trimmed().isEmpty() || !ParseCardBox(text).isEmpty())
     return {};
-  return QStringLiteral("Write the card box as WIDTHxHEIGHT, 1 to 2048 each, or leave it empty.");
+  return QCoreApplication::translate(
+      "Deckwright", "Write the card box as WIDTHxHEIGHT, 1 to 2048 each, or leave it empty.");
 }
 
 // One sentence for the first fault a user must mend; the grid marks every faulty face.
@@ -39,14 +43,16 @@ QString FacesCheck(const QList<TDraftFace>& faces) {
   const TFaceFormat format = DraftFormat(faces);
   for (const TDraftFace& face : faces)
     if (face.Format != format)
-      return QStringLiteral("%1 is a %2 picture among %3 faces; all faces of a set must share "
-                            "one format.")
+      return QCoreApplication::translate("Deckwright",
+                                         "%1 is a %2 picture among %3 faces; all faces "
+                                         "of a set must share one format.")
           .arg(QFileInfo(face.Source.Path).fileName(), FaceFormatName(face.Format),
                FaceFormatName(format));
-  if (faces.size() < TDeckRequest::MinFaces)
-    return QStringLiteral("A card set needs at least %1 faces; add %2 more.")
-        .arg(TDeckRequest::MinFaces)
-        .arg(TDeckRequest::MinFaces - faces.size());
+  const int missing = TDeckRequest::MinFaces - int(faces.size());
+  if (missing > 0)
+    return QCoreApplication::translate(
+               "Deckwright", "A card set needs at least %1 faces; add %n more.", nullptr, missing)
+        .arg(TDeckRequest::MinFaces);
   return {};
 }
 

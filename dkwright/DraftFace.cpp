@@ -5,6 +5,7 @@
 #include "FacePicture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -49,7 +50,8 @@ TDraftFace SurveyDraftFace(const QString& Path, QSize ThumbnailBox) {
   }
   face.Thumbnail = Thumbnail(bytes, face.Size, ThumbnailBox);
   if (face.Thumbnail.isNull())
-    face.Problem = QStringLiteral("%1: the picture cannot be read.").arg(Path);
+    face.Problem =
+        QCoreApplication::translate("Deckwright", "%1: the picture cannot be read.").arg(Path);
   return face;
 }
 

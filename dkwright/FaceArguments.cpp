@@ -3,6 +3,7 @@
 #include "DeckError.h"
 #include "FaceFormat.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,7 +26,8 @@ QList<TFaceSource> FolderSources(const QString& folder) {
       sources.push_back(FileSource(path));
   }
   if (sources.isEmpty())
-    throw EDeckError(QStringLiteral("%1: the folder holds no GIF, JPEG or BMP pictures.")
+    throw EDeckError(QCoreApplication::translate(
+                         "Deckwright", "%1: the folder holds no GIF, JPEG or BMP pictures.")
                          .arg(folder)
                          .toStdString());
   return sources;
@@ -46,7 +48,9 @@ QList<TFaceSource> ExpandFaceArguments(const QStringList& Arguments) {
     else if (info.exists())
       sources.push_back(FileSource(argument));
     else
-      throw EDeckError(QStringLiteral("%1: no such file or folder.").arg(argument).toStdString());
+      throw EDeckError(QCoreApplication::translate("Deckwright", "%1: no such file or folder.")
+                           .arg(argument)
+                           .toStdString());
   }
   return sources;
 }

@@ -1,5 +1,7 @@
 #include "FaceFormat.h"
 
+#include <QCoreApplication>
+
 TFaceFormat SniffFaceFormat(const QByteArray& Data) {
   if (Data.startsWith("GIF87a") || Data.startsWith("GIF89a"))
     return TFaceFormat::Gif;
@@ -39,6 +41,6 @@ QString FaceFormatName(TFaceFormat Format) {
   case TFaceFormat::Jpeg:
     return QStringLiteral("JPEG");
   default:
-    return QStringLiteral("unknown");
+    return QCoreApplication::translate("Deckwright", "unknown");
   }
 }

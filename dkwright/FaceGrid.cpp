@@ -171,7 +171,6 @@ void TFaceGrid::paintEvent(QPaintEvent* Event) {
   painter.setPen(palette().color(QPalette::PlaceholderText));
   painter.drawText(viewport()->rect().adjusted(24, 24, -24, -24),
                    Qt::AlignCenter | Qt::TextWordWrap,
-                   QStringLiteral("Drop pictures or folders of pictures here, or add them with "
-                                  "the buttons below.\n\nGIF, JPEG or BMP, all of one kind; "
-                                  "at least 8."));
+                   tr("Drop pictures or folders of pictures here, or add them with the buttons "
+                      "below.\n\nGIF, JPEG or BMP, all of one kind; at least 8."));
 }

@@ -8,6 +8,7 @@
 #include "JpegImage.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 
@@ -22,13 +23,16 @@ namespace {
 QByteArray ReadFaceFile(const QString& Path, const QString& Name) {
   QFile file(Path);
   if (!file.open(QIODevice::ReadOnly))
-    FailWith(Name, QStringLiteral("cannot be read (%1).").arg(file.errorString()));
+    FailWith(
+        Name,
+        QCoreApplication::translate("Deckwright", "cannot be read (%1).").arg(file.errorString()));
   if (file.size() > TDeckRequest::MaxFileBytes)
-    FailWith(Name, QStringLiteral("larger than %1 MB, too large for a card set.")
+    FailWith(Name, QCoreApplication::translate("Deckwright",
+                                               "larger than %1 MB, too large for a card set.")
                        .arg(TDeckRequest::MaxFileBytes / (1024 * 1024)));
   QByteArray bytes = file.readAll();
   if (bytes.isEmpty())
-    FailWith(Name, QStringLiteral("the file is empty."));
+    FailWith(Name, QCoreApplication::translate("Deckwright", "the file is empty."));
   return bytes;
 }
 
@@ -37,7 +41,7 @@ namespace {
 TFaceFormat KnownFormat(const QByteArray& data, const QString& name) {
   const TFaceFormat format = SniffFaceFormat(data);
   if (format == TFaceFormat::Unknown)
-    FailWith(name, QStringLiteral("not a GIF, JPEG or BMP picture."));
+    FailWith(name, QCoreApplication::translate("Deckwright", "not a GIF, JPEG or BMP picture."));
   return format;
 }
 
@@ -83,6 +87,6 @@ QSize ReadFaceSize(const QByteArray& Data, const QString& Name) {
   QImageReader reader(&buffer, format == TFaceFormat::Jpeg ? "jpeg" : "bmp");
   const QSize size = reader.size();
   if (!size.isValid() || size.isEmpty())
-    FailWith(Name, QStringLiteral("the picture cannot be read."));
+    FailWith(Name, QCoreApplication::translate("Deckwright", "the picture cannot be read."));
   return size;
 }

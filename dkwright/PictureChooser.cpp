@@ -7,18 +7,23 @@
 #include <QLabel>
 #include <QPushButton>
 
-TPictureChooser::TPictureChooser(const QString& Caption, QSize Preview, QWidget* Parent)
-    : QWidget(Parent), FCaption(Caption), FPreviewSize(Preview) {
+QString PictureFilesFilter() {
+  return TPictureChooser::tr("Pictures (*.gif *.jpg *.jpeg *.bmp);;All files (*)");
+}
+
+TPictureChooser::TPictureChooser(const QString& Name, const QString& Caption,
+                                 const QString& DialogTitle, QSize Preview, QWidget* Parent)
+    : QWidget(Parent), FDialogTitle(DialogTitle), FPreviewSize(Preview) {
   FPreview = new QLabel(this);
   FPreview->setFixedSize(Preview + QSize(4, 4));
   FPreview->setAlignment(Qt::AlignCenter);
   FPreview->setFrameShape(QFrame::StyledPanel);
   FNote = new QLabel(this);
   FNote->setWordWrap(true);
-  FNote->setObjectName(Caption + QStringLiteral("Note"));
-  auto* chooseBtn = new QPushButton(QStringLiteral("Choose…"), this);
-  FDrawnBtn = new QPushButton(QStringLiteral("Drawn"), this);
-  FDrawnBtn->setToolTip(QStringLiteral("Use the picture drawn from the title"));
+  FNote->setObjectName(Name + QStringLiteral("Note"));
+  auto* chooseBtn = new QPushButton(tr("Choose…"), this);
+  FDrawnBtn = new QPushButton(tr("Drawn"), this);
+  FDrawnBtn->setToolTip(tr("Use the picture drawn from the title"));
   connect(chooseBtn, &QPushButton::clicked, this, [this] { ChooseBtnClick(); });
   connect(FDrawnBtn, &QPushButton::clicked, this, [this] { UseDrawn(); });
 
@@ -29,7 +34,8 @@ TPictureChooser::TPictureChooser(const QString& Caption, QSize Preview, QWidget*
   auto* layout = new QGridLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(FPreview, 0, 0, 4, 1);
-  layout->addWidget(new QLabel(QStringLiteral("<b>%1</b>").arg(Caption), this), 0, 1);
+  layout->addWidget(new QLabel(QStringLiteral("<b>%1</b>").arg(Caption.toHtmlEscaped()), this), 0,
+                    1);
   layout->addWidget(FNote, 1, 1);
   layout->addLayout(buttons, 2, 1);
   layout->setRowStretch(3, 1);
@@ -67,8 +73,7 @@ QString TPictureChooser::Problem() const {
 
 void TPictureChooser::ChooseBtnClick() {
   const QString path =
-      QFileDialog::getOpenFileName(this, QStringLiteral("Choose the %1").arg(FCaption.toLower()),
-                                   QString(), QString::fromLatin1(PictureFilesFilter));
+      QFileDialog::getOpenFileName(this, FDialogTitle, QString(), PictureFilesFilter());
   if (!path.isEmpty())
     Choose(path);
 }
@@ -81,7 +86,7 @@ void TPictureChooser::ShowPreview() {
                                                             Qt::SmoothTransformation)));
   FDrawnBtn->setEnabled(FChosen.has_value());
   if (!FChosen)
-    FNote->setText(QStringLiteral("Drawn from the title"));
+    FNote->setText(tr("Drawn from the title"));
   else if (!FChosen->Problem.isEmpty())
     FNote->setText(QStringLiteral("<span style='color:#b02020'>%1</span>")
                        .arg(FChosen->Problem.toHtmlEscaped()));

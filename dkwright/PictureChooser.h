@@ -11,15 +11,18 @@
 class QLabel;
 class QPushButton;
 
-// The open-file dialogs' filter for pictures a set can be built from.
-inline constexpr char PictureFilesFilter[] = "Pictures (*.gif *.jpg *.jpeg *.bmp);;All files (*)";
+// The open-file dialogs' filter for pictures a set can be built from, in the player's language.
+QString PictureFilesFilter();
 
 class TPictureChooser : public QWidget {
   Q_OBJECT
 
 public:
-  // Caption names the picture ("Advert"); Preview is the size the preview is shown at.
-  TPictureChooser(const QString& Caption, QSize Preview, QWidget* Parent = nullptr);
+  // Name is the picture's role ("Advert"), which names the note label (Name + "Note");
+  // Caption is what the user reads, DialogTitle the title of the file dialog; Preview is the
+  // size the preview is shown at.
+  TPictureChooser(const QString& Name, const QString& Caption, const QString& DialogTitle,
+                  QSize Preview, QWidget* Parent = nullptr);
 
   // The picture drawn when none is chosen; shown while none is.
   void SetDrawn(const QImage& Drawn);
@@ -40,7 +43,7 @@ private:
   void ChooseBtnClick();
   void ShowPreview();
 
-  QString FCaption;
+  QString FDialogTitle;
   QSize FPreviewSize;
   QImage FDrawn;
   std::optional<TDraftFace> FChosen;

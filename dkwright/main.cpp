@@ -3,12 +3,19 @@
 #include "DeckwrightCommand.h"
 #include "DeckwrightWindow.h"
 
+#include "Language.h"
 #include "ProgramFolder.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 
 namespace {
+
+// The builder speaks the game's language: the same catalogues, beside the same programs.
+void InstallLanguage() {
+  language::Install(language::CatalogueFolder(ProgramFolder()), WantedLanguages());
+  language::InstallDeferred();
+}
 
 // Qt's notes about the session (no runtime folder, no display) mean nothing to the user of a
 // command-line tool; only real failures are shown.
@@ -30,6 +37,7 @@ int RunCommandLine(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   int appArgc = 1;
   QGuiApplication app(appArgc, argv);
+  InstallLanguage();
   QTextStream out(stdout);
   QTextStream err(stderr);
   return RunDeckwright(arguments, out, err);
@@ -38,6 +46,7 @@ int RunCommandLine(int argc, char** argv) {
 int RunWindow(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Deckwright"));
+  InstallLanguage();
   const QString folder = ProgramFolder();
   TDeckwrightWindow window(TCardFolders::Beside(folder), TGameLauncher::Beside(folder));
   window.show();

@@ -5,6 +5,7 @@
 #include "PlayerList.h"
 #include "SelectFaces.h"
 #include "Verdict.h"
+#include "Wording.h"
 
 #include <algorithm>
 
@@ -19,7 +20,8 @@ void CheckHeader(const CardSetHeaderInfo& Header) {
   const bool sidesOk = Header.CardWidth > 0 && Header.CardWidth <= MaxCardSide &&
                        Header.CardHeight > 0 && Header.CardHeight <= MaxCardSide;
   if (!sidesOk || Header.ImageCount > MaxFaceCount) {
-    throw GameSetupError("This set of cards is damaged and cannot be played.");
+    throw GameSetupError(
+        Wording("GameEngine", "This set of cards is damaged and cannot be played."));
   }
 }
 
@@ -34,6 +36,10 @@ ISeedSource& ProgramClock() {
 }
 
 } // namespace
+
+std::string NotEnoughImagesText() {
+  return Wording("GameEngine", "This set of cards does not contain enough images!");
+}
 
 GameEngine::GameEngine(IGameView& View, ISeedSource& Seeds) : FView(View), FRandom(Seeds) {}
 
@@ -75,11 +81,11 @@ void GameEngine::SetUpBoard(const NewGameOptions& Options, ICardSource& Cards) {
   const auto shape = ChooseBoardLayout(Options.Pairs, header.CardWidth, header.CardHeight,
                                        Options.BoardWidth, Options.BoardHeight);
   if (!shape) {
-    throw GameSetupError("A board of " + std::to_string(Options.Pairs) +
-                         " pairs cannot be laid out.");
+    throw GameSetupError(
+        Wording("GameEngine", "A board of %n pairs cannot be laid out.", nullptr, Options.Pairs));
   }
   if (header.ImageCount < Options.Pairs) {
-    throw GameSetupError(NotEnoughImagesText);
+    throw GameSetupError(NotEnoughImagesText());
   }
   std::vector<int32_t> faces = SelectFaces(header.ImageCount, Options.Pairs, FRandom);
   Cards.LoadFaces(faces, *shape);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <stdexcept>
+#include <string>
 
 // Its message is meant for the player and is shown as is.
 class GameSetupError : public std::runtime_error {
@@ -11,4 +12,4 @@ public:
 
 // The message of a game whose pairs need more faces than its set holds; the options panel
 // shows it too when the player chooses such a count.
-inline constexpr char NotEnoughImagesText[] = "This set of cards does not contain enough images!";
+std::string NotEnoughImagesText();

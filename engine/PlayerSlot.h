@@ -13,12 +13,12 @@ struct PlayerSlot {
 
 constexpr int MaxPlayerSlots = 5;
 
-// The names the game gives: the computer opponent's, the one human's beside it when nobody
-// named them, and the two humans' of a game nobody named.
-inline constexpr char ComputerName[] = "Computer";
-inline constexpr char PartnerName[] = "Player";
-inline constexpr char FirstPlayerName[] = "Player 1";
-inline constexpr char SecondPlayerName[] = "Player 2";
+// The names the game gives, in the player's language: the computer opponent's, the one
+// human's beside it when nobody named them, and the two humans' of a game nobody named.
+std::string ComputerName();
+std::string PartnerName();
+std::string FirstPlayerName();
+std::string SecondPlayerName();
 
 // Indexed by slot number 1..5; index 0 is unused so code reads like the rules.
 using PlayerTable = std::array<PlayerSlot, MaxPlayerSlots + 1>;

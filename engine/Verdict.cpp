@@ -1,6 +1,16 @@
 #include "Verdict.h"
 
+#include "Wording.h"
+
 #include <cstdint>
+
+std::string NoWinnerName() {
+  return Wording("GameEngine", "No winner");
+}
+
+std::string WinnerLine(const std::string& Name) {
+  return WithArg(Wording("GameEngine", "The winner is: %1"), Name);
+}
 
 GameVerdict JudgeGame(const PlayerTable& Players) {
   int32_t best = 1;
@@ -16,11 +26,11 @@ GameVerdict JudgeGame(const PlayerTable& Players) {
     }
   }
   if (Players[other].Pairs == Players[best].Pairs) {
-    return {NoWinnerName, NoWinnerName};
+    return {NoWinnerName(), NoWinnerName()};
   }
-  return {Players[best].Name, WinnerPrefix + Players[best].Name};
+  return {Players[best].Name, WinnerLine(Players[best].Name)};
 }
 
 std::string PlayingStatusText(const PlayerSlot& Player) {
-  return Player.Name + " (pairs: " + std::to_string(Player.Pairs) + ")";
+  return WithArg(Wording("GameEngine", "%1 (pairs: %n)", nullptr, Player.Pairs), Player.Name);
 }

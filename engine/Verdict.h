@@ -5,13 +5,14 @@
 
 #include <string>
 
-inline constexpr const char* NoWinnerName = "No winner";
-// Put before the winner's name on the status line and the score screen.
-inline constexpr const char* WinnerPrefix = "The winner is: ";
+// "No winner", in the player's language.
+std::string NoWinnerName();
+// "The winner is: " and Name, as the status line and the score screen show it.
+std::string WinnerLine(const std::string& Name);
 
 struct GameVerdict {
-  std::string WinnerName; // the winner's name, or NoWinnerName
-  std::string StatusText; // WinnerPrefix and the name, or NoWinnerName alone
+  std::string WinnerName; // the winner's name, or NoWinnerName()
+  std::string StatusText; // WinnerLine of the name, or NoWinnerName() alone
 };
 
 // The slot with the strictly highest pair count wins; when two or more slots share it there is

@@ -5,6 +5,7 @@
 #include "URLDetector.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -107,7 +108,8 @@ void TKVCustomRichEdit::LoadFromBytes(const QByteArray& Source) {
   Doc->setUndoRedoEnabled(true);
   ShowDocument(std::move(Doc));
   if (!Loaded)
-    throw EKVRichEditError("Failed to Load Stream");
+    throw EKVRichEditError(
+        QCoreApplication::translate("KVRichEdOLE", "Failed to Load Stream").toStdString());
 }
 
 // The wrap mode is set while the view shows an empty document, so that neither the old nor the

@@ -4,6 +4,7 @@
 
 #include <gif_lib.h>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -17,8 +18,13 @@ int WriteToArray(GifFileType* gif, const GifByteType* data, int length) {
 }
 
 [[noreturn]] void Fail(int code) {
-  throw EEncodeError(std::string("The GIF picture could not be written: ") + GifErrorString(code) +
-                     ".");
+  const QString why = code == E_GIF_ERR_NOT_ENOUGH_MEM
+                          ? QCoreApplication::translate("Encoders", "out of memory")
+                          : QCoreApplication::translate("Encoders", "error %1").arg(code);
+  throw EEncodeError(
+      QCoreApplication::translate("Encoders", "The GIF picture could not be written: %1.")
+          .arg(why)
+          .toStdString());
 }
 
 // giflib wants a power-of-two colour count from 2 to 256.
@@ -42,7 +48,9 @@ TColourMap MakeColourMap(const QList<QRgb>& colours) {
                           GifByteType(qBlue(colours[i]))};
   TColourMap map(GifMakeMapObject(size, entries.data()));
   if (!map)
-    throw EEncodeError("The GIF picture could not be written: out of memory.");
+    throw EEncodeError(QCoreApplication::translate(
+                           "Encoders", "The GIF picture could not be written: out of memory.")
+                           .toStdString());
   return map;
 }
 
@@ -143,13 +151,20 @@ void PutPixels(const TGifHandle& gif, const std::vector<uint8_t>& indexes, int w
 
 void CheckFrames(const QList<TGifSourceFrame>& frames) {
   if (frames.isEmpty())
-    throw EEncodeError("A GIF picture needs at least one frame.");
+    throw EEncodeError(
+        QCoreApplication::translate("Encoders", "A GIF picture needs at least one frame.")
+            .toStdString());
   const QSize size = frames.front().Picture.size();
   if (size.isEmpty() || size.width() > 65535 || size.height() > 65535)
-    throw EEncodeError("A GIF picture must be between 1 and 65535 pixels on each side.");
+    throw EEncodeError(
+        QCoreApplication::translate(
+            "Encoders", "A GIF picture must be between 1 and 65535 pixels on each side.")
+            .toStdString());
   for (const TGifSourceFrame& frame : frames)
     if (frame.Picture.size() != size)
-      throw EEncodeError("All frames of a GIF picture must have the same size.");
+      throw EEncodeError(QCoreApplication::translate(
+                             "Encoders", "All frames of a GIF picture must have the same size.")
+                             .toStdString());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "JpegEncoder.h"
 
 #include "GifEncoder.h"
+#include <QCoreApplication>
 
 #include <cstdio>
 // jpeglib.h relies on the types of <cstdio> without including it.
@@ -34,7 +35,10 @@ void SilenceMessage(j_common_ptr) {}
 QByteArray EncodeJpeg(const QImage& Picture, int Quality) {
   if (Picture.isNull() || Picture.width() > JPEG_MAX_DIMENSION ||
       Picture.height() > JPEG_MAX_DIMENSION)
-    throw EEncodeError("A JPEG picture must be between 1 and 65500 pixels on each side.");
+    throw EEncodeError(
+        QCoreApplication::translate(
+            "Encoders", "A JPEG picture must be between 1 and 65500 pixels on each side.")
+            .toStdString());
   const QImage rgb = Picture.convertToFormat(QImage::Format_RGB888);
 
   jpeg_compress_struct info{};
@@ -47,8 +51,10 @@ QByteArray EncodeJpeg(const QImage& Picture, int Quality) {
   if (setjmp(errors.Jump)) {
     jpeg_destroy_compress(&info);
     std::free(buffer);
-    throw EEncodeError(std::string("The JPEG picture could not be written: ") + errors.Message +
-                       ".");
+    throw EEncodeError(
+        QCoreApplication::translate("Encoders", "The JPEG picture could not be written: %1.")
+            .arg(QString::fromLocal8Bit(errors.Message))
+            .toStdString());
   }
   jpeg_create_compress(&info);
   jpeg_mem_dest(&info, &buffer, &size);

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -141,14 +142,19 @@ TEST_F(BuilderLauncherTest, OnlyAPathThatStartedIsKeptAndAFailureOffersTheBrowse
 TEST_F(BuilderLauncherTest, BrowseDialogLayoutAndOpenDialogChoices) {
   EXPECT_EQ(Browse.windowTitle(), product::SeriesName);
   EXPECT_EQ(Browse.size(), QSize(226, 78));
-  EXPECT_EQ(Browse.findChild<QWidget*>(QStringLiteral("Label1"))->geometry(),
-            QRect(0, 16, 226, 13));
+  // The message spans the dialog in the middle of its frame, as high as its lettering needs
+  // (13 pixels in the design's font).
+  const auto* label = Browse.findChild<QLabel*>(QStringLiteral("Label1"));
+  const QRect frame = Browse.findChild<QWidget*>(QStringLiteral("Bevel1"))->geometry();
+  EXPECT_EQ(label->width(), 226);
+  EXPECT_GE(label->height(), std::max(13, label->sizeHint().height()));
+  EXPECT_LE(std::abs(label->geometry().center().y() - frame.center().y()), 1);
   EXPECT_EQ(Button("BrowseBtn")->geometry(), QRect(35, 48, 75, 25));
   EXPECT_EQ(Button("CancelBtn")->geometry(), QRect(115, 48, 75, 25));
   QFileDialog& open = Browse.OpenDialog1();
   EXPECT_EQ(open.fileMode(), QFileDialog::ExistingFile);
   EXPECT_EQ(open.nameFilters(),
-            QStringList({TBrowseDWForm::ProgramFilesFilter, TBrowseDWForm::AllFilesFilter}));
+            QStringList({TBrowseDWForm::ProgramFilesFilter(), TBrowseDWForm::AllFilesFilter()}));
   popuptest::SaveShot(&Browse, QStringLiteral("browse"));
 }
 
@@ -167,7 +173,7 @@ TEST_F(BuilderLauncherTest, OpenDialogIsBuiltAtTheFirstBrowseAndKept) {
   EXPECT_EQ(runs[0], runs[1]);
   EXPECT_EQ(Browse.findChildren<QFileDialog*>(), QList<QFileDialog*>({runs[0]}));
   EXPECT_EQ(runs[0]->nameFilters(),
-            QStringList({TBrowseDWForm::ProgramFilesFilter, TBrowseDWForm::AllFilesFilter}));
+            QStringList({TBrowseDWForm::ProgramFilesFilter(), TBrowseDWForm::AllFilesFilter()}));
   EXPECT_EQ(&Browse.OpenDialog1(), runs[0]);
 }
 
@@ -196,8 +202,8 @@ TEST_F(BuilderLauncherTest, ProgramChoiceShowsOnlyExecutablesAndFolders) {
     return names;
   };
   EXPECT_EQ(visible(), QStringList({"dkwright", "sub"}));
-  open.selectNameFilter(TBrowseDWForm::AllFilesFilter);
-  emit open.filterSelected(TBrowseDWForm::AllFilesFilter);
+  open.selectNameFilter(TBrowseDWForm::AllFilesFilter());
+  emit open.filterSelected(TBrowseDWForm::AllFilesFilter());
   EXPECT_EQ(visible(), QStringList({"dkwright", "readme.txt", "sub"}));
 }
 

@@ -115,7 +115,7 @@ TEST_F(CardSetOpening, ADroppedSetThatIsRefusedChangesNothing) {
   SpinUntil([&] { return !rig.Messages.Shown.empty(); });
 
   ASSERT_EQ(rig.Messages.Shown.size(), 1u);
-  EXPECT_EQ(rig.Messages.Shown[0].Text, QString::fromLatin1(NotEnoughImagesText));
+  EXPECT_EQ(rig.Messages.Shown[0].Text, QString::fromStdString(NotEnoughImagesText()));
   EXPECT_TRUE(form.Game().State().GameActive) << "the game goes on";
   EXPECT_EQ(form.OptionsPanel->CardsBox->count(), listed);
   EXPECT_EQ(form.OptionsPanel->CardsBox->currentText(), chosen);

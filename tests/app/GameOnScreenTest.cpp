@@ -214,7 +214,7 @@ TEST(GameOnScreen, SetWithTooFewFacesIsRefusedWithItsMessage) {
   EXPECT_FALSE(form.MGrid->isVisible());
   EXPECT_TRUE(form.OptionsPanel->isVisible());
   ASSERT_EQ(rig.Messages.Shown.size(), 1u);
-  EXPECT_EQ(rig.Messages.Shown[0].Text, NotEnoughImagesText);
+  EXPECT_EQ(rig.Messages.Shown[0].Text, QString::fromStdString(NotEnoughImagesText()));
 }
 
 TEST(GameOnScreen, EmptyCatalogueNamesTheFolderAndPlayStartsNothing) {

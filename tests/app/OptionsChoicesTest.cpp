@@ -1,6 +1,8 @@
 // The options panel's list rules and the mapping between name fields and player slots.
 #include "OptionsChoices.h"
 
+#include <QLocale>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,7 +28,8 @@ TEST(OptionsLists, ItemsAreTheOfferedCountsAndHalfSecondDelays) {
   EXPECT_EQ(PairsItems().size(), 28);
   EXPECT_EQ(PairsItems().front(), "8");
   EXPECT_EQ(PairsItems().back(), "60");
-  EXPECT_EQ(DelayItems().join(' '), "1 1.5 2 2.5 3 3.5 4 4.5 5");
+  EXPECT_EQ(DelayItems(QLocale::c()).join(' '), "1 1.5 2 2.5 3 3.5 4 4.5 5");
+  EXPECT_EQ(DelayItems(QLocale(QLocale::German)).at(3), "2,5");
 }
 
 TEST(OptionsLists, UnlistedPairCountSelectsTheFirstItem) {

@@ -74,7 +74,7 @@ TEST_F(OptionsPanelTest, SmallerSetShowsTheMessageOnceAndLargerNeverRaises) {
   Fill();
   ChooseItem(*Panel.CardsBox, "Twelve");
   ASSERT_EQ(Messages.Shown.size(), 1u);
-  EXPECT_EQ(Messages.Shown[0].Text, NotEnoughImagesText);
+  EXPECT_EQ(Messages.Shown[0].Text, QString::fromStdString(NotEnoughImagesText()));
   EXPECT_EQ(Messages.Shown[0].Caption, product::Title);
   EXPECT_EQ(Messages.Shown[0].Flags, 0);
   EXPECT_EQ(Panel.PairsBox->currentText(), "12");

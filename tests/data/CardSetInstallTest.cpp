@@ -128,7 +128,7 @@ TEST_F(CardSetInstall, RefusedSetsSayWhyAndLeaveNothingBehind) {
   fixtures::CardSet promise = MakeCardSet("Promise", 0, 8);
   promise.Header.ImageCount = 40;
   const std::pair<QString, std::string> refused[] = {
-      {Download(QStringLiteral("few.crd"), MakeCardSet("Few", 0, 7)), NotEnoughImagesText},
+      {Download(QStringLiteral("few.crd"), MakeCardSet("Few", 0, 7)), NotEnoughImagesText()},
       {Download(QStringLiteral("damaged.crd"), damaged), "\"damaged.crd\" cannot be used"},
       {Download(QStringLiteral("frame.crd"), brokenFrame), "Face image 8"},
       {Download(QStringLiteral("promise.crd"), promise), "face image 9"},

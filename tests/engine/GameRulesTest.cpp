@@ -201,7 +201,7 @@ TEST(NewGameRefused, TooFewFacesLeavesNoGameRunning) {
     F.Start(8, false, {"Ann", "Bo"});
     FAIL() << "no error";
   } catch (const GameSetupError& Error) {
-    EXPECT_STREQ(Error.what(), NotEnoughImagesText);
+    EXPECT_EQ(Error.what(), NotEnoughImagesText());
   }
   const GameState& S = F.Engine.State();
   EXPECT_FALSE(S.GameActive);

@@ -1,10 +1,13 @@
 #include "CommandBarArt.h"
 
+#include "Captions.h"
 #include "FrameArt.h"
 #include "Materials.h"
 #include "Ornaments.h"
 #include "SkinLayout.h"
+#include "Translation.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -83,21 +86,30 @@ QImage CommandBar() {
   DrawSuitInlay(painter);
   DrawStatusPlate(painter);
 
+  // Each caption keeps three pixels clear of its button's rounded ends.
   const QRect exit = skinlayout::mainform::BarExitArea.Rect;
   DrawRubyButton(painter, exit, 6);
-  DrawRaisedText(painter, QRectF(exit).adjusted(0, 0, 1, 0), QLatin1String(skinlayout::ExitText),
-                 SerifFont(14, true), palette::Cream);
+  const QString exitText = Translated(skinlayout::ExitText);
+  DrawRaisedText(painter, QRectF(exit).adjusted(0, 0, 1, 0), exitText,
+                 FittingFont(exitText, SerifFont(14, true), exit.width() - 6,
+                             QStringLiteral("the command bar's exit button")),
+                 palette::Cream);
 
   const QRect play = skinlayout::mainform::BarPlayArea.Rect;
   DrawBrassButton(painter, play, 6);
   DrawPlayGlyph(painter, QRectF(play.left() + 10, play.top() + 8.5, 9, 11));
-  DrawEngravedText(painter, QRectF(play).adjusted(20, 0, -3, 0),
-                   QLatin1String(skinlayout::mainform::BarPlayArea.Hint), SerifFont(14, true));
+  const QString playText = Translated(skinlayout::mainform::BarPlayArea.Hint);
+  const QRectF playBox = QRectF(play).adjusted(20, 0, -3, 0);
+  DrawEngravedText(painter, playBox, playText,
+                   FittingFont(playText, SerifFont(14, true), playBox.width(),
+                               QStringLiteral("the command bar's play button")));
 
   const QRect options = skinlayout::mainform::BarOptionsArea.Rect;
   DrawBrassButton(painter, options, 4);
-  DrawEngravedText(painter, QRectF(options).adjusted(0, 0, 1, 0),
-                   QLatin1String(skinlayout::OptionsText), SansFont(10, true));
+  const QString optionsText = Translated(skinlayout::OptionsText);
+  DrawEngravedText(painter, QRectF(options).adjusted(0, 0, 1, 0), optionsText,
+                   FittingFont(optionsText, SansFont(10, true), options.width() - 4,
+                               QStringLiteral("the command bar's options button")));
   return image;
 }
 
@@ -117,8 +129,12 @@ QImage AboutPlaque() {
   painter.drawRoundedRect(plate, 4, 4);
   DrawRivet(painter, QPointF(6, size.height() / 2.0 - 0.5), 1.8);
   DrawRivet(painter, QPointF(size.width() - 7, size.height() / 2.0 - 0.5), 1.8);
-  DrawEngravedText(painter, plate.adjusted(0, -0.5, 0, -0.5),
-                   QStringLiteral("About Kovalent Tesselo"), SansFont(10, true));
+  // The lettering stays clear of the rivets at the plate's ends.
+  const QString caption = QCoreApplication::translate(
+      "TMainForm", QT_TRANSLATE_NOOP("TMainForm", "About Kovalent Tesselo"));
+  DrawEngravedText(painter, plate.adjusted(0, -0.5, 0, -0.5), caption,
+                   FittingFont(caption, SansFont(10, true), plate.width() - 24,
+                               QStringLiteral("the about plaque")));
   return image;
 }
 

@@ -1,10 +1,12 @@
 #include "CoverArt.h"
 
+#include "Captions.h"
 #include "CardArt.h"
 #include "Materials.h"
 #include "Ornaments.h"
 #include "SkinLayout.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QRadialGradient>
 
@@ -66,9 +68,12 @@ void DrawTitle(QPainter& Painter, const QRect& Area) {
   const double mid = Area.center().x() + 0.5;
   DrawFlourish(Painter, QPointF(mid - 150, y), QPointF(mid - 8, y), palette::Gold);
   DrawFlourish(Painter, QPointF(mid + 8, y), QPointF(mid + 150, y), palette::Gold);
-  DrawRaisedText(Painter, QRectF(Area.left(), Area.top() + 72, Area.width(), 20),
-                 QStringLiteral("The card game of memory and matching pairs"),
-                 SerifFont(14, false, true), palette::Cream);
+  const QString motto =
+      QCoreApplication::translate("TMainForm", "The card game of memory and matching pairs");
+  DrawRaisedText(Painter, QRectF(Area.left(), Area.top() + 72, Area.width(), 20), motto,
+                 FittingFont(motto, SerifFont(14, false, true), Area.width() - 20,
+                             QStringLiteral("the cover's motto")),
+                 palette::Cream);
 }
 
 void DrawInvitation(QPainter& Painter, const QRect& Area) {
@@ -78,8 +83,13 @@ void DrawInvitation(QPainter& Painter, const QRect& Area) {
   Painter.setBrush(QColor(8, 30, 16, 190));
   Painter.drawRoundedRect(ribbon, 11, 11);
   Painter.restore();
-  DrawRaisedText(Painter, ribbon, QStringLiteral("New card sets at tesselo.kovalent.example"),
-                 SansFont(12, true), QColor(190, 240, 120));
+  // The site's name is not translated; the words around it are.
+  const QString invitation = QCoreApplication::translate("TMainForm", "New card sets at %1")
+                                 .arg(QStringLiteral("tesselo.kovalent.example"));
+  DrawRaisedText(Painter, ribbon, invitation,
+                 FittingFont(invitation, SansFont(12, true), ribbon.width() - 16,
+                             QStringLiteral("the cover's ribbon")),
+                 QColor(190, 240, 120));
 }
 
 } // namespace

@@ -1,12 +1,17 @@
 #include "OptionsArt.h"
 
+#include "Captions.h"
 #include "Materials.h"
 #include "Ornaments.h"
 #include "SkinLayout.h"
+#include "Translation.h"
 
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
 
 namespace skinart {
@@ -58,35 +63,52 @@ void DrawWell(QPainter& Painter, const QRect& Control) {
   Painter.restore();
 }
 
-void DrawCaption(QPainter& Painter, const QRectF& Box, const QString& Text,
+QString Tr(const char* Text) {
+  return QCoreApplication::translate("TOptionsPanel", Text);
+}
+
+void DrawCaption(QPainter& Painter, const QRectF& Box, const QString& Text, const QString& Place,
                  int Flags = Qt::AlignLeft | Qt::AlignBottom) {
-  DrawRaisedText(Painter, Box, Text, SerifFont(12, true), CaptionColour, Flags);
+  const QFont font = FittingFont(Text, SerifFont(12, true), Box.width(), Place);
+  DrawRaisedText(Painter, Box, Text, font, CaptionColour, Flags);
 }
 
 void DrawTitle(QPainter& Painter) {
   const double mid = skinlayout::options::Size.width() / 2.0;
-  DrawGoldText(Painter, QRectF(0, 12, skinlayout::options::Size.width(), 30),
-               QStringLiteral("Game Options"), SerifFont(21, true));
-  DrawFlourish(Painter, QPointF(mid - 170, 27.5), QPointF(mid - 84, 27.5), palette::Gold);
-  DrawFlourish(Painter, QPointF(mid + 84, 27.5), QPointF(mid + 170, 27.5), palette::Gold);
+  const QString title = Tr(QT_TRANSLATE_NOOP("TOptionsPanel", "Game Options"));
+  // The title sits between two flourishes, which keep at least 40 pixels each.
+  const double room = 2 * (170 - 40 - 6);
+  const QFont font =
+      FittingFont(title, SerifFont(21, true), room, QStringLiteral("the options' title"));
+  const double half = std::max(84.0, QFontMetricsF(font).horizontalAdvance(title) / 2 + 6);
+  DrawGoldText(Painter, QRectF(0, 12, skinlayout::options::Size.width(), 30), title, font);
+  DrawFlourish(Painter, QPointF(mid - 170, 27.5), QPointF(mid - half, 27.5), palette::Gold);
+  DrawFlourish(Painter, QPointF(mid + half, 27.5), QPointF(mid + 170, 27.5), palette::Gold);
 }
 
 void DrawGameColumn(QPainter& Painter) {
-  DrawCaption(Painter, QRectF(30, 48, 160, 18), QLatin1String(skinlayout::options::CardsCaption));
-  DrawCaption(Painter, QRectF(30, 96, 160, 18), QLatin1String(skinlayout::options::PairsCaption));
-  DrawCaption(Painter, QRectF(30, 144, 160, 18), QStringLiteral("Delay (seconds)"));
+  DrawCaption(Painter, QRectF(30, 48, 160, 18), Translated(skinlayout::options::CardsCaption),
+              QStringLiteral("the card set list's caption"));
+  DrawCaption(Painter, QRectF(30, 96, 160, 18), Translated(skinlayout::options::PairsCaption),
+              QStringLiteral("the pairs list's caption"));
+  DrawCaption(Painter, QRectF(30, 144, 160, 18),
+              Tr(QT_TRANSLATE_NOOP("TOptionsPanel", "Delay (seconds)")),
+              QStringLiteral("the delay list's caption"));
   for (const QRect& box : {skinlayout::options::CardsBox, skinlayout::options::PairsBox,
                            skinlayout::options::DelayBox})
     DrawWell(Painter, box);
   const QRect sound = skinlayout::options::SoundCheck;
   DrawWell(Painter, sound);
   DrawCaption(Painter, QRectF(sound.right() + 8, sound.top() - 2, 120, sound.height() + 4),
-              QLatin1String(skinlayout::options::SoundCaption), Qt::AlignLeft | Qt::AlignVCenter);
+              Translated(skinlayout::options::SoundCaption),
+              QStringLiteral("the sound box's caption"), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void DrawPlayersColumn(QPainter& Painter) {
   const QRect first = skinlayout::options::PlayerEdits[0];
-  DrawCaption(Painter, QRectF(first.left(), 48, 140, 18), QStringLiteral("Players"));
+  DrawCaption(Painter, QRectF(first.left(), 48, 140, 18),
+              Tr(QT_TRANSLATE_NOOP("TOptionsPanel", "Players")),
+              QStringLiteral("the name fields' caption"));
   for (int i = 0; i < 4; ++i) {
     const QRect edit = skinlayout::options::PlayerEdits[i];
     DrawWell(Painter, edit);
@@ -97,13 +119,15 @@ void DrawPlayersColumn(QPainter& Painter) {
   const QRect computer = skinlayout::options::ComputerCheck;
   DrawWell(Painter, computer);
   DrawCaption(Painter, QRectF(computer.right() + 8, computer.top() - 2, 120, computer.height() + 4),
-              QStringLiteral("Computer"), Qt::AlignLeft | Qt::AlignVCenter);
+              Tr(QT_TRANSLATE_NOOP("TOptionsPanel", "Computer")),
+              QStringLiteral("the computer box's caption"), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void DrawLevelScale(QPainter& Painter) {
   const QRect slider = skinlayout::options::LevelSlider;
   DrawCaption(Painter, QRectF(slider.left() + 2, slider.top() - 20, 170, 18),
-              QStringLiteral("Level"));
+              Tr(QT_TRANSLATE_NOOP("TOptionsPanel", "Level")),
+              QStringLiteral("the level slider's caption"));
   Painter.save();
   const QFont font = SansFont(9);
   for (int i = 0; i <= 10; ++i) {

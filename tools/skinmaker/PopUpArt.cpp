@@ -1,11 +1,16 @@
 #include "PopUpArt.h"
 
+#include "Captions.h"
 #include "FrameArt.h"
 #include "Materials.h"
 #include "Ornaments.h"
 #include "SkinLayout.h"
+#include "Translation.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace skinart {
 
@@ -81,22 +86,32 @@ QImage PopUpCloseButton() {
   PreparePainter(painter);
   const QRect button(0, 0, place.width() - 1, place.height() - 1);
   DrawBrassButton(painter, button, 4);
-  DrawEngravedText(painter, QRectF(button).adjusted(0, -0.5, 1, -0.5),
-                   QLatin1String(skinlayout::CloseText), SansFont(11, true));
+  const QString caption = Translated(skinlayout::CloseText);
+  DrawEngravedText(painter, QRectF(button).adjusted(0, -0.5, 1, -0.5), caption,
+                   FittingFont(caption, SansFont(11, true), button.width() - 4,
+                               QStringLiteral("the pop-ups' close button")));
   return image;
 }
 
-QImage PopUpTitle(const QString& Text) {
+QImage PopUpTitle(const QString& Text, const QString& Place) {
   const QSize size = skinlayout::popup::TitleSize;
   QImage image(size, QImage::Format_RGB32);
   PaintFelt(image, QPoint((skinlayout::popup::Size.width() - size.width()) / 2,
                           skinlayout::popup::TitleTop));
   QPainter painter(&image);
   PreparePainter(painter);
+  // The flourishes give way to a long title, down to 20 pixels each; the title never runs
+  // into them.
+  constexpr double Edge = 4, ShortestFlourish = 20, Gap = 4;
+  const QFont font = FittingFont(Text, SerifFont(17, true, true),
+                                 size.width() - 2 * (Edge + ShortestFlourish + Gap), Place);
+  const double inner =
+      std::min(54.0, (size.width() - QFontMetricsF(font).horizontalAdvance(Text)) / 2 - Gap);
   const double y = size.height() / 2.0 + 0.5;
-  DrawFlourish(painter, QPointF(4, y), QPointF(54, y), palette::Gold);
-  DrawFlourish(painter, QPointF(size.width() - 54, y), QPointF(size.width() - 4, y), palette::Gold);
-  DrawGoldText(painter, QRectF(0, 0, size.width(), size.height()), Text, SerifFont(17, true, true));
+  DrawFlourish(painter, QPointF(Edge, y), QPointF(inner, y), palette::Gold);
+  DrawFlourish(painter, QPointF(size.width() - inner, y), QPointF(size.width() - Edge, y),
+               palette::Gold);
+  DrawGoldText(painter, QRectF(0, 0, size.width(), size.height()), Text, font);
   return image;
 }
 

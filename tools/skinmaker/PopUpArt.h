@@ -14,6 +14,7 @@ QImage PopUpRightRail();
 QImage PopUpBottom(); // the bottom band as wide as the window
 QImage PopUpCloseButton();
 // The windows' titles: a title in gold over the felt exactly where the window centres it.
-QImage PopUpTitle(const QString& Text);
+// Place names the title in the message when Text does not fit (see FittingFont).
+QImage PopUpTitle(const QString& Text, const QString& Place);
 
 } // namespace skinart

@@ -6,6 +6,7 @@
 #include "Ornaments.h"
 #include "SkinArchive.h"
 #include "SkinLayout.h"
+#include "Translation.h"
 #include "Verdict.h"
 
 #include <QPainter>
@@ -189,7 +190,7 @@ QImage PreviewCover() {
   QImage window = MainWindow(mainform::Client, true);
   QPainter painter(&window);
   painter.drawImage(mainform::CoverPlace, SkinPicture(entry::Cover));
-  DrawStatus(painter, mainform::Client, QLatin1String(mainform::WelcomeText));
+  DrawStatus(painter, mainform::Client, Translated(mainform::WelcomeText));
   return window;
 }
 
@@ -197,7 +198,7 @@ QImage PreviewOptions() {
   QImage window = MainWindow(mainform::Client, true);
   QPainter painter(&window);
   painter.drawImage(options::Place, OptionsPanelWithControls());
-  DrawStatus(painter, mainform::Client, QLatin1String(mainform::OptionsStatusText));
+  DrawStatus(painter, mainform::Client, Translated(mainform::OptionsStatusText));
   return window;
 }
 
@@ -237,11 +238,11 @@ QImage PreviewScore() {
   QPainter painter(&window);
   PreparePainter(painter);
   const int flags = Qt::AlignLeft | Qt::AlignTop;
-  DrawYellow(painter, LabelBox(score::PlayersCaptionPlace, 100),
-             QLatin1String(score::PlayersCaption), flags);
-  DrawYellow(painter, LabelBox(score::PairsCaptionPlace, 40), QLatin1String(score::PairsCaption),
+  DrawYellow(painter, LabelBox(score::PlayersCaptionPlace, 100), Translated(score::PlayersCaption),
              flags);
-  const QString names[] = {QLatin1String(ComputerName), QStringLiteral("Anna"),
+  DrawYellow(painter, LabelBox(score::PairsCaptionPlace, 40), Translated(score::PairsCaption),
+             flags);
+  const QString names[] = {QString::fromStdString(ComputerName()), QStringLiteral("Anna"),
                            QStringLiteral("Tomas"), QString(), QString()};
   const int counts[] = {5, 4, 3, 0, 0};
   for (int i = 0; i < 5; ++i) {
@@ -250,8 +251,8 @@ QImage PreviewScore() {
     DrawYellow(painter, score::PairBox.translated(0, top), QString::number(counts[i]),
                Qt::AlignRight | Qt::AlignTop);
   }
-  DrawYellow(painter, LabelBox(score::WinnerPlace, 170), QLatin1String(WinnerPrefix) + names[0],
-             flags);
+  DrawYellow(painter, LabelBox(score::WinnerPlace, 170),
+             QString::fromStdString(WinnerLine(names[0].toStdString())), flags);
   const QRectF ad(score::AdImage);
   painter.fillRect(ad, QColor(250, 246, 232));
   DrawCardFace(painter, ad.adjusted(34, 12, -34, -12), TMotif::Sun);
@@ -267,10 +268,11 @@ QImage PreviewAbout() {
   const QColor lime(0, 255, 0);
   const QColor yellow(255, 255, 0);
   for (const about::TLine& line : about::Lines)
-    DrawYellow(painter, LabelBox({0, line.Top}, popup::Size.width()), QString::fromUtf8(line.Text),
+    DrawYellow(painter, LabelBox({0, line.Top}, popup::Size.width()), Translated(line.Text),
                Qt::AlignHCenter | Qt::AlignTop, line.Bold,
-               line.Kind == about::TLineKind::Text ? yellow : lime);
-  DrawYellow(painter, LabelBox(about::CopyrightPlace, 280), QString::fromUtf8(about::CopyrightText),
+               line.Kind == about::TLineKind::Text || line.Kind == about::TLineKind::Name ? yellow
+                                                                                          : lime);
+  DrawYellow(painter, LabelBox(about::CopyrightPlace, 280), Translated(about::CopyrightText),
              Qt::AlignLeft | Qt::AlignTop);
   return window;
 }

@@ -8,6 +8,7 @@
 #include "OptionsArt.h"
 #include "PopUpArt.h"
 #include "SkinLayout.h"
+#include "Translation.h"
 
 #include <QBuffer>
 
@@ -100,11 +101,12 @@ QImage SkinPicture(int Index) {
   case entry::PopUpCloseButton:
     return PopUpCloseButton();
   case entry::AboutTitle:
-    return PopUpTitle(QLatin1String(skinlayout::AboutTitle));
+    return PopUpTitle(Translated(skinlayout::AboutTitle), QStringLiteral("the about box's title"));
   case entry::HelpTitle:
-    return PopUpTitle(QLatin1String(skinlayout::HelpTitle));
+    return PopUpTitle(Translated(skinlayout::HelpTitle), QStringLiteral("the help window's title"));
   case entry::ScoreTitle:
-    return PopUpTitle(QLatin1String(skinlayout::ScoreTitle));
+    return PopUpTitle(Translated(skinlayout::ScoreTitle),
+                      QStringLiteral("the score screen's title"));
   default:
     return {};
   }

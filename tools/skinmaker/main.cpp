@@ -4,9 +4,15 @@
 //   tesselo_skinmaker --points DIR                    skin-points.env, the points the
 //                                                     end-to-end checks click
 //   tesselo_skinmaker --preview DIR                   pictures of whole windows, to look at
+//   --languages de,fr,es --catalogues DIR             besides English, the skin archive
+//                                                     (tesselo.de.dat) and builder strips
+//                                                     (dkwrbtn-options.de.png) of each language,
+//                                                     their captions from DIR/tesselo_de.qm
 //
 // Every run gives the same bytes, so the build is reproducible and the tests can compare runs.
+// A caption that does not fit its place in some language fails the run, naming it.
 #include "BuilderStripArt.h"
+#include "Captions.h"
 #include "CardArt.h"
 #include "CursorArt.h"
 #include "Materials.h"
@@ -22,9 +28,11 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <cstdio>
 #include <functional>
+#include <map>
 
 namespace {
 
@@ -71,19 +79,74 @@ QImage AppIcon() {
   return icon;
 }
 
-bool MakeProgramFiles(const QString& Dir) {
+// The languages drawn besides English, and where their catalogues are.
+struct TLanguages {
+  QStringList Codes;
+  QString Catalogues;
+};
+
+// "tesselo.dat" as Language names it: "tesselo.de.dat"; English keeps the name.
+QString Named(const QString& Base, const QString& Extension, const QString& Language) {
+  return Language.isEmpty() ? Base + Extension : Base + "." + Language + Extension;
+}
+
+// Draws with the catalogue of Language installed (none for English, the empty code).
+bool InLanguage(const TLanguages& Languages, const QString& Language,
+                const std::function<bool()>& Draw) {
+  QTranslator catalogue;
+  if (!Language.isEmpty()) {
+    if (!catalogue.load("tesselo_" + Language, Languages.Catalogues)) {
+      std::fprintf(stderr, "tesselo_skinmaker: cannot read the catalogue tesselo_%s.qm in %s\n",
+                   qPrintable(Language), qPrintable(Languages.Catalogues));
+      return false;
+    }
+    QCoreApplication::installTranslator(&catalogue);
+  }
+  try {
+    const bool done = Draw();
+    QCoreApplication::removeTranslator(&catalogue);
+    return done;
+  } catch (const skinart::ECaptionError& error) {
+    QCoreApplication::removeTranslator(&catalogue);
+    std::fprintf(stderr, "tesselo_skinmaker: %s (language %s)\n", error.what(),
+                 Language.isEmpty() ? "en" : qPrintable(Language));
+    return false;
+  }
+}
+
+// Runs Draw for English and every other language.
+bool InEveryLanguage(const TLanguages& Languages,
+                     const std::function<bool(const QString& Language)>& Draw) {
+  if (!InLanguage(Languages, QString(), [&] { return Draw(QString()); }))
+    return false;
+  for (const QString& code : Languages.Codes)
+    if (!InLanguage(Languages, code, [&] { return Draw(code); }))
+      return false;
+  return true;
+}
+
+bool MakeProgramFiles(const QString& Dir, const TLanguages& Languages) {
   QDir().mkpath(Dir);
-  return WriteFile(Dir + "/tesselo.dat", skinart::PackSkin(skinart::SkinEntries())) &&
+  return InEveryLanguage(Languages,
+                         [&](const QString& Language) {
+                           return WriteFile(Dir + "/" + Named("tesselo", ".dat", Language),
+                                            skinart::PackSkin(skinart::SkinEntries()));
+                         }) &&
          WriteFile(Dir + "/good.wav", skinart::GoodSound()) &&
          WriteFile(Dir + "/bad.wav", skinart::BadSound());
 }
 
-bool MakeResources(const QString& Dir) {
+bool MakeResources(const QString& Dir, const TLanguages& Languages) {
   QDir().mkpath(Dir);
   return WritePng(Dir + "/crhmove.png", skinart::OpenHandCursor()) &&
          WritePng(Dir + "/crhpoint.png", skinart::PointingHandCursor()) &&
-         WritePng(Dir + "/dkwrbtn-options.png", skinart::OptionsBuilderStrip()) &&
-         WritePng(Dir + "/dkwrbtn-score.png", skinart::ScoreBuilderStrip()) &&
+         InEveryLanguage(Languages,
+                         [&](const QString& Language) {
+                           return WritePng(Dir + "/" + Named("dkwrbtn-options", ".png", Language),
+                                           skinart::OptionsBuilderStrip()) &&
+                                  WritePng(Dir + "/" + Named("dkwrbtn-score", ".png", Language),
+                                           skinart::ScoreBuilderStrip());
+                         }) &&
          WritePng(Dir + "/tesselo.png", AppIcon());
 }
 
@@ -103,7 +166,7 @@ bool MakePreviews(const QString& Dir) {
 
 int Usage() {
   std::fprintf(stderr, "usage: tesselo_skinmaker [--program DIR] [--resources DIR] "
-                       "[--points DIR] [--preview DIR]\n");
+                       "[--points DIR] [--preview DIR] [--languages CODES --catalogues DIR]\n");
   return 2;
 }
 
@@ -125,22 +188,28 @@ int main(int argc, char** argv) {
   const QStringList args = app.arguments().mid(1);
   if (args.isEmpty() || args.size() % 2 != 0)
     return Usage();
-  for (int i = 0; i < args.size(); i += 2) {
-    const QString& option = args[i];
-    const QString& dir = args[i + 1];
-    std::function<bool(const QString&)> make;
-    if (option == "--program")
-      make = MakeProgramFiles;
-    else if (option == "--resources")
-      make = MakeResources;
-    else if (option == "--points")
-      make = MakePoints;
-    else if (option == "--preview")
-      make = MakePreviews;
-    else
-      return Usage();
-    if (!make(dir))
-      return 1;
+  std::map<QString, QString> options;
+  for (int i = 0; i < args.size(); i += 2)
+    options[args[i]] = args[i + 1];
+  TLanguages languages;
+  if (options.count("--languages") != options.count("--catalogues"))
+    return Usage();
+  if (options.count("--languages")) {
+    languages.Codes = options["--languages"].split(',', Qt::SkipEmptyParts);
+    languages.Catalogues = options["--catalogues"];
   }
+  const std::map<QString, std::function<bool(const QString&)>> makers = {
+      {"--program", [&](const QString& Dir) { return MakeProgramFiles(Dir, languages); }},
+      {"--resources", [&](const QString& Dir) { return MakeResources(Dir, languages); }},
+      {"--points", MakePoints},
+      {"--preview", MakePreviews},
+      {"--languages", [](const QString&) { return true; }},
+      {"--catalogues", [](const QString&) { return true; }}};
+  for (const auto& [option, dir] : options)
+    if (makers.count(option) == 0)
+      return Usage();
+  for (const auto& [option, dir] : options)
+    if (!makers.at(option)(dir))
+      return 1;
   return 0;
 }
