@@ -26,24 +26,20 @@ qint32 ReadLE32(const char* p) {
                              quint32(u[3]) << 24);
 }
 
-// What can go wrong with an entry, each a whole sentence with the entry's index as %1.
-struct TProblem {
-  const char* Text;
-};
-#define PROBLEM(Text)                                                                              \
-  TProblem {                                                                                       \
-    QT_TRANSLATE_NOOP("KVRStream", Text)                                                           \
-  }
+// What can go wrong with an entry: each a whole sentence, marked for translation, with the
+// entry's index as %1.
+using TProblem = const char*;
 
 // Problems that more than one step can meet, each worded once.
-constexpr TProblem EndsEarly = PROBLEM("Archive entry %1 cannot be read: the archive ends early.");
-constexpr TProblem OutOfMemory = PROBLEM("Archive entry %1 cannot be inflated: out of memory.");
-constexpr TProblem WriteFailed =
-    PROBLEM("Archive entry %1 cannot be delivered: writing the destination failed.");
+constexpr TProblem EndsEarly =
+    QT_TRANSLATE_NOOP("KVRStream", "Archive entry %1 cannot be read: the archive ends early.");
+constexpr TProblem OutOfMemory =
+    QT_TRANSLATE_NOOP("KVRStream", "Archive entry %1 cannot be inflated: out of memory.");
+constexpr TProblem WriteFailed = QT_TRANSLATE_NOOP(
+    "KVRStream", "Archive entry %1 cannot be delivered: writing the destination failed.");
 
 [[noreturn]] void Fail(int Index, TProblem Problem) {
-  throw EKVResError(
-      QCoreApplication::translate("KVRStream", Problem.Text).arg(Index).toStdString());
+  throw EKVResError(QCoreApplication::translate("KVRStream", Problem).arg(Index).toStdString());
 }
 
 // Where a read stands in the compressed data: its bytes, the zlib state, and how far along.
@@ -72,10 +68,13 @@ public:
     if (rc == Z_STREAM_END)
       FFinished = true;
     else if (rc == Z_BUF_ERROR || (rc == Z_OK && produced == 0 && FZ.avail_in == 0))
-      Fail(FIndex, PROBLEM("Archive entry %1 holds truncated compressed data."));
+      Fail(FIndex,
+           QT_TRANSLATE_NOOP("KVRStream", "Archive entry %1 holds truncated compressed data."));
     else if (rc != Z_OK)
-      Fail(FIndex, rc == Z_MEM_ERROR ? OutOfMemory
-                                     : PROBLEM("Archive entry %1 holds corrupt compressed data."));
+      Fail(FIndex,
+           rc == Z_MEM_ERROR
+               ? OutOfMemory
+               : QT_TRANSLATE_NOOP("KVRStream", "Archive entry %1 holds corrupt compressed data."));
     return produced;
   }
 
@@ -87,8 +86,9 @@ private:
 
 void Rewind(int Index, QIODevice& Dest) {
   if (!Dest.seek(0))
-    Fail(Index,
-         PROBLEM("Archive entry %1 cannot be delivered: the destination cannot be rewound."));
+    Fail(Index, QT_TRANSLATE_NOOP(
+                    "KVRStream",
+                    "Archive entry %1 cannot be delivered: the destination cannot be rewound."));
 }
 
 void Put(int Index, QIODevice& Dest, const char* Data, qint64 Size) {
@@ -98,7 +98,8 @@ void Put(int Index, QIODevice& Dest, const char* Data, qint64 Size) {
 
 void CheckInflatedSize(int Index, qint64 Total) {
   if (Total > TKVResReader::MaxInflatedSize)
-    Fail(Index, PROBLEM("Archive entry %1 inflates beyond the largest size allowed."));
+    Fail(Index, QT_TRANSLATE_NOOP("KVRStream",
+                                  "Archive entry %1 inflates beyond the largest size allowed."));
 }
 
 // How much the inflater may write into a memory stream at once, with Total bytes delivered:
@@ -243,12 +244,16 @@ const TResEntry& TKVResReader::SeekEntry(int Index) {
             .arg(Index)
             .toStdString());
   if (!FStream)
-    Fail(Index, PROBLEM("Archive entry %1 cannot be read: the archive has no stream."));
+    Fail(Index, QT_TRANSLATE_NOOP("KVRStream",
+                                  "Archive entry %1 cannot be read: the archive has no stream."));
   const TResEntry& entry = Entries[Index];
   if (Offsets[Index] + entry.Size > FStream->size())
-    Fail(Index, PROBLEM("Archive entry %1 reaches past the end of the archive."));
+    Fail(Index,
+         QT_TRANSLATE_NOOP("KVRStream", "Archive entry %1 reaches past the end of the archive."));
   if (!SeekTo(*FStream, Offsets[Index]))
-    Fail(Index, PROBLEM("Archive entry %1 cannot be read: seeking in the archive failed."));
+    Fail(Index,
+         QT_TRANSLATE_NOOP("KVRStream",
+                           "Archive entry %1 cannot be read: seeking in the archive failed."));
   return entry;
 }
 

@@ -620,6 +620,42 @@ info: prints a set&apos;s title, link, card box, face count and format, and its 
         <source>Cannot open the archive %1: %2.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Archive entry %1 cannot be read: the archive ends early.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archive entry %1 cannot be inflated: out of memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archive entry %1 cannot be delivered: writing the destination failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archive entry %1 holds truncated compressed data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archive entry %1 holds corrupt compressed data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archive entry %1 cannot be delivered: the destination cannot be rewound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archive entry %1 inflates beyond the largest size allowed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archive entry %1 cannot be read: the archive has no stream.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archive entry %1 cannot be read: seeking in the archive failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KVRWriter</name>
@@ -1078,6 +1114,10 @@ GIF, JPEG or BMP, all of one kind; at least 8.</source>
     </message>
     <message>
         <source>New card sets at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Kovalent Tesselo</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -130,8 +130,7 @@ QImage AboutPlaque() {
   DrawRivet(painter, QPointF(6, size.height() / 2.0 - 0.5), 1.8);
   DrawRivet(painter, QPointF(size.width() - 7, size.height() / 2.0 - 0.5), 1.8);
   // The lettering stays clear of the rivets at the plate's ends.
-  const QString caption = QCoreApplication::translate(
-      "TMainForm", QT_TRANSLATE_NOOP("TMainForm", "About Kovalent Tesselo"));
+  const QString caption = QCoreApplication::translate("TMainForm", "About Kovalent Tesselo");
   DrawEngravedText(painter, plate.adjusted(0, -0.5, 0, -0.5), caption,
                    FittingFont(caption, SansFont(10, true), plate.width() - 24,
                                QStringLiteral("the about plaque")));
