@@ -23,17 +23,13 @@ TCardSetLoader::~TCardSetLoader() = default;
 
 namespace {
 
-QString Tr(const char* Text) {
-  return QCoreApplication::translate("CardSetLoader", Text);
-}
-
 QString NotOpenedText() {
-  return Tr("It has not been opened.");
+  return QCoreApplication::translate("CardSetLoader", "It has not been opened.");
 }
 
 // Faces are counted from 1 in what the player reads.
 QString NoFaceText(qint64 Face) {
-  return Tr("It has no face image %1.").arg(Face + 1);
+  return QCoreApplication::translate("CardSetLoader", "It has no face image %1.").arg(Face + 1);
 }
 
 } // namespace
@@ -81,7 +77,8 @@ QImage TCardSetLoader::ReadBitmap(int Index, const char* NotUsable) const {
   try {
     return DecodeBmp(data, FLimits);
   } catch (const EImageError& error) {
-    Fail(Tr(NotUsable).arg(QString::fromUtf8(error.what())));
+    Fail(QCoreApplication::translate("CardSetLoader", NotUsable)
+             .arg(QString::fromUtf8(error.what())));
   }
 }
 
@@ -147,7 +144,7 @@ void TCardSetLoader::CheckFaces(std::chrono::steady_clock::time_point Deadline,
     // A header may claim more faces than the file holds; the first missing one ends the check.
     for (int face = 0; face < FHeader.ImageCount; ++face) {
       if (std::chrono::steady_clock::now() > Deadline || Stop.stop_requested())
-        Fail(Tr("Checking its faces takes too long."));
+        Fail(QCoreApplication::translate("CardSetLoader", "Checking its faces takes too long."));
       CheckFace(face);
     }
   } catch (...) {
@@ -248,7 +245,7 @@ void TCardSetLoader::KeepFaces(const std::vector<int32_t>& Faces, std::vector<TF
     if (slot.Error)
       FailFace(Faces[k], slot.Error);
     if (!slot.Done) // never: a face is left untaken only after an earlier one failed
-      Fail(Tr("Its faces could not all be read."));
+      Fail(QCoreApplication::translate("CardSetLoader", "Its faces could not all be read."));
     ChargeFace(slot.Bytes());
     if (slot.Picture.isNull()) {
       FFaceStreams.push_back(std::move(slot.Stream));
@@ -294,9 +291,13 @@ void TCardSetLoader::FailFace(int Face, const std::exception_ptr& Error) const {
   try {
     std::rethrow_exception(Error);
   } catch (const EImageError& error) {
-    Fail(Tr("Face image %1 is not usable: %2").arg(qint64(Face) + 1).arg(error.what()));
+    Fail(QCoreApplication::translate("CardSetLoader", "Face image %1 is not usable: %2")
+             .arg(qint64(Face) + 1)
+             .arg(error.what()));
   } catch (const EKVResError& error) {
-    Fail(Tr("Face image %1 cannot be read: %2").arg(qint64(Face) + 1).arg(error.what()));
+    Fail(QCoreApplication::translate("CardSetLoader", "Face image %1 cannot be read: %2")
+             .arg(qint64(Face) + 1)
+             .arg(error.what()));
   }
 }
 
@@ -311,5 +312,6 @@ void TCardSetLoader::DropFaces() {
 void TCardSetLoader::ChargeFace(qint64 Bytes) {
   FFaceBytes += Bytes;
   if (FFaceBytes > FLimits.MaxGameBytes)
-    Fail(Tr("Its faces need more memory than a game may use."));
+    Fail(QCoreApplication::translate("CardSetLoader",
+                                     "Its faces need more memory than a game may use."));
 }
