@@ -5,280 +5,284 @@
     <name>BmpImage</name>
     <message>
         <source>The BMP picture is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das BMP-Bild ist beschädigt.</translation>
     </message>
     <message>
         <source>The picture is not a BMP picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild ist kein BMP-Bild.</translation>
     </message>
     <message>
         <source>The BMP picture is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das BMP-Bild ist unvollständig.</translation>
     </message>
     <message>
         <source>The BMP picture is cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das BMP-Bild bricht vorzeitig ab.</translation>
     </message>
     <message>
         <source>The BMP picture does not give every pixel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im BMP-Bild fehlen Bildpunkte.</translation>
     </message>
     <message>
         <source>There is not enough memory for the BMP picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für das BMP-Bild ist nicht genug Speicher frei.</translation>
     </message>
 </context>
 <context>
     <name>CardSetFile</name>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine normale Datei</translation>
     </message>
     <message>
         <source>Cannot open the card set %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kartensatz %1 lässt sich nicht öffnen: %2.</translation>
     </message>
 </context>
 <context>
     <name>CardSetInstall</name>
     <message>
         <source>The card set %1 cannot be copied into %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kartensatz %1 lässt sich nicht nach %2 kopieren: %3.</translation>
     </message>
     <message>
         <source>The card set %1 is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kartensatz %1 ist zu groß.</translation>
     </message>
     <message>
         <source>Cannot read the card set %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kartensatz %1 lässt sich nicht lesen: %2.</translation>
     </message>
     <message>
         <source>The card set %1 cannot be copied: %2 already holds sets of all its names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kartensatz %1 lässt sich nicht kopieren: In %2 gibt es schon Kartensätze mit allen möglichen Namen dafür.</translation>
     </message>
     <message>
         <source>Cannot open the card set %1: it is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kartensatz %1 lässt sich nicht öffnen: Er ist keine Datei.</translation>
     </message>
     <message>
         <source>There is no folder to copy the card set %1 into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Ordner, in den der Kartensatz %1 kopiert werden kann.</translation>
     </message>
     <message>
         <source>The card set %1 cannot be copied into %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kartensatz %1 lässt sich nicht nach %2 kopieren.</translation>
     </message>
 </context>
 <context>
     <name>CardSetLoader</name>
     <message>
         <source>It has not been opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er wurde nicht geöffnet.</translation>
     </message>
     <message>
         <source>Face image %1 is not usable: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenbild %1 ist nicht brauchbar: %2</translation>
     </message>
     <message>
         <source>The card set &quot;%1&quot; cannot be used. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kartensatz „%1“ kann nicht verwendet werden. %2</translation>
     </message>
     <message>
         <source>Its advert picture is not usable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein Werbebild ist nicht brauchbar: %1</translation>
     </message>
     <message>
         <source>Its card back is not usable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seine Kartenrückseite ist nicht brauchbar: %1</translation>
     </message>
     <message>
         <source>Checking its faces takes too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Prüfen seiner Kartenbilder dauert zu lange.</translation>
     </message>
     <message>
         <source>It has no face image %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihm fehlt Kartenbild %1.</translation>
     </message>
     <message>
         <source>Face image %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenbild %1 lässt sich nicht lesen: %2</translation>
     </message>
     <message>
         <source>Its faces need more memory than a game may use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seine Kartenbilder brauchen mehr Speicher, als ein Spiel nehmen darf.</translation>
+    </message>
+    <message>
+        <source>Its faces could not all be read.</source>
+        <translation>Nicht alle seine Kartenbilder ließen sich lesen.</translation>
     </message>
 </context>
 <context>
     <name>Deckwright</name>
     <message>
         <source>A card set needs a title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Kartensatz braucht einen Titel.</translation>
     </message>
     <message numerus="yes">
         <source>A card set needs at least %1 faces; %n given.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ein Kartensatz braucht mindestens %1 Bilder; angegeben ist %n.</numerusform>
+            <numerusform>Ein Kartensatz braucht mindestens %1 Bilder; angegeben sind %n.</numerusform>
         </translation>
     </message>
     <message>
         <source>The card box may be at most 2048 x 2048 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Kartenformat darf höchstens 2048 x 2048 Pixel groß sein.</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Checking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfe %1</translation>
     </message>
     <message>
         <source>%1: a %2 picture among %3 faces; all faces of a set must share one format.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ein %2-Bild unter %3-Bildern; alle Bilder eines Satzes müssen dasselbe Format haben.</translation>
     </message>
     <message>
         <source>Advert</source>
-        <translation type="unfinished"></translation>
+        <translation>Werbebild</translation>
     </message>
     <message>
         <source>Card back</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenrückseite</translation>
     </message>
     <message>
         <source>Adding %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Füge %1 hinzu</translation>
     </message>
     <message>
         <source>Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibe</translation>
     </message>
     <message>
         <source>%1: cannot be written (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: lässt sich nicht schreiben (%2).</translation>
     </message>
     <message>
         <source>compressed</source>
-        <translation type="unfinished"></translation>
+        <translation>gepackt</translation>
     </message>
     <message>
         <source>bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap</translation>
     </message>
     <message>
         <source>plain</source>
-        <translation type="unfinished"></translation>
+        <translation>ungepackt</translation>
     </message>
     <message>
         <source>header</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopf</translation>
     </message>
     <message>
         <source>advert</source>
-        <translation type="unfinished"></translation>
+        <translation>Werbebild</translation>
     </message>
     <message>
         <source>back</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückseite</translation>
     </message>
     <message>
         <source>face %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild %1</translation>
     </message>
     <message numerus="yes">
         <source>%1: not a card set (it has %n entries, a set at least 3).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: kein Kartensatz (er hat %n Eintrag, ein Satz mindestens 3).</numerusform>
+            <numerusform>%1: kein Kartensatz (er hat %n Einträge, ein Satz mindestens 3).</numerusform>
         </translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel:</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Link:</translation>
     </message>
     <message>
         <source>Card box:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenformat:</translation>
     </message>
     <message>
         <source>Faces:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder:</translation>
     </message>
     <message>
         <source>Face format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildformat:</translation>
     </message>
     <message>
         <source>Entries:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge:</translation>
     </message>
     <message>
         <source>role</source>
-        <translation type="unfinished"></translation>
+        <translation>Rolle</translation>
     </message>
     <message>
         <source>storage</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablage</translation>
     </message>
     <message>
         <source>stored</source>
-        <translation type="unfinished"></translation>
+        <translation>abgelegt</translation>
     </message>
     <message>
         <source>delivered</source>
-        <translation type="unfinished"></translation>
+        <translation>geliefert</translation>
     </message>
     <message>
         <source>format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>The option %1 needs a value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Option %1 braucht einen Wert.</translation>
     </message>
     <message>
         <source>The card box &quot;%1&quot; is not WIDTHxHEIGHT (1 to 2048 each).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Kartenformat „%1“ hat nicht die Form BREITExHÖHE (je 1 bis 2048).</translation>
     </message>
     <message>
         <source>Unknown option %1 (see dkwright help).</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Option %1 (siehe dkwright help).</translation>
     </message>
     <message>
         <source>Name the card set to write with -o FILE.crd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib den zu schreibenden Kartensatz mit -o DATEI.crd an.</translation>
     </message>
     <message>
         <source>Give the card set a title with --title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib dem Kartensatz mit --title einen Titel.</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %1: %n faces, %2 bytes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 geschrieben: %n Bild, %2 Bytes.</numerusform>
+            <numerusform>%1 geschrieben: %n Bilder, %2 Bytes.</numerusform>
         </translation>
     </message>
     <message>
         <source>Name one card set: dkwright info FILE.crd</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenne einen Kartensatz: dkwright info DATEI.crd</translation>
     </message>
     <message>
         <source>Say what to do: dkwright build or dkwright info (dkwright help tells more).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sag, was zu tun ist: dkwright build oder dkwright info (mehr mit dkwright help).</translation>
     </message>
     <message>
         <source>Unknown command %1 (see dkwright help).</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Befehl %1 (siehe dkwright help).</translation>
     </message>
     <message>
         <source>Not enough memory to build the card set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genug Speicher, um den Kartensatz zu bauen.</translation>
     </message>
     <message>
         <source>Deckwright makes card sets for Kovalent Tesselo.
@@ -310,161 +314,192 @@ since a game deals at least 8 pairs. Animated GIFs stay animated.
 
 info: prints a set&apos;s title, link, card box, face count and format, and its entries.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Deckwright macht Kartensätze für Kovalent Tesselo.
+
+  dkwright                 (ohne Argumente) öffnet das Fenster
+  dkwright build -o AUS.crd --title TITEL [Optionen] BILD...
+  dkwright info DATEI.crd
+  dkwright help
+
+build: macht einen Satz aus den angegebenen Bildern. Ein BILD ist ein GIF-, JPEG- oder
+BMP-Bild (das Format wird am Inhalt erkannt, nicht am Namen) oder ein Ordner, aus dem jedes
+solche Bild genommen wird, nach Namen sortiert. Alle Bilder müssen dasselbe Format haben, und
+ein Satz braucht mindestens 8, weil ein Spiel mindestens 8 Paare austeilt. Animierte GIFs
+bleiben animiert.
+
+  -o, --output DATEI  der zu schreibende Satz (ganz ersetzt, bei einem Fehler unberührt)
+  --title TITEL       der Name, den das Spiel anzeigt (höchstens 255 Zeichen)
+  --link URL          wird geöffnet, wenn man das Werbebild auf der Punktetafel anklickt
+  --size BxH          das Kartenformat, in das die Bilder eingepasst werden. Ohne Angabe
+                      ist es die Größe, die die meisten Bilder haben, mit gleichem
+                      Seitenverhältnis auf das größte Format vergrößert oder verkleinert,
+                      das in 120x90 passt: Fotos im Format 4:3 ergeben 120x90, quadratische
+                      Bilder 90x90, hochkante im Format 3:4 ergeben 68x90.
+  --advert BILD       das Bild der Punktetafel (gestreckt auf 178x170 gezeigt);
+                      ohne Angabe aus dem Titel gezeichnet
+  --back BILD         die Kartenrückseite; ohne Angabe aus dem Titel gezeichnet
+  --compress          speichert die Bilder mit zlib gepackt (lohnt sich für BMP-Bilder)
+  --keep-size         speichert jedes Bild so, wie es ist. Ohne diese Option werden Bilder,
+                      die größer als das doppelte Kartenformat sind, auf das doppelte Format
+                      verkleinert und im eigenen Format neu gespeichert, damit Sätze aus
+                      Kamerafotos klein bleiben.
+
+info: zeigt Titel, Link, Kartenformat, Bildanzahl und -format eines Satzes und seine Einträge.
+</translation>
     </message>
     <message>
         <source>The title is %1 characters long; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Titel ist %1 Zeichen lang; höchstens %2 passen.</translation>
     </message>
     <message>
         <source>The link is %1 characters long; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Link ist %1 Zeichen lang; höchstens %2 passen.</translation>
     </message>
     <message>
         <source>Write the card box as WIDTHxHEIGHT, 1 to 2048 each, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreib das Kartenformat als BREITExHÖHE, je 1 bis 2048, oder lass es leer.</translation>
     </message>
     <message>
         <source>%1 is a %2 picture among %3 faces; all faces of a set must share one format.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein %2-Bild unter %3-Bildern; alle Bilder eines Satzes müssen dasselbe Format haben.</translation>
     </message>
     <message numerus="yes">
         <source>A card set needs at least %1 faces; add %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ein Kartensatz braucht mindestens %1 Bilder; füge noch %n hinzu.</numerusform>
+            <numerusform>Ein Kartensatz braucht mindestens %1 Bilder; füge noch %n hinzu.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: the picture cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Das Bild lässt sich nicht lesen.</translation>
     </message>
     <message>
         <source>%1: the folder holds no GIF, JPEG or BMP pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Ordner enthält keine GIF-, JPEG- oder BMP-Bilder.</translation>
     </message>
     <message>
         <source>%1: no such file or folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Diese Datei oder diesen Ordner gibt es nicht.</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannt</translation>
     </message>
     <message>
         <source>cannot be read (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>lässt sich nicht lesen (%1).</translation>
     </message>
     <message>
         <source>larger than %1 MB, too large for a card set.</source>
-        <translation type="unfinished"></translation>
+        <translation>größer als %1 MB, zu groß für einen Kartensatz.</translation>
     </message>
     <message>
         <source>the file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist leer.</translation>
     </message>
     <message>
         <source>not a GIF, JPEG or BMP picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>kein GIF-, JPEG- oder BMP-Bild.</translation>
     </message>
     <message>
         <source>the picture cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild lässt sich nicht lesen.</translation>
     </message>
 </context>
 <context>
     <name>Encoders</name>
     <message>
         <source>An empty picture cannot be written as BMP.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein leeres Bild kann nicht als BMP gespeichert werden.</translation>
     </message>
     <message>
         <source>The BMP picture could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das BMP-Bild konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>zu wenig Speicher</translation>
     </message>
     <message>
         <source>error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler %1</translation>
     </message>
     <message>
         <source>The GIF picture could not be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das GIF-Bild konnte nicht gespeichert werden: %1.</translation>
     </message>
     <message>
         <source>The GIF picture could not be written: out of memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das GIF-Bild konnte nicht gespeichert werden: zu wenig Speicher.</translation>
     </message>
     <message>
         <source>A GIF picture needs at least one frame.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein GIF-Bild braucht mindestens ein Einzelbild.</translation>
     </message>
     <message>
         <source>A GIF picture must be between 1 and 65535 pixels on each side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein GIF-Bild muss auf jeder Seite zwischen 1 und 65535 Pixel groß sein.</translation>
     </message>
     <message>
         <source>All frames of a GIF picture must have the same size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Einzelbilder eines GIF-Bilds müssen gleich groß sein.</translation>
     </message>
     <message>
         <source>A JPEG picture must be between 1 and 65500 pixels on each side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein JPEG-Bild muss auf jeder Seite zwischen 1 und 65500 Pixel groß sein.</translation>
     </message>
     <message>
         <source>The JPEG picture could not be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das JPEG-Bild konnte nicht gespeichert werden: %1.</translation>
     </message>
 </context>
 <context>
     <name>GameEngine</name>
     <message>
         <source>This set of cards is damaged and cannot be played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Kartensatz ist beschädigt und kann nicht gespielt werden.</translation>
     </message>
     <message>
         <source>This set of cards does not contain enough images!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Kartensatz hat nicht genug Bilder!</translation>
     </message>
     <message numerus="yes">
         <source>A board of %n pairs cannot be laid out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ein Spielfeld mit %n Paar lässt sich nicht auslegen.</numerusform>
+            <numerusform>Ein Spielfeld mit %n Paaren lässt sich nicht auslegen.</numerusform>
         </translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Player 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler 1</translation>
     </message>
     <message>
         <source>Player 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler 2</translation>
     </message>
     <message>
         <source>No winner</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Gewinner</translation>
     </message>
     <message>
         <source>The winner is: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen hat: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 (pairs: %n)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (Paare: %n)</numerusform>
+            <numerusform>%1 (Paare: %n)</numerusform>
         </translation>
     </message>
 </context>
@@ -472,569 +507,571 @@ info: prints a set&apos;s title, link, card box, face count and format, and its 
     <name>GameSettings</name>
     <message>
         <source>The settings store could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Speicher für die Einstellungen ließ sich nicht öffnen.</translation>
     </message>
 </context>
 <context>
     <name>GifImage</name>
     <message>
         <source>it ends early</source>
-        <translation type="unfinished"></translation>
+        <translation>es endet zu früh</translation>
     </message>
     <message>
         <source>it is not in GIF format</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist nicht im GIF-Format</translation>
     </message>
     <message>
         <source>it has no screen description</source>
-        <translation type="unfinished"></translation>
+        <translation>ihm fehlt die Bildschirmbeschreibung</translation>
     </message>
     <message>
         <source>a frame has no image description</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Einzelbild fehlt die Bildbeschreibung</translation>
     </message>
     <message>
         <source>it has no colour table</source>
-        <translation type="unfinished"></translation>
+        <translation>ihm fehlt die Farbtabelle</translation>
     </message>
     <message>
         <source>it holds a record of an unknown kind</source>
-        <translation type="unfinished"></translation>
+        <translation>es enthält einen Block unbekannter Art</translation>
     </message>
     <message>
         <source>a frame holds more pixels than its size</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Einzelbild enthält mehr Bildpunkte, als es groß ist</translation>
     </message>
     <message>
         <source>there is not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist nicht genug Speicher frei</translation>
     </message>
     <message>
         <source>its image data is defective</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Bilddaten sind fehlerhaft</translation>
     </message>
     <message>
         <source>error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler %1</translation>
     </message>
     <message>
         <source>The picture is not a GIF picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild ist kein GIF-Bild.</translation>
     </message>
     <message>
         <source>The GIF picture cannot be read (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das GIF-Bild lässt sich nicht lesen (%1).</translation>
     </message>
     <message>
         <source>There is not enough memory for the GIF picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für das GIF-Bild ist nicht genug Speicher frei.</translation>
     </message>
     <message>
         <source>The GIF picture is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das GIF-Bild ist unvollständig.</translation>
     </message>
     <message>
         <source>The GIF picture is damaged (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das GIF-Bild ist beschädigt (%1).</translation>
     </message>
     <message>
         <source>The GIF picture holds no image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das GIF-Bild enthält kein Bild.</translation>
     </message>
     <message>
         <source>The GIF picture needs more memory than a card face may use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das GIF-Bild braucht mehr Speicher, als ein Kartenbild nehmen darf.</translation>
     </message>
     <message numerus="yes">
         <source>The GIF picture has more than %n frames.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das GIF-Bild hat mehr als %n Einzelbild.</numerusform>
+            <numerusform>Das GIF-Bild hat mehr als %n Einzelbilder.</numerusform>
         </translation>
     </message>
     <message>
         <source>The GIF picture has no colour table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem GIF-Bild fehlt die Farbtabelle.</translation>
     </message>
 </context>
 <context>
     <name>ImageLimits</name>
     <message>
         <source>The %1 picture has no size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das %1-Bild hat keine Größe.</translation>
     </message>
     <message>
         <source>The %1 picture is too large (%2 x %3 pixels; at most %4 x %5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das %1-Bild ist zu groß (%2 x %3 Pixel; höchstens %4 x %5).</translation>
     </message>
     <message>
         <source>The %1 picture needs more memory than a card face may use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das %1-Bild braucht mehr Speicher, als ein Kartenbild nehmen darf.</translation>
     </message>
 </context>
 <context>
     <name>JpegImage</name>
     <message>
         <source>The JPEG picture has too many scans.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das JPEG-Bild hat zu viele Durchgänge.</translation>
     </message>
     <message>
         <source>The JPEG picture cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das JPEG-Bild lässt sich nicht lesen.</translation>
     </message>
     <message>
         <source>There is not enough memory for the JPEG picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für das JPEG-Bild ist nicht genug Speicher frei.</translation>
     </message>
     <message>
         <source>The JPEG picture is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das JPEG-Bild ist beschädigt.</translation>
     </message>
     <message>
         <source>The JPEG picture is damaged or incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das JPEG-Bild ist beschädigt oder unvollständig.</translation>
     </message>
     <message>
         <source>The JPEG picture is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das JPEG-Bild ist leer.</translation>
     </message>
     <message>
         <source>The JPEG decoder cannot be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der JPEG-Decoder lässt sich nicht starten.</translation>
     </message>
 </context>
 <context>
     <name>KVRStream</name>
     <message numerus="yes">
         <source>Archive entry %1 does not exist; the archive has %n entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Archiveintrag %1 gibt es nicht; das Archiv hat %n Eintrag.</numerusform>
+            <numerusform>Archiveintrag %1 gibt es nicht; das Archiv hat %n Einträge.</numerusform>
         </translation>
     </message>
     <message>
         <source>Archive entry %1 reaches past the end of the archive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiveintrag %1 reicht über das Ende des Archivs hinaus.</translation>
     </message>
     <message>
         <source>Cannot open the archive %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Archiv %1 lässt sich nicht öffnen: %2.</translation>
     </message>
     <message>
         <source>Archive entry %1 cannot be read: the archive ends early.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiveintrag %1 lässt sich nicht lesen: Das Archiv endet zu früh.</translation>
     </message>
     <message>
         <source>Archive entry %1 cannot be inflated: out of memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiveintrag %1 lässt sich nicht entpacken: zu wenig Speicher.</translation>
     </message>
     <message>
         <source>Archive entry %1 cannot be delivered: writing the destination failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiveintrag %1 lässt sich nicht ausliefern: Das Schreiben des Ziels ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Archive entry %1 holds truncated compressed data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiveintrag %1 enthält abgeschnittene gepackte Daten.</translation>
     </message>
     <message>
         <source>Archive entry %1 holds corrupt compressed data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiveintrag %1 enthält beschädigte gepackte Daten.</translation>
     </message>
     <message>
         <source>Archive entry %1 cannot be delivered: the destination cannot be rewound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiveintrag %1 lässt sich nicht ausliefern: Das Ziel lässt sich nicht zurückspulen.</translation>
     </message>
     <message>
         <source>Archive entry %1 inflates beyond the largest size allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiveintrag %1 wird entpackt größer als erlaubt.</translation>
     </message>
     <message>
         <source>Archive entry %1 cannot be read: the archive has no stream.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiveintrag %1 lässt sich nicht lesen: Das Archiv hat keinen Datenstrom.</translation>
     </message>
     <message>
         <source>Archive entry %1 cannot be read: seeking in the archive failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiveintrag %1 lässt sich nicht lesen: Das Springen im Archiv ist fehlgeschlagen.</translation>
     </message>
 </context>
 <context>
     <name>KVRWriter</name>
     <message>
         <source>Compressing an archive entry failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Packen eines Archiveintrags ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>An archive entry cannot hold 2 GiB or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Archiveintrag kann nicht 2 GiB oder mehr enthalten.</translation>
     </message>
     <message>
         <source>The archive cannot grow to 2 GiB or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Archiv kann nicht auf 2 GiB oder mehr wachsen.</translation>
     </message>
     <message>
         <source>Cannot write the archive %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Archiv %1 lässt sich nicht schreiben: %2.</translation>
     </message>
 </context>
 <context>
     <name>KVRichEdOLE</name>
     <message>
         <source>Failed to Load Stream</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text ließ sich nicht laden</translation>
     </message>
 </context>
 <context>
     <name>KVUtils</name>
     <message>
         <source>Unable to connect to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung zu %1 möglich</translation>
     </message>
     <message>
         <source>Default web browser not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Standard-Webbrowser gefunden</translation>
     </message>
     <message>
         <source>Unable to send mail to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail an %1 lässt sich nicht senden</translation>
     </message>
     <message>
         <source>Default mail program not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Standard-E-Mail-Programm gefunden</translation>
     </message>
 </context>
 <context>
     <name>KVstring</name>
     <message>
         <source>Stream write error: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreiben: %1.</translation>
     </message>
 </context>
 <context>
     <name>RegistryFile</name>
     <message>
         <source>The settings store cannot hold a line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Speicher für die Einstellungen darf kein Zeilenumbruch stehen.</translation>
     </message>
     <message>
         <source>A settings key needs a path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Einstellungsschlüssel braucht einen Pfad.</translation>
     </message>
     <message>
         <source>The damaged settings file %1 could not be kept aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beschädigte Einstellungsdatei %1 ließ sich nicht beiseitelegen.</translation>
     </message>
     <message>
         <source>Too many damaged copies of %1 are kept; it is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von %1 werden zu viele beschädigte Kopien aufbewahrt; die Datei bleibt, wie sie ist.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht schreiben: %2.</translation>
     </message>
     <message>
         <source>Invalid data type for &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Datentyp für „%1“.</translation>
     </message>
     <message>
         <source>No settings key is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Einstellungsschlüssel ist geöffnet.</translation>
     </message>
     <message>
         <source>The settings file %1 is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 ist keine Datei.</translation>
     </message>
     <message>
         <source>The settings file %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 lässt sich nicht lesen: %2</translation>
     </message>
     <message>
         <source>The folder of %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner für %1 lässt sich nicht anlegen.</translation>
     </message>
 </context>
 <context>
     <name>SkinEntries</name>
     <message>
         <source>Picture %1 of tesselo.dat is damaged and cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild %1 von tesselo.dat ist beschädigt und kann nicht angezeigt werden.</translation>
     </message>
 </context>
 <context>
     <name>StartUp</name>
     <message>
         <source>Kovalent Tesselo is already running, but it did not take the card set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kovalent Tesselo läuft schon, hat aber den Kartensatz %1 nicht übernommen.</translation>
     </message>
     <message>
         <source>%1 is missing or corrupted!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlt oder ist beschädigt!</translation>
     </message>
     <message>
         <source>Error initializing application</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Starten des Programms</translation>
     </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Original concept and design by</source>
-        <translation type="unfinished"></translation>
+        <translation>Idee und Gestaltung von</translation>
     </message>
     <message>
         <source>The artwork of the animated card sets belongs to Pixelgarten Studio</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bilder der animierten Kartensätze gehören Pixelgarten Studio</translation>
     </message>
     <message>
         <source>and is used with its kind permission.</source>
-        <translation type="unfinished"></translation>
+        <translation>und werden mit freundlicher Erlaubnis verwendet.</translation>
     </message>
     <message>
         <source>Copyright © 2026 Kovalent Games Ltd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Kovalent Games Ltd.</translation>
     </message>
 </context>
 <context>
     <name>TBoardGrid</name>
     <message>
         <source>face down</source>
-        <translation type="unfinished"></translation>
+        <translation>verdeckt</translation>
     </message>
     <message>
         <source>face up</source>
-        <translation type="unfinished"></translation>
+        <translation>aufgedeckt</translation>
     </message>
     <message>
         <source>removed</source>
-        <translation type="unfinished"></translation>
+        <translation>abgeräumt</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihe %1, Spalte %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a cell&apos;s place, then what it shows</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld</translation>
     </message>
 </context>
 <context>
     <name>TBrowseDWForm</name>
     <message>
         <source>Program files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme (*)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Cannot find dkwright.exe file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei dkwright.exe ist nicht zu finden!</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TBuilderLauncher</name>
     <message>
         <source>Unable to start %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht starten</translation>
     </message>
 </context>
 <context>
     <name>TDeckBuildJob</name>
     <message>
         <source>Not enough memory to build the card set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genug Speicher, um den Kartensatz zu bauen.</translation>
     </message>
 </context>
 <context>
     <name>TDeckwrightWindow</name>
     <message>
         <source>Deckwright: card sets for Kovalent Tesselo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckwright: Kartensätze für Kovalent Tesselo</translation>
     </message>
     <message>
         <source>Faces</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder</translation>
     </message>
     <message>
         <source>Add pictures…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder hinzufügen…</translation>
     </message>
     <message>
         <source>Add folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner hinzufügen…</translation>
     </message>
     <message>
         <source>◀ Earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>◀ Früher</translation>
     </message>
     <message>
         <source>Later ▶</source>
-        <translation type="unfinished"></translation>
+        <translation>Später ▶</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Card set</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz</translation>
     </message>
     <message>
         <source>the name the game lists</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name, den das Spiel anzeigt</translation>
     </message>
     <message>
         <source>optional, opened from the score screen</source>
-        <translation type="unfinished"></translation>
+        <translation>freiwillig, wird von der Punktetafel aus geöffnet</translation>
     </message>
     <message>
         <source>WIDTHxHEIGHT in pixels; empty fits the faces&apos; proportions into 120x90</source>
-        <translation type="unfinished"></translation>
+        <translation>BREITExHÖHE in Pixeln; leer passt die Bilder mit ihrem Seitenverhältnis in 120x90 ein</translation>
     </message>
     <message>
         <source>Advert</source>
-        <translation type="unfinished"></translation>
+        <translation>Werbebild</translation>
     </message>
     <message>
         <source>Choose the advert</source>
-        <translation type="unfinished"></translation>
+        <translation>Werbebild wählen</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückseite</translation>
     </message>
     <message>
         <source>Choose the back</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückseite wählen</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link</translation>
     </message>
     <message>
         <source>Card box</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenformat</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Play with it</source>
-        <translation type="unfinished"></translation>
+        <translation>Damit spielen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Reading %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lese %1</translation>
     </message>
     <message>
         <source>Add pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder hinzufügen</translation>
     </message>
     <message>
         <source>Add the pictures of a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bilder eines Ordners hinzufügen</translation>
     </message>
     <message>
         <source>automatic: %1x%2</source>
-        <translation type="unfinished"></translation>
+        <translation>automatisch: %1x%2</translation>
     </message>
     <message>
         <source>No faces yet: a set needs at least %1 pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Bilder: Ein Satz braucht mindestens %1 Bilder.</translation>
     </message>
     <message numerus="yes">
         <source>%n faces: too few for the smallest game of %1 pairs.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Bild: zu wenige für das kleinste Spiel mit %1 Paaren.</numerusform>
+            <numerusform>%n Bilder: zu wenige für das kleinste Spiel mit %1 Paaren.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n faces: this set can be played with up to %1 pairs (%2 of the game&apos;s %3 pair counts).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Bild: Mit diesem Satz kann man mit bis zu %1 Paaren spielen (%2 der %3 Paarzahlen des Spiels).</numerusform>
+            <numerusform>%n Bilder: Mit diesem Satz kann man mit bis zu %1 Paaren spielen (%2 der %3 Paarzahlen des Spiels).</numerusform>
         </translation>
     </message>
     <message>
         <source>Save writes &lt;b&gt;%1&lt;/b&gt; into the game&apos;s cards folder, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern schreibt &lt;b&gt;%1&lt;/b&gt; in den Kartenordner des Spiels, %2</translation>
     </message>
     <message>
         <source>The set cannot be saved yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Satz lässt sich noch nicht speichern.</translation>
     </message>
     <message>
         <source>Neither %1 nor %2 can be written, so the set cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weder %1 noch %2 lässt sich beschreiben, also kann der Satz nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>%1 already holds a card set named %2.
 
 Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 gibt es schon einen Kartensatz namens %2.
+
+Ersetzen?</translation>
     </message>
     <message>
         <source>The set was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Satz wurde nicht gespeichert.</translation>
     </message>
     <message>
         <source>Saved %1 into %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2 gespeichert.</translation>
     </message>
     <message>
         <source>The game&apos;s own cards folder, %1, cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der eigene Kartenordner des Spiels, %1, lässt sich nicht beschreiben.</translation>
     </message>
     <message>
         <source>Cancelled: nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen: Es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>This set has not been saved. Start the game without it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Satz ist noch nicht gespeichert. Das Spiel trotzdem ohne ihn starten?</translation>
     </message>
     <message>
         <source>Kovalent Tesselo is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kovalent Tesselo läuft schon.</translation>
     </message>
     <message>
         <source>The game is not beside Deckwright (%1), so it cannot be started from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel liegt nicht neben Deckwright (%1), deshalb kann es nicht von hier gestartet werden.</translation>
     </message>
     <message>
         <source>%1 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ließ sich nicht starten.</translation>
     </message>
 </context>
 <context>
@@ -1043,232 +1080,234 @@ Replace it?</source>
         <source>Drop pictures or folders of pictures here, or add them with the buttons below.
 
 GIF, JPEG or BMP, all of one kind; at least 8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zieh Bilder oder Ordner mit Bildern hierher oder füge sie mit den Knöpfen unten hinzu.
+
+GIF, JPEG oder BMP, alle von einer Art; mindestens 8.</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle</translation>
     </message>
     <message>
         <source>Cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Titelbild</translation>
     </message>
     <message>
         <source>Your card folder already holds a different card set named %1. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>In deinem Kartenordner gibt es schon einen anderen Kartensatz namens %1. Ersetzen?</translation>
     </message>
     <message>
         <source>Card set added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz hinzugefügt: %1</translation>
     </message>
     <message>
         <source>Card set replaced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz ersetzt: %1</translation>
     </message>
     <message>
         <source>Card set chosen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz gewählt: %1</translation>
     </message>
     <message>
         <source>There is no card set in %1, so no game can start.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 gibt es keinen Kartensatz, also kann kein Spiel beginnen.</translation>
     </message>
     <message>
         <source>Your settings could not be saved. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Einstellungen ließen sich nicht speichern. %1</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimieren</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen</translation>
     </message>
     <message>
         <source>Set Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen einstellen</translation>
     </message>
     <message>
         <source>The card game of memory and matching pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Kartenspiel zum Merken und Paare-Finden</translation>
     </message>
     <message>
         <source>New card sets at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Kartensätze auf %1</translation>
     </message>
     <message>
         <source>About Kovalent Tesselo</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Kovalent Tesselo</translation>
     </message>
 </context>
 <context>
     <name>TOptionsPanel</name>
     <message>
         <source>Delay in seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigedauer in Sekunden</translation>
     </message>
     <message>
         <source>Player 1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name von Spieler 1</translation>
     </message>
     <message>
         <source>Player 2 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name von Spieler 2</translation>
     </message>
     <message>
         <source>Player 3 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name von Spieler 3</translation>
     </message>
     <message>
         <source>Player 4 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name von Spieler 4</translation>
     </message>
     <message>
         <source>Computer player</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer spielt mit</translation>
     </message>
     <message>
         <source>Computer level</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe des Computers</translation>
     </message>
     <message>
         <source>No card sets in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Kartensätze in %1</translation>
     </message>
     <message>
         <source>Make your own card set</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenen Kartensatz machen</translation>
     </message>
     <message>
         <source>Card set</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz</translation>
     </message>
     <message>
         <source>Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Paare</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton</translation>
     </message>
     <message>
         <source>Make your own card sets with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mach deine eigenen Kartensätze mit %1</translation>
     </message>
     <message>
         <source>Game Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieloptionen</translation>
     </message>
     <message>
         <source>Delay (seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigedauer (Sekunden)</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe</translation>
     </message>
 </context>
 <context>
     <name>TPictureChooser</name>
     <message>
         <source>Pictures (*.gif *.jpg *.jpeg *.bmp);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (*.gif *.jpg *.jpeg *.bmp);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen…</translation>
     </message>
     <message>
         <source>Drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezeichnet</translation>
     </message>
     <message>
         <source>Use the picture drawn from the title</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aus dem Titel gezeichnete Bild nehmen</translation>
     </message>
     <message>
         <source>Drawn from the title</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Titel gezeichnet</translation>
     </message>
 </context>
 <context>
     <name>TPopUpform</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>TScoreForm</name>
     <message>
         <source>Player %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler %1: %2</translation>
     </message>
     <message>
         <source>Player %1 pairs: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Paare von Spieler %1: %2</translation>
     </message>
     <message>
         <source>Advertisement</source>
-        <translation type="unfinished"></translation>
+        <translation>Werbung</translation>
     </message>
     <message>
         <source>Advertisement: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Werbung: %1</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Players:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler:</translation>
     </message>
     <message>
         <source>Pairs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paare:</translation>
     </message>
 </context>
 <context>
     <name>TTesseloApplication</name>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein unerwarteter Fehler ist aufgetreten.</translation>
     </message>
 </context>
 <context>
     <name>Thelpform</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
 </context>
 </TS>

@@ -5,280 +5,284 @@
     <name>BmpImage</name>
     <message>
         <source>The BMP picture is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen BMP está dañada.</translation>
     </message>
     <message>
         <source>The picture is not a BMP picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen no es una imagen BMP.</translation>
     </message>
     <message>
         <source>The BMP picture is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen BMP está incompleta.</translation>
     </message>
     <message>
         <source>The BMP picture is cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen BMP se corta antes de tiempo.</translation>
     </message>
     <message>
         <source>The BMP picture does not give every pixel.</source>
-        <translation type="unfinished"></translation>
+        <translation>A la imagen BMP le faltan píxeles.</translation>
     </message>
     <message>
         <source>There is not enough memory for the BMP picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para la imagen BMP.</translation>
     </message>
 </context>
 <context>
     <name>CardSetFile</name>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>Cannot open the card set %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la baraja %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>CardSetInstall</name>
     <message>
         <source>The card set %1 cannot be copied into %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede copiar la baraja %1 en %2: %3.</translation>
     </message>
     <message>
         <source>The card set %1 is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>La baraja %1 es demasiado grande.</translation>
     </message>
     <message>
         <source>Cannot read the card set %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la baraja %1: %2.</translation>
     </message>
     <message>
         <source>The card set %1 cannot be copied: %2 already holds sets of all its names.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede copiar la baraja %1: %2 ya tiene barajas con todos sus nombres posibles.</translation>
     </message>
     <message>
         <source>Cannot open the card set %1: it is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la baraja %1: no es un archivo.</translation>
     </message>
     <message>
         <source>There is no folder to copy the card set %1 into.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna carpeta donde copiar la baraja %1.</translation>
     </message>
     <message>
         <source>The card set %1 cannot be copied into %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede copiar la baraja %1 en %2.</translation>
     </message>
 </context>
 <context>
     <name>CardSetLoader</name>
     <message>
         <source>It has not been opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha abierto.</translation>
     </message>
     <message>
         <source>Face image %1 is not usable: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen de carta %1 no se puede usar: %2</translation>
     </message>
     <message>
         <source>The card set &quot;%1&quot; cannot be used. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La baraja «%1» no se puede usar. %2</translation>
     </message>
     <message>
         <source>Its advert picture is not usable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Su imagen de anuncio no se puede usar: %1</translation>
     </message>
     <message>
         <source>Its card back is not usable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Su reverso de carta no se puede usar: %1</translation>
     </message>
     <message>
         <source>Checking its faces takes too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar sus imágenes tarda demasiado.</translation>
     </message>
     <message>
         <source>It has no face image %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le falta la imagen de carta %1.</translation>
     </message>
     <message>
         <source>Face image %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen de carta %1 no se puede leer: %2</translation>
     </message>
     <message>
         <source>Its faces need more memory than a game may use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus imágenes necesitan más memoria de la que puede usar una partida.</translation>
+    </message>
+    <message>
+        <source>Its faces could not all be read.</source>
+        <translation>No se han podido leer todas sus imágenes.</translation>
     </message>
 </context>
 <context>
     <name>Deckwright</name>
     <message>
         <source>A card set needs a title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una baraja necesita un título.</translation>
     </message>
     <message numerus="yes">
         <source>A card set needs at least %1 faces; %n given.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Una baraja necesita al menos %1 imágenes; se ha dado %n.</numerusform>
+            <numerusform>Una baraja necesita al menos %1 imágenes; se han dado %n.</numerusform>
         </translation>
     </message>
     <message>
         <source>The card box may be at most 2048 x 2048 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tamaño de carta puede ser como mucho de 2048 x 2048 píxeles.</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho</translation>
     </message>
     <message>
         <source>Checking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobando %1</translation>
     </message>
     <message>
         <source>%1: a %2 picture among %3 faces; all faces of a set must share one format.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: una imagen %2 entre imágenes %3; todas las imágenes de una baraja deben tener el mismo formato.</translation>
     </message>
     <message>
         <source>Advert</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuncio</translation>
     </message>
     <message>
         <source>Card back</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverso</translation>
     </message>
     <message>
         <source>Adding %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadiendo %1</translation>
     </message>
     <message>
         <source>Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo</translation>
     </message>
     <message>
         <source>%1: cannot be written (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede escribir (%2).</translation>
     </message>
     <message>
         <source>compressed</source>
-        <translation type="unfinished"></translation>
+        <translation>comprimido</translation>
     </message>
     <message>
         <source>bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>mapa de bits</translation>
     </message>
     <message>
         <source>plain</source>
-        <translation type="unfinished"></translation>
+        <translation>sin comprimir</translation>
     </message>
     <message>
         <source>header</source>
-        <translation type="unfinished"></translation>
+        <translation>cabecera</translation>
     </message>
     <message>
         <source>advert</source>
-        <translation type="unfinished"></translation>
+        <translation>anuncio</translation>
     </message>
     <message>
         <source>back</source>
-        <translation type="unfinished"></translation>
+        <translation>reverso</translation>
     </message>
     <message>
         <source>face %1</source>
-        <translation type="unfinished"></translation>
+        <translation>imagen %1</translation>
     </message>
     <message numerus="yes">
         <source>%1: not a card set (it has %n entries, a set at least 3).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: no es una baraja (tiene %n entrada y una baraja, al menos 3).</numerusform>
+            <numerusform>%1: no es una baraja (tiene %n entradas y una baraja, al menos 3).</numerusform>
         </translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Título:</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace:</translation>
     </message>
     <message>
         <source>Card box:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de carta:</translation>
     </message>
     <message>
         <source>Faces:</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes:</translation>
     </message>
     <message>
         <source>Face format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de imagen:</translation>
     </message>
     <message>
         <source>Entries:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas:</translation>
     </message>
     <message>
         <source>role</source>
-        <translation type="unfinished"></translation>
+        <translation>función</translation>
     </message>
     <message>
         <source>storage</source>
-        <translation type="unfinished"></translation>
+        <translation>almacenamiento</translation>
     </message>
     <message>
         <source>stored</source>
-        <translation type="unfinished"></translation>
+        <translation>guardado</translation>
     </message>
     <message>
         <source>delivered</source>
-        <translation type="unfinished"></translation>
+        <translation>entregado</translation>
     </message>
     <message>
         <source>format</source>
-        <translation type="unfinished"></translation>
+        <translation>formato</translation>
     </message>
     <message>
         <source>The option %1 needs a value.</source>
-        <translation type="unfinished"></translation>
+        <translation>La opción %1 necesita un valor.</translation>
     </message>
     <message>
         <source>The card box &quot;%1&quot; is not WIDTHxHEIGHT (1 to 2048 each).</source>
-        <translation type="unfinished"></translation>
+        <translation>El tamaño de carta «%1» no tiene la forma ANCHOxALTO (de 1 a 2048 cada uno).</translation>
     </message>
     <message>
         <source>Unknown option %1 (see dkwright help).</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción desconocida %1 (consulta dkwright help).</translation>
     </message>
     <message>
         <source>Name the card set to write with -o FILE.crd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica la baraja que se va a escribir con -o ARCHIVO.crd.</translation>
     </message>
     <message>
         <source>Give the card set a title with --title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponle un título a la baraja con --title.</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %1: %n faces, %2 bytes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 escrito: %n imagen, %2 bytes.</numerusform>
+            <numerusform>%1 escrito: %n imágenes, %2 bytes.</numerusform>
         </translation>
     </message>
     <message>
         <source>Name one card set: dkwright info FILE.crd</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica una baraja: dkwright info ARCHIVO.crd</translation>
     </message>
     <message>
         <source>Say what to do: dkwright build or dkwright info (dkwright help tells more).</source>
-        <translation type="unfinished"></translation>
+        <translation>Di qué hacer: dkwright build o dkwright info (dkwright help explica más).</translation>
     </message>
     <message>
         <source>Unknown command %1 (see dkwright help).</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden desconocida %1 (consulta dkwright help).</translation>
     </message>
     <message>
         <source>Not enough memory to build the card set.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para crear la baraja.</translation>
     </message>
     <message>
         <source>Deckwright makes card sets for Kovalent Tesselo.
@@ -310,161 +314,194 @@ since a game deals at least 8 pairs. Animated GIFs stay animated.
 
 info: prints a set&apos;s title, link, card box, face count and format, and its entries.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Deckwright crea barajas para Kovalent Tesselo.
+
+  dkwright                 (sin argumentos) abre la ventana
+  dkwright build -o SALIDA.crd --title TÍTULO [opciones] IMAGEN...
+  dkwright info ARCHIVO.crd
+  dkwright help
+
+build: crea una baraja con las imágenes dadas. Una IMAGEN es una imagen GIF, JPEG o BMP (el
+formato se reconoce por el contenido, no por el nombre) o una carpeta, de la que se toman
+todas esas imágenes, ordenadas por nombre. Todas las imágenes deben tener el mismo formato, y
+una baraja necesita al menos 8, porque una partida reparte al menos 8 parejas. Los GIF
+animados siguen animados.
+
+  -o, --output ARCHIVO  la baraja que se escribe (se sustituye entera o, si hay un error,
+                        queda intacta)
+  --title TÍTULO        el nombre que muestra el juego (255 caracteres como mucho)
+  --link URL            se abre al hacer clic en el anuncio de la pantalla de puntos
+  --size AxA            el tamaño de carta al que se ajustan las imágenes. Si no se indica,
+                        es el tamaño que tienen la mayoría de las imágenes, ampliado o reducido
+                        con sus proporciones hasta el mayor tamaño que cabe en 120x90: las
+                        fotos 4:3 dan 120x90, las imágenes cuadradas 90x90 y las verticales
+                        3:4 dan 68x90.
+  --advert IMAGEN       la imagen de la pantalla de puntos (se muestra estirada a 178x170);
+                        si no se indica, se dibuja a partir del título
+  --back IMAGEN         el reverso de las cartas; si no se indica, se dibuja a partir del título
+  --compress            guarda las imágenes comprimidas con zlib (vale la pena con imágenes BMP)
+  --keep-size           guarda cada imagen tal como es. Sin esta opción, las imágenes mayores
+                        que el doble del tamaño de carta se reducen al doble de ese tamaño y se
+                        vuelven a codificar en su propio formato, para que las barajas de fotos
+                        de cámara sigan siendo pequeñas.
+
+info: muestra el título, el enlace, el tamaño de carta, el número y el formato de las imágenes
+de una baraja, y sus entradas.
+</translation>
     </message>
     <message>
         <source>The title is %1 characters long; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>El título tiene %1 caracteres; caben como mucho %2.</translation>
     </message>
     <message>
         <source>The link is %1 characters long; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>El enlace tiene %1 caracteres; caben como mucho %2.</translation>
     </message>
     <message>
         <source>Write the card box as WIDTHxHEIGHT, 1 to 2048 each, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el tamaño de carta como ANCHOxALTO, de 1 a 2048 cada uno, o déjalo vacío.</translation>
     </message>
     <message>
         <source>%1 is a %2 picture among %3 faces; all faces of a set must share one format.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una imagen %2 entre imágenes %3; todas las imágenes de una baraja deben tener el mismo formato.</translation>
     </message>
     <message numerus="yes">
         <source>A card set needs at least %1 faces; add %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Una baraja necesita al menos %1 imágenes; añade %n más.</numerusform>
+            <numerusform>Una baraja necesita al menos %1 imágenes; añade %n más.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: the picture cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la imagen no se puede leer.</translation>
     </message>
     <message>
         <source>%1: the folder holds no GIF, JPEG or BMP pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la carpeta no tiene imágenes GIF, JPEG ni BMP.</translation>
     </message>
     <message>
         <source>%1: no such file or folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no existe ese archivo ni esa carpeta.</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>desconocido</translation>
     </message>
     <message>
         <source>cannot be read (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer (%1).</translation>
     </message>
     <message>
         <source>larger than %1 MB, too large for a card set.</source>
-        <translation type="unfinished"></translation>
+        <translation>más de %1 MB, demasiado grande para una baraja.</translation>
     </message>
     <message>
         <source>the file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está vacío.</translation>
     </message>
     <message>
         <source>not a GIF, JPEG or BMP picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una imagen GIF, JPEG ni BMP.</translation>
     </message>
     <message>
         <source>the picture cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen no se puede leer.</translation>
     </message>
 </context>
 <context>
     <name>Encoders</name>
     <message>
         <source>An empty picture cannot be written as BMP.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una imagen vacía no se puede guardar como BMP.</translation>
     </message>
     <message>
         <source>The BMP picture could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la imagen BMP.</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay memoria suficiente</translation>
     </message>
     <message>
         <source>error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>error %1</translation>
     </message>
     <message>
         <source>The GIF picture could not be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la imagen GIF: %1.</translation>
     </message>
     <message>
         <source>The GIF picture could not be written: out of memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la imagen GIF: no hay memoria suficiente.</translation>
     </message>
     <message>
         <source>A GIF picture needs at least one frame.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una imagen GIF necesita al menos un fotograma.</translation>
     </message>
     <message>
         <source>A GIF picture must be between 1 and 65535 pixels on each side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una imagen GIF debe medir entre 1 y 65535 píxeles por cada lado.</translation>
     </message>
     <message>
         <source>All frames of a GIF picture must have the same size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los fotogramas de una imagen GIF deben tener el mismo tamaño.</translation>
     </message>
     <message>
         <source>A JPEG picture must be between 1 and 65500 pixels on each side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una imagen JPEG debe medir entre 1 y 65500 píxeles por cada lado.</translation>
     </message>
     <message>
         <source>The JPEG picture could not be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la imagen JPEG: %1.</translation>
     </message>
 </context>
 <context>
     <name>GameEngine</name>
     <message>
         <source>This set of cards is damaged and cannot be played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta baraja está dañada y no se puede jugar con ella.</translation>
     </message>
     <message>
         <source>This set of cards does not contain enough images!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Esta baraja no tiene suficientes imágenes!</translation>
     </message>
     <message numerus="yes">
         <source>A board of %n pairs cannot be laid out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se puede montar un tablero de %n pareja.</numerusform>
+            <numerusform>No se puede montar un tablero de %n parejas.</numerusform>
         </translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenador</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador</translation>
     </message>
     <message>
         <source>Player 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador 1</translation>
     </message>
     <message>
         <source>Player 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador 2</translation>
     </message>
     <message>
         <source>No winner</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ganador</translation>
     </message>
     <message>
         <source>The winner is: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha ganado: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 (pairs: %n)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (parejas: %n)</numerusform>
+            <numerusform>%1 (parejas: %n)</numerusform>
         </translation>
     </message>
 </context>
@@ -472,569 +509,571 @@ info: prints a set&apos;s title, link, card box, face count and format, and its 
     <name>GameSettings</name>
     <message>
         <source>The settings store could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir el lugar donde se guardan los ajustes.</translation>
     </message>
 </context>
 <context>
     <name>GifImage</name>
     <message>
         <source>it ends early</source>
-        <translation type="unfinished"></translation>
+        <translation>termina antes de tiempo</translation>
     </message>
     <message>
         <source>it is not in GIF format</source>
-        <translation type="unfinished"></translation>
+        <translation>no está en formato GIF</translation>
     </message>
     <message>
         <source>it has no screen description</source>
-        <translation type="unfinished"></translation>
+        <translation>le falta la descripción de pantalla</translation>
     </message>
     <message>
         <source>a frame has no image description</source>
-        <translation type="unfinished"></translation>
+        <translation>a un fotograma le falta la descripción de imagen</translation>
     </message>
     <message>
         <source>it has no colour table</source>
-        <translation type="unfinished"></translation>
+        <translation>le falta la tabla de colores</translation>
     </message>
     <message>
         <source>it holds a record of an unknown kind</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un bloque de un tipo desconocido</translation>
     </message>
     <message>
         <source>a frame holds more pixels than its size</source>
-        <translation type="unfinished"></translation>
+        <translation>un fotograma tiene más píxeles de los que caben en su tamaño</translation>
     </message>
     <message>
         <source>there is not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay memoria suficiente</translation>
     </message>
     <message>
         <source>its image data is defective</source>
-        <translation type="unfinished"></translation>
+        <translation>sus datos de imagen son defectuosos</translation>
     </message>
     <message>
         <source>error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>error %1</translation>
     </message>
     <message>
         <source>The picture is not a GIF picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen no es una imagen GIF.</translation>
     </message>
     <message>
         <source>The GIF picture cannot be read (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen GIF no se puede leer (%1).</translation>
     </message>
     <message>
         <source>There is not enough memory for the GIF picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para la imagen GIF.</translation>
     </message>
     <message>
         <source>The GIF picture is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen GIF está incompleta.</translation>
     </message>
     <message>
         <source>The GIF picture is damaged (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen GIF está dañada (%1).</translation>
     </message>
     <message>
         <source>The GIF picture holds no image.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen GIF no contiene ninguna imagen.</translation>
     </message>
     <message>
         <source>The GIF picture needs more memory than a card face may use.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen GIF necesita más memoria de la que puede usar una imagen de carta.</translation>
     </message>
     <message numerus="yes">
         <source>The GIF picture has more than %n frames.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La imagen GIF tiene más de %n fotograma.</numerusform>
+            <numerusform>La imagen GIF tiene más de %n fotogramas.</numerusform>
         </translation>
     </message>
     <message>
         <source>The GIF picture has no colour table.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen GIF no tiene tabla de colores.</translation>
     </message>
 </context>
 <context>
     <name>ImageLimits</name>
     <message>
         <source>The %1 picture has no size.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen %1 no tiene tamaño.</translation>
     </message>
     <message>
         <source>The %1 picture is too large (%2 x %3 pixels; at most %4 x %5).</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen %1 es demasiado grande (%2 x %3 píxeles; como mucho %4 x %5).</translation>
     </message>
     <message>
         <source>The %1 picture needs more memory than a card face may use.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen %1 necesita más memoria de la que puede usar una imagen de carta.</translation>
     </message>
 </context>
 <context>
     <name>JpegImage</name>
     <message>
         <source>The JPEG picture has too many scans.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen JPEG tiene demasiadas pasadas.</translation>
     </message>
     <message>
         <source>The JPEG picture cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen JPEG no se puede leer.</translation>
     </message>
     <message>
         <source>There is not enough memory for the JPEG picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para la imagen JPEG.</translation>
     </message>
     <message>
         <source>The JPEG picture is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen JPEG está dañada.</translation>
     </message>
     <message>
         <source>The JPEG picture is damaged or incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen JPEG está dañada o incompleta.</translation>
     </message>
     <message>
         <source>The JPEG picture is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen JPEG está vacía.</translation>
     </message>
     <message>
         <source>The JPEG decoder cannot be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede iniciar el descodificador JPEG.</translation>
     </message>
 </context>
 <context>
     <name>KVRStream</name>
     <message numerus="yes">
         <source>Archive entry %1 does not exist; the archive has %n entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La entrada %1 del archivo no existe; el archivo tiene %n entrada.</numerusform>
+            <numerusform>La entrada %1 del archivo no existe; el archivo tiene %n entradas.</numerusform>
         </translation>
     </message>
     <message>
         <source>Archive entry %1 reaches past the end of the archive.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada %1 del archivo pasa del final del archivo.</translation>
     </message>
     <message>
         <source>Cannot open the archive %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo %1: %2.</translation>
     </message>
     <message>
         <source>Archive entry %1 cannot be read: the archive ends early.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada %1 del archivo no se puede leer: el archivo termina antes de tiempo.</translation>
     </message>
     <message>
         <source>Archive entry %1 cannot be inflated: out of memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada %1 del archivo no se puede descomprimir: no hay memoria suficiente.</translation>
     </message>
     <message>
         <source>Archive entry %1 cannot be delivered: writing the destination failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada %1 del archivo no se puede entregar: ha fallado la escritura del destino.</translation>
     </message>
     <message>
         <source>Archive entry %1 holds truncated compressed data.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada %1 del archivo contiene datos comprimidos cortados.</translation>
     </message>
     <message>
         <source>Archive entry %1 holds corrupt compressed data.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada %1 del archivo contiene datos comprimidos dañados.</translation>
     </message>
     <message>
         <source>Archive entry %1 cannot be delivered: the destination cannot be rewound.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada %1 del archivo no se puede entregar: no se puede volver al principio del destino.</translation>
     </message>
     <message>
         <source>Archive entry %1 inflates beyond the largest size allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada %1 del archivo, descomprimida, supera el tamaño permitido.</translation>
     </message>
     <message>
         <source>Archive entry %1 cannot be read: the archive has no stream.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada %1 del archivo no se puede leer: el archivo no tiene flujo de datos.</translation>
     </message>
     <message>
         <source>Archive entry %1 cannot be read: seeking in the archive failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada %1 del archivo no se puede leer: ha fallado el desplazamiento en el archivo.</translation>
     </message>
 </context>
 <context>
     <name>KVRWriter</name>
     <message>
         <source>Compressing an archive entry failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha fallado la compresión de una entrada del archivo.</translation>
     </message>
     <message>
         <source>An archive entry cannot hold 2 GiB or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una entrada de archivo no puede contener 2 GiB o más.</translation>
     </message>
     <message>
         <source>The archive cannot grow to 2 GiB or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no puede llegar a 2 GiB o más.</translation>
     </message>
     <message>
         <source>Cannot write the archive %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>KVRichEdOLE</name>
     <message>
         <source>Failed to Load Stream</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido cargar el texto</translation>
     </message>
 </context>
 <context>
     <name>KVUtils</name>
     <message>
         <source>Unable to connect to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1</translation>
     </message>
     <message>
         <source>Default web browser not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado un navegador web predeterminado</translation>
     </message>
     <message>
         <source>Unable to send mail to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede enviar un correo a %1</translation>
     </message>
     <message>
         <source>Default mail program not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado un programa de correo predeterminado</translation>
     </message>
 </context>
 <context>
     <name>KVstring</name>
     <message>
         <source>Stream write error: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de escritura: %1.</translation>
     </message>
 </context>
 <context>
     <name>RegistryFile</name>
     <message>
         <source>The settings store cannot hold a line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes no pueden contener un salto de línea.</translation>
     </message>
     <message>
         <source>A settings key needs a path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una clave de ajustes necesita una ruta.</translation>
     </message>
     <message>
         <source>The damaged settings file %1 could not be kept aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido apartar el archivo de ajustes dañado %1.</translation>
     </message>
     <message>
         <source>Too many damaged copies of %1 are kept; it is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se guardan demasiadas copias dañadas de %1; se deja tal como está.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1: %2.</translation>
     </message>
     <message>
         <source>Invalid data type for &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de datos no válido para «%1».</translation>
     </message>
     <message>
         <source>No settings key is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna clave de ajustes abierta.</translation>
     </message>
     <message>
         <source>The settings file %1 is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de ajustes %1 no es un archivo.</translation>
     </message>
     <message>
         <source>The settings file %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de ajustes %1: %2</translation>
     </message>
     <message>
         <source>The folder of %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta de %1.</translation>
     </message>
 </context>
 <context>
     <name>SkinEntries</name>
     <message>
         <source>Picture %1 of tesselo.dat is damaged and cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen %1 de tesselo.dat está dañada y no se puede mostrar.</translation>
     </message>
 </context>
 <context>
     <name>StartUp</name>
     <message>
         <source>Kovalent Tesselo is already running, but it did not take the card set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kovalent Tesselo ya está abierto, pero no ha tomado la baraja %1.</translation>
     </message>
     <message>
         <source>%1 is missing or corrupted!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡%1 falta o está dañado!</translation>
     </message>
     <message>
         <source>Error initializing application</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al iniciar el programa</translation>
     </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Original concept and design by</source>
-        <translation type="unfinished"></translation>
+        <translation>Idea y diseño originales de</translation>
     </message>
     <message>
         <source>The artwork of the animated card sets belongs to Pixelgarten Studio</source>
-        <translation type="unfinished"></translation>
+        <translation>Los dibujos de las barajas animadas pertenecen a Pixelgarten Studio</translation>
     </message>
     <message>
         <source>and is used with its kind permission.</source>
-        <translation type="unfinished"></translation>
+        <translation>y se usan con su amable permiso.</translation>
     </message>
     <message>
         <source>Copyright © 2026 Kovalent Games Ltd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Kovalent Games Ltd.</translation>
     </message>
 </context>
 <context>
     <name>TBoardGrid</name>
     <message>
         <source>face down</source>
-        <translation type="unfinished"></translation>
+        <translation>boca abajo</translation>
     </message>
     <message>
         <source>face up</source>
-        <translation type="unfinished"></translation>
+        <translation>boca arriba</translation>
     </message>
     <message>
         <source>removed</source>
-        <translation type="unfinished"></translation>
+        <translation>retirada</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>fila %1, columna %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a cell&apos;s place, then what it shows</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablero</translation>
     </message>
 </context>
 <context>
     <name>TBrowseDWForm</name>
     <message>
         <source>Program files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Programas (*)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Cannot find dkwright.exe file!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se encuentra el archivo dkwright.exe!</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>TBuilderLauncher</name>
     <message>
         <source>Unable to start %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede iniciar %1</translation>
     </message>
 </context>
 <context>
     <name>TDeckBuildJob</name>
     <message>
         <source>Not enough memory to build the card set.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para crear la baraja.</translation>
     </message>
 </context>
 <context>
     <name>TDeckwrightWindow</name>
     <message>
         <source>Deckwright: card sets for Kovalent Tesselo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckwright: barajas para Kovalent Tesselo</translation>
     </message>
     <message>
         <source>Faces</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes</translation>
     </message>
     <message>
         <source>Add pictures…</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir imágenes…</translation>
     </message>
     <message>
         <source>Add folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir carpeta…</translation>
     </message>
     <message>
         <source>◀ Earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>◀ Antes</translation>
     </message>
     <message>
         <source>Later ▶</source>
-        <translation type="unfinished"></translation>
+        <translation>Después ▶</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Card set</source>
-        <translation type="unfinished"></translation>
+        <translation>Baraja</translation>
     </message>
     <message>
         <source>the name the game lists</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre que muestra el juego</translation>
     </message>
     <message>
         <source>optional, opened from the score screen</source>
-        <translation type="unfinished"></translation>
+        <translation>opcional, se abre desde la pantalla de puntos</translation>
     </message>
     <message>
         <source>WIDTHxHEIGHT in pixels; empty fits the faces&apos; proportions into 120x90</source>
-        <translation type="unfinished"></translation>
+        <translation>ANCHOxALTO en píxeles; si está vacío, las imágenes caben en 120x90 con sus proporciones</translation>
     </message>
     <message>
         <source>Advert</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuncio</translation>
     </message>
     <message>
         <source>Choose the advert</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir el anuncio</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverso</translation>
     </message>
     <message>
         <source>Choose the back</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir el reverso</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace</translation>
     </message>
     <message>
         <source>Card box</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de carta</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Play with it</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar con ella</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Reading %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo %1</translation>
     </message>
     <message>
         <source>Add pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir imágenes</translation>
     </message>
     <message>
         <source>Add the pictures of a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir las imágenes de una carpeta</translation>
     </message>
     <message>
         <source>automatic: %1x%2</source>
-        <translation type="unfinished"></translation>
+        <translation>automático: %1x%2</translation>
     </message>
     <message>
         <source>No faces yet: a set needs at least %1 pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay imágenes: una baraja necesita al menos %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n faces: too few for the smallest game of %1 pairs.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n imagen: muy pocas para la partida más pequeña, de %1 parejas.</numerusform>
+            <numerusform>%n imágenes: muy pocas para la partida más pequeña, de %1 parejas.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n faces: this set can be played with up to %1 pairs (%2 of the game&apos;s %3 pair counts).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n imagen: con esta baraja se puede jugar con hasta %1 parejas (%2 de los %3 números de parejas del juego).</numerusform>
+            <numerusform>%n imágenes: con esta baraja se puede jugar con hasta %1 parejas (%2 de los %3 números de parejas del juego).</numerusform>
         </translation>
     </message>
     <message>
         <source>Save writes &lt;b&gt;%1&lt;/b&gt; into the game&apos;s cards folder, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar escribe &lt;b&gt;%1&lt;/b&gt; en la carpeta de cartas del juego, %2</translation>
     </message>
     <message>
         <source>The set cannot be saved yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>La baraja todavía no se puede guardar.</translation>
     </message>
     <message>
         <source>Neither %1 nor %2 can be written, so the set cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir ni en %1 ni en %2, así que la baraja no se puede guardar.</translation>
     </message>
     <message>
         <source>%1 already holds a card set named %2.
 
 Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya tiene una baraja llamada %2.
+
+¿Sustituirla?</translation>
     </message>
     <message>
         <source>The set was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La baraja no se ha guardado.</translation>
     </message>
     <message>
         <source>Saved %1 into %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 guardada en %2.</translation>
     </message>
     <message>
         <source>The game&apos;s own cards folder, %1, cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en la carpeta de cartas del juego, %1.</translation>
     </message>
     <message>
         <source>Cancelled: nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado: no se ha escrito nada.</translation>
     </message>
     <message>
         <source>This set has not been saved. Start the game without it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta baraja no se ha guardado. ¿Empezar el juego sin ella?</translation>
     </message>
     <message>
         <source>Kovalent Tesselo is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kovalent Tesselo ya está abierto.</translation>
     </message>
     <message>
         <source>The game is not beside Deckwright (%1), so it cannot be started from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego no está junto a Deckwright (%1), así que no se puede iniciar desde aquí.</translation>
     </message>
     <message>
         <source>%1 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido iniciar %1.</translation>
     </message>
 </context>
 <context>
@@ -1043,232 +1082,234 @@ Replace it?</source>
         <source>Drop pictures or folders of pictures here, or add them with the buttons below.
 
 GIF, JPEG or BMP, all of one kind; at least 8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suelta aquí imágenes o carpetas de imágenes, o añádelas con los botones de abajo.
+
+GIF, JPEG o BMP, todas del mismo tipo; al menos 8.</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Órdenes</translation>
     </message>
     <message>
         <source>Cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Portada</translation>
     </message>
     <message>
         <source>Your card folder already holds a different card set named %1. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu carpeta de cartas ya tiene otra baraja llamada %1. ¿Sustituirla?</translation>
     </message>
     <message>
         <source>Card set added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Baraja añadida: %1</translation>
     </message>
     <message>
         <source>Card set replaced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Baraja sustituida: %1</translation>
     </message>
     <message>
         <source>Card set chosen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Baraja elegida: %1</translation>
     </message>
     <message>
         <source>There is no card set in %1, so no game can start.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna baraja en %1, así que no puede empezar ninguna partida.</translation>
     </message>
     <message>
         <source>Your settings could not be saved. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido guardar tus ajustes. %1</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventana</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenida</translation>
     </message>
     <message>
         <source>Set Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige las opciones</translation>
     </message>
     <message>
         <source>The card game of memory and matching pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego de cartas de memoria y parejas</translation>
     </message>
     <message>
         <source>New card sets at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Barajas nuevas en %1</translation>
     </message>
     <message>
         <source>About Kovalent Tesselo</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Kovalent Tesselo</translation>
     </message>
 </context>
 <context>
     <name>TOptionsPanel</name>
     <message>
         <source>Delay in seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera en segundos</translation>
     </message>
     <message>
         <source>Player 1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del jugador 1</translation>
     </message>
     <message>
         <source>Player 2 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del jugador 2</translation>
     </message>
     <message>
         <source>Player 3 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del jugador 3</translation>
     </message>
     <message>
         <source>Player 4 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del jugador 4</translation>
     </message>
     <message>
         <source>Computer player</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador ordenador</translation>
     </message>
     <message>
         <source>Computer level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel del ordenador</translation>
     </message>
     <message>
         <source>No card sets in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay barajas en %1</translation>
     </message>
     <message>
         <source>Make your own card set</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea tu propia baraja</translation>
     </message>
     <message>
         <source>Card set</source>
-        <translation type="unfinished"></translation>
+        <translation>Baraja</translation>
     </message>
     <message>
         <source>Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Parejas</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido</translation>
     </message>
     <message>
         <source>Make your own card sets with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea tus propias barajas con %1</translation>
     </message>
     <message>
         <source>Game Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de juego</translation>
     </message>
     <message>
         <source>Delay (seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera (segundos)</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadores</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenador</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel</translation>
     </message>
 </context>
 <context>
     <name>TPictureChooser</name>
     <message>
         <source>Pictures (*.gif *.jpg *.jpeg *.bmp);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes (*.gif *.jpg *.jpeg *.bmp);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir…</translation>
     </message>
     <message>
         <source>Drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujado</translation>
     </message>
     <message>
         <source>Use the picture drawn from the title</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar la imagen dibujada a partir del título</translation>
     </message>
     <message>
         <source>Drawn from the title</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujado a partir del título</translation>
     </message>
 </context>
 <context>
     <name>TPopUpform</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>TScoreForm</name>
     <message>
         <source>Player %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador %1: %2</translation>
     </message>
     <message>
         <source>Player %1 pairs: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Parejas del jugador %1: %2</translation>
     </message>
     <message>
         <source>Advertisement</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuncio</translation>
     </message>
     <message>
         <source>Advertisement: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuncio: %1</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Players:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadores:</translation>
     </message>
     <message>
         <source>Pairs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parejas:</translation>
     </message>
 </context>
 <context>
     <name>TTesseloApplication</name>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error inesperado.</translation>
     </message>
 </context>
 <context>
     <name>Thelpform</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
 </context>
 </TS>

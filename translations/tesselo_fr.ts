@@ -5,280 +5,284 @@
     <name>BmpImage</name>
     <message>
         <source>The BMP picture is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image BMP est abîmée.</translation>
     </message>
     <message>
         <source>The picture is not a BMP picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette image n’est pas une image BMP.</translation>
     </message>
     <message>
         <source>The BMP picture is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image BMP est incomplète.</translation>
     </message>
     <message>
         <source>The BMP picture is cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image BMP s’arrête trop tôt.</translation>
     </message>
     <message>
         <source>The BMP picture does not give every pixel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque des pixels dans l’image BMP.</translation>
     </message>
     <message>
         <source>There is not enough memory for the BMP picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas assez de mémoire pour l’image BMP.</translation>
     </message>
 </context>
 <context>
     <name>CardSetFile</name>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>Cannot open the card set %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir le jeu de cartes %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>CardSetInstall</name>
     <message>
         <source>The card set %1 cannot be copied into %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de copier le jeu de cartes %1 dans %2&#xa0;: %3.</translation>
     </message>
     <message>
         <source>The card set %1 is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu de cartes %1 est trop gros.</translation>
     </message>
     <message>
         <source>Cannot read the card set %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le jeu de cartes %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The card set %1 cannot be copied: %2 already holds sets of all its names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de copier le jeu de cartes %1&#xa0;: %2 contient déjà des jeux sous tous les noms possibles.</translation>
     </message>
     <message>
         <source>Cannot open the card set %1: it is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir le jeu de cartes %1&#xa0;: ce n’est pas un fichier.</translation>
     </message>
     <message>
         <source>There is no folder to copy the card set %1 into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a aucun dossier où copier le jeu de cartes %1.</translation>
     </message>
     <message>
         <source>The card set %1 cannot be copied into %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de copier le jeu de cartes %1 dans %2.</translation>
     </message>
 </context>
 <context>
     <name>CardSetLoader</name>
     <message>
         <source>It has not been opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’a pas été ouvert.</translation>
     </message>
     <message>
         <source>Face image %1 is not usable: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image de carte %1 est inutilisable&#xa0;: %2</translation>
     </message>
     <message>
         <source>The card set &quot;%1&quot; cannot be used. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu de cartes «&#xa0;%1&#xa0;» ne peut pas être utilisé. %2</translation>
     </message>
     <message>
         <source>Its advert picture is not usable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Son image publicitaire est inutilisable&#xa0;: %1</translation>
     </message>
     <message>
         <source>Its card back is not usable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Son dos de carte est inutilisable&#xa0;: %1</translation>
     </message>
     <message>
         <source>Checking its faces takes too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vérification de ses images prend trop de temps.</translation>
     </message>
     <message>
         <source>It has no face image %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il lui manque l’image de carte %1.</translation>
     </message>
     <message>
         <source>Face image %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image de carte %1 est illisible&#xa0;: %2</translation>
     </message>
     <message>
         <source>Its faces need more memory than a game may use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses images demandent plus de mémoire qu’une partie ne peut en prendre.</translation>
+    </message>
+    <message>
+        <source>Its faces could not all be read.</source>
+        <translation>Toutes ses images n’ont pas pu être lues.</translation>
     </message>
 </context>
 <context>
     <name>Deckwright</name>
     <message>
         <source>A card set needs a title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jeu de cartes a besoin d’un titre.</translation>
     </message>
     <message numerus="yes">
         <source>A card set needs at least %1 faces; %n given.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Un jeu de cartes demande au moins %1 images&#xa0;; %n donnée.</numerusform>
+            <numerusform>Un jeu de cartes demande au moins %1 images&#xa0;; %n données.</numerusform>
         </translation>
     </message>
     <message>
         <source>The card box may be at most 2048 x 2048 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le format des cartes ne peut pas dépasser 2048 x 2048 pixels.</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Checking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification de %1</translation>
     </message>
     <message>
         <source>%1: a %2 picture among %3 faces; all faces of a set must share one format.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: une image %2 parmi des images %3&#xa0;; toutes les images d’un jeu doivent avoir le même format.</translation>
     </message>
     <message>
         <source>Advert</source>
-        <translation type="unfinished"></translation>
+        <translation>Publicité</translation>
     </message>
     <message>
         <source>Card back</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos des cartes</translation>
     </message>
     <message>
         <source>Adding %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajout de %1</translation>
     </message>
     <message>
         <source>Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture</translation>
     </message>
     <message>
         <source>%1: cannot be written (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: impossible d’écrire (%2).</translation>
     </message>
     <message>
         <source>compressed</source>
-        <translation type="unfinished"></translation>
+        <translation>compressé</translation>
     </message>
     <message>
         <source>bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>bitmap</translation>
     </message>
     <message>
         <source>plain</source>
-        <translation type="unfinished"></translation>
+        <translation>brut</translation>
     </message>
     <message>
         <source>header</source>
-        <translation type="unfinished"></translation>
+        <translation>en-tête</translation>
     </message>
     <message>
         <source>advert</source>
-        <translation type="unfinished"></translation>
+        <translation>publicité</translation>
     </message>
     <message>
         <source>back</source>
-        <translation type="unfinished"></translation>
+        <translation>dos</translation>
     </message>
     <message>
         <source>face %1</source>
-        <translation type="unfinished"></translation>
+        <translation>image %1</translation>
     </message>
     <message numerus="yes">
         <source>%1: not a card set (it has %n entries, a set at least 3).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;: pas un jeu de cartes (il a %n entrée, un jeu au moins 3).</numerusform>
+            <numerusform>%1&#xa0;: pas un jeu de cartes (il a %n entrées, un jeu au moins 3).</numerusform>
         </translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre&#xa0;:</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien&#xa0;:</translation>
     </message>
     <message>
         <source>Card box:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format des cartes&#xa0;:</translation>
     </message>
     <message>
         <source>Faces:</source>
-        <translation type="unfinished"></translation>
+        <translation>Images&#xa0;:</translation>
     </message>
     <message>
         <source>Face format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format des images&#xa0;:</translation>
     </message>
     <message>
         <source>Entries:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées&#xa0;:</translation>
     </message>
     <message>
         <source>role</source>
-        <translation type="unfinished"></translation>
+        <translation>rôle</translation>
     </message>
     <message>
         <source>storage</source>
-        <translation type="unfinished"></translation>
+        <translation>stockage</translation>
     </message>
     <message>
         <source>stored</source>
-        <translation type="unfinished"></translation>
+        <translation>stocké</translation>
     </message>
     <message>
         <source>delivered</source>
-        <translation type="unfinished"></translation>
+        <translation>livré</translation>
     </message>
     <message>
         <source>format</source>
-        <translation type="unfinished"></translation>
+        <translation>format</translation>
     </message>
     <message>
         <source>The option %1 needs a value.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’option %1 demande une valeur.</translation>
     </message>
     <message>
         <source>The card box &quot;%1&quot; is not WIDTHxHEIGHT (1 to 2048 each).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le format de carte «&#xa0;%1&#xa0;» n’est pas de la forme LARGEURxHAUTEUR (1 à 2048 chacune).</translation>
     </message>
     <message>
         <source>Unknown option %1 (see dkwright help).</source>
-        <translation type="unfinished"></translation>
+        <translation>Option inconnue %1 (voir dkwright help).</translation>
     </message>
     <message>
         <source>Name the card set to write with -o FILE.crd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique le jeu de cartes à écrire avec -o FICHIER.crd.</translation>
     </message>
     <message>
         <source>Give the card set a title with --title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donne un titre au jeu de cartes avec --title.</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %1: %n faces, %2 bytes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 écrit&#xa0;: %n image, %2 octets.</numerusform>
+            <numerusform>%1 écrit&#xa0;: %n images, %2 octets.</numerusform>
         </translation>
     </message>
     <message>
         <source>Name one card set: dkwright info FILE.crd</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique un jeu de cartes&#xa0;: dkwright info FICHIER.crd</translation>
     </message>
     <message>
         <source>Say what to do: dkwright build or dkwright info (dkwright help tells more).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dis ce qu’il faut faire&#xa0;: dkwright build ou dkwright info (dkwright help en dit plus).</translation>
     </message>
     <message>
         <source>Unknown command %1 (see dkwright help).</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande inconnue %1 (voir dkwright help).</translation>
     </message>
     <message>
         <source>Not enough memory to build the card set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas assez de mémoire pour fabriquer le jeu de cartes.</translation>
     </message>
     <message>
         <source>Deckwright makes card sets for Kovalent Tesselo.
@@ -310,161 +314,193 @@ since a game deals at least 8 pairs. Animated GIFs stay animated.
 
 info: prints a set&apos;s title, link, card box, face count and format, and its entries.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Deckwright fabrique des jeux de cartes pour Kovalent Tesselo.
+
+  dkwright                 (sans argument) ouvre la fenêtre
+  dkwright build -o SORTIE.crd --title TITRE [options] IMAGE...
+  dkwright info FICHIER.crd
+  dkwright help
+
+build&#xa0;: fabrique un jeu à partir des images données. Une IMAGE est une image GIF, JPEG ou
+BMP (le format est reconnu à son contenu, pas à son nom) ou un dossier, dont chaque image de
+ce genre est prise, dans l’ordre des noms. Toutes les images doivent avoir le même format, et
+un jeu en demande au moins 8, car une partie distribue au moins 8 paires. Les GIF animés
+restent animés.
+
+  -o, --output FICHIER  le jeu à écrire (remplacé en entier, ou laissé intact en cas d’erreur)
+  --title TITRE         le nom affiché par le jeu (255 caractères au plus)
+  --link URL            ouvert quand on clique sur la publicité de l’écran des scores
+  --size LxH            le format des cartes où les images sont ajustées. Par défaut, c’est
+                        la taille de la plupart des images, agrandie ou réduite dans ses
+                        proportions jusqu’au plus grand format qui tient dans 120x90&#xa0;: des
+                        photos 4:3 donnent 120x90, des images carrées 90x90, des images
+                        en hauteur 3:4 donnent 68x90.
+  --advert IMAGE        l’image de l’écran des scores (étirée à 178x170)&#xa0;;
+                        dessinée à partir du titre si elle n’est pas donnée
+  --back IMAGE          le dos des cartes&#xa0;; dessiné à partir du titre s’il n’est pas donné
+  --compress            range les images compressées avec zlib (utile pour des images BMP)
+  --keep-size           range chaque image telle quelle. Sans cette option, les images plus
+                        grandes que le double du format des cartes sont réduites au double du
+                        format et enregistrées à nouveau dans leur propre format, pour que les
+                        jeux de photos d’appareil restent légers.
+
+info&#xa0;: affiche le titre, le lien, le format des cartes, le nombre et le format des images
+d’un jeu, ainsi que ses entrées.
+</translation>
     </message>
     <message>
         <source>The title is %1 characters long; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le titre fait %1 caractères&#xa0;; %2 au plus tiennent.</translation>
     </message>
     <message>
         <source>The link is %1 characters long; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lien fait %1 caractères&#xa0;; %2 au plus tiennent.</translation>
     </message>
     <message>
         <source>Write the card box as WIDTHxHEIGHT, 1 to 2048 each, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écris le format des cartes sous la forme LARGEURxHAUTEUR, de 1 à 2048 chacune, ou laisse-le vide.</translation>
     </message>
     <message>
         <source>%1 is a %2 picture among %3 faces; all faces of a set must share one format.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est une image %2 parmi des images %3&#xa0;; toutes les images d’un jeu doivent avoir le même format.</translation>
     </message>
     <message numerus="yes">
         <source>A card set needs at least %1 faces; add %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Un jeu de cartes demande au moins %1 images&#xa0;; ajoutes-en encore %n.</numerusform>
+            <numerusform>Un jeu de cartes demande au moins %1 images&#xa0;; ajoutes-en encore %n.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: the picture cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: l’image est illisible.</translation>
     </message>
     <message>
         <source>%1: the folder holds no GIF, JPEG or BMP pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: le dossier ne contient aucune image GIF, JPEG ou BMP.</translation>
     </message>
     <message>
         <source>%1: no such file or folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: ce fichier ou ce dossier n’existe pas.</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>inconnu</translation>
     </message>
     <message>
         <source>cannot be read (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible (%1).</translation>
     </message>
     <message>
         <source>larger than %1 MB, too large for a card set.</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 Mo, trop gros pour un jeu de cartes.</translation>
     </message>
     <message>
         <source>the file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est vide.</translation>
     </message>
     <message>
         <source>not a GIF, JPEG or BMP picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas une image GIF, JPEG ou BMP.</translation>
     </message>
     <message>
         <source>the picture cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>l’image est illisible.</translation>
     </message>
 </context>
 <context>
     <name>Encoders</name>
     <message>
         <source>An empty picture cannot be written as BMP.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une image vide ne peut pas être enregistrée en BMP.</translation>
     </message>
     <message>
         <source>The BMP picture could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image BMP n’a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante</translation>
     </message>
     <message>
         <source>error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur %1</translation>
     </message>
     <message>
         <source>The GIF picture could not be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image GIF n’a pas pu être enregistrée&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The GIF picture could not be written: out of memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image GIF n’a pas pu être enregistrée&#xa0;: mémoire insuffisante.</translation>
     </message>
     <message>
         <source>A GIF picture needs at least one frame.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une image GIF demande au moins une vue.</translation>
     </message>
     <message>
         <source>A GIF picture must be between 1 and 65535 pixels on each side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une image GIF doit mesurer entre 1 et 65535 pixels de chaque côté.</translation>
     </message>
     <message>
         <source>All frames of a GIF picture must have the same size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les vues d’une image GIF doivent avoir la même taille.</translation>
     </message>
     <message>
         <source>A JPEG picture must be between 1 and 65500 pixels on each side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une image JPEG doit mesurer entre 1 et 65500 pixels de chaque côté.</translation>
     </message>
     <message>
         <source>The JPEG picture could not be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image JPEG n’a pas pu être enregistrée&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
     <name>GameEngine</name>
     <message>
         <source>This set of cards is damaged and cannot be played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce jeu de cartes est abîmé et on ne peut pas jouer avec.</translation>
     </message>
     <message>
         <source>This set of cards does not contain enough images!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce jeu de cartes n’a pas assez d’images&#xa0;!</translation>
     </message>
     <message numerus="yes">
         <source>A board of %n pairs cannot be laid out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Impossible de disposer un plateau de %n paire.</numerusform>
+            <numerusform>Impossible de disposer un plateau de %n paires.</numerusform>
         </translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur</translation>
     </message>
     <message>
         <source>Player 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur 1</translation>
     </message>
     <message>
         <source>Player 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur 2</translation>
     </message>
     <message>
         <source>No winner</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de gagnant</translation>
     </message>
     <message>
         <source>The winner is: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le gagnant est&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 (pairs: %n)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (paires&#xa0;: %n)</numerusform>
+            <numerusform>%1 (paires&#xa0;: %n)</numerusform>
         </translation>
     </message>
 </context>
@@ -472,569 +508,571 @@ info: prints a set&apos;s title, link, card box, face count and format, and its 
     <name>GameSettings</name>
     <message>
         <source>The settings store could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’endroit où sont gardés les réglages n’a pas pu être ouvert.</translation>
     </message>
 </context>
 <context>
     <name>GifImage</name>
     <message>
         <source>it ends early</source>
-        <translation type="unfinished"></translation>
+        <translation>elle s’arrête trop tôt</translation>
     </message>
     <message>
         <source>it is not in GIF format</source>
-        <translation type="unfinished"></translation>
+        <translation>elle n’est pas au format GIF</translation>
     </message>
     <message>
         <source>it has no screen description</source>
-        <translation type="unfinished"></translation>
+        <translation>il lui manque la description de l’écran</translation>
     </message>
     <message>
         <source>a frame has no image description</source>
-        <translation type="unfinished"></translation>
+        <translation>il manque la description d’image d’une vue</translation>
     </message>
     <message>
         <source>it has no colour table</source>
-        <translation type="unfinished"></translation>
+        <translation>il lui manque la table des couleurs</translation>
     </message>
     <message>
         <source>it holds a record of an unknown kind</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient un bloc d’un genre inconnu</translation>
     </message>
     <message>
         <source>a frame holds more pixels than its size</source>
-        <translation type="unfinished"></translation>
+        <translation>une vue contient plus de pixels que sa taille</translation>
     </message>
     <message>
         <source>there is not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’y a pas assez de mémoire</translation>
     </message>
     <message>
         <source>its image data is defective</source>
-        <translation type="unfinished"></translation>
+        <translation>ses données d’image sont défectueuses</translation>
     </message>
     <message>
         <source>error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur %1</translation>
     </message>
     <message>
         <source>The picture is not a GIF picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette image n’est pas une image GIF.</translation>
     </message>
     <message>
         <source>The GIF picture cannot be read (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image GIF est illisible (%1).</translation>
     </message>
     <message>
         <source>There is not enough memory for the GIF picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas assez de mémoire pour l’image GIF.</translation>
     </message>
     <message>
         <source>The GIF picture is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image GIF est incomplète.</translation>
     </message>
     <message>
         <source>The GIF picture is damaged (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image GIF est abîmée (%1).</translation>
     </message>
     <message>
         <source>The GIF picture holds no image.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image GIF ne contient aucune image.</translation>
     </message>
     <message>
         <source>The GIF picture needs more memory than a card face may use.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image GIF demande plus de mémoire qu’une image de carte ne peut en prendre.</translation>
     </message>
     <message numerus="yes">
         <source>The GIF picture has more than %n frames.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L’image GIF a plus de %n vue.</numerusform>
+            <numerusform>L’image GIF a plus de %n vues.</numerusform>
         </translation>
     </message>
     <message>
         <source>The GIF picture has no colour table.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image GIF n’a pas de table des couleurs.</translation>
     </message>
 </context>
 <context>
     <name>ImageLimits</name>
     <message>
         <source>The %1 picture has no size.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image %1 n’a pas de taille.</translation>
     </message>
     <message>
         <source>The %1 picture is too large (%2 x %3 pixels; at most %4 x %5).</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image %1 est trop grande (%2 x %3 pixels&#xa0;; au plus %4 x %5).</translation>
     </message>
     <message>
         <source>The %1 picture needs more memory than a card face may use.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image %1 demande plus de mémoire qu’une image de carte ne peut en prendre.</translation>
     </message>
 </context>
 <context>
     <name>JpegImage</name>
     <message>
         <source>The JPEG picture has too many scans.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image JPEG a trop de passes.</translation>
     </message>
     <message>
         <source>The JPEG picture cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image JPEG est illisible.</translation>
     </message>
     <message>
         <source>There is not enough memory for the JPEG picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas assez de mémoire pour l’image JPEG.</translation>
     </message>
     <message>
         <source>The JPEG picture is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image JPEG est abîmée.</translation>
     </message>
     <message>
         <source>The JPEG picture is damaged or incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image JPEG est abîmée ou incomplète.</translation>
     </message>
     <message>
         <source>The JPEG picture is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image JPEG est vide.</translation>
     </message>
     <message>
         <source>The JPEG decoder cannot be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le décodeur JPEG ne démarre pas.</translation>
     </message>
 </context>
 <context>
     <name>KVRStream</name>
     <message numerus="yes">
         <source>Archive entry %1 does not exist; the archive has %n entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L’entrée %1 de l’archive n’existe pas&#xa0;; l’archive a %n entrée.</numerusform>
+            <numerusform>L’entrée %1 de l’archive n’existe pas&#xa0;; l’archive a %n entrées.</numerusform>
         </translation>
     </message>
     <message>
         <source>Archive entry %1 reaches past the end of the archive.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’entrée %1 de l’archive dépasse la fin de l’archive.</translation>
     </message>
     <message>
         <source>Cannot open the archive %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir l’archive %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Archive entry %1 cannot be read: the archive ends early.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’entrée %1 de l’archive est illisible&#xa0;: l’archive s’arrête trop tôt.</translation>
     </message>
     <message>
         <source>Archive entry %1 cannot be inflated: out of memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’entrée %1 de l’archive ne peut pas être décompressée&#xa0;: mémoire insuffisante.</translation>
     </message>
     <message>
         <source>Archive entry %1 cannot be delivered: writing the destination failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’entrée %1 de l’archive ne peut pas être livrée&#xa0;: l’écriture de la destination a échoué.</translation>
     </message>
     <message>
         <source>Archive entry %1 holds truncated compressed data.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’entrée %1 de l’archive contient des données compressées tronquées.</translation>
     </message>
     <message>
         <source>Archive entry %1 holds corrupt compressed data.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’entrée %1 de l’archive contient des données compressées abîmées.</translation>
     </message>
     <message>
         <source>Archive entry %1 cannot be delivered: the destination cannot be rewound.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’entrée %1 de l’archive ne peut pas être livrée&#xa0;: impossible de revenir au début de la destination.</translation>
     </message>
     <message>
         <source>Archive entry %1 inflates beyond the largest size allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’entrée %1 de l’archive, décompressée, dépasse la taille permise.</translation>
     </message>
     <message>
         <source>Archive entry %1 cannot be read: the archive has no stream.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’entrée %1 de l’archive est illisible&#xa0;: l’archive n’a pas de flux.</translation>
     </message>
     <message>
         <source>Archive entry %1 cannot be read: seeking in the archive failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’entrée %1 de l’archive est illisible&#xa0;: le déplacement dans l’archive a échoué.</translation>
     </message>
 </context>
 <context>
     <name>KVRWriter</name>
     <message>
         <source>Compressing an archive entry failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La compression d’une entrée de l’archive a échoué.</translation>
     </message>
     <message>
         <source>An archive entry cannot hold 2 GiB or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une entrée d’archive ne peut pas contenir 2 Gio ou plus.</translation>
     </message>
     <message>
         <source>The archive cannot grow to 2 GiB or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’archive ne peut pas atteindre 2 Gio ou plus.</translation>
     </message>
     <message>
         <source>Cannot write the archive %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire l’archive %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>KVRichEdOLE</name>
     <message>
         <source>Failed to Load Stream</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte n’a pas pu être chargé</translation>
     </message>
 </context>
 <context>
     <name>KVUtils</name>
     <message>
         <source>Unable to connect to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir %1</translation>
     </message>
     <message>
         <source>Default web browser not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun navigateur web par défaut trouvé</translation>
     </message>
     <message>
         <source>Unable to send mail to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’envoyer un courriel à %1</translation>
     </message>
     <message>
         <source>Default mail program not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun logiciel de courriel par défaut trouvé</translation>
     </message>
 </context>
 <context>
     <name>KVstring</name>
     <message>
         <source>Stream write error: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d’écriture&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
     <name>RegistryFile</name>
     <message>
         <source>The settings store cannot hold a line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages ne peuvent pas contenir de saut de ligne.</translation>
     </message>
     <message>
         <source>A settings key needs a path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une clé de réglages demande un chemin.</translation>
     </message>
     <message>
         <source>The damaged settings file %1 could not be kept aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de réglages abîmé %1 n’a pas pu être mis de côté.</translation>
     </message>
     <message>
         <source>Too many damaged copies of %1 are kept; it is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop de copies abîmées de %1 sont gardées&#xa0;; le fichier est laissé tel quel.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Invalid data type for &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de données non valable pour «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>No settings key is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune clé de réglages n’est ouverte.</translation>
     </message>
     <message>
         <source>The settings file %1 is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de réglages %1 n’est pas un fichier.</translation>
     </message>
     <message>
         <source>The settings file %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier de réglages %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The folder of %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de %1 ne peut pas être créé.</translation>
     </message>
 </context>
 <context>
     <name>SkinEntries</name>
     <message>
         <source>Picture %1 of tesselo.dat is damaged and cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image %1 de tesselo.dat est abîmée et ne peut pas être affichée.</translation>
     </message>
 </context>
 <context>
     <name>StartUp</name>
     <message>
         <source>Kovalent Tesselo is already running, but it did not take the card set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kovalent Tesselo est déjà ouvert, mais n’a pas pris le jeu de cartes %1.</translation>
     </message>
     <message>
         <source>%1 is missing or corrupted!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est absent ou abîmé&#xa0;!</translation>
     </message>
     <message>
         <source>Error initializing application</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur au démarrage du programme</translation>
     </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Original concept and design by</source>
-        <translation type="unfinished"></translation>
+        <translation>Idée et conception originales de</translation>
     </message>
     <message>
         <source>The artwork of the animated card sets belongs to Pixelgarten Studio</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dessins des jeux de cartes animés appartiennent à Pixelgarten Studio</translation>
     </message>
     <message>
         <source>and is used with its kind permission.</source>
-        <translation type="unfinished"></translation>
+        <translation>et sont utilisés avec son aimable autorisation.</translation>
     </message>
     <message>
         <source>Copyright © 2026 Kovalent Games Ltd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Kovalent Games Ltd.</translation>
     </message>
 </context>
 <context>
     <name>TBoardGrid</name>
     <message>
         <source>face down</source>
-        <translation type="unfinished"></translation>
+        <translation>face cachée</translation>
     </message>
     <message>
         <source>face up</source>
-        <translation type="unfinished"></translation>
+        <translation>face visible</translation>
     </message>
     <message>
         <source>removed</source>
-        <translation type="unfinished"></translation>
+        <translation>retirée</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rangée %1, colonne %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a cell&apos;s place, then what it shows</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Plateau</translation>
     </message>
 </context>
 <context>
     <name>TBrowseDWForm</name>
     <message>
         <source>Program files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmes (*)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Cannot find dkwright.exe file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier dkwright.exe est introuvable&#xa0;!</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>TBuilderLauncher</name>
     <message>
         <source>Unable to start %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lancer %1</translation>
     </message>
 </context>
 <context>
     <name>TDeckBuildJob</name>
     <message>
         <source>Not enough memory to build the card set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas assez de mémoire pour fabriquer le jeu de cartes.</translation>
     </message>
 </context>
 <context>
     <name>TDeckwrightWindow</name>
     <message>
         <source>Deckwright: card sets for Kovalent Tesselo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckwright&#xa0;: des jeux de cartes pour Kovalent Tesselo</translation>
     </message>
     <message>
         <source>Faces</source>
-        <translation type="unfinished"></translation>
+        <translation>Images</translation>
     </message>
     <message>
         <source>Add pictures…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des images…</translation>
     </message>
     <message>
         <source>Add folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un dossier…</translation>
     </message>
     <message>
         <source>◀ Earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>◀ Avant</translation>
     </message>
     <message>
         <source>Later ▶</source>
-        <translation type="unfinished"></translation>
+        <translation>Après ▶</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Card set</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu de cartes</translation>
     </message>
     <message>
         <source>the name the game lists</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom affiché par le jeu</translation>
     </message>
     <message>
         <source>optional, opened from the score screen</source>
-        <translation type="unfinished"></translation>
+        <translation>facultatif, ouvert depuis l’écran des scores</translation>
     </message>
     <message>
         <source>WIDTHxHEIGHT in pixels; empty fits the faces&apos; proportions into 120x90</source>
-        <translation type="unfinished"></translation>
+        <translation>LARGEURxHAUTEUR en pixels&#xa0;; vide, les images gardent leurs proportions dans 120x90</translation>
     </message>
     <message>
         <source>Advert</source>
-        <translation type="unfinished"></translation>
+        <translation>Publicité</translation>
     </message>
     <message>
         <source>Choose the advert</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la publicité</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos</translation>
     </message>
     <message>
         <source>Choose the back</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dos</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien</translation>
     </message>
     <message>
         <source>Card box</source>
-        <translation type="unfinished"></translation>
+        <translation>Format des cartes</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Play with it</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer avec</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Reading %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de %1</translation>
     </message>
     <message>
         <source>Add pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des images</translation>
     </message>
     <message>
         <source>Add the pictures of a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter les images d’un dossier</translation>
     </message>
     <message>
         <source>automatic: %1x%2</source>
-        <translation type="unfinished"></translation>
+        <translation>automatique&#xa0;: %1x%2</translation>
     </message>
     <message>
         <source>No faces yet: a set needs at least %1 pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore d’images&#xa0;: un jeu en demande au moins %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n faces: too few for the smallest game of %1 pairs.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n image&#xa0;: trop peu pour la plus petite partie de %1 paires.</numerusform>
+            <numerusform>%n images&#xa0;: trop peu pour la plus petite partie de %1 paires.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n faces: this set can be played with up to %1 pairs (%2 of the game&apos;s %3 pair counts).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n image&#xa0;: ce jeu se joue avec jusqu’à %1 paires (%2 des %3 nombres de paires du jeu).</numerusform>
+            <numerusform>%n images&#xa0;: ce jeu se joue avec jusqu’à %1 paires (%2 des %3 nombres de paires du jeu).</numerusform>
         </translation>
     </message>
     <message>
         <source>Save writes &lt;b&gt;%1&lt;/b&gt; into the game&apos;s cards folder, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer écrit &lt;b&gt;%1&lt;/b&gt; dans le dossier des cartes du jeu, %2</translation>
     </message>
     <message>
         <source>The set cannot be saved yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu ne peut pas encore être enregistré.</translation>
     </message>
     <message>
         <source>Neither %1 nor %2 can be written, so the set cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ni %1 ni %2 ne sont accessibles en écriture&#xa0;: le jeu ne peut pas être enregistré.</translation>
     </message>
     <message>
         <source>%1 already holds a card set named %2.
 
 Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient déjà un jeu de cartes nommé %2.
+
+Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>The set was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu n’a pas été enregistré.</translation>
     </message>
     <message>
         <source>Saved %1 into %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enregistré dans %2.</translation>
     </message>
     <message>
         <source>The game&apos;s own cards folder, %1, cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de cartes du jeu, %1, n’est pas accessible en écriture.</translation>
     </message>
     <message>
         <source>Cancelled: nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé&#xa0;: rien n’a été écrit.</translation>
     </message>
     <message>
         <source>This set has not been saved. Start the game without it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce jeu n’a pas été enregistré. Lancer la partie sans lui&#xa0;?</translation>
     </message>
     <message>
         <source>Kovalent Tesselo is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kovalent Tesselo est déjà ouvert.</translation>
     </message>
     <message>
         <source>The game is not beside Deckwright (%1), so it cannot be started from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu n’est pas à côté de Deckwright (%1)&#xa0;: il ne peut pas être lancé d’ici.</translation>
     </message>
     <message>
         <source>%1 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas pu être lancé.</translation>
     </message>
 </context>
 <context>
@@ -1043,232 +1081,234 @@ Replace it?</source>
         <source>Drop pictures or folders of pictures here, or add them with the buttons below.
 
 GIF, JPEG or BMP, all of one kind; at least 8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépose ici des images ou des dossiers d’images, ou ajoute-les avec les boutons ci-dessous.
+
+GIF, JPEG ou BMP, toutes du même genre&#xa0;; au moins 8.</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes</translation>
     </message>
     <message>
         <source>Cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Couverture</translation>
     </message>
     <message>
         <source>Your card folder already holds a different card set named %1. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton dossier de cartes contient déjà un autre jeu de cartes nommé %1. Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Card set added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu de cartes ajouté&#xa0;: %1</translation>
     </message>
     <message>
         <source>Card set replaced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu de cartes remplacé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Card set chosen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu de cartes choisi&#xa0;: %1</translation>
     </message>
     <message>
         <source>There is no card set in %1, so no game can start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a aucun jeu de cartes dans %1&#xa0;: aucune partie ne peut commencer.</translation>
     </message>
     <message>
         <source>Your settings could not be saved. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tes réglages n’ont pas pu être enregistrés. %1</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtre</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue</translation>
     </message>
     <message>
         <source>Set Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle les options</translation>
     </message>
     <message>
         <source>The card game of memory and matching pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu de cartes de mémoire et de paires</translation>
     </message>
     <message>
         <source>New card sets at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveaux jeux de cartes sur %1</translation>
     </message>
     <message>
         <source>About Kovalent Tesselo</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Kovalent Tesselo</translation>
     </message>
 </context>
 <context>
     <name>TOptionsPanel</name>
     <message>
         <source>Delay in seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai en secondes</translation>
     </message>
     <message>
         <source>Player 1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du joueur 1</translation>
     </message>
     <message>
         <source>Player 2 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du joueur 2</translation>
     </message>
     <message>
         <source>Player 3 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du joueur 3</translation>
     </message>
     <message>
         <source>Player 4 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du joueur 4</translation>
     </message>
     <message>
         <source>Computer player</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur ordinateur</translation>
     </message>
     <message>
         <source>Computer level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de l’ordinateur</translation>
     </message>
     <message>
         <source>No card sets in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun jeu de cartes dans %1</translation>
     </message>
     <message>
         <source>Make your own card set</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer ton jeu de cartes</translation>
     </message>
     <message>
         <source>Card set</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu de cartes</translation>
     </message>
     <message>
         <source>Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Paires</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>Make your own card sets with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée tes propres jeux de cartes avec %1</translation>
     </message>
     <message>
         <source>Game Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de jeu</translation>
     </message>
     <message>
         <source>Delay (seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai (secondes)</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau</translation>
     </message>
 </context>
 <context>
     <name>TPictureChooser</name>
     <message>
         <source>Pictures (*.gif *.jpg *.jpeg *.bmp);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (*.gif *.jpg *.jpeg *.bmp);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir…</translation>
     </message>
     <message>
         <source>Drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiné</translation>
     </message>
     <message>
         <source>Use the picture drawn from the title</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser l’image dessinée à partir du titre</translation>
     </message>
     <message>
         <source>Drawn from the title</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiné à partir du titre</translation>
     </message>
 </context>
 <context>
     <name>TPopUpform</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>TScoreForm</name>
     <message>
         <source>Player %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Player %1 pairs: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Paires du joueur %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Advertisement</source>
-        <translation type="unfinished"></translation>
+        <translation>Publicité</translation>
     </message>
     <message>
         <source>Advertisement: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Publicité&#xa0;: %1</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores</translation>
     </message>
     <message>
         <source>Players:</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs&#xa0;:</translation>
     </message>
     <message>
         <source>Pairs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paires&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>TTesseloApplication</name>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur inattendue s’est produite.</translation>
     </message>
 </context>
 <context>
     <name>Thelpform</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
 </context>
 </TS>
