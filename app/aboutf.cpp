@@ -49,6 +49,7 @@ void TAboutForm::FormCreate(TSkinReader& Skin) {
       bold.setBold(true);
       label->setFont(bold);
     }
+    ShrinkToWidth(label);
   }
   FArtworkLabel = findChild<QLabel*>(QLatin1String(about::ArtworkLineName));
   MakeTextLabel(AddLabel(QStringLiteral("Label11"), Translated(about::CopyrightText),

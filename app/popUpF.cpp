@@ -8,6 +8,7 @@
 #include "SkinLayout.h"
 #include "Translation.h"
 
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -112,6 +113,17 @@ QLabel* TPopUpform::AddLabel(const QString& Name, const QString& Text, int Left,
   label->adjustSize();
   label->resize(label->width(), popup::LabelHeight);
   return label;
+}
+
+void TPopUpform::ShrinkToWidth(QLabel* Label) {
+  QFont font = Label->font();
+  const int pixels = QFontInfo(font).pixelSize();
+  for (int size = pixels - 1; size >= pixels * 7 / 10; --size) {
+    if (Label->sizeHint().width() <= Label->width())
+      return;
+    font.setPixelSize(size);
+    Label->setFont(font);
+  }
 }
 
 void TPopUpform::AddDragSurface(QWidget* Surface) {

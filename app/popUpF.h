@@ -65,6 +65,9 @@ protected:
   void LoadTitle(TSkinReader& Skin, int Entry);
   // A transparent plain-text label in the window's font, at Left, Top and 13 pixels high.
   QLabel* AddLabel(const QString& Name, const QString& Text, int Left, int Top);
+  // Sets Label's lettering a little smaller (down to 70%) until its text fits its width: a
+  // translation longer than the line the window was drawn for, rather than one cut short.
+  static void ShrinkToWidth(QLabel* Label);
   // Presses, moves and releases on Surface drag the window.
   void AddDragSurface(QWidget* Surface);
 
