@@ -2,6 +2,7 @@
 // checks and pair counts read off the window, sets saved and read back through the game's own
 // card-set code, refusals that leave no file, and the game started from the window.
 #include "DeckTestPictures.h"
+#include "PseudoLanguage.h"
 #include "TestSupport.h"
 
 #include "CardSetLoader.h"
@@ -148,6 +149,32 @@ TEST_F(DeckwrightWindowTest, AFolderOfPicturesGivesThePairCountItCanFill) {
   EXPECT_FALSE(Shown("FacesCheck"));
   EXPECT_EQ(Child<QLineEdit>("CardBoxEdit")->placeholderText(),
             QStringLiteral("automatic: 120x90"));
+}
+
+// In a language two fifths longer than English, with every check on show, no text of the window
+// is cut and none bypassed the translators.
+TEST_F(DeckwrightWindowTest, InALongerLanguageTextsStayWholeAndTranslated) {
+  testsupport::TPseudoLanguage pseudo;
+  MakeWindow(FFolders, Path(QStringLiteral("program/tesselo")));
+  FWindow->show();
+  const auto inspect = [&](const char* State) {
+    QCoreApplication::processEvents();
+    const QStringList clipped = testsupport::ClippedTexts(*FWindow);
+    EXPECT_TRUE(clipped.isEmpty()) << State << ": " << clipped.join(" | ").toStdString();
+    // File names, the format names and the programs' names are never translated.
+    const QStringList unmarked = testsupport::UnmarkedTexts(
+        testsupport::ShownTexts(*FWindow),
+        {QDir::toNativeSeparators(FFolders.Program), "Kovalent Tesselo", "Deckwright", "face05.pic",
+         "tesselo.crd", "Pictures.crd", "TTT"});
+    EXPECT_TRUE(unmarked.isEmpty()) << State << ": " << unmarked.join(" | ").toStdString();
+  };
+  inspect("empty");
+  FWindow->AddPaths({WriteFaces(QStringLiteral("few"), QStringLiteral("jpeg"), 5)});
+  FWindow->AddPaths({WriteFaces(QStringLiteral("gifs"), QStringLiteral("gif"), 4, {120, 90}, 5)});
+  Type("TitleEdit", QString(300, QLatin1Char('T')));
+  Type("LinkEdit", QString(256, QLatin1Char('L')));
+  Type("CardBoxEdit", QStringLiteral("wide"));
+  inspect("every check shown");
 }
 
 TEST_F(DeckwrightWindowTest, ChecksStandBesideWhatTheyAreAboutAndSavingIsRefused) {
