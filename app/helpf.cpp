@@ -19,9 +19,12 @@ static void InitHelpResource() {
 }
 
 QStringList HelpDocumentLines() {
+  return HelpDocumentLines(language::Current());
+}
+
+QStringList HelpDocumentLines(const QString& Language) {
   InitHelpResource();
-  QFile file(
-      LocalizedFile(QStringLiteral(":/popups/"), QStringLiteral("help.rtf"), language::Current()));
+  QFile file(LocalizedFile(QStringLiteral(":/popups/"), QStringLiteral("help.rtf"), Language));
   if (!file.open(QIODevice::ReadOnly))
     return {};
   // RTF is 7-bit text with escapes; each character stands for one byte of the document.

@@ -33,5 +33,7 @@ private:
   bool FDocumentLoaded = false;
 };
 
-// The help document, one RTF source line per entry, as the program carries it.
+// The help document, one RTF source line per entry, as the program carries it in Language
+// (by default the one chosen at start-up), or in English when it has none in that language.
+QStringList HelpDocumentLines(const QString& Language);
 QStringList HelpDocumentLines();

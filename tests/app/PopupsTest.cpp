@@ -7,6 +7,7 @@
 #include "KVPicture.h"
 #include "KVRStream.h"
 #include "KVRichEdOLE.h"
+#include "RtfReader.h"
 #include "SkinLayout.h"
 #include "aboutf.h"
 #include "helpf.h"
@@ -272,6 +273,33 @@ TEST_F(HelpWindowTest, ShowsTheHelpDocumentReadOnlyWithItsLinks) {
   Help.show();
   EXPECT_EQ(viewer->toPlainText(), text) << "the document is laid out once";
   Help.hide();
+}
+
+// Each language's document passes the same strict reader as the English one, keeps its facts
+// and links, and a language without one gets the English document.
+TEST(HelpDocuments, EachLanguageReadsStrictlyWithItsFactsAndLinks) {
+  const auto read = [](const QString& Language) {
+    QByteArray source;
+    for (const QString& line : HelpDocumentLines(Language))
+      source += line.toLatin1() + "\r\n";
+    QTextDocument document;
+    QString error;
+    EXPECT_TRUE(ReadRtf(source, document, &error))
+        << Language.toStdString() << ": " << error.toStdString();
+    return document.toPlainText();
+  };
+  const QString english = read(QStringLiteral("en"));
+  for (const char* language : {"de", "fr", "es"}) {
+    const QString text = read(QString::fromLatin1(language));
+    EXPECT_NE(text, english) << language;
+    for (const char* kept : {"8", "60", "12", "https://tesselo.kovalent.example/",
+                             "tesselo@kovalent.example", "Deckwright"})
+      EXPECT_TRUE(text.contains(QString::fromLatin1(kept))) << language << ": " << kept;
+  }
+  EXPECT_TRUE(read(QStringLiteral("de")).contains(QStringLiteral("Spielanleitung")));
+  EXPECT_TRUE(read(QStringLiteral("fr")).contains(QStringLiteral("tu rejoues")));
+  EXPECT_TRUE(read(QStringLiteral("es")).contains(QStringLiteral("Cómo se juega")));
+  EXPECT_EQ(read(QStringLiteral("it_IT")), english);
 }
 
 TEST_F(HelpWindowTest, MailLinksStartAMailWebLinksOpenAndOtherButtonsDoNothing) {
