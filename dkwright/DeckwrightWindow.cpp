@@ -28,6 +28,13 @@ namespace {
 
 const QString CheckStyle = QStringLiteral("color: #b02020;");
 
+// A hint in an empty field is read whole, in whichever language it is written: the field is
+// never narrower than its hint (with room for its frame and margins).
+void SetHint(QLineEdit* Edit, const QString& Hint) {
+  Edit->setPlaceholderText(Hint);
+  Edit->setMinimumWidth(Edit->fontMetrics().horizontalAdvance(Hint) + 16);
+}
+
 QLabel* CheckLabel(QWidget* parent, const QString& name) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
@@ -111,11 +118,11 @@ QWidget* TDeckwrightWindow::CreateSetPane() {
   auto* pane = new QGroupBox(tr("Card set"), this);
   FTitleEdit = new QLineEdit(pane);
   FTitleEdit->setObjectName(QStringLiteral("TitleEdit"));
-  FTitleEdit->setPlaceholderText(tr("the name the game lists"));
+  SetHint(FTitleEdit, tr("the name the game lists"));
   FTitleCheck = CheckLabel(pane, QStringLiteral("TitleCheck"));
   FLinkEdit = new QLineEdit(pane);
   FLinkEdit->setObjectName(QStringLiteral("LinkEdit"));
-  FLinkEdit->setPlaceholderText(tr("optional, opened from the score screen"));
+  SetHint(FLinkEdit, tr("optional, opened from the score screen"));
   FLinkCheck = CheckLabel(pane, QStringLiteral("LinkCheck"));
   FCardBoxEdit = new QLineEdit(pane);
   FCardBoxEdit->setObjectName(QStringLiteral("CardBoxEdit"));
@@ -248,7 +255,7 @@ void TDeckwrightWindow::DraftChanged() {
   RedrawDefaults();
   ShowSaveName();
   const QSize box = DefaultCardBox(CommonFaceSize(UsableSizes(FFaceGrid->Faces())));
-  FCardBoxEdit->setPlaceholderText(tr("automatic: %1x%2").arg(box.width()).arg(box.height()));
+  SetHint(FCardBoxEdit, tr("automatic: %1x%2").arg(box.width()).arg(box.height()));
 }
 
 void TDeckwrightWindow::ShowChecks(const TDraftChecks& Checks) {

@@ -106,8 +106,8 @@ inline QStringList UnmarkedTexts(const QStringList& Texts, const QStringList& Ex
   return unmarked;
 }
 
-// The visible texts of Window that do not fit their widget, and the visible widgets that run
-// out of their parent, each named for the failure message.
+// The visible texts of Window (labels, buttons, hints of empty fields) that do not fit their
+// widget, and the visible widgets that run out of their parent, each named for the failure message.
 inline QStringList ClippedTexts(const QWidget& Window) {
   QStringList clipped;
   for (const QWidget* widget : Window.findChildren<QWidget*>()) {
@@ -131,6 +131,12 @@ inline QStringList ClippedTexts(const QWidget& Window) {
       else
         fits = label->sizeHint().width() <= label->width() &&
                label->fontMetrics().height() <= room.height();
+    } else if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+      // A hint shows while the field is empty, inside its frame and margins.
+      text = edit->placeholderText();
+      if (text.isEmpty() || !edit->text().isEmpty())
+        continue;
+      fits = edit->fontMetrics().horizontalAdvance(text) + 8 <= edit->contentsRect().width();
     } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
       text = button->text();
       if (text.isEmpty())
