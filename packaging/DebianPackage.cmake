@@ -34,7 +34,9 @@ own pictures, and kvres, which lists and packs the game's archives.")
 # sound backend are loaded at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, gstreamer1.0-plugins-good")
+# Qt's own translations word the buttons of message boxes and file dialogs in the player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-dejavu-core, gstreamer1.0-plugins-good, qt6-translations-l10n")
 
 # The install record under /etc is a configuration file: an edited one survives upgrades.
 set(_deb_control ${CMAKE_CURRENT_BINARY_DIR}/deb)
