@@ -157,7 +157,12 @@ TEST_P(ShippedLanguageTest, OptionsAndScoreSpeakTheLanguage) {
   form.OptionsPanel->Player2Edit->setText("Ann");
   ClickArea(*form.PanelMap, "play");
   QStringList scoreTexts;
-  PlayToTheEnd(form, [&](QWidget& Score) { scoreTexts = ShownTexts(Score); });
+  PlayToTheEnd(form, [&](QWidget& Score) {
+    scoreTexts = ShownTexts(Score);
+    // For a look by eye: TESSELO_SHOTS_DIR names a folder for the pictures.
+    if (const QString shots = qEnvironmentVariable("TESSELO_SHOTS_DIR"); !shots.isEmpty())
+      Score.grab().save(shots + QStringLiteral("/score.") + words.Code + QStringLiteral(".png"));
+  });
   EXPECT_TRUE(scoreTexts.contains(QString::fromUtf8(words.Computer)))
       << scoreTexts.join('|').toStdString();
   EXPECT_TRUE(scoreTexts.contains(QString::fromUtf8(words.PairsCaption)))
