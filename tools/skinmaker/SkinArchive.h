@@ -1,6 +1,7 @@
 // The entries of tesselo.dat (their order is described in SkinLayout.h) and how each is
-// stored. The game's data uses every storage kind of the container: plain text and pictures,
-// pictures whose "BM" signature the reader restores, and zlib-compressed pictures.
+// stored. The game's data uses every storage kind of the container: the plain link text, the
+// pictures the windows read with the "BM" signature the reader restores (cheaper to read than to
+// inflate), and the spare pictures zlib-compressed.
 #pragma once
 
 #include <QByteArray>
