@@ -5,6 +5,8 @@
 #include <QBuffer>
 #include <QCoreApplication>
 
+#include <string>
+
 namespace {
 
 QByteArray ReadEntry(TKVResReader& Archive, int Index) {
@@ -35,16 +37,28 @@ QImage DecodeSkinBitmap(TKVResReader& Archive, int Index) {
 
 } // namespace
 
+TSkinReader::TSkinReader(TSkinReader& Source, std::initializer_list<int> Entries) {
+  for (const int index : Entries)
+    FBitmaps.emplace(index, Source.Bitmap(index));
+}
+
+TKVResReader& TSkinReader::Archive(int Index) {
+  if (FArchive == nullptr)
+    throw ESkinError("Entry " + std::to_string(Index) +
+                     " of tesselo.dat was not read while the archive was open.");
+  return *FArchive;
+}
+
 QImage TSkinReader::Bitmap(int Index) {
   const auto kept = FBitmaps.find(Index);
   if (kept != FBitmaps.end())
     return kept->second;
-  QImage bitmap = DecodeSkinBitmap(FArchive, Index);
+  QImage bitmap = DecodeSkinBitmap(Archive(Index), Index);
   FBitmaps.emplace(Index, bitmap);
   return bitmap;
 }
 
 QString TSkinReader::Text(int Index) {
   // The link is plain ASCII; Latin-1 keeps any other byte as the character it names.
-  return QString::fromLatin1(ReadEntry(FArchive, Index));
+  return QString::fromLatin1(ReadEntry(Archive(Index), Index));
 }

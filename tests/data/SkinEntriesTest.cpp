@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 TEST(SkinPictures, EveryPictureOfTheSkinReadsAsQtReadsIt) {
@@ -42,6 +44,25 @@ TEST(SkinReader, APictureIsDecodedOnceAndSharedByItsReaderOnly) {
   EXPECT_EQ(otherSkin.Bitmap(felt), skin.Bitmap(felt));
   EXPECT_THROW(skin.Bitmap(archive.Count), ESkinError);
   EXPECT_THROW(skin.Bitmap(archive.Count), ESkinError) << "a failure is not kept";
+}
+
+TEST(SkinReader, AWindowBuiltLaterKeepsItsPicturesReadWhileTheArchiveWasOpen) {
+  const int felt = skinlayout::entry::Felt;
+  const int strip = skinlayout::entry::PopUpTitleStrip;
+  std::unique_ptr<TSkinReader> later;
+  QImage shared;
+  {
+    TKVResFileReader archive(testsupport::ProgramDir() + QStringLiteral("/tesselo.dat"));
+    TSkinReader skin(archive);
+    shared = skin.Bitmap(felt);
+    later = std::make_unique<TSkinReader>(skin, std::initializer_list<int>{felt, strip});
+    // An entry the archive does not hold fails while it is open, as the window's would.
+    EXPECT_THROW(TSkinReader(skin, {strip, archive.Count}), ESkinError);
+  }
+  EXPECT_EQ(later->Bitmap(felt).cacheKey(), shared.cacheKey()) << "decoded once";
+  EXPECT_FALSE(later->Bitmap(strip).isNull());
+  EXPECT_THROW(later->Bitmap(skinlayout::entry::Cover), ESkinError);
+  EXPECT_THROW(later->Text(skinlayout::entry::CoverLink), ESkinError);
 }
 
 } // namespace
