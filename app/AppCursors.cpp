@@ -16,7 +16,10 @@ void RegisterCursor(int Number, const char* Resource) {
 
 } // namespace
 
-void RegisterAppCursors() {
+void RegisterMoveCursor() {
   RegisterCursor(TKVCursors::crHandMove, ":/crhmove.png");
+}
+
+void RegisterPointCursor() {
   RegisterCursor(TKVCursors::crHandPoint, ":/crhpoint.png");
 }

@@ -4,6 +4,7 @@
 #include "BoardGrid.h"
 #include "CardSetInstall.h"
 #include "CardSetLoader.h"
+#include "FaceOverlay.h"
 #include "KVCursors.h"
 #include "KVImageCtrl.h"
 #include "KVImageMap.h"
@@ -97,24 +98,15 @@ void TMainForm::FormCreate(TSkinReader& Skin, const TMainFormSetup& Setup) {
   FAppDir = Setup.AppDir;
   FCardsDir = FAppDir + QStringLiteral("cards/");
   FWorkArea = Setup.WorkArea;
-  RegisterAppCursors();
+  FSoundDevice = Setup.SoundDevice;
+  RegisterMoveCursor();
   CreateControls();
-  FBoard->SetCellSize({120, 90});
   LoadSkin(Skin);
   AddHotAreas();
   WireDragging();
   BgBevel->SetCursorId(TKVCursors::crHandMove);
   Label1->setCursor(TKVCursors::Cursor(TKVCursors::crHandMove));
-  CopyRightImage->SetCursorId(TKVCursors::crHandPoint);
-  MGrid->SetBackground(QBrush(FBoardBrush));
   SetPlayerLabel(QString());
-  QObject::connect(&FBoard->Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-  FBoard->OpenSounds(FAppDir, Setup.SoundDevice);
-  if (FStore != nullptr)
-    LoadSettings(*FStore, FSettings, FGame.Players(), FCardSets, FCardsDir);
-  else
-    ScanCardSets(FCardsDir, FSettings.CardsFile, FCardSets);
-  FillOptionsPanel();
   CopyRightImage->setToolTip(Translated(skinlayout::AboutTitle));
   resize(DesignClient);
   FormResize();
@@ -122,7 +114,33 @@ void TMainForm::FormCreate(TSkinReader& Skin, const TMainFormSetup& Setup) {
   setAcceptDrops(true);
 }
 
+void TMainForm::FinishCreate() {
+  if (FBoard != nullptr)
+    return;
+  RegisterPointCursor();
+  CopyRightImage->SetCursorId(TKVCursors::crHandPoint);
+  CreateLaterControls();
+  FBoard->SetCellSize({120, 90});
+  OptionsPanel->AddSliderImage(FLaterSkin->Bitmap(entry::SliderTrack));
+  OptionsPanel->AddSliderImage(FLaterSkin->Bitmap(entry::SliderThumb));
+  OptionsPanel->SetOptionsBg(FLaterSkin->Bitmap(entry::OptionsBackground));
+  // The builder strip belongs to the window's definition, not to the archive.
+  OptionsPanel->SetBuilderStrip(QImage(LocalizedFile(
+      QStringLiteral(":/"), QStringLiteral("dkwrbtn-options.png"), language::Current())));
+  FLaterSkin.reset();
+  MGrid->SetBackground(QBrush(FBoardBrush));
+  QObject::connect(&FBoard->Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+  FBoard->OpenSounds(FAppDir, FSoundDevice);
+  if (FStore != nullptr)
+    LoadSettings(*FStore, FSettings, FGame.Players(), FCardSets, FCardsDir);
+  else
+    ScanCardSets(FCardsDir, FSettings.CardsFile, FCardSets);
+  FillOptionsPanel();
+  FormResize();
+}
+
 void TMainForm::LoadSounds() {
+  FinishCreate();
   FBoard->LoadSounds();
 }
 
@@ -143,6 +161,14 @@ void TMainForm::CreateControls() {
   ExitMap = new TKVImageMap(this);
   CopyRightImage = new TKVPicture(this);
   CopyRightImage->OnClick = [this](QObject*) { Guarded([this] { CopyRightImageClick(); }); };
+  CoverPanel = new QWidget(this);
+  CoverPanel->resize(mainform::CoverSize);
+  CoverPanel->hide();
+  CoverMap = new TKVImageMap(CoverPanel);
+  CoverMap->move(0, 0);
+}
+
+void TMainForm::CreateLaterControls() {
   FBoard = std::make_unique<TBoardView>(*this, FGame);
   MGrid = FBoard->MGrid;
   MGrid->OnSelectCell = [this](int Col, int Row) { MGridSelectCell(Col, Row); };
@@ -150,11 +176,11 @@ void TMainForm::CreateControls() {
   Panel2 = FBoard->Panel2;
   OptionsPanel = new TOptionsPanel(this);
   OptionsPanel->OnBuilderClick = [this] { Guarded([this] { FPopUps->LaunchBuilder(); }); };
-  CoverPanel = new QWidget(this);
-  CoverPanel->resize(mainform::CoverSize);
-  CoverPanel->hide();
-  CoverMap = new TKVImageMap(CoverPanel);
-  CoverMap->move(0, 0);
+  // Stacked as if they had been built with the window: the grid above the frame and the about
+  // plaque, the overlays and the options above the grid, and the cover above them all.
+  for (QWidget* control : {static_cast<QWidget*>(MGrid), static_cast<QWidget*>(Panel1),
+                           static_cast<QWidget*>(Panel2), static_cast<QWidget*>(OptionsPanel)})
+    control->stackUnder(CoverPanel);
 }
 
 void TMainForm::LoadSkin(TSkinReader& Skin) {
@@ -169,13 +195,11 @@ void TMainForm::LoadSkin(TSkinReader& Skin) {
   // The frame's last slot is its centre tile.
   FBoardBrush = FSkinBitmap.copy();
   PanelMap->AddImage(Skin.Bitmap(entry::CommandBar));
-  OptionsPanel->AddSliderImage(Skin.Bitmap(entry::SliderTrack));
-  OptionsPanel->AddSliderImage(Skin.Bitmap(entry::SliderThumb));
+  // The options panel is built later, but its pictures are read now, while the archive is open.
+  FLaterSkin = std::make_unique<TSkinReader>(
+      Skin,
+      std::initializer_list<int>{entry::SliderTrack, entry::SliderThumb, entry::OptionsBackground});
   CopyRightImage->SetPicture(Skin.Bitmap(entry::AboutPlaque));
-  OptionsPanel->SetOptionsBg(Skin.Bitmap(entry::OptionsBackground));
-  // The builder strip belongs to the window's definition, not to the archive.
-  OptionsPanel->SetBuilderStrip(QImage(LocalizedFile(
-      QStringLiteral(":/"), QStringLiteral("dkwrbtn-options.png"), language::Current())));
 }
 
 void TMainForm::AddHotAreas() {
@@ -268,6 +292,7 @@ void TMainForm::OpenNextCardSet() {
     QTimer::singleShot(ModalWaitMs, this, [this] { OpenNextCardSet(); });
     return;
   }
+  FinishCreate();
   const QString path = FOpenedSets.front();
   FOpenedSets.pop_front();
   AddCardSet(path);
@@ -395,13 +420,15 @@ void TMainForm::resizeEvent(QResizeEvent* Event) {
 }
 
 void TMainForm::FormResize() {
-  const TShellLayout layout = LayOutShell(
-      size(), {PanelMap->size(), ExitMap->size(), OptionsPanel->size(), CopyRightImage->size()});
+  const TShellLayout layout =
+      LayOutShell(size(), {PanelMap->size(), ExitMap->size(), skinlayout::options::Size,
+                           CopyRightImage->size()});
   BgBevel->setGeometry(rect());
   Label1->move(CentredLeft(width(), Label1->width()), layout.Label1Top);
   PanelMap->move(layout.PanelMap);
   ExitMap->move(layout.ExitMap);
-  OptionsPanel->move(layout.OptionsPanel);
+  if (OptionsPanel != nullptr)
+    OptionsPanel->move(layout.OptionsPanel);
   CopyRightImage->move(layout.CopyRightImage);
   move(CentredWindowPos(FWorkArea, size()));
 }
@@ -420,6 +447,7 @@ void TMainForm::ShowWelcome() {
 }
 
 void TMainForm::ShowOptions() {
+  FinishCreate();
   FGame.AbandonGame();
   FBoard->HideBoard();
   CopyRightImage->show();
@@ -478,6 +506,7 @@ bool TMainForm::CanDeal() {
 }
 
 void TMainForm::PlayCommand() {
+  FinishCreate();
   CoverPanel->hide();
   ReadOptionsPanel();
   if (!CanDeal())
@@ -517,6 +546,8 @@ void TMainForm::FormClose() {
   if (FClosed)
     return;
   FClosed = true;
+  // The settings saved must be the ones loaded, also when the window closes that early.
+  FinishCreate();
   FGame.AbandonGame();
   if (FStore == nullptr)
     return;
@@ -565,7 +596,9 @@ void TMainForm::StartRevealTimer() {
 }
 
 void TMainForm::StopRevealTimer() {
-  FBoard->StopRevealTimer();
+  // A window closed before it was finished has no board yet.
+  if (FBoard != nullptr)
+    FBoard->StopRevealTimer();
 }
 
 void TMainForm::FitBoard(int32_t Rows, int32_t Cols) {

@@ -47,10 +47,19 @@ class TMainForm : public QWidget, public IGameView {
   Q_DECLARE_TR_FUNCTIONS(TMainForm)
 
 public:
-  // Builds the window from the open archive Skin (FormCreate). Throws ESkinError when a skin
-  // entry cannot be read; no window is left behind then.
+  // Builds from the open archive Skin what the window's first picture shows (FormCreate): the
+  // frame, the command bars, the cover, the about plaque and the status line. The options
+  // panel's pictures are read too, so that every skin entry the window needs has been read.
+  // Throws ESkinError when a skin entry cannot be read; no window is left behind then.
   TMainForm(TSkinReader& Skin, const TMainFormSetup& Setup, QWidget* Parent = nullptr);
   ~TMainForm() override;
+
+  // Builds the rest of the window: the board, the options panel filled from the settings and
+  // the card sets, the pointing hand and the sounds' setup. Start-up calls it once the first
+  // picture is on screen; every command that needs these parts calls it first, so a click that
+  // comes earlier waits for them and still works. Later calls do nothing. The board's and the
+  // sounds' accessors below (CellSize to SoundsPlayed) may be used only after it.
+  void FinishCreate();
 
   // The secondary windows; not owned, must outlive the window. Without them nothing is shown.
   void SetPopUps(IPopUpWindows* PopUps);
@@ -68,8 +77,9 @@ public:
   // their turn while another is being added or a modal window is open.
   void OpenCardSet(const QString& Path);
 
-  // Loads the match and miss sounds. Starting the sound system takes long, so start-up calls
-  // this once the window is on screen; a sound asked for earlier loads them itself.
+  // Loads the match and miss sounds (and finishes the window first). Starting the sound system
+  // takes long, so start-up calls this once the window is on screen; a sound asked for earlier
+  // loads them itself.
   void LoadSounds();
 
   // Sets the status line and centres it.
@@ -114,6 +124,7 @@ public:
   QLabel* Label1 = nullptr;
   TKVImageMap* ExitMap = nullptr;
   TKVPicture* CopyRightImage = nullptr;
+  // Null until FinishCreate.
   TBoardGrid* MGrid = nullptr;
   TFaceOverlay* Panel1 = nullptr;
   TFaceOverlay* Panel2 = nullptr;
@@ -133,6 +144,7 @@ protected:
 private:
   void FormCreate(TSkinReader& Skin, const TMainFormSetup& Setup);
   void CreateControls();
+  void CreateLaterControls();
   void LoadSkin(TSkinReader& Skin);
   void AddHotAreas();
   void WireDragging();
@@ -170,6 +182,9 @@ private:
   QString FAppDir;
   QString FCardsDir;
   QRect FWorkArea;
+  std::optional<bool> FSoundDevice;
+  // The options panel's pictures, from the reading of the skin until the panel is built.
+  std::unique_ptr<TSkinReader> FLaterSkin;
   QString FCoverLink;
   QImage FSkinBitmap;
   QImage FBoardBrush;

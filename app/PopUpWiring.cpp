@@ -2,16 +2,18 @@
 
 #include "BrowseDWF.h"
 #include "BuilderLauncher.h"
-#include "KVRStream.h"
 #include "Language.h"
 #include "MainF.h"
 #include "SkinEntries.h"
+#include "SkinLayout.h"
 #include "aboutf.h"
 #include "helpf.h"
 #include "popUpF.h"
 #include "scoref.h"
 
 #include <QImage>
+
+#include <initializer_list>
 
 namespace {
 
@@ -44,12 +46,50 @@ private:
   TBuilderLauncher FLauncher;
 };
 
+// Every entry the windows read, in the order they read them: the pop-up base's title strip,
+// frame slots and close button, then the titles of the score screen, the about box and help.
+constexpr std::initializer_list<int> PopUpEntries = {skinlayout::entry::PopUpTitleStrip,
+                                                     skinlayout::entry::PopUpLeftRail,
+                                                     skinlayout::entry::PopUpRightRail,
+                                                     skinlayout::entry::PopUpBottom,
+                                                     skinlayout::entry::Felt,
+                                                     skinlayout::entry::PopUpCloseButton,
+                                                     skinlayout::score::TitleEntry,
+                                                     skinlayout::about::TitleEntry,
+                                                     skinlayout::help::TitleEntry};
+
 } // namespace
 
-std::unique_ptr<IPopUpWindows> CreatePopUpWindows(TSkinReader& Skin, TMainForm& MainForm) {
-  try {
-    return std::make_unique<TAppPopUps>(Skin, MainForm);
-  } catch (const EKVResError& error) {
-    throw ESkinError(error.what());
-  }
+TPopUpWindows::TPopUpWindows(TSkinReader& Skin, TMainForm& MainForm)
+    : FSkin(Skin, PopUpEntries), FMainForm(MainForm) {}
+
+TPopUpWindows::~TPopUpWindows() = default;
+
+void TPopUpWindows::Build() {
+  if (FWindows == nullptr)
+    FWindows = std::make_unique<TAppPopUps>(FSkin, FMainForm);
+}
+
+void TPopUpWindows::ShowHelp() {
+  Build();
+  FWindows->ShowHelp();
+}
+
+void TPopUpWindows::ShowAbout() {
+  Build();
+  FWindows->ShowAbout();
+}
+
+void TPopUpWindows::ShowScore(const GameEngine& Game, const QImage& Advert, const QString& AdLink) {
+  Build();
+  FWindows->ShowScore(Game, Advert, AdLink);
+}
+
+void TPopUpWindows::LaunchBuilder() {
+  Build();
+  FWindows->LaunchBuilder();
+}
+
+std::unique_ptr<TPopUpWindows> CreatePopUpWindows(TSkinReader& Skin, TMainForm& MainForm) {
+  return std::make_unique<TPopUpWindows>(Skin, MainForm);
 }

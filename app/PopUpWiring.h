@@ -1,15 +1,41 @@
-// The program's secondary windows, built from the open skin archive right after the main
-// window: the pop-up base, the score screen, the about box, the help window and the browse
-// dialog of the card builder.
+// The program's secondary windows: the pop-up base, the score screen, the about box, the help
+// window and the browse dialog of the card builder.
+//
+// Their pictures are read from the open skin archive right after the main window's, so a
+// damaged skin is reported before anything is shown; the windows themselves are built from
+// those pictures once the main window is on screen (Build), or when one is first needed.
 #pragma once
 
 #include "PopUpWindows.h"
+#include "SkinEntries.h"
 
 #include <memory>
 
-class TSkinReader;
 class TMainForm;
 
-// Builds every secondary window in start-up order. Throws ESkinError (with the error's own
-// text) when a window's skin cannot be read. MainForm must outlive the result.
-std::unique_ptr<IPopUpWindows> CreatePopUpWindows(TSkinReader& Skin, TMainForm& MainForm);
+class TPopUpWindows : public IPopUpWindows {
+public:
+  // Reads every picture of the windows from Skin, in the order the windows read them. Throws
+  // ESkinError (with the error's own text) when one cannot be read. MainForm must outlive the
+  // windows.
+  TPopUpWindows(TSkinReader& Skin, TMainForm& MainForm);
+  ~TPopUpWindows() override;
+
+  // Builds every window in start-up order; later calls do nothing.
+  void Build();
+  bool Built() const { return FWindows != nullptr; }
+
+  // Each builds the windows first when they are not built yet.
+  void ShowHelp() override;
+  void ShowAbout() override;
+  void ShowScore(const GameEngine& Game, const QImage& Advert, const QString& AdLink) override;
+  void LaunchBuilder() override;
+
+private:
+  TSkinReader FSkin;
+  TMainForm& FMainForm;
+  std::unique_ptr<IPopUpWindows> FWindows;
+};
+
+// The secondary windows of MainForm, their pictures read from Skin (see TPopUpWindows).
+std::unique_ptr<TPopUpWindows> CreatePopUpWindows(TSkinReader& Skin, TMainForm& MainForm);

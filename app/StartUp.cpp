@@ -23,6 +23,7 @@
 #include <functional>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -38,13 +39,14 @@ private:
   TKVQtMessageBox FBox;
 };
 
-// Runs Then once, right after Window's first paint has reached the screen, so work the first
-// picture does not need is paid for after the player sees the window. Should the window never
-// paint, Then runs after a while all the same.
+// Runs Steps once each, in order, starting right after Window's first paint has reached the
+// screen, so work the first picture does not need is paid for after the player sees the window.
+// Each step has a turn of the event loop of its own, so the player's input is answered between
+// them. Should the window never paint, the steps run after a while all the same.
 class TAfterFirstPaint : public QObject {
 public:
-  TAfterFirstPaint(QWidget& Window, std::function<void()> Then)
-      : QObject(&Window), FThen(std::move(Then)) {
+  TAfterFirstPaint(QWidget& Window, std::vector<std::function<void()>> Steps)
+      : QObject(&Window), FSteps(std::move(Steps)) {
     Window.installEventFilter(this);
     QTimer::singleShot(FallbackMs, this, [this] { Run(); });
   }
@@ -63,11 +65,24 @@ private:
   static constexpr int FallbackMs = 2000;
 
   void Run() {
-    if (auto then = std::exchange(FThen, nullptr))
-      then();
+    if (FStarted)
+      return;
+    FStarted = true;
+    RunNext();
   }
 
-  std::function<void()> FThen;
+  void RunNext() {
+    if (FNext == FSteps.size())
+      return;
+    // The step may open a modal window, whose event loop runs the next turn of this one.
+    const std::function<void()> step = std::exchange(FSteps[FNext++], nullptr);
+    QTimer::singleShot(0, this, [this] { RunNext(); });
+    step();
+  }
+
+  std::vector<std::function<void()>> FSteps;
+  size_t FNext = 0;
+  bool FStarted = false;
 };
 
 void SetWindowIcon() {
@@ -142,10 +157,12 @@ int RunGame() {
   setup.Store = &store;
 
   std::unique_ptr<TMainForm> mainForm;
-  std::unique_ptr<IPopUpWindows> popUps;
+  std::unique_ptr<TPopUpWindows> popUps;
   try {
     const std::unique_ptr<TKVResFileReader> archive = OpenSkinArchive(appDir);
-    // The windows share their frame pictures; each is decoded once.
+    // The windows share their frame pictures; each is decoded once. Every picture of every
+    // window is read here, so a damaged skin is reported before anything is shown, although
+    // only what the first picture needs is built before it.
     TSkinReader skin(*archive);
     mainForm = std::make_unique<TMainForm>(skin, setup);
     popUps = CreatePopUpWindows(skin, *mainForm);
@@ -164,16 +181,23 @@ int RunGame() {
   // Later copies hand their card sets over to this one.
   THandOverListener handOver;
   handOver.OnFile = [form = mainForm.get()](const QString& Path) { form->OpenCardSet(Path); };
-  // The icon (a large picture), the sound system and the hand-over socket are not needed for
-  // the first picture; a later copy started meanwhile waits for the socket.
-  new TAfterFirstPaint(*mainForm, [form = mainForm.get(), &handOver, &instance, cardSet] {
-    SetWindowIcon();
-    language::InstallDeferred();
-    form->LoadSounds();
-    handOver.Listen(HandOverSocketPath(instance.LockPath()));
-    if (!cardSet.isEmpty())
-      form->OpenCardSet(cardSet);
-  });
+  // The rest of the main window, the secondary windows, Qt's own texts, the icon (a large
+  // picture), the sound system and the hand-over socket are not needed for the first picture;
+  // a command given earlier builds what it needs itself, and a later copy started meanwhile
+  // waits for the socket. The texts come first: the windows built next may show counts.
+  TMainForm* form = mainForm.get();
+  TPopUpWindows* windows = popUps.get();
+  new TAfterFirstPaint(*form, {[form] {
+                                 language::InstallDeferred();
+                                 form->FinishCreate();
+                               },
+                               [windows] { windows->Build(); }, SetWindowIcon,
+                               [form] { form->LoadSounds(); },
+                               [form, &handOver, &instance, cardSet] {
+                                 handOver.Listen(HandOverSocketPath(instance.LockPath()));
+                                 if (!cardSet.isEmpty())
+                                   form->OpenCardSet(cardSet);
+                               }});
   mainForm->show();
   const int status = QApplication::exec();
   mainForm->SetPopUps(nullptr);

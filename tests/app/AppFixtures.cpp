@@ -52,6 +52,18 @@ QByteArray GifBytes(QSize Size, int Frames) {
   return EncodeGif(frames);
 }
 
+void WriteDamagedSkin(const QString& Path, int Damaged) {
+  TKVResFileReader skin(testsupport::ProgramDir() + QStringLiteral("/tesselo.dat"));
+  TKVResWriter writer;
+  for (int i = 0; i < skin.Count; ++i) {
+    QBuffer entry;
+    entry.open(QIODevice::ReadWrite);
+    skin.ReadToStream(i, entry);
+    writer.AddPlain(i == Damaged ? QByteArray("BMnot a picture") : entry.data());
+  }
+  writer.SaveToFile(Path);
+}
+
 void WriteCardSet(const QString& Path, const QString& Title, qint32 Kind,
                   const QList<QByteArray>& Faces, QSize CardBox) {
   TCardSetHeader header;
@@ -100,7 +112,7 @@ TMainFormRig::~TMainFormRig() {
   Destroy();
 }
 
-TMainForm& TMainFormRig::Create(QRect WorkArea, bool Show) {
+TMainForm& TMainFormRig::Create(QRect WorkArea, bool Show, bool Finish) {
   Destroy();
   TMainFormSetup setup;
   setup.AppDir = Folder.Path();
@@ -113,6 +125,8 @@ TMainForm& TMainFormRig::Create(QRect WorkArea, bool Show) {
   FForm->SetPopUps(&PopUps);
   if (Show)
     FForm->show();
+  if (Finish)
+    FForm->FinishCreate();
   return *FForm;
 }
 

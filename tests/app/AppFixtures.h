@@ -72,6 +72,9 @@ QByteArray GifBytes(QSize Size, int Frames);
 // A solid picture of Size and Colour.
 QImage Solid(QSize Size, QColor Colour);
 
+// Writes a copy of the build's skin to Path in which entry Damaged is not a picture.
+void WriteDamagedSkin(const QString& Path, int Damaged);
+
 // Writes a card set of Faces (already encoded in the format Kind names) to Path.
 void WriteCardSet(const QString& Path, const QString& Title, qint32 Kind,
                   const QList<QByteArray>& Faces, QSize CardBox = {120, 90});
@@ -100,8 +103,9 @@ public:
   explicit TMainFormRig(bool DefaultSets = true);
   ~TMainFormRig();
 
-  // Builds the window (the skin archive open only while it is built) and shows it.
-  TMainForm& Create(QRect WorkArea = TestWorkArea, bool Show = true);
+  // Builds the window (the skin archive open only while it is built), shows it and, with
+  // Finish, builds the rest at once, as start-up does after the first paint.
+  TMainForm& Create(QRect WorkArea = TestWorkArea, bool Show = true, bool Finish = true);
   // Closes and destroys the window (the settings are saved); Create builds a new one.
   void Destroy();
 

@@ -272,6 +272,25 @@ TEST(MainFormSettings, OptionsRoundTripThroughTheSettingsFile) {
   EXPECT_EQ(form.Timer1().interval(), 1000);
 }
 
+// Regression guard: the settings are loaded only once the first picture is on screen, and a
+// window closed before that must not save the defaults over them.
+TEST(MainFormSettings, AWindowClosedBeforeItIsFinishedKeepsTheStoredSettings) {
+  TMainFormRig rig;
+  {
+    TMainForm& form = rig.Create();
+    ChooseItem(*form.OptionsPanel->CardsBox, "Shapes and Colours");
+    ChooseItem(*form.OptionsPanel->PairsBox, "21");
+    ClickArea(*form.PanelMap, "play");
+    rig.Destroy();
+  }
+  TMainForm& early = rig.Create(TestWorkArea, true, false);
+  EXPECT_EQ(early.OptionsPanel, nullptr) << "built before the first picture";
+  rig.Destroy();
+  TMainForm& form = rig.Create();
+  EXPECT_EQ(form.OptionsPanel->CardsBox->currentText(), "Shapes and Colours");
+  EXPECT_EQ(form.OptionsPanel->PairsBox->currentText(), "21");
+}
+
 TEST(MainFormSettings, ChangesWithoutPlayAreLostExceptTheCardSet) {
   TMainFormRig rig;
   {
@@ -288,31 +307,26 @@ TEST(MainFormSettings, ChangesWithoutPlayAreLostExceptTheCardSet) {
 }
 
 TEST(MainFormSkin, DamagedSkinEntryIsReportedByItsOwnErrorAndNoWindowIsBuilt) {
-  // A copy of the skin whose command-bar picture is not a bitmap.
-  TOpenSkin skin;
-  TKVResWriter writer;
-  for (int i = 0; i < skin.Archive.Count; ++i) {
-    QBuffer entry;
-    entry.open(QIODevice::ReadWrite);
-    skin.Archive.ReadToStream(i, entry);
-    writer.AddPlain(i == skinlayout::entry::CommandBar ? QByteArray("BMnot a picture")
-                                                       : entry.data());
-  }
-  QTemporaryDir dir;
-  writer.SaveToFile(dir.filePath("tesselo.dat"));
-  TKVResFileReader damaged(dir.filePath("tesselo.dat"));
-  TSkinReader damagedSkin(damaged);
+  // Copies of the skin with one picture that is not a bitmap: the command bar, which the first
+  // picture shows, and the options background, which is only built after it but must fail
+  // all the same before anything is shown.
   TAppFolder folder;
   TMainFormSetup setup;
   setup.AppDir = folder.Path();
   setup.WorkArea = TestWorkArea;
-  try {
-    TMainForm form(damagedSkin, setup);
-    ADD_FAILURE() << "a window was built";
-  } catch (const ESkinError& error) {
-    EXPECT_NE(std::string(error.what()).find(std::to_string(skinlayout::entry::CommandBar)),
-              std::string::npos)
-        << error.what();
+  QTemporaryDir dir;
+  for (const int damagedEntry :
+       {skinlayout::entry::CommandBar, skinlayout::entry::OptionsBackground}) {
+    WriteDamagedSkin(dir.filePath("tesselo.dat"), damagedEntry);
+    TKVResFileReader damaged(dir.filePath("tesselo.dat"));
+    TSkinReader damagedSkin(damaged);
+    try {
+      TMainForm form(damagedSkin, setup);
+      ADD_FAILURE() << "a window was built despite entry " << damagedEntry;
+    } catch (const ESkinError& error) {
+      EXPECT_NE(std::string(error.what()).find(std::to_string(damagedEntry)), std::string::npos)
+          << error.what();
+    }
   }
   // An archive that ends early names the missing entry.
   TKVResWriter shortWriter;

@@ -3,12 +3,15 @@
 #include "AppFixtures.h"
 
 #include "BoardGrid.h"
+#include "FaceOverlay.h"
+#include "KVImageCtrl.h"
 #include "KVImageMap.h"
 #include "KVPicture.h"
 #include "KVQtMessageBox.h"
 #include "KVRStream.h"
 #include "OptionsPanel.h"
 #include "PopUpWiring.h"
+#include "SkinLayout.h"
 #include "scoref.h"
 
 #include <QApplication>
@@ -16,6 +19,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
@@ -23,6 +27,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
+#include <vector>
 
 using namespace apptest;
 
@@ -87,18 +93,23 @@ void PlayEveryPair(TMainForm& Form) {
 
 class PopUpWiringTest : public ::testing::Test {
 protected:
-  TMainForm& Create() {
-    TMainForm& form = Rig.Create();
+  // The window and its secondary windows, the archive open only meanwhile. Unless Finish, both
+  // are left as start-up leaves them at the first paint: the rest of the window and the
+  // secondary windows not built yet.
+  TMainForm& Create(bool Finish = true) {
+    TMainForm& form = Rig.Create(TestWorkArea, true, Finish);
     TOpenSkin skin;
     PopUps = CreatePopUpWindows(skin.Reader, form);
     form.SetPopUps(PopUps.get());
+    if (Finish)
+      PopUps->Build();
     return form;
   }
   // The pop-ups go before the window does.
   void TearDown() override { Rig.Form().SetPopUps(nullptr); }
 
   TMainFormRig Rig;
-  std::unique_ptr<IPopUpWindows> PopUps;
+  std::unique_ptr<TPopUpWindows> PopUps;
 };
 
 TEST_F(PopUpWiringTest, LastPairShowsTheScoreScreenAndTheGameEndsAfterIt) {
@@ -184,6 +195,48 @@ TEST_F(PopUpWiringTest, HelpAndAboutOpenModallyAndTheWindowGoesOn) {
     EXPECT_EQ(closer.ClassName, "TAboutForm");
   }
   EXPECT_TRUE(form.isVisible());
+}
+
+// Clicks that come before the windows they open are built (start-up builds them only after the
+// first paint) wait for them and work.
+TEST_F(PopUpWiringTest, ClicksBeforeTheWindowsAreBuiltStillOpenThem) {
+  TMainForm& form = Create(false);
+  ASSERT_EQ(form.OptionsPanel, nullptr);
+  ASSERT_FALSE(PopUps->Built());
+  {
+    TModalCloser closer;
+    ClickArea(*form.ExitMap, "help");
+    EXPECT_EQ(closer.ClassName, "Thelpform");
+  }
+  {
+    TModalCloser closer;
+    QTest::mouseClick(form.CopyRightImage, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(closer.ClassName, "TAboutForm");
+  }
+  ClickArea(*form.PanelMap, "options");
+  ASSERT_NE(form.OptionsPanel, nullptr);
+  EXPECT_TRUE(form.OptionsPanel->isVisible());
+  EXPECT_EQ(form.OptionsPanel->pos(), skinlayout::options::Place);
+  EXPECT_EQ(form.OptionsPanel->CardsBox->currentText(), "Animations");
+  EXPECT_EQ(form.Label1->text(), "Set Options");
+  // Stacked as in a window built at once: in the order of building, with the options raised.
+  std::vector<qsizetype> stacking;
+  for (const QObject* control : std::initializer_list<const QObject*>{
+           form.BgBevel, form.PanelMap, form.Label1, form.ExitMap, form.CopyRightImage, form.MGrid,
+           form.Panel1, form.Panel2, form.CoverPanel, form.OptionsPanel})
+    stacking.push_back(form.children().indexOf(control));
+  EXPECT_TRUE(std::is_sorted(stacking.begin(), stacking.end()));
+}
+
+// The secondary windows are built after the first paint, but a damaged picture of theirs is
+// reported while the archive is open, before anything is shown.
+TEST_F(PopUpWiringTest, ADamagedPictureOfASecondaryWindowFailsBeforeItIsBuilt) {
+  TMainForm& form = Rig.Create(TestWorkArea, false, false);
+  QTemporaryDir dir;
+  WriteDamagedSkin(dir.filePath("tesselo.dat"), skinlayout::entry::HelpTitle);
+  TKVResFileReader damaged(dir.filePath("tesselo.dat"));
+  TSkinReader damagedSkin(damaged);
+  EXPECT_THROW(CreatePopUpWindows(damagedSkin, form), ESkinError);
 }
 
 TEST_F(PopUpWiringTest, BuilderMissingAsksForItAndCancellingKeepsTheProgram) {
