@@ -36,11 +36,12 @@ public:
   // One-shot: each turn gets exactly one elapse.
   QTimer Timer1;
 
-  // SoundReady only when both files are there and Device says sound can be heard (asked of
-  // the system when not given). The sounds load on LoadSounds or the first PlaySound.
+  // SoundReady only when both files and the sound module are there and Device says sound can
+  // be heard (asked of the system when not given). The sounds load on LoadSounds or the first
+  // PlaySound.
   void OpenSounds(const QString& AppDir, std::optional<bool> Device);
   void LoadSounds() { FSound.Load(); }
-  bool SoundReady() const { return FSound.SoundReady(); }
+  bool SoundReady() { return FSound.SoundReady(); }
   int SoundsPlayed() const { return FSoundsPlayed; }
   // Plays Sound when Enabled and the sounds are ready, without waiting for it.
   void PlaySound(GameSound Sound, bool Enabled);

@@ -115,7 +115,7 @@ public:
   const QRect& WorkArea() const { return FWorkArea; }
   const QString& CardsDir() const { return FCardsDir; }
   const QTimer& Timer1() const { return FBoard->Timer1; }
-  bool SoundReady() const { return FBoard->SoundReady(); }
+  bool SoundReady() { return FBoard->SoundReady(); }
   // Sounds started during the run, for a view without speakers to be checked.
   int SoundsPlayed() const { return FBoard->SoundsPlayed(); }
 

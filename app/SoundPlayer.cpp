@@ -1,47 +1,54 @@
 #include "SoundPlayer.h"
 
-#include <QAudioDevice>
+#include "SoundEffects.h"
+
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
 
 #include <exception>
 
 TSoundPlayer::TSoundPlayer() = default;
 TSoundPlayer::~TSoundPlayer() = default;
 
-bool TSoundPlayer::AudioOutputAvailable() {
-  return !QMediaDevices::audioOutputs().isEmpty();
-}
-
 void TSoundPlayer::Open(const QString& AppDir, std::optional<bool> DeviceAvailable) {
-  FGood.reset();
-  FBad.reset();
+  FEffects.reset();
+  FModuleTried = false;
+  FLoaded = false;
   FGoodFile = AppDir + QStringLiteral("good.wav");
   FBadFile = AppDir + QStringLiteral("bad.wav");
+  FModuleFile = AppDir + QStringLiteral(TESSELO_SOUND_MODULE);
   FFilesFound = QFileInfo(FGoodFile).isFile() && QFileInfo(FBadFile).isFile();
   FDevice = DeviceAvailable;
 }
 
-bool TSoundPlayer::SoundReady() const {
-  if (!FFilesFound)
+bool TSoundPlayer::OpenModule() {
+  if (!FModuleTried) {
+    FModuleTried = true;
+    // Never unloaded: Qt Multimedia keeps threads and plugins of its own once started.
+    QLibrary module(FModuleFile);
+    const auto create =
+        reinterpret_cast<TCreateSoundEffects>(module.resolve(CreateSoundEffectsName));
+    if (create != nullptr)
+      FEffects.reset(create(SoundEffectsVersion));
+  }
+  return FEffects != nullptr;
+}
+
+bool TSoundPlayer::SoundReady() {
+  // Without both files the module is not even opened.
+  if (!FFilesFound || !OpenModule())
     return false;
   if (!FDevice.has_value())
-    FDevice = AudioOutputAvailable();
+    FDevice = FEffects->OutputAvailable();
   return *FDevice;
 }
 
 void TSoundPlayer::Load() {
-  if (FGood != nullptr || !SoundReady())
+  if (FLoaded || !SoundReady())
     return;
   try {
-    auto good = std::make_unique<QSoundEffect>();
-    auto bad = std::make_unique<QSoundEffect>();
-    good->setSource(QUrl::fromLocalFile(FGoodFile));
-    bad->setSource(QUrl::fromLocalFile(FBadFile));
-    FGood = std::move(good);
-    FBad = std::move(bad);
+    FEffects->Load(FGoodFile, FBadFile);
+    FLoaded = true;
   } catch (const std::exception&) {
     // The game stays silent for the rest of the run.
     FFilesFound = false;
@@ -50,11 +57,13 @@ void TSoundPlayer::Load() {
 
 bool TSoundPlayer::Play(GameSound Sound) {
   Load();
-  if (FGood == nullptr)
+  if (!FLoaded)
     return false;
-  QSoundEffect& effect = Sound == GameSound::Match ? *FGood : *FBad;
   // A sound still playing starts over, as a new pair deserves its own sound.
-  effect.stop();
-  effect.play();
+  FEffects->Play(Sound);
   return true;
+}
+
+bool TSoundPlayer::Playing(GameSound Sound) const {
+  return FLoaded && FEffects->Playing(Sound);
 }

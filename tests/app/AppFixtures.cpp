@@ -95,12 +95,15 @@ QString TAppFolder::Path() const {
   return FDir.path() + QLatin1Char('/');
 }
 
-void TAppFolder::AddSoundFiles(bool Good, bool Bad) {
+void TAppFolder::AddSoundFiles(bool Good, bool Bad, bool Module) {
   const QString source = testsupport::ProgramDir() + QLatin1Char('/');
   if (Good)
     QFile::copy(source + QStringLiteral("good.wav"), Path() + QStringLiteral("good.wav"));
   if (Bad)
     QFile::copy(source + QStringLiteral("bad.wav"), Path() + QStringLiteral("bad.wav"));
+  if (Module)
+    QFile::link(source + QStringLiteral(TESSELO_SOUND_MODULE),
+                Path() + QStringLiteral(TESSELO_SOUND_MODULE));
 }
 
 TMainFormRig::TMainFormRig(bool DefaultSets)

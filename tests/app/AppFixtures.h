@@ -79,15 +79,15 @@ void WriteDamagedSkin(const QString& Path, int Damaged);
 void WriteCardSet(const QString& Path, const QString& Title, qint32 Kind,
                   const QList<QByteArray>& Faces, QSize CardBox = {120, 90});
 
-// A temporary program folder: cards/ with links to the build's default card sets, sounds on
-// request, and room for extra sets.
+// A temporary program folder: cards/ with links to the build's default card sets, sounds and
+// the sound module on request, and room for extra sets.
 class TAppFolder {
 public:
   explicit TAppFolder(bool DefaultSets = true);
   // The folder, ending in '/'.
   QString Path() const;
   QString CardsDir() const { return Path() + QStringLiteral("cards/"); }
-  void AddSoundFiles(bool Good, bool Bad);
+  void AddSoundFiles(bool Good, bool Bad, bool Module = true);
   bool IsValid() const { return FDir.isValid(); }
 
 private:

@@ -159,22 +159,23 @@ TEST(GameOnScreen, OptionsWhileAPairIsShownAbandonsTheGame) {
   EXPECT_EQ(form.Game().Cells().StateAt(picks[1].Col, picks[1].Row), CellState::FaceUp);
 }
 
-TEST(GameOnScreen, SoundsPlayOnlyWhenOnAndBothFilesAreThere) {
+TEST(GameOnScreen, SoundsPlayOnlyWhenOnAndBothFilesAndTheModuleAreThere) {
   struct Case {
-    bool Good, Bad, SoundOn;
+    bool Good, Bad, Module, SoundOn;
     int Expected;
   };
-  for (const Case c : {Case{true, true, true, 1}, Case{true, false, true, 0},
-                       Case{false, true, true, 0}, Case{true, true, false, 0}}) {
+  for (const Case c : {Case{true, true, true, true, 1}, Case{true, false, true, true, 0},
+                       Case{false, true, true, true, 0}, Case{true, true, true, false, 0},
+                       Case{true, true, false, true, 0}}) {
     TMainFormRig rig;
-    rig.Folder.AddSoundFiles(c.Good, c.Bad);
+    rig.Folder.AddSoundFiles(c.Good, c.Bad, c.Module);
     TMainForm& form = rig.Create();
-    EXPECT_EQ(form.SoundReady(), c.Good && c.Bad);
+    EXPECT_EQ(form.SoundReady(), c.Good && c.Bad && c.Module);
     form.OptionsPanel->ComputerCheck->setChecked(false);
     form.OptionsPanel->SoundCheck->setChecked(c.SoundOn);
     ClickArea(*form.PanelMap, "play");
     PickPair(form, FaceDownPair(form.Game()));
-    EXPECT_EQ(form.SoundsPlayed(), c.Expected) << c.Good << c.Bad << c.SoundOn;
+    EXPECT_EQ(form.SoundsPlayed(), c.Expected) << c.Good << c.Bad << c.Module << c.SoundOn;
   }
 }
 
