@@ -11,6 +11,9 @@
 
 namespace {
 
+// Rows of the background's work band: enough that copying it down a clip takes few block copies.
+constexpr int MinBandRows = 64;
+
 // Largest multiple of Step at or below Value (Step > 0).
 int FloorTo(int Value, int Step) {
   const int q = Value / Step;
@@ -86,10 +89,12 @@ void TKVImageBevel::Paint(QPainter& Canvas, const QRect& Clip) const {
   Canvas.restore();
 }
 
-// The tile is laid into a work bitmap that starts at the tile corner at or before the clip's
+// The tile is laid into a work band that starts at the tile corner at or before the clip's
 // top-left: one row of tiles is drawn, and the rows below are filled by doubling copies. The
-// pattern is thus anchored at the control's origin whatever the clip, and a full repaint costs
-// a few block copies instead of one copy per tile.
+// band is then copied down the clip as often as it takes. The pattern is thus anchored at the
+// control's origin whatever the clip, a full repaint costs a few block copies instead of one
+// copy per tile, and the work band stays small however large the window grows (a band as
+// large as the clip would double the memory of painting a large board's window).
 void TKVImageBevel::PaintBackground(QPainter& Canvas, const QRect& Clip) const {
   if (FBgColor) {
     Canvas.fillRect(Clip, Color());
@@ -102,23 +107,28 @@ void TKVImageBevel::PaintBackground(QPainter& Canvas, const QRect& Clip) const {
   const QPoint origin(FloorTo(Clip.left(), tw), FloorTo(Clip.top(), th));
   const int w = Clip.right() + 1 - origin.x();
   const int h = Clip.bottom() + 1 - origin.y();
-  QImage work(w, h, Picture().format());
+  // Whole tiles, at least MinBandRows high, unless the clip needs less.
+  const int band = std::min(h, ((MinBandRows + th - 1) / th) * th);
+  QImage work(w, band, Picture().format());
   if (work.isNull())
     return;
   {
     QPainter row(&work);
     row.setCompositionMode(QPainter::CompositionMode_Source);
-    row.fillRect(0, 0, w, std::min(th, h), Qt::transparent);
+    row.fillRect(0, 0, w, std::min(th, band), Qt::transparent);
     for (int x = 0; x < w; x += tw)
       DrawImage(row, x, 8, 0);
   }
   const qsizetype stride = work.bytesPerLine();
   uchar* bits = work.bits();
-  for (qint64 b = th; b < h; b *= 2) {
-    const qint64 rows = std::min<qint64>(b, h - b);
+  for (qint64 b = th; b < band; b *= 2) {
+    const qint64 rows = std::min<qint64>(b, band - b);
     std::memcpy(bits + b * stride, bits, size_t(rows * stride));
   }
-  Canvas.drawImage(Clip.topLeft(), work, Clip.translated(-origin));
+  for (int top = origin.y(); top <= Clip.bottom(); top += band) {
+    const QRect part = QRect(origin.x(), top, w, band).intersected(Clip);
+    Canvas.drawImage(part.topLeft(), work, part.translated(-origin.x(), -top));
+  }
 }
 
 void TKVImageBevel::PaintStretchedEdges(QPainter& Canvas, const QRect& Clip) const {

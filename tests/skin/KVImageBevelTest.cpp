@@ -134,6 +134,27 @@ TEST(ImageBevel, TileHasNoSeamWhereRepaintRegionsMeet) {
     }
 }
 
+// The background is copied down a tall clip in bands; every band must start on a tile row.
+TEST(ImageBevel, TileOfOddHeightStaysAnchoredDownATallClip) {
+  TKVImageBevel bevel;
+  bevel.resize(60, 700);
+  for (int i = 0; i < 8; ++i)
+    bevel.AddImage(QImage());
+  const QImage tile = Coded(13, 23, 9, 55);
+  bevel.AddImage(tile);
+  QImage painted = Solid(60, 700, Qt::white);
+  {
+    QPainter painter(&painted);
+    bevel.Paint(painter, QRect(5, 7, 50, 680));
+  }
+  for (int y = 0; y < 700; ++y)
+    for (int x = 0; x < 60; ++x) {
+      const bool inside = x >= 5 && x < 55 && y >= 7 && y < 687;
+      ASSERT_EQ(At(painted, x, y), inside ? tile.pixel(x % 13, y % 23) : Rgb(Qt::white))
+          << x << "," << y;
+    }
+}
+
 TEST(ImageBevel, PaintStaysInsideItsClip) {
   TKVImageBevel bevel;
   bevel.resize(490, 450);
