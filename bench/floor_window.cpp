@@ -1,11 +1,13 @@
 // The floor of start-up: the least a Qt Widgets program can do to show a window like the
 // game's. A frameless window of the game's design size that paints one pixmap, made before the
-// window shows.
+// window shows, and one line of text in the status line's font: the game's first picture says
+// "Welcome", so the floor pays for starting the fonts too.
 // Prints the moment of its first paint (see perf_probe.h) and ends.
 #include "SkinLayout.h"
 #include "perf_probe.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QPainter>
 #include <QPixmap>
 #include <QWidget>
@@ -26,6 +28,8 @@ protected:
   void paintEvent(QPaintEvent*) override {
     QPainter canvas(this);
     canvas.drawPixmap(0, 0, FPicture);
+    canvas.drawText(rect().adjusted(0, 0, 0, -26), Qt::AlignHCenter | Qt::AlignBottom,
+                    QStringLiteral("Welcome"));
   }
 
 private:
@@ -49,6 +53,10 @@ int main(int argc, char** argv) {
   TFirstPaintProbe probe(ReportFirstPaintAndExit);
   app.installEventFilter(&probe);
   TPixmapWindow window(Cover());
+  QFont font(QStringLiteral("Sans Serif"));
+  font.setPixelSize(11);
+  font.setBold(true);
+  window.setFont(font);
   window.show();
   return QApplication::exec();
 }
