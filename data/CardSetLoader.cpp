@@ -44,21 +44,10 @@ void TCardSetLoader::Fail(const QString& Problem) const {
   throw ECardSetError(UnusableCardSetText(FFileName, Problem.toStdString()));
 }
 
-qint64 TCardSetLoader::StoredWholeSize(int Index) const {
-  if (Index < 0 || size_t(Index) >= FReader->Entries.size() ||
-      size_t(Index) >= FReader->Offsets.size())
-    return -1;
-  const TResEntry& entry = FReader->Entries[size_t(Index)];
-  // A bitmap entry shorter than the "BM" written over its start reads differently in a stream.
-  const bool asStored = entry.Kind == 0 || (entry.Kind > 0 && entry.Size >= 2);
-  const bool held = FReader->Offsets[size_t(Index)] + entry.Size <= FReader->Stream()->size();
-  return asStored && held ? entry.Size : -1;
-}
-
 QByteArray TCardSetLoader::ReadEntry(int Index) const {
   // Read once, straight into an array of its size, where the size is known and true; otherwise
   // through a stream, whose reader inflates and reports whatever is wrong with the entry.
-  const qint64 size = StoredWholeSize(Index);
+  const qint64 size = FReader->StoredWholeSize(Index);
   if (size >= 0) {
     QByteArray data(size, Qt::Uninitialized);
     data.truncate(FReader->ReadToBuffer(Index, data.data(), data.size()));

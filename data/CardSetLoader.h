@@ -93,8 +93,6 @@ public:
 private:
   struct TFaceSlot;
   [[noreturn]] void Fail(const QString& Problem) const;
-  // The size of entry Index when it is stored as it is and the file holds all of it, else -1.
-  qint64 StoredWholeSize(int Index) const;
   QByteArray ReadEntry(int Index) const;
   // NotUsable: the message (marked for translation) when the picture cannot be decoded, its
   // reason as %1.

@@ -294,6 +294,17 @@ qint64 TKVResReader::ReadToBuffer(int Index, void* Buffer, qint64 Capacity) {
   return DeliverEntry(Index, entry.Kind, out, want, Buffer, Capacity);
 }
 
+qint64 TKVResReader::StoredWholeSize(int Index) const {
+  if (FStream == nullptr || Index < 0 || size_t(Index) >= Entries.size() ||
+      size_t(Index) >= Offsets.size())
+    return -1;
+  const TResEntry& entry = Entries[size_t(Index)];
+  // A bitmap entry shorter than the "BM" written over its start reads differently in a stream.
+  const bool asStored = entry.Kind == 0 || (entry.Kind > 0 && entry.Size >= 2);
+  const bool held = Offsets[size_t(Index)] + entry.Size <= FStream->size();
+  return asStored && held ? entry.Size : -1;
+}
+
 qint64 DeliverEntry(int Index, qint32 Kind, const char* Stored, qint64 StoredSize, void* Buffer,
                     qint64 Capacity) {
   char* out = static_cast<char*>(Buffer);

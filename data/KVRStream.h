@@ -70,6 +70,12 @@ public:
   // number of bytes delivered; raises EKVResError like ReadToStream.
   qint64 ReadToBuffer(int Index, void* Buffer, qint64 Capacity);
 
+  // The size of entry Index when ReadToBuffer delivers it exactly as stored and the stream
+  // holds all of it, so it can be read at once into an array of that size; -1 otherwise (a
+  // compressed entry, a bitmap too short for its "BM", an entry past the end, no such entry),
+  // when ReadToStream reads it and reports what is wrong.
+  qint64 StoredWholeSize(int Index) const;
+
 private:
   // Steps of ReadDirectory; false when the header or the directory is damaged.
   bool ReadHeader();

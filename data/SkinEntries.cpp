@@ -10,6 +10,18 @@
 namespace {
 
 QByteArray ReadEntry(TKVResReader& Archive, int Index) {
+  // The pictures are stored as they are, so each is read at once into an array of its size;
+  // other entries go through a stream, whose reader inflates them.
+  try {
+    const qint64 size = Archive.StoredWholeSize(Index);
+    if (size >= 0) {
+      QByteArray bytes(size, Qt::Uninitialized);
+      bytes.truncate(Archive.ReadToBuffer(Index, bytes.data(), bytes.size()));
+      return bytes;
+    }
+  } catch (const EKVResError& error) {
+    throw ESkinError(error.what());
+  }
   QBuffer stream;
   stream.open(QIODevice::ReadWrite);
   try {

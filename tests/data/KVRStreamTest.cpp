@@ -411,6 +411,29 @@ TEST(KVRStreamBuffer, PlainAndBitmapFillAtMostTheCapacity) {
   EXPECT_EQ(a.Reader.ReadToBuffer(0, buffer, 0), 0);
 }
 
+// Only entries that ReadToBuffer delivers byte for byte as stored, and that the stream holds
+// whole, may be read at once into an array of their stored size.
+TEST(KVRStreamBuffer, StoredWholeSizeOnlyForEntriesDeliveredAsStoredAndHeld) {
+  TKVResWriter w;
+  w.AddPlain("0123456789");
+  w.AddBitmap("xx234");
+  w.AddBitmap("x");
+  w.AddCompressed("packed");
+  MemArchive a(w.ToBytes());
+  ASSERT_TRUE(a.Ok);
+  EXPECT_EQ(a.Reader.StoredWholeSize(0), 10);
+  EXPECT_EQ(a.Reader.StoredWholeSize(1), 5);
+  EXPECT_EQ(a.Reader.StoredWholeSize(2), -1) << "the BM would outgrow the entry";
+  EXPECT_EQ(a.Reader.StoredWholeSize(3), -1);
+  EXPECT_EQ(a.Reader.StoredWholeSize(4), -1);
+  EXPECT_EQ(a.Reader.StoredWholeSize(-1), -1);
+  // The directory promises more than the stream holds.
+  MemArchive cut(Directory(0, 2, {{0, 4}, {0, 100}}) + "abcd" + "short");
+  ASSERT_TRUE(cut.Ok);
+  EXPECT_EQ(cut.Reader.StoredWholeSize(0), 4);
+  EXPECT_EQ(cut.Reader.StoredWholeSize(1), -1);
+}
+
 TEST(KVRStreamBuffer, CompressedInflatesUpToTheCapacity) {
   // The content inflates far beyond its stored size, and the buffer is larger than the
   // stored size: the whole capacity is filled.
