@@ -3,7 +3,7 @@
 
 // Register number 1 (open hand, "CRHMOVE") and 2 (pointing hand, "CRHPOINT") from the embedded
 // pictures, with skinlayout::cursors::HotSpot. A picture that cannot be read leaves its number
-// the arrow. They need a QGuiApplication; calling them again is harmless. The first picture of
-// the main window shows only the open hand, so start-up registers the pointing hand later.
+// the arrow. They need a QGuiApplication; calling them again is harmless. Neither hand is part
+// of the main window's first picture, so start-up registers them after it.
 void RegisterMoveCursor();
 void RegisterPointCursor();

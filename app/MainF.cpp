@@ -99,13 +99,10 @@ void TMainForm::FormCreate(TSkinReader& Skin, const TMainFormSetup& Setup) {
   FCardsDir = FAppDir + QStringLiteral("cards/");
   FWorkArea = Setup.WorkArea;
   FSoundDevice = Setup.SoundDevice;
-  RegisterMoveCursor();
   CreateControls();
   LoadSkin(Skin);
   AddHotAreas();
   WireDragging();
-  BgBevel->SetCursorId(TKVCursors::crHandMove);
-  Label1->setCursor(TKVCursors::Cursor(TKVCursors::crHandMove));
   SetPlayerLabel(QString());
   CopyRightImage->setToolTip(Translated(skinlayout::AboutTitle));
   resize(DesignClient);
@@ -117,8 +114,7 @@ void TMainForm::FormCreate(TSkinReader& Skin, const TMainFormSetup& Setup) {
 void TMainForm::FinishCreate() {
   if (FBoard != nullptr)
     return;
-  RegisterPointCursor();
-  CopyRightImage->SetCursorId(TKVCursors::crHandPoint);
+  ApplyCursors();
   CreateLaterControls();
   FBoard->SetCellSize({120, 90});
   OptionsPanel->AddSliderImage(FLaterSkin->Bitmap(entry::SliderTrack));
@@ -137,6 +133,19 @@ void TMainForm::FinishCreate() {
     ScanCardSets(FCardsDir, FSettings.CardsFile, FCardSets);
   FillOptionsPanel();
   FormResize();
+}
+
+// The hands are not part of the first picture, and reading their pictures starts Qt's image
+// plugins, so they are registered once that picture is on screen; the controls built before
+// then take them again now (a number not yet registered shows the arrow).
+void TMainForm::ApplyCursors() {
+  RegisterMoveCursor();
+  RegisterPointCursor();
+  BgBevel->SetCursorId(TKVCursors::crHandMove);
+  Label1->setCursor(TKVCursors::Cursor(TKVCursors::crHandMove));
+  for (TKVImageMap* map : {ExitMap, PanelMap, CoverMap})
+    map->SetOutAreaCursor(TKVCursors::crHandMove);
+  CopyRightImage->SetCursorId(TKVCursors::crHandPoint);
 }
 
 void TMainForm::LoadSounds() {

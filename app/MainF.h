@@ -55,7 +55,7 @@ public:
   ~TMainForm() override;
 
   // Builds the rest of the window: the board, the options panel filled from the settings and
-  // the card sets, the pointing hand and the sounds' setup. Start-up calls it once the first
+  // the card sets, the two hand cursors and the sounds' setup. Start-up calls it once the first
   // picture is on screen; every command that needs these parts calls it first, so a click that
   // comes earlier waits for them and still works. Later calls do nothing. The board's and the
   // sounds' accessors below (CellSize to SoundsPlayed) may be used only after it.
@@ -145,6 +145,7 @@ private:
   void FormCreate(TSkinReader& Skin, const TMainFormSetup& Setup);
   void CreateControls();
   void CreateLaterControls();
+  void ApplyCursors();
   void LoadSkin(TSkinReader& Skin);
   void AddHotAreas();
   void WireDragging();

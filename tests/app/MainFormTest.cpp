@@ -29,6 +29,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <initializer_list>
+
 #include <gtest/gtest.h>
 
 using namespace apptest;
@@ -75,6 +77,22 @@ TEST(MainFormStart, SkinPiecesTakeTheirPlaces) {
   // The cover's link is both the hint and the target of its "ad" area.
   const TArea& ad = form.CoverMap->Area(form.CoverMap->IndexOfArea("ad"));
   EXPECT_TRUE(ad.AreaHint.startsWith("http")) << ad.AreaHint.toStdString();
+}
+
+// The hands are registered after the first picture; the controls built before it must show
+// them then, not the arrow they resolved to.
+TEST(MainFormStart, HandsRegisteredAfterTheFirstPictureReachTheControlsBuiltBefore) {
+  TKVCursors::Clear();
+  TMainFormRig rig;
+  TMainForm& form = rig.Create(TestWorkArea, true, false);
+  EXPECT_FALSE(TKVCursors::IsRegistered(TKVCursors::crHandMove));
+  form.FinishCreate();
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{form.BgBevel, form.Label1, form.ExitMap, form.PanelMap,
+                                       form.CoverMap, form.CopyRightImage}) {
+    EXPECT_EQ(control->cursor().shape(), Qt::BitmapCursor) << control->metaObject()->className();
+    EXPECT_EQ(control->cursor().hotSpot(), skinlayout::cursors::HotSpot);
+  }
 }
 
 TEST(MainFormStart, FirstRunShowsTheDefaultOptions) {
