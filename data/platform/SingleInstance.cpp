@@ -1,8 +1,16 @@
 #include "SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QLockFile>
+#include <QFile>
 #include <QStandardPaths>
+#include <QSysInfo>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
@@ -20,7 +28,12 @@ QString LockFileName(const QString& Name) {
 TSingleInstance::TSingleInstance(const QString& Name)
     : FLockPath(QDir(LockFolder()).filePath(LockFileName(Name))) {}
 
-TSingleInstance::~TSingleInstance() = default;
+TSingleInstance::~TSingleInstance() {
+  // The file stays: removing it could let a copy that opened it meanwhile lock a file no
+  // later copy finds.
+  if (FLockFd >= 0)
+    ::close(FLockFd);
+}
 
 QString TSingleInstance::LockFolder() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -30,13 +43,27 @@ QString TSingleInstance::LockFolder() {
 }
 
 bool TSingleInstance::Acquire() {
-  if (FLock && FLock->isLocked())
+  if (FLockFd >= 0)
     return true;
-  FLock = std::make_unique<QLockFile>(FLockPath);
-  // The game holds the lock for its whole run, so age says nothing about staleness; a lock
-  // is stale only when the process named in it is gone, which QLockFile checks by its PID.
-  FLock->setStaleLockTime(0);
-  if (FLock->tryLock(0))
+  const QByteArray path = QFile::encodeName(FLockPath);
+  const int fd =
+      ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+  // Without a lock file the game starts as it would without the service.
+  if (fd < 0)
     return true;
-  return FLock->error() != QLockFile::LockFailedError;
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    const bool held = errno == EWOULDBLOCK;
+    ::close(fd);
+    return !held;
+  }
+  FLockFd = fd;
+  // Process number, program and host, one a line, as Qt's lock files hold them. Nothing is
+  // synced to disk: the lock is the system's, and the file need not outlive the process.
+  const QByteArray names = QByteArray::number(qint64(::getpid())) + '\n' +
+                           QCoreApplication::applicationName().toUtf8() + '\n' +
+                           QSysInfo::machineHostName().toUtf8() + '\n';
+  // The names only inform; the lock holds without them.
+  [[maybe_unused]] const bool named =
+      ::ftruncate(fd, 0) == 0 && ::write(fd, names.constData(), size_t(names.size())) > 0;
+  return true;
 }

@@ -1,13 +1,11 @@
-// Keeps a second copy of the game from running. The lock lives in the user's runtime folder
-// and names the running process, so a lock left behind by a copy that crashed or was killed
-// is recognised as stale and taken over.
+// Keeps a second copy of the game from running. The lock is a lock on a file in the user's
+// runtime folder, which the system releases when the process holding it ends however it ends,
+// so a copy that crashed or was killed leaves nothing that blocks the next one. The file names
+// the running process, as Qt's lock files do, so a copy that keeps its lock that way sees it
+// as held too.
 #pragma once
 
 #include <QString>
-
-#include <memory>
-
-class QLockFile;
 
 class TSingleInstance {
 public:
@@ -30,5 +28,6 @@ public:
 
 private:
   QString FLockPath;
-  std::unique_ptr<QLockFile> FLock;
+  // The open lock file while it is held, else -1.
+  int FLockFd = -1;
 };

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -60,6 +61,21 @@ TEST_F(SingleInstanceTest, LockOfAKilledCopyDoesNotBlock) {
   stale.close();
 
   EXPECT_TRUE(probe.Acquire());
+}
+
+// A copy started while the first runs must be refused also when the first keeps its lock the
+// way Qt's lock files do (an older build of the game), and such a copy must see ours as held.
+TEST_F(SingleInstanceTest, LocksOfQtLockFilesAndOursExcludeEachOther) {
+  TSingleInstance ours(QString::fromLatin1(product::SeriesName));
+  {
+    QLockFile theirs(ours.LockPath());
+    ASSERT_TRUE(theirs.tryLock(0));
+    EXPECT_FALSE(ours.Acquire());
+  }
+  ASSERT_TRUE(ours.Acquire());
+  QLockFile theirs(ours.LockPath());
+  theirs.setStaleLockTime(0);
+  EXPECT_FALSE(theirs.tryLock(0));
 }
 
 TEST_F(SingleInstanceTest, UnusableLockFolderStartsNormally) {
