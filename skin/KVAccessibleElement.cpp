@@ -2,7 +2,6 @@
 
 #include "KVAccessibleGroup.h"
 
-
 TKVAccessibleElement::TKVAccessibleElement(TKVAccessibleGroup& Group, int Index)
     : FGroup(Group), FIndex(Index) {}
 

@@ -1,5 +1,7 @@
 #include "KVImageCtrl.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -230,7 +232,9 @@ bool TSliderGeometry::InGrabZone(int Position, int X) const {
 // ---------------------------------------------------------------------------------------------
 // Slider
 
-TKVImageSlider::TKVImageSlider(QWidget* Parent) : TKVCustomImageList(Parent) {}
+TKVImageSlider::TKVImageSlider(QWidget* Parent) : TKVCustomImageList(Parent) {
+  setFocusPolicy(Qt::StrongFocus);
+}
 
 TSliderGeometry TKVImageSlider::Geometry() const {
   TSliderGeometry g;
@@ -252,6 +256,10 @@ void TKVImageSlider::SetPosition(int Value) {
   update(geometry.ThumbRect(FPosition));
   FPosition = Value;
   update(geometry.ThumbRect(FPosition));
+  if (QAccessible::isActive()) {
+    QAccessibleValueChangeEvent changed(this, FPosition);
+    QAccessible::updateAccessibility(&changed);
+  }
   Change();
 }
 
@@ -305,6 +313,38 @@ void TKVImageSlider::mouseMoveEvent(QMouseEvent* Event) {
   if (FDragging)
     SetPosition(Geometry().ValueAt(at.x()));
   DoMouseMove(Event->buttons(), Event->modifiers(), at);
+}
+
+void TKVImageSlider::keyPressEvent(QKeyEvent* Event) {
+  // Worked out in 64 bits: a range may span every int.
+  const qint64 page = std::max<qint64>(1, (qint64(FMax) - FMin) / 4);
+  const auto step = [this](qint64 Steps) {
+    SetPosition(int(std::clamp<qint64>(qint64(FPosition) + Steps, FMin, FMax)));
+  };
+  switch (Event->key()) {
+  case Qt::Key_Left:
+  case Qt::Key_Down:
+    step(-1);
+    break;
+  case Qt::Key_Right:
+  case Qt::Key_Up:
+    step(1);
+    break;
+  case Qt::Key_PageDown:
+    step(-page);
+    break;
+  case Qt::Key_PageUp:
+    step(page);
+    break;
+  case Qt::Key_Home:
+    SetPosition(FMin);
+    break;
+  case Qt::Key_End:
+    SetPosition(FMax);
+    break;
+  default:
+    TKVCustomImageList::keyPressEvent(Event);
+  }
 }
 
 void TKVImageSlider::mouseReleaseEvent(QMouseEvent* Event) {

@@ -83,7 +83,9 @@ using TSliderChangeEvent = std::function<void(TKVImageSlider* Sender)>;
 
 // Horizontal value slider: sub-image 0 is the track, drawn at the origin; sub-image 1 is the
 // thumb. A press on the thumb's grab zone starts a drag that follows the pointer; any release
-// moves the thumb to the pointer, so a click on the track jumps there.
+// moves the thumb to the pointer, so a click on the track jumps there. With the focus, the
+// arrows move the thumb one step, Page Up and Page Down a quarter of the range, Home and End to
+// the ends.
 class TKVImageSlider : public TKVCustomImageList {
 public:
   explicit TKVImageSlider(QWidget* Parent = nullptr);
@@ -121,6 +123,7 @@ protected:
   void mousePressEvent(QMouseEvent* Event) override;
   void mouseMoveEvent(QMouseEvent* Event) override;
   void mouseReleaseEvent(QMouseEvent* Event) override;
+  void keyPressEvent(QKeyEvent* Event) override;
   // Ends a thumb drag where the thumb stands.
   void GestureLost() override { FDragging = false; }
 

@@ -1,6 +1,10 @@
 #include "KVImageMap.h"
 
+#include "KVKeys.h"
+
+#include <QAccessible>
 #include <QChildEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -73,6 +77,7 @@ void TKVCustomImageMap::AddArea(const QString& Name, int Left, int Top, int Righ
     area = &FAreas[size_t(index)].Area;
   } else {
     FAreas.push_back({Name, TArea{}});
+    SetTabStop(FTabStop);
     area = &FAreas.back().Area;
     area->AreaCursor = qint16(Cursor);
     area->AreaHint = Hint;
@@ -209,6 +214,128 @@ void TKVCustomImageMap::paintEvent(QPaintEvent* Event) {
     if (!part.isEmpty())
       CopyImageRect(painter, part, SubImageOf(named.Area.AreaPaint), part);
   }
+}
+
+// ---- Keyboard ---------------------------------------------------------------------------------
+
+void TKVCustomImageMap::SetTabStop(bool Value) {
+  FTabStop = Value;
+  setFocusPolicy(FTabStop && !FAreas.empty() ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void TKVCustomImageMap::SetFocusOrder(const QStringList& Names) {
+  FFocusOrder = Names;
+}
+
+std::vector<int> TKVCustomImageMap::FocusStops() const {
+  std::vector<int> order;
+  for (const QString& name : FFocusOrder) {
+    const int index = IndexOfArea(name);
+    if (index >= 0 && std::find(order.begin(), order.end(), index) == order.end())
+      order.push_back(index);
+  }
+  for (int i = 0; i < AreaCount(); ++i)
+    if (std::find(order.begin(), order.end(), i) == order.end())
+      order.push_back(i);
+  std::vector<int> stops;
+  for (const int index : order)
+    if (Area(index).AreaState != arsDisabled)
+      stops.push_back(index);
+  return stops;
+}
+
+int TKVCustomImageMap::StopFrom(int Steps, bool Clamp) const {
+  const std::vector<int> stops = FocusStops();
+  if (stops.empty())
+    return -1;
+  const auto at = std::find(stops.begin(), stops.end(), FFocusArea);
+  // Without a focused area the first step forward lands on the first stop, back on the last.
+  int position = at != stops.end() ? int(at - stops.begin()) + Steps
+                                   : (Steps > 0 ? Steps - 1 : int(stops.size()) + Steps);
+  if (Clamp)
+    position = std::clamp(position, 0, int(stops.size()) - 1);
+  if (position < 0 || position >= int(stops.size()))
+    return -1;
+  return stops[size_t(position)];
+}
+
+QRect TKVCustomImageMap::FocusPart() const {
+  if (FFocusArea < 0 || FFocusArea >= AreaCount())
+    return {};
+  return VisibleRect(Area(FFocusArea), rect());
+}
+
+void TKVCustomImageMap::SetFocusArea(int Index, bool Focus) {
+  if (Index < 0 || Index >= AreaCount() || Area(Index).AreaState == arsDisabled)
+    return;
+  FFocusArea = Index;
+  TellFocusPartMoved();
+  if (Focus && !hasFocus())
+    setFocus(Qt::OtherFocusReason);
+  else
+    TellFocusArea();
+}
+
+void TKVCustomImageMap::TellFocusArea() {
+  if (!QAccessible::isActive() || !hasFocus() || FFocusArea < 0)
+    return;
+  QAccessibleEvent focus(this, QAccessible::Focus);
+  focus.setChild(FFocusArea);
+  QAccessible::updateAccessibility(&focus);
+}
+
+void TKVCustomImageMap::focusInEvent(QFocusEvent* Event) {
+  TKVCustomImageList::focusInEvent(Event);
+  const std::vector<int> stops = FocusStops();
+  const bool kept = std::find(stops.begin(), stops.end(), FFocusArea) != stops.end();
+  int area = kept ? FFocusArea : -1;
+  if (Event->reason() == Qt::TabFocusReason)
+    area = stops.empty() ? -1 : stops.front();
+  else if (Event->reason() == Qt::BacktabFocusReason)
+    area = stops.empty() ? -1 : stops.back();
+  else if (area < 0 && !stops.empty())
+    area = stops.front();
+  FFocusArea = area;
+  TellFocusPartMoved();
+  TellFocusArea();
+}
+
+bool TKVCustomImageMap::focusNextPrevChild(bool Next) {
+  const int area = hasFocus() ? StopFrom(Next ? 1 : -1, false) : -1;
+  if (area < 0)
+    return TKVCustomImageList::focusNextPrevChild(Next);
+  SetFocusArea(area);
+  return true;
+}
+
+void TKVCustomImageMap::keyPressEvent(QKeyEvent* Event) {
+  if (IsActivationKey(*Event)) {
+    if (FFocusArea >= 0 && FFocusArea < AreaCount())
+      PressArea(FFocusArea);
+    return;
+  }
+  int area = -1;
+  switch (Event->key()) {
+  case Qt::Key_Left:
+  case Qt::Key_Up:
+    area = StopFrom(-1, true);
+    break;
+  case Qt::Key_Right:
+  case Qt::Key_Down:
+    area = StopFrom(1, true);
+    break;
+  case Qt::Key_Home:
+    area = StopFrom(-AreaCount(), true);
+    break;
+  case Qt::Key_End:
+    area = StopFrom(AreaCount(), true);
+    break;
+  default:
+    TKVCustomImageList::keyPressEvent(Event);
+    return;
+  }
+  if (area >= 0 && area != FFocusArea)
+    SetFocusArea(area);
 }
 
 void TKVCustomImageMap::mousePressEvent(QMouseEvent* Event) {

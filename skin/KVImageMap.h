@@ -8,8 +8,14 @@
 // reports its name. Presses outside every enabled area are handed on to the window through
 // OnMouseDown/OnMouseMove/OnMouseUp, in map coordinates, so the window can be dragged by the
 // map's background.
+//
+// The keyboard reaches every enabled area: a map with areas is a stop of the Tab chain, and
+// inside it Tab and Shift+Tab, the arrows, Home and End move the focus from area to area (in
+// FocusOrder) before Tab leaves the map; Enter, Return or Space press the area that has the
+// focus as a click would. The window's focus frame goes around that area.
 #pragma once
 
+#include "KVFocusLook.h"
 #include "KVImageList.h"
 
 #include <QString>
@@ -48,7 +54,7 @@ int SubImageOf(TAreaPaint Paint);
 class TKVCustomImageMap;
 using TMapClickEvent = std::function<void(TKVCustomImageMap* Sender, const QString& AreaName)>;
 
-class TKVCustomImageMap : public TKVCustomImageList {
+class TKVCustomImageMap : public TKVCustomImageList, public IKVFocusPart {
 public:
   explicit TKVCustomImageMap(QWidget* Parent = nullptr);
   ~TKVCustomImageMap() override;
@@ -86,6 +92,20 @@ public:
   // presses areas through this, so a press without a pointer acts as a click.
   void PressArea(int Index);
 
+  // The area that has the keyboard's focus while the map has it, or -1.
+  int FocusArea() const { return FFocusArea; }
+  // Gives Index the focus inside the map (and the map the focus when Focus is true); a
+  // disabled area or an index outside the map is ignored.
+  void SetFocusArea(int Index, bool Focus = false);
+  // The order in which the keyboard visits the areas, by name; areas not named follow in their
+  // own order. Default: the order they were added in.
+  void SetFocusOrder(const QStringList& Names);
+  // Whether Tab reaches the map at all (default true, once it has areas); the areas can still be
+  // pressed through assistive technology.
+  void SetTabStop(bool Value);
+  // The focused area's rectangle, inside the map.
+  QRect FocusPart() const override;
+
   bool ChangeCursor() const { return FChangeCursor; }
   void SetChangeCursor(bool Value) { FChangeCursor = Value; }
   // A release on the area that is already on switches it off instead of clicking it again.
@@ -111,6 +131,9 @@ protected:
   void mouseMoveEvent(QMouseEvent* Event) override;
   void mouseReleaseEvent(QMouseEvent* Event) override;
   void leaveEvent(QEvent* Event) override;
+  void keyPressEvent(QKeyEvent* Event) override;
+  void focusInEvent(QFocusEvent* Event) override;
+  bool focusNextPrevChild(bool Next) override;
   // Enabling sets every area off, disabling sets every area disabled.
   void changeEvent(QEvent* Event) override;
   // The map gets no leave when the pointer moves onto one of its children, so their enter
@@ -131,6 +154,12 @@ private:
   void ClearOver(int Except);
   void ShowAreaLook(int Index);
   void ShowOutsideLook();
+  // The enabled areas in focus order.
+  std::vector<int> FocusStops() const;
+  // The stop Steps away from the focused area (clamped to the ends), or -1 past them when
+  // Clamp is false.
+  int StopFrom(int Steps, bool Clamp) const;
+  void TellFocusArea();
 
   std::vector<TNamedArea> FAreas;
   bool FChangeCursor = true;
@@ -139,6 +168,9 @@ private:
   bool FPassThrough = false;
   int FOutAreaCursor = 0;
   QString FOutAreaHint;
+  int FFocusArea = -1;
+  QStringList FFocusOrder;
+  bool FTabStop = true;
 };
 
 // The published face of the map; all logic lives in TKVCustomImageMap.

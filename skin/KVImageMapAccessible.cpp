@@ -1,5 +1,6 @@
 #include "KVImageMapAccessible.h"
 
+#include "KVAccessibleElement.h"
 #include "KVImageMap.h"
 
 TKVImageMapAccessible::TKVImageMapAccessible(TKVCustomImageMap* Map)
@@ -31,7 +32,16 @@ QAccessible::State TKVImageMapAccessible::ElementState(int Index) const {
   QAccessible::State state = TKVAccessibleGroup::ElementState(Index);
   state.disabled = state.disabled || Map()->Area(Index).AreaState == arsDisabled;
   state.pressed = Map()->Area(Index).AreaState == arsOn;
+  state.focusable = (Map()->focusPolicy() & Qt::TabFocus) != 0 && !state.disabled;
+  state.focused = Map()->hasFocus() && Map()->FocusArea() == Index;
   return state;
+}
+
+QAccessibleInterface* TKVImageMapAccessible::focusChild() const {
+  const int area = Map()->FocusArea();
+  if (!Map()->hasFocus() || area < 0 || area >= ElementCount())
+    return nullptr;
+  return Element(area);
 }
 
 void TKVImageMapAccessible::PressElement(int Index) {

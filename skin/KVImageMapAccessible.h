@@ -1,5 +1,6 @@
 // An image map as assistive technology sees it: each hot area is a button named by its hint
-// (or by its own name when it has none) whose press clicks the area.
+// (or by its own name when it has none) whose press clicks the area. The area that has the
+// keyboard's focus is the focused child.
 #pragma once
 
 #include "KVAccessibleGroup.h"
@@ -16,6 +17,7 @@ public:
   QRect ElementRect(int Index) const override;
   QAccessible::State ElementState(int Index) const override;
   void PressElement(int Index) override;
+  QAccessibleInterface* focusChild() const override;
 
 private:
   TKVCustomImageMap* Map() const;

@@ -1,7 +1,9 @@
 #include "KVPicture.h"
 
 #include "KVCursors.h"
+#include "KVKeys.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -81,6 +83,19 @@ void TKVPicture::mouseReleaseEvent(QMouseEvent* Event) {
   if (Event->button() != Qt::LeftButton || !FClicked)
     return;
   FClicked = false;
-  if (rect().contains(at) && OnClick)
+  if (rect().contains(at))
+    Click();
+}
+
+void TKVPicture::Click() {
+  if (OnClick)
     OnClick(this);
+}
+
+void TKVPicture::keyPressEvent(QKeyEvent* Event) {
+  if (!IsActivationKey(*Event) || !OnClick) {
+    QWidget::keyPressEvent(Event);
+    return;
+  }
+  Click();
 }

@@ -7,10 +7,12 @@
 // release is also handed on, in the control's coordinates, so a picture can drag its window. A
 // control nobody listens to (neither OnClick nor OnMouseDown set) lets the mouse through to its
 // parent.
+//
+// A picture that clicks can also be a stop of the keyboard's focus (SetTabStop): Enter, Return
+// and Space then click it. The window's focus frame (TKVFocusFrame) shows that it has the focus.
 #pragma once
 
 #include "KVImageList.h"
-#include "PlainText.h"
 #include "PlainText.h"
 
 #include <QImage>
@@ -37,6 +39,12 @@ public:
   void SetCursorId(int Value);
   // The tooltip, shown as typed; an empty text shows none.
   void SetHint(const QString& Value) { setToolTip(PlainToolTip(Value)); }
+  // Whether Tab reaches the picture (default false). A press of the mouse never gives it the
+  // focus.
+  void SetTabStop(bool Value) { setFocusPolicy(Value ? Qt::TabFocus : Qt::NoFocus); }
+  // What a click does, also when it comes from the keyboard or assistive technology; nothing
+  // without OnClick.
+  void Click();
 
   TNotifyEvent OnClick;
   TMouseEvent OnMouseDown;
@@ -48,6 +56,7 @@ protected:
   void mousePressEvent(QMouseEvent* Event) override;
   void mouseMoveEvent(QMouseEvent* Event) override;
   void mouseReleaseEvent(QMouseEvent* Event) override;
+  void keyPressEvent(QKeyEvent* Event) override;
 
 private:
   bool Listened() const { return OnClick || OnMouseDown; }

@@ -6,6 +6,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -180,7 +181,10 @@ std::optional<TKVCustomRichEdit::TLinkRange>
 TKVCustomRichEdit::LinkAt(const QPoint& ViewportPos) const {
   const QPointF DocPos =
       QPointF(ViewportPos) + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
-  const int Pos = document()->documentLayout()->hitTest(DocPos, Qt::ExactHit);
+  return LinkAtPosition(document()->documentLayout()->hitTest(DocPos, Qt::ExactHit));
+}
+
+std::optional<TKVCustomRichEdit::TLinkRange> TKVCustomRichEdit::LinkAtPosition(int Pos) const {
   if (Pos < 0)
     return std::nullopt;
   // A link is the run of touching anchor fragments with one href around the hit character.
@@ -216,6 +220,29 @@ void TKVCustomRichEdit::mousePressEvent(QMouseEvent* Event) {
   QTextBrowser::mousePressEvent(Event);
 }
 
+// The keyboard reaches the links with Tab, which selects the link it lands on; Enter or Return
+// then clicks it as the left button would.
+void TKVCustomRichEdit::keyPressEvent(QKeyEvent* Event) {
+  const bool enter = Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter;
+  const QTextCursor Selected = textCursor();
+  const std::optional<TLinkRange> Link =
+      enter && Selected.hasSelection() ? LinkAtPosition(Selected.selectionStart()) : std::nullopt;
+  if (!Link || Link->End < Selected.selectionEnd()) {
+    QTextBrowser::keyPressEvent(Event);
+    return;
+  }
+  ReportClick(*Link);
+}
+
+void TKVCustomRichEdit::ReportClick(const TLinkRange& Link) {
+  if (!OnURLClick)
+    return;
+  QTextCursor Cursor(document());
+  Cursor.setPosition(Link.Start);
+  Cursor.setPosition(Link.End, QTextCursor::KeepAnchor);
+  OnURLClick(this, Cursor.selectedText(), Qt::LeftButton);
+}
+
 void TKVCustomRichEdit::mouseReleaseEvent(QMouseEvent* Event) {
   std::optional<TLinkRange> Clicked;
   if (Event->button() == Qt::LeftButton) {
@@ -225,10 +252,6 @@ void TKVCustomRichEdit::mouseReleaseEvent(QMouseEvent* Event) {
     FPressedLink.reset();
   }
   QTextBrowser::mouseReleaseEvent(Event);
-  if (!Clicked || !OnURLClick)
-    return;
-  QTextCursor Cursor(document());
-  Cursor.setPosition(Clicked->Start);
-  Cursor.setPosition(Clicked->End, QTextCursor::KeepAnchor);
-  OnURLClick(this, Cursor.selectedText(), Qt::LeftButton);
+  if (Clicked)
+    ReportClick(*Clicked);
 }

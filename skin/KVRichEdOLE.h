@@ -51,7 +51,8 @@ public:
   bool PlainText() const { return FPlainText; }
   void SetPlainText(bool Value) { FPlainText = Value; }
 
-  // Fired when the left button is pressed and released on the same link.
+  // Fired when the left button is pressed and released on the same link, and when Enter or
+  // Return is pressed on the link the keyboard's focus selected (Tab moves it from link to link).
   TRichEditURLClickEvent OnURLClick;
 
   // Empties the control and loads Source: as rich text, and when that fails as plain text (the
@@ -70,6 +71,7 @@ public:
 protected:
   void mousePressEvent(QMouseEvent* Event) override;
   void mouseReleaseEvent(QMouseEvent* Event) override;
+  void keyPressEvent(QKeyEvent* Event) override;
 
 private:
   struct TLinkRange {
@@ -80,6 +82,10 @@ private:
 
   // The link under a point of the viewport, or none. Serves press and release alike.
   std::optional<TLinkRange> LinkAt(const QPoint& ViewportPos) const;
+  // The link holding the character at Pos in the document, or none.
+  std::optional<TLinkRange> LinkAtPosition(int Pos) const;
+  // Reports a click on Link through OnURLClick with the link's text.
+  void ReportClick(const TLinkRange& Link);
   static bool ReadAsRichText(const QByteArray& Source, QTextDocument& Doc);
   static bool ReadAsPlainText(const QByteArray& Source, QTextDocument& Doc);
   // Shows Doc in place of the current document, which is freed.

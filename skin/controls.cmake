@@ -1,5 +1,5 @@
 # The image-based skin controls: picture strip, image map, bevel, slider, picture and the cursor
-# registry.
+# registry, and the focus frame.
 add_library(tesselo_skin STATIC
   ${CMAKE_CURRENT_LIST_DIR}/KVCursors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVImageList.cpp
@@ -10,6 +10,7 @@ add_library(tesselo_skin STATIC
   ${CMAKE_CURRENT_LIST_DIR}/KVAccessibleGroup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVImageMapAccessible.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KVImageSliderAccessible.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/KVFocusLook.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PlainText.cpp)
 target_include_directories(tesselo_skin PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(tesselo_skin PUBLIC Qt6::Widgets tesselo_archive)
