@@ -1,8 +1,29 @@
 #include "KVAccessibleGroup.h"
 
 #include "KVAccessibleElement.h"
+#include "KVLiveStatus.h"
 
+#include <QFocusFrame>
 #include <QWidget>
+
+namespace {
+
+const char DecorationProperty[] = "kvAccessibleDecoration";
+
+bool Shown(const QObject* Child) {
+  const auto* widget = qobject_cast<const QWidget*>(Child);
+  if (widget == nullptr)
+    return dynamic_cast<const TKVLiveStatus*>(Child) != nullptr;
+  return !widget->isWindow() && !widget->isHidden() &&
+         qobject_cast<const QFocusFrame*>(widget) == nullptr &&
+         !widget->property(DecorationProperty).toBool();
+}
+
+} // namespace
+
+void SetAccessibleDecoration(QWidget* Widget) {
+  Widget->setProperty(DecorationProperty, true);
+}
 
 TKVAccessibleGroup::TKVAccessibleGroup(QWidget* Widget, QAccessible::Role Role)
     : QAccessibleWidget(Widget, Role) {}
@@ -25,8 +46,17 @@ QRect TKVAccessibleGroup::ElementScreenRect(int Index) const {
   return ElementRect(Index).translated(widget()->mapToGlobal(QPoint(0, 0)));
 }
 
+QObjectList TKVAccessibleGroup::ShownChildren() const {
+  QObjectList shown;
+  QObjectList statuses;
+  for (QObject* child : widget()->children())
+    if (Shown(child))
+      (child->isWidgetType() ? shown : statuses).append(child);
+  return shown + statuses;
+}
+
 int TKVAccessibleGroup::childCount() const {
-  return ElementCount() + QAccessibleWidget::childCount();
+  return ElementCount() + int(ShownChildren().size());
 }
 
 QAccessibleInterface* TKVAccessibleGroup::child(int Index) const {
@@ -35,7 +65,10 @@ QAccessibleInterface* TKVAccessibleGroup::child(int Index) const {
     return nullptr;
   if (Index < parts)
     return Element(Index);
-  return QAccessibleWidget::child(Index - parts);
+  const QObjectList shown = ShownChildren();
+  if (Index - parts >= shown.size())
+    return nullptr;
+  return QAccessible::queryAccessibleInterface(shown[Index - parts]);
 }
 
 int TKVAccessibleGroup::indexOfChild(const QAccessibleInterface* Child) const {
@@ -47,7 +80,7 @@ int TKVAccessibleGroup::indexOfChild(const QAccessibleInterface* Child) const {
       return -1;
     return element->Index();
   }
-  const int index = QAccessibleWidget::indexOfChild(Child);
+  const int index = int(ShownChildren().indexOf(Child->object()));
   return index < 0 ? -1 : index + ElementCount();
 }
 

@@ -1,6 +1,8 @@
 // A widget whose parts are drawn rather than made of widgets (image maps, the board grid), as
-// assistive technology sees it: its parts come first as element children, then its real child
-// widgets. Subclasses say how many parts there are and what each one is called and does.
+// assistive technology sees it: its parts come first as element children, then the child
+// widgets a player can see, then its live statuses (TKVLiveStatus). Hidden widgets and the
+// skin's decorations (its frame, the focus frame) are left out, so nothing the screen does not
+// show can be read. Subclasses say how many parts there are and what each one is called and does.
 #pragma once
 
 #include <QAccessibleWidget>
@@ -8,6 +10,10 @@
 #include <vector>
 
 class TKVAccessibleElement;
+
+// Marks a widget as decoration (a frame, a picture that repeats what other controls say): it is
+// drawn, but not listed for assistive technology.
+void SetAccessibleDecoration(QWidget* Widget);
 
 class TKVAccessibleGroup : public QAccessibleWidget {
 public:
@@ -31,6 +37,10 @@ public:
   int childCount() const override;
   QAccessibleInterface* child(int Index) const override;
   int indexOfChild(const QAccessibleInterface* Child) const override;
+
+  // The child objects a reader is shown, in order: visible widgets that are not decoration,
+  // then live statuses.
+  QObjectList ShownChildren() const;
 
 protected:
   // The element interface of a part, created on first use and kept until the group goes.
