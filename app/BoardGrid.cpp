@@ -1,5 +1,7 @@
 #include "BoardGrid.h"
 
+#include "KVKeys.h"
+
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -21,6 +23,7 @@ void TBoardGrid::SetShape(int Cols, int Rows, int ColWidth, int RowHeight) {
   FCurrent = {0, 0};
   resize(FCols * (FColWidth + 1), FRows * (FRowHeight + 1));
   update();
+  TellFocusPartMoved();
 }
 
 QRect TBoardGrid::CellRect(int Col, int Row) const {
@@ -56,6 +59,13 @@ TCellShown TBoardGrid::CellShown(int Col, int Row) const {
   return OnCellShown ? OnCellShown(Col, Row) : TCellShown::Blank;
 }
 
+int TBoardGrid::CellFace(int Col, int Row) const {
+  const TCellShown shown = CellShown(Col, Row);
+  if (shown != TCellShown::FaceUp && shown != TCellShown::Removed)
+    return 0;
+  return OnCellFace ? OnCellFace(Col, Row) : 0;
+}
+
 void TBoardGrid::TellCurrentCell() {
   if (!QAccessible::isActive() || !hasFocus() || FCols <= 0 || FRows <= 0)
     return;
@@ -67,6 +77,12 @@ void TBoardGrid::TellCurrentCell() {
 void TBoardGrid::focusInEvent(QFocusEvent* Event) {
   QWidget::focusInEvent(Event);
   TellCurrentCell();
+}
+
+QRect TBoardGrid::FocusPart() const {
+  if (FCols <= 0 || FRows <= 0)
+    return {};
+  return CellRect(FCurrent.x(), FCurrent.y());
 }
 
 void TBoardGrid::paintEvent(QPaintEvent* Event) {
@@ -117,9 +133,16 @@ void TBoardGrid::PaintLines(QPainter& Canvas, const QRect& Area) {
 void TBoardGrid::SelectCell(QPoint Cell) {
   if (Cell.x() < 0)
     return;
-  FCurrent = Cell;
+  MoveCurrent(Cell);
   if (OnSelectCell)
     OnSelectCell(Cell.x(), Cell.y());
+}
+
+void TBoardGrid::MoveCurrent(QPoint Cell) {
+  if (Cell == FCurrent)
+    return;
+  FCurrent = Cell;
+  TellFocusPartMoved();
   TellCurrentCell();
 }
 
@@ -180,11 +203,14 @@ QPoint TBoardGrid::KeyTarget(int Key) const {
 }
 
 void TBoardGrid::keyPressEvent(QKeyEvent* Event) {
+  const bool choose = IsActivationKey(*Event);
   const QPoint target = KeyTarget(Event->key());
-  if (target.x() < 0) {
+  if ((!choose && target.x() < 0) || FCols <= 0 || FRows <= 0) {
     QWidget::keyPressEvent(Event);
     return;
   }
-  if (target != FCurrent && FCols > 0 && FRows > 0)
-    SelectCell(target);
+  if (choose)
+    SelectCell(FCurrent);
+  else
+    MoveCurrent(target);
 }

@@ -1,9 +1,14 @@
 // The board grid (MGrid): Cols x Rows cells of one size, each followed by a 1-pixel line on its
 // right and bottom. It paints the lines and nothing of a cell itself; the owner paints each
-// whole cell through OnDrawCell, held to the cell. A left press on a cell, sweeping onto another
-// cell with the left button held, and the navigation keys all report a cell choice through
-// OnSelectCell, which also moves the current cell.
+// whole cell through OnDrawCell, held to the cell. A left press on a cell and sweeping onto
+// another cell with the left button held report a cell choice through OnSelectCell, which also
+// moves the current cell. From the keyboard, the navigation keys (arrows, Home, End, Page Up,
+// Page Down) only move the current cell, so a player can reach any card without turning others
+// on the way, and Enter, Return or Space choose it. The window's focus frame goes around the
+// current cell while the grid has the focus.
 #pragma once
+
+#include "KVFocusLook.h"
 
 #include <QBrush>
 #include <QColor>
@@ -16,7 +21,7 @@
 // What a cell shows, as far as the player may know it: never which face lies under a card.
 enum class TCellShown : quint8 { Blank, FaceDown, FaceUp, Removed };
 
-class TBoardGrid : public QWidget {
+class TBoardGrid : public QWidget, public IKVFocusPart {
 public:
   explicit TBoardGrid(QWidget* Parent = nullptr);
 
@@ -42,11 +47,16 @@ public:
   void SetLineColor(const QColor& Color) { FLineColor = Color; }
 
   QPoint CurrentCell() const { return FCurrent; }
+  // The current cell's rectangle, which the window's focus frame goes around.
+  QRect FocusPart() const override;
   // A cell choice made without pointer or keys (assistive technology pressing a cell): it
   // counts exactly as a press on the cell would.
   void ChooseCell(int Col, int Row);
   // What the owner says the cell shows; Blank when nobody has said.
   TCellShown CellShown(int Col, int Row) const;
+  // The number of the face a face-up or removed cell shows or showed, as the owner says; 0 for
+  // a face-down or blank cell whatever the owner says, so a hidden face is never told.
+  int CellFace(int Col, int Row) const;
 
   std::function<void(int Col, int Row)> OnSelectCell;
   // Must paint every pixel of Rect: the grid paints nothing under a cell, so a picture with
@@ -54,6 +64,7 @@ public:
   // the painter's state carries over from one cell to the next.
   std::function<void(QPainter& Canvas, int Col, int Row, const QRect& Rect)> OnDrawCell;
   std::function<TCellShown(int Col, int Row)> OnCellShown;
+  std::function<int(int Col, int Row)> OnCellFace;
 
 protected:
   void paintEvent(QPaintEvent* Event) override;
@@ -68,6 +79,8 @@ private:
   void PaintLines(QPainter& Canvas, const QRect& Area);
   void SelectCell(QPoint Cell);
   QPoint KeyTarget(int Key) const;
+  // Makes Cell the current cell without choosing it.
+  void MoveCurrent(QPoint Cell);
   void TellCurrentCell();
 
   int FCols = 4;

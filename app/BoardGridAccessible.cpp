@@ -5,23 +5,25 @@
 
 #include <QCoreApplication>
 
-namespace {
-
-QString ShownWord(TCellShown Shown) {
+QString CellSpokenName(int Col, int Row, TCellShown Shown, int Face) {
+  // Rows and columns are counted from 1, as people count them aloud.
+  const QString row = QString::number(Row + 1);
+  const QString col = QString::number(Col + 1);
+  const QString face = QString::number(Face);
   switch (Shown) {
   case TCellShown::FaceDown:
-    return QCoreApplication::translate("TBoardGrid", "face down");
+    return QCoreApplication::translate("TBoardGrid", "row %1, column %2, face down").arg(row, col);
   case TCellShown::FaceUp:
-    return QCoreApplication::translate("TBoardGrid", "face up");
+    return QCoreApplication::translate("TBoardGrid", "row %1, column %2, face up, picture %3")
+        .arg(row, col, face);
   case TCellShown::Removed:
-    return QCoreApplication::translate("TBoardGrid", "removed");
+    return QCoreApplication::translate("TBoardGrid", "row %1, column %2, removed, picture %3")
+        .arg(row, col, face);
   case TCellShown::Blank:
     break;
   }
-  return {};
+  return QCoreApplication::translate("TBoardGrid", "row %1, column %2").arg(row, col);
 }
-
-} // namespace
 
 TBoardGridAccessible::TBoardGridAccessible(TBoardGrid* Grid)
     : TKVAccessibleGroup(Grid, QAccessible::Table) {}
@@ -37,14 +39,7 @@ int TBoardGridAccessible::ElementCount() const {
 QString TBoardGridAccessible::ElementName(int Index) const {
   const int col = Index % Grid()->ColCount();
   const int row = Index / Grid()->ColCount();
-  // Rows and columns are counted from 1, as people count them aloud.
-  const QString place =
-      QCoreApplication::translate("TBoardGrid", "row %1, column %2").arg(row + 1).arg(col + 1);
-  const QString shown = ShownWord(Grid()->CellShown(col, row));
-  if (shown.isEmpty())
-    return place;
-  return QCoreApplication::translate("TBoardGrid", "%1, %2", "a cell's place, then what it shows")
-      .arg(place, shown);
+  return CellSpokenName(col, row, Grid()->CellShown(col, row), Grid()->CellFace(col, row));
 }
 
 QRect TBoardGridAccessible::ElementRect(int Index) const {

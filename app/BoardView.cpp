@@ -19,6 +19,9 @@ TBoardView::TBoardView(QWidget& Parent, const GameEngine& Game) : FGame(Game) {
     DrawCell(Canvas, Col, Row, Rect);
   };
   MGrid->OnCellShown = [this](int Col, int Row) { return CellShown(Col, Row); };
+  // A card's picture is named by its identity, which is the order in which the game chose its
+  // faces; the grid asks only for cards that show or showed their face.
+  MGrid->OnCellFace = [this](int Col, int Row) { return FGame.Cells().IdAt(Col, Row); };
   Panel1 = new TFaceOverlay(&Parent);
   Panel2 = new TFaceOverlay(&Parent);
   Timer1.setSingleShot(true);

@@ -5,9 +5,13 @@
 #include "CardSetInstall.h"
 #include "CardSetLoader.h"
 #include "FaceOverlay.h"
+#include "GameAnnouncer.h"
+#include "KVAccessibleGroup.h"
 #include "KVCursors.h"
+#include "KVFocusLook.h"
 #include "KVImageCtrl.h"
 #include "KVImageMap.h"
+#include "KVLiveStatus.h"
 #include "KVPicture.h"
 #include "KVUtils.h"
 #include "Language.h"
@@ -103,11 +107,13 @@ void TMainForm::FormCreate(TSkinReader& Skin, const TMainFormSetup& Setup) {
   LoadSkin(Skin);
   AddHotAreas();
   WireDragging();
+  PrepareKeyboard();
   SetPlayerLabel(QString());
   CopyRightImage->setToolTip(Translated(skinlayout::AboutTitle));
   resize(DesignClient);
   FormResize();
   ShowWelcome();
+  FocusPlay();
   setAcceptDrops(true);
 }
 
@@ -116,6 +122,7 @@ void TMainForm::FinishCreate() {
     return;
   ApplyCursors();
   CreateLaterControls();
+  PrepareLaterKeyboard();
   FBoard->SetCellSize({120, 90});
   OptionsPanel->AddSliderImage(FLaterSkin->Bitmap(entry::SliderTrack));
   OptionsPanel->AddSliderImage(FLaterSkin->Bitmap(entry::SliderThumb));
@@ -240,6 +247,37 @@ void TMainForm::AddHotAreas() {
   CoverMap->OnMapClick = [this](TKVCustomImageMap*, const QString& Area) {
     Guarded([&] { CoverMapMapClick(Area); });
   };
+}
+
+void TMainForm::PrepareKeyboard() {
+  CopyRightImage->SetTabStop(true);
+  // The frame and the status line's plate say nothing a reader needs; the status line does.
+  SetAccessibleDecoration(BgBevel);
+  // Play first: it is what the player came for.
+  PanelMap->SetFocusOrder({QLatin1String(mainform::BarPlayArea.Name),
+                           QLatin1String(mainform::BarOptionsArea.Name),
+                           QLatin1String(mainform::BarExitArea.Name)});
+  QWidget::setTabOrder(CoverMap, PanelMap);
+  QWidget::setTabOrder(PanelMap, ExitMap);
+  QWidget::setTabOrder(ExitMap, CopyRightImage);
+  FFocusFrame = new TKVFocusFrame(this);
+  LiveStatus = new TKVLiveStatus(this);
+}
+
+void TMainForm::PrepareLaterKeyboard() {
+  SetAccessibleDecoration(Panel1);
+  SetAccessibleDecoration(Panel2);
+  // The middle of the window first (the cover, the board or the options), then the command
+  // bar, the window buttons and the about plaque.
+  QWidget::setTabOrder(CoverMap, MGrid);
+  QWidget::setTabOrder(MGrid, OptionsPanel->FirstControl());
+  QWidget::setTabOrder(OptionsPanel->LastControl(), PanelMap);
+  QWidget::setTabOrder(PanelMap, ExitMap);
+  QWidget::setTabOrder(ExitMap, CopyRightImage);
+}
+
+void TMainForm::FocusPlay() {
+  PanelMap->SetFocusArea(PanelMap->IndexOfArea(QLatin1String(mainform::BarPlayArea.Name)), true);
 }
 
 void TMainForm::WireDragging() {
@@ -446,6 +484,8 @@ void TMainForm::SetPlayerLabel(const QString& Text) {
   Label1->setText(Text);
   Label1->adjustSize();
   Label1->move(CentredLeft(width(), Label1->width()), Label1->y());
+  if (!Text.isEmpty())
+    LiveStatus->Announce(Text);
 }
 
 void TMainForm::ShowWelcome() {
@@ -465,6 +505,7 @@ void TMainForm::ShowOptions() {
   SetClientSize(DesignClient);
   OptionsPanel->show();
   OptionsPanel->raise();
+  OptionsPanel->FirstControl()->setFocus(Qt::OtherFocusReason);
   SetPlayerLabel(Translated(mainform::OptionsStatusText));
   OptionsPanel->checkAvailableCards();
 }
@@ -582,6 +623,7 @@ void TMainForm::CellChanged(int32_t Col, int32_t Row) {
 }
 
 void TMainForm::FaceShown(int32_t Pick, int32_t Col, int32_t Row) {
+  LiveStatus->Announce(CardTurnedText(FGame.State(), Col, Row));
   try {
     FBoard->FaceShown(Pick, Col, Row);
   } catch (const std::exception& error) {
@@ -597,6 +639,8 @@ void TMainForm::StatusTextChanged(const std::string& Text) {
 }
 
 void TMainForm::PlaySound(GameSound Sound) {
+  // Told right after the pair is judged, so it is also when the judgement is said.
+  LiveStatus->Announce(PairJudgedText(FGame.State()));
   FBoard->PlaySound(Sound, FSettings.Sound);
 }
 
@@ -631,4 +675,7 @@ void TMainForm::BoardReset() {
 void TMainForm::GameFinished() {
   FBoard->Repaint();
   FPopUps->ShowScore(FGame, FAdvert, FAdLink);
+  // The game is over: the next thing to do is play again (or choose options).
+  if (!FClosed && FGame.Phase() == GamePhase::Finished)
+    FocusPlay();
 }

@@ -27,7 +27,9 @@ class TBoardGrid;
 class TCardSetLoader;
 class TFaceOverlay;
 class TKVImageBevel;
+class TKVFocusFrame;
 class TKVImageMap;
+class TKVLiveStatus;
 class TSkinReader;
 class TOptionsPanel;
 class TKVPicture;
@@ -131,6 +133,9 @@ public:
   TOptionsPanel* OptionsPanel = nullptr;
   QWidget* CoverPanel = nullptr;
   TKVImageMap* CoverMap = nullptr;
+  // What the window says aloud as the game goes on: the status line's texts and each card
+  // turned and pair judged.
+  TKVLiveStatus* LiveStatus = nullptr;
 
 protected:
   void closeEvent(QCloseEvent* Event) override;
@@ -149,6 +154,12 @@ private:
   void LoadSkin(TSkinReader& Skin);
   void AddHotAreas();
   void WireDragging();
+  // Names for assistive technology, the Tab chain, the focus frame and the live status, for the
+  // controls built first, and then for those built later.
+  void PrepareKeyboard();
+  void PrepareLaterKeyboard();
+  // Gives the keyboard's focus to the command bar's "play".
+  void FocusPlay();
   void FillOptionsPanel();
   void ReadOptionsPanel();
   void FormClose();
@@ -177,6 +188,7 @@ private:
   GameSettings FSettings;
   TCardSetCatalogue FCardSets;
   TWindowDrag FDrag;
+  TKVFocusFrame* FFocusFrame = nullptr;
   // Created among the controls, so the grid lies above the frame and below the panels.
   std::unique_ptr<TBoardView> FBoard;
 

@@ -2,6 +2,7 @@
 
 #include "CardSets.h"
 #include "GameSetupError.h"
+#include "KVAccessibleGroup.h"
 #include "KVCursors.h"
 #include "KVImageCtrl.h"
 #include "KVPicture.h"
@@ -79,6 +80,9 @@ void TOptionsPanel::NameControls() {
   Caption(IQSlider, tr("Computer level"));
   Caption(DKWRBtn, Translated(skinlayout::BuilderStripName));
   Caption(OptionsBg, Translated(skinlayout::OptionsText));
+  // The panel is named by its painted title; the picture it is painted on says nothing more.
+  setAccessibleName(Translated(skinlayout::OptionsText));
+  SetAccessibleDecoration(OptionsBg);
 }
 
 void TOptionsPanel::CreateControls() {
@@ -115,10 +119,21 @@ void TOptionsPanel::CreateControls() {
   QWidget::setTabOrder(Player2Edit, Player3Edit);
   QWidget::setTabOrder(Player3Edit, Player4Edit);
   QWidget::setTabOrder(Player4Edit, ComputerCheck);
+  QWidget::setTabOrder(ComputerCheck, IQSlider);
+  QWidget::setTabOrder(IQSlider, DKWRBtn);
+  DKWRBtn->SetTabStop(true);
 
   // Only the player's own choices count as changes, not the panel being filled.
   QObject::connect(CardsBox, &QComboBox::activated, this, [this] { CardsBoxChange(); });
   QObject::connect(PairsBox, &QComboBox::activated, this, [this] { checkAvailableCards(); });
+}
+
+QWidget* TOptionsPanel::FirstControl() const {
+  return CardsBox;
+}
+
+QWidget* TOptionsPanel::LastControl() const {
+  return DKWRBtn;
 }
 
 void TOptionsPanel::SetOptionsBg(const QImage& Picture) {

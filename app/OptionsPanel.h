@@ -54,6 +54,10 @@ public:
   // The number in PairsBox's text.
   int SelectedPairs() const;
 
+  // The first and last stops of the panel's Tab chain, which the window links to its own.
+  QWidget* FirstControl() const;
+  QWidget* LastControl() const;
+
   // The card-builder strip was clicked.
   std::function<void()> OnBuilderClick;
 

@@ -1,12 +1,17 @@
 #include "aboutf.h"
 
 #include "KVCursors.h"
+#include "KVFocusLook.h"
+#include "KVKeys.h"
 #include "KVUtils.h"
 #include "SkinLayout.h"
 #include "Translation.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -23,6 +28,32 @@ void SetTextColour(QLabel* Label, const QColor& Colour) {
   Label->setPalette(palette);
 }
 
+// A link line: it shows the keyboard's focus as a frame around its text only, as the lines
+// above and below lie close.
+class TLinkLabel : public QLabel {
+public:
+  explicit TLinkLabel(QWidget* Parent) : QLabel(Parent) { SetDrawsOwnFocus(this); }
+
+protected:
+  void paintEvent(QPaintEvent* Event) override {
+    QLabel::paintEvent(Event);
+    if (!hasFocus() || !FocusShown())
+      return;
+    QPainter canvas(this);
+    const QSize textSize = fontMetrics().size(Qt::TextSingleLine, text());
+    PaintTextFocus(canvas,
+                   QStyle::alignedRect(layoutDirection(), alignment(), textSize, contentsRect()));
+  }
+  void focusInEvent(QFocusEvent* Event) override {
+    QLabel::focusInEvent(Event);
+    update();
+  }
+  void focusOutEvent(QFocusEvent* Event) override {
+    QLabel::focusOutEvent(Event);
+    update();
+  }
+};
+
 } // namespace
 
 const QString TAboutForm::ArtworkRedirectLink =
@@ -35,10 +66,12 @@ TAboutForm::TAboutForm(TSkinReader& Skin, QWidget* Parent) : TPopUpform(Skin, Pa
 TAboutForm::~TAboutForm() = default;
 
 void TAboutForm::FormCreate(TSkinReader& Skin) {
-  LoadTitle(Skin, about::TitleEntry);
+  LoadTitle(Skin, about::TitleEntry, Translated(skinlayout::AboutTitle));
   for (const about::TLine& line : about::Lines) {
-    QLabel* label = AddCentredLabel(QLatin1String(line.Name), Translated(line.Text), line.Top);
-    if (line.Kind == about::TLineKind::Text || line.Kind == about::TLineKind::Name)
+    const bool link = line.Kind != about::TLineKind::Text && line.Kind != about::TLineKind::Name;
+    QLabel* label = AddCentredLabel(QLatin1String(line.Name), Translated(line.Text), line.Top,
+                                    link ? new TLinkLabel(this) : nullptr);
+    if (!link)
       MakeTextLabel(label);
     else
       MakeLinkLabel(label);
@@ -56,8 +89,9 @@ void TAboutForm::FormCreate(TSkinReader& Skin) {
                          about::CopyrightPlace.x(), about::CopyrightPlace.y()));
 }
 
-QLabel* TAboutForm::AddCentredLabel(const QString& Name, const QString& Text, int Top) {
-  QLabel* label = AddLabel(Name, Text, 0, Top);
+QLabel* TAboutForm::AddCentredLabel(const QString& Name, const QString& Text, int Top,
+                                    QLabel* Label) {
+  QLabel* label = AddLabel(Name, Text, 0, Top, Label);
   label->setGeometry(0, Top, ClientSize.width(), label->height());
   label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
   return label;
@@ -72,6 +106,9 @@ void TAboutForm::MakeTextLabel(QLabel* Label) {
 void TAboutForm::MakeLinkLabel(QLabel* Label) {
   SetTextColour(Label, LinkColour);
   Label->setCursor(TKVCursors::Cursor(TKVCursors::crHandPoint));
+  // Tab reaches every link, and Enter or Space opens it.
+  Label->setFocusPolicy(Qt::TabFocus);
+  Label->setAccessibleDescription(tr("Link"));
   FLinkLabels.push_back(Label);
   Label->installEventFilter(this);
 }
@@ -93,6 +130,11 @@ bool TAboutForm::eventFilter(QObject* Watched, QEvent* Event) {
   case QEvent::MouseMove:
   case QEvent::MouseButtonDblClick:
     return true;
+  case QEvent::KeyPress:
+    if (!IsActivationKey(*static_cast<QKeyEvent*>(Event)))
+      return TPopUpform::eventFilter(Watched, Event);
+    OpenLink(label);
+    return true;
   default:
     return TPopUpform::eventFilter(Watched, Event);
   }
@@ -103,8 +145,11 @@ void TAboutForm::LinkLabelMouseUp(QLabel* Label, const QMouseEvent& Event) {
     return;
   const bool clicked = FPressedLink == Label && Label->rect().contains(Event.position().toPoint());
   FPressedLink = nullptr;
-  if (!clicked)
-    return;
+  if (clicked)
+    OpenLink(Label);
+}
+
+void TAboutForm::OpenLink(QLabel* Label) {
   if (Label == FMailLabel)
     MailClick(Label);
   else

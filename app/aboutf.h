@@ -1,6 +1,7 @@
 // The about box: the product and its maker, their web and mail addresses, the credit for the
 // animated card sets' artwork and the copyright line. Link labels (lime green, pointing hand)
-// open their address when clicked; the other labels (yellow, open hand) drag the window.
+// open their address when clicked, or when Enter or Space is pressed while they have the
+// keyboard's focus; the other labels (yellow, open hand) drag the window.
 #pragma once
 
 #include "popUpF.h"
@@ -32,11 +33,14 @@ protected:
 
 private:
   void FormCreate(TSkinReader& Skin);
-  QLabel* AddCentredLabel(const QString& Name, const QString& Text, int Top);
+  QLabel* AddCentredLabel(const QString& Name, const QString& Text, int Top,
+                          QLabel* Label = nullptr);
   void MakeTextLabel(QLabel* Label);
   void MakeLinkLabel(QLabel* Label);
   // A left release over the link label that took the left press is a click on it.
   void LinkLabelMouseUp(QLabel* Label, const QMouseEvent& Event);
+  // Opens the link Label shows: a mail for the mail address, the web address otherwise.
+  void OpenLink(QLabel* Label);
 
   // Label7, which opens the artwork redirect, and Label4, the mail address.
   QLabel* FArtworkLabel = nullptr;

@@ -5,6 +5,7 @@
 #include "KVUtils.h"
 #include "Language.h"
 #include "SkinLayout.h"
+#include "Translation.h"
 
 #include <QFile>
 
@@ -44,7 +45,7 @@ Thelpform::Thelpform(TSkinReader& Skin, QWidget* Parent) : TPopUpform(Skin, Pare
 Thelpform::~Thelpform() = default;
 
 void Thelpform::FormCreate(TSkinReader& Skin) {
-  LoadTitle(Skin, skinlayout::help::TitleEntry);
+  LoadTitle(Skin, skinlayout::help::TitleEntry, Translated(skinlayout::HelpTitle));
 
   FKVStrings1 = new TKVStrings(this);
   FKVStrings1->setObjectName(QStringLiteral("KVStrings1"));

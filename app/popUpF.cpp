@@ -1,6 +1,8 @@
 #include "popUpF.h"
 
+#include "KVAccessibleGroup.h"
 #include "KVCursors.h"
+#include "KVFocusLook.h"
 #include "KVImageCtrl.h"
 #include "KVImageMap.h"
 #include "KVPicture.h"
@@ -8,10 +10,13 @@
 #include "SkinLayout.h"
 #include "Translation.h"
 
+#include <QApplication>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 
 #include <algorithm>
@@ -49,6 +54,14 @@ TPopUpform::TPopUpform(TSkinReader& Skin, QWidget* Parent)
 
 TPopUpform::~TPopUpform() = default;
 
+int TPopUpform::ShowModal() {
+  const QPointer<QWidget> before = QApplication::activeWindow();
+  const int result = exec();
+  if (before != nullptr && before->isVisible() && !before->isActiveWindow())
+    before->activateWindow();
+  return result;
+}
+
 void TPopUpform::CreateControls() {
   FPopUpBg = new TKVImageBevel(this);
   FPopUpBg->setObjectName(QStringLiteral("PopUpBg"));
@@ -67,6 +80,13 @@ void TPopUpform::CreateControls() {
   FCloseBtn = new TKVPicture(this);
   FCloseBtn->setObjectName(QStringLiteral("CloseBtn"));
   FCloseBtn->setAccessibleName(Translated(skinlayout::CloseText));
+  FCloseBtn->SetTabStop(true);
+
+  // The title strip's close area does what CloseBtn does, so the keyboard stops at one of them;
+  // the frame and the title picture say nothing the window's name does not.
+  SetAccessibleDecoration(FPopUpBg);
+  SetAccessibleDecoration(FTitleImage);
+  new TKVFocusFrame(this);
 
   for (TKVCustomImageList* surface :
        {static_cast<TKVCustomImageList*>(FPopUpBg), static_cast<TKVCustomImageList*>(FExitMap)}) {
@@ -94,18 +114,22 @@ void TPopUpform::FormCreate(TSkinReader& Skin) {
   FExitMap->SetOutAreaCursor(TKVCursors::crHandMove);
   FExitMap->AddArea(QLatin1String(popup::ExitArea.Name), popup::ExitArea.Rect,
                     TKVCursors::crHandPoint, Translated(popup::ExitArea.Hint));
+  FExitMap->SetTabStop(false);
   FPopUpBg->SetCursorId(TKVCursors::crHandMove);
   FTitleImage->SetCursorId(TKVCursors::crHandMove);
   FCloseBtn->SetCursorId(TKVCursors::crHandPoint);
 }
 
-void TPopUpform::LoadTitle(TSkinReader& Skin, int Entry) {
+void TPopUpform::LoadTitle(TSkinReader& Skin, int Entry, const QString& Title) {
+  setWindowTitle(Title);
   FTitleImage->SetPicture(Skin.Bitmap(Entry));
   FTitleImage->move((width() - FTitleImage->width()) / 2, popup::TitleTop);
 }
 
-QLabel* TPopUpform::AddLabel(const QString& Name, const QString& Text, int Left, int Top) {
-  auto* label = new QLabel(Text, this);
+QLabel* TPopUpform::AddLabel(const QString& Name, const QString& Text, int Left, int Top,
+                             QLabel* Label) {
+  QLabel* label = Label != nullptr ? Label : new QLabel(this);
+  label->setText(Text);
   label->setObjectName(Name);
   // Player names reach these labels as typed; they must never be read as markup.
   label->setTextFormat(Qt::PlainText);
@@ -197,7 +221,17 @@ void TPopUpform::CentreOnScreen() {
 
 void TPopUpform::showEvent(QShowEvent* Event) {
   CentreOnScreen();
+  FCloseBtn->setFocus(Qt::OtherFocusReason);
   QDialog::showEvent(Event);
+}
+
+void TPopUpform::keyPressEvent(QKeyEvent* Event) {
+  const bool enter = Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter;
+  if (enter && (Event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QDialog::keyPressEvent(Event);
 }
 
 void TPopUpform::resizeEvent(QResizeEvent* Event) {

@@ -10,6 +10,10 @@
 //
 // Controls, by object name: PopUpBg (the frame, a drag surface), ExitMap (the title strip with
 // the area "exit"; a drag surface outside it), TitleImage (a drag surface) and CloseBtn.
+//
+// From the keyboard: each showing starts with the focus on CloseBtn; Tab visits the window's
+// controls, Escape closes the window, and so do Enter and Return unless the focused control
+// takes them (a link, a button). Assistive technology reads the window by its title.
 #pragma once
 
 #include "SkinLayout.h"
@@ -38,8 +42,10 @@ public:
   explicit TPopUpform(TSkinReader& Skin, QWidget* Parent = nullptr);
   ~TPopUpform() override;
 
-  // Shows the window modally; returns when it has been closed.
-  int ShowModal() { return exec(); }
+  // Shows the window modally; returns when it has been closed, with the window that was active
+  // before it active again (no window manager may be there to do it), so the keyboard's focus
+  // returns where it was.
+  int ShowModal();
 
   // Window dragging as the main window's (TWindowDrag), in the coordinates of Sender (the
   // control pressed): a left press starts it, every move while it lasts moves the window by the
@@ -61,10 +67,14 @@ protected:
   TKVImageBevel* PopUpBg() const { return FPopUpBg; }
   TKVPicture* TitleImage() const { return FTitleImage; }
 
-  // Loads archive entry Entry into TitleImage and centres it horizontally.
-  void LoadTitle(TSkinReader& Skin, int Entry);
-  // A transparent plain-text label in the window's font, at Left, Top and 13 pixels high.
-  QLabel* AddLabel(const QString& Name, const QString& Text, int Left, int Top);
+  // Loads archive entry Entry into TitleImage and centres it horizontally; Title, the words the
+  // picture shows, names the window.
+  void LoadTitle(TSkinReader& Skin, int Entry, const QString& Title);
+  TKVPicture* CloseBtn() const { return FCloseBtn; }
+  // A transparent plain-text label in the window's font, at Left, Top and 13 pixels high; Label,
+  // when given, is the label to set up so (one of a kind of the window's own).
+  QLabel* AddLabel(const QString& Name, const QString& Text, int Left, int Top,
+                   QLabel* Label = nullptr);
   // Sets Label's lettering a little smaller (down to 70%) until its text fits its width: a
   // translation longer than the line the window was drawn for, rather than one cut short.
   static void ShrinkToWidth(QLabel* Label);
@@ -73,6 +83,7 @@ protected:
 
   bool eventFilter(QObject* Watched, QEvent* Event) override;
   void showEvent(QShowEvent* Event) override;
+  void keyPressEvent(QKeyEvent* Event) override;
   void resizeEvent(QResizeEvent* Event) override;
   void mousePressEvent(QMouseEvent* Event) override;
   void mouseMoveEvent(QMouseEvent* Event) override;

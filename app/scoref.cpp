@@ -3,6 +3,7 @@
 #include "BuilderLauncher.h"
 #include "GameState.h"
 #include "KVCursors.h"
+#include "KVLiveStatus.h"
 #include "KVPicture.h"
 #include "KVUtils.h"
 #include "SkinLayout.h"
@@ -24,7 +25,7 @@ TScoreForm::TScoreForm(TSkinReader& Skin, QWidget* Parent) : TPopUpform(Skin, Pa
 TScoreForm::~TScoreForm() = default;
 
 void TScoreForm::FormCreate(TSkinReader& Skin) {
-  LoadTitle(Skin, score::TitleEntry);
+  LoadTitle(Skin, score::TitleEntry, Translated(skinlayout::ScoreTitle));
 
   FAdImage = new TKVPicture(this);
   FAdImage->setObjectName(QStringLiteral("AdImage"));
@@ -56,6 +57,8 @@ void TScoreForm::FormCreate(TSkinReader& Skin) {
   FDKWRBtn->setGeometry(score::BuilderStrip);
   FDKWRBtn->SetCursorId(TKVCursors::crHandPoint);
   FDKWRBtn->OnClick = [this](QObject* Sender) { DKWRBtnClick(Sender); };
+  FDKWRBtn->SetTabStop(true);
+  FLiveStatus = new TKVLiveStatus(this);
 }
 
 QLabel* TScoreForm::AddYellowLabel(const QString& Name, const QString& Text, int Left, int Top) {
@@ -94,6 +97,10 @@ void TScoreForm::FormShow() {
   }
   const QString winner = FGame ? QString::fromStdString(FGame->WinnerName) : QString();
   SetAutoSizedText(FWinnerLabel, QString::fromStdString(WinnerLine(winner.toStdString())));
+  // The verdict is what the window is about; readers say a dialog's description as it opens.
+  setAccessibleDescription(FWinnerLabel->text());
+  // Tab stops at the advertisement only when it leads somewhere.
+  FAdImage->SetTabStop(!FAdLink.isEmpty());
   FAdImage->SetHint(FAdLink);
   FAdImage->setAccessibleName(FAdLink.isEmpty() ? tr("Advertisement")
                                                 : tr("Advertisement: %1").arg(FAdLink));
@@ -114,4 +121,5 @@ void TScoreForm::DKWRBtnClick(QObject* Sender) {
 void TScoreForm::showEvent(QShowEvent* Event) {
   FormShow();
   TPopUpform::showEvent(Event);
+  FLiveStatus->Announce(accessibleDescription());
 }

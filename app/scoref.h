@@ -1,7 +1,8 @@
 // The score screen: shown modally when the last pair has been found, it lists the five player
 // slots in turn order with their pairs, names the winner, and shows the advertisement picture
 // of the card set in play, which opens the set's link when clicked. Its card-builder button
-// does what the main window's does.
+// does what the main window's does. Assistive technology reads the verdict as the window's
+// description, and hears it announced when the window opens.
 #pragma once
 
 #include "popUpF.h"
@@ -13,6 +14,7 @@
 struct GameState;
 class QLabel;
 class TBuilderLauncher;
+class TKVLiveStatus;
 class TKVPicture;
 
 class TScoreForm : public TPopUpform {
@@ -62,4 +64,6 @@ private:
   std::array<QLabel*, 5> FNameLabels{};
   std::array<QLabel*, 5> FPairLabels{};
   QLabel* FWinnerLabel = nullptr;
+  // Says the verdict as the window opens.
+  TKVLiveStatus* FLiveStatus = nullptr;
 };

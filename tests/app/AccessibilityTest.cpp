@@ -1,12 +1,15 @@
 // What assistive technology sees of the main window: the image maps' hot areas as buttons that
-// press, the board's cells by row, column and what is shown (never a hidden face), the options'
-// controls by name, and the board played from the keyboard.
+// press, the board's cells by row, column and what is shown (never a hidden face), only what the
+// window shows, the options' controls by name, the live status, and the board and the command
+// bar played from the keyboard.
 #include "AppFixtures.h"
 
 #include "AccessibilityFactory.h"
 #include "BoardGrid.h"
 #include "KVImageCtrl.h"
 #include "KVImageMap.h"
+#include "KVLiveStatus.h"
+#include "KVPicture.h"
 #include "OptionsPanel.h"
 
 #include <QAccessible>
@@ -130,65 +133,164 @@ TEST_F(AccessibilityTest, WholeWindowTreeLeadsBackToItsParents) {
   ExpectConsistentTree(Accessible(&form));
 }
 
-TEST_F(AccessibilityTest, CellsSayRowColumnAndWhatIsShownButNeverAHiddenFace) {
-  TMainForm& form = StartGame();
-  QAccessibleInterface* board = Accessible(form.MGrid);
-  ASSERT_EQ(board->role(), QAccessible::Table);
-  EXPECT_EQ(board->text(QAccessible::Name), "Board");
-  const int cells = form.MGrid->ColCount() * form.MGrid->RowCount();
-  ASSERT_EQ(ChildNames(board, QAccessible::Cell).size(), cells);
-  EXPECT_EQ(Cell(form, 2, 1)->text(QAccessible::Name), "row 2, column 3, face down");
-
-  const TCellPair pair = FaceDownPair(form.Game());
-  Press(Cell(form, pair.First.x(), pair.First.y()));
-  EXPECT_TRUE(
-      Cell(form, pair.First.x(), pair.First.y())->text(QAccessible::Name).endsWith(", face up"));
-  Press(Cell(form, pair.Second.x(), pair.Second.y()));
-  ElapseRevealTimer(form);
-  EXPECT_EQ(form.Game().Cells().StateAt(pair.First.x(), pair.First.y()), CellState::Removed);
-  EXPECT_TRUE(
-      Cell(form, pair.First.x(), pair.First.y())->text(QAccessible::Name).endsWith(", removed"));
-
-  // A face-down cell's every text is its place and nothing more: the same for any face.
-  const QRegularExpression placeOnly(QStringLiteral("^row \\d+, column \\d+, face down$"));
-  for (int i = 0; i < cells; ++i) {
-    QAccessibleInterface* cell = board->child(i);
-    const QPoint at(i % form.MGrid->ColCount(), i / form.MGrid->ColCount());
-    if (form.Game().Cells().StateAt(at.x(), at.y()) != CellState::FaceDown)
-      continue;
-    EXPECT_TRUE(placeOnly.match(cell->text(QAccessible::Name)).hasMatch()) << i;
-    for (QAccessible::Text kind : {QAccessible::Description, QAccessible::Value, QAccessible::Help,
-                                   QAccessible::Accelerator})
-      EXPECT_TRUE(cell->text(kind).isEmpty()) << i;
-  }
-}
-
-TEST_F(AccessibilityTest, NavigationKeysChooseCellsAndTheGridTakesFocus) {
+TEST_F(AccessibilityTest, TheKeyboardWalksTheBoardAndTurnsTheFocusedCard) {
   TMainForm& form = StartGame();
   form.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
   EXPECT_EQ(form.MGrid->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
-  form.MGrid->setFocus();
   ASSERT_TRUE(form.MGrid->hasFocus());
 
-  // Each move is a cell choice: the cell reached turns over.
+  // Moving tells the reader the cell reached, and turns nothing.
   QTest::keyClick(form.MGrid, Qt::Key_Right);
   EXPECT_EQ(form.MGrid->CurrentCell(), QPoint(1, 0));
-  EXPECT_EQ(form.Game().Cells().StateAt(1, 0), CellState::FaceUp);
+  EXPECT_EQ(form.Game().Cells().StateAt(1, 0), CellState::FaceDown);
   EXPECT_EQ(Accessible(form.MGrid)->focusChild(), Cell(form, 1, 0));
   EXPECT_TRUE(Cell(form, 1, 0)->state().focused);
   EXPECT_FALSE(Cell(form, 0, 0)->state().focused);
-  ElapseRevealTimer(form);
+  QTest::keyClick(form.MGrid, Qt::Key_Return);
+  EXPECT_EQ(form.Game().Cells().StateAt(1, 0), CellState::FaceUp);
+}
 
-  const int lastCol = form.MGrid->ColCount() - 1;
-  const int lastRow = form.MGrid->RowCount() - 1;
-  QTest::keyClick(form.MGrid, Qt::Key_PageDown);
-  EXPECT_EQ(form.MGrid->CurrentCell(), QPoint(1, lastRow));
-  QTest::keyClick(form.MGrid, Qt::Key_End);
-  EXPECT_EQ(form.MGrid->CurrentCell(), QPoint(lastCol, lastRow));
-  QTest::keyClick(form.MGrid, Qt::Key_Home);
-  QTest::keyClick(form.MGrid, Qt::Key_PageUp);
-  EXPECT_EQ(form.MGrid->CurrentCell(), QPoint(0, 0));
+// The command bar and the window buttons from the keyboard: play first, then options and exit,
+// Tab on to the next control once the bar's last area is passed.
+TEST_F(AccessibilityTest, TheCommandBarIsPlayedFromTheKeyboard) {
+  TMainForm& form = Rig.Create();
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  ASSERT_TRUE(form.PanelMap->hasFocus());
+  QAccessibleInterface* commands = Accessible(form.PanelMap);
+  EXPECT_EQ(commands->focusChild(), ChildNamed(commands, "Play"));
+  QTest::keyClick(form.PanelMap, Qt::Key_Tab);
+  EXPECT_EQ(commands->focusChild(), ChildNamed(commands, "Options"));
+  QTest::keyClick(form.PanelMap, Qt::Key_Right);
+  EXPECT_EQ(commands->focusChild(), ChildNamed(commands, "Exit"));
+  QTest::keyClick(form.PanelMap, Qt::Key_Tab);
+  EXPECT_TRUE(form.ExitMap->hasFocus());
+  QTest::keyClick(form.ExitMap, Qt::Key_Backtab);
+  EXPECT_EQ(commands->focusChild(), ChildNamed(commands, "Exit"));
+  QTest::keyClick(form.PanelMap, Qt::Key_Home);
+  QTest::keyClick(form.PanelMap, Qt::Key_Right);
+  QTest::keyClick(form.PanelMap, Qt::Key_Space);
+  EXPECT_TRUE(form.OptionsPanel->isVisible());
+  EXPECT_TRUE(form.OptionsPanel->CardsBox->hasFocus());
+}
+
+// What a reader may say of each cell: its place, and the picture's number once the face shows.
+void ExpectCellsTellNoHiddenFace(TMainForm& Form) {
+  const QRegularExpression placeOnly(QStringLiteral("^row \\d+, column \\d+, face down$"));
+  QAccessibleInterface* board = Accessible(Form.MGrid);
+  const Board& cells = Form.Game().Cells();
+  for (int i = 0; i < board->childCount(); ++i) {
+    QAccessibleInterface* cell = board->child(i);
+    const int col = i % cells.Cols;
+    const int row = i / cells.Cols;
+    const QString face = QString::number(cells.IdAt(col, row));
+    // Once the game is over every card shows its face.
+    const CellState state =
+        Form.Game().State().GameActive ? cells.StateAt(col, row) : CellState::FaceUp;
+    switch (state) {
+    case CellState::FaceDown:
+      EXPECT_TRUE(placeOnly.match(cell->text(QAccessible::Name)).hasMatch()) << i;
+      for (QAccessible::Text kind : {QAccessible::Description, QAccessible::Value,
+                                     QAccessible::Help, QAccessible::Accelerator})
+        EXPECT_TRUE(cell->text(kind).isEmpty()) << i;
+      break;
+    case CellState::FaceUp:
+      EXPECT_TRUE(cell->text(QAccessible::Name).endsWith(", face up, picture " + face)) << i;
+      break;
+    case CellState::Removed:
+      EXPECT_TRUE(cell->text(QAccessible::Name).endsWith(", removed, picture " + face)) << i;
+      break;
+    }
+  }
+}
+
+TEST_F(AccessibilityTest, NoFaceDownCardTellsItsFaceOverAWholeGame) {
+  TMainForm& form = StartGame();
+  QAccessibleInterface* board = Accessible(form.MGrid);
+  ASSERT_EQ(board->role(), QAccessible::Table);
+  EXPECT_EQ(board->text(QAccessible::Name), "Board");
+  ASSERT_EQ(ChildNames(board, QAccessible::Cell).size(),
+            form.MGrid->ColCount() * form.MGrid->RowCount());
+  EXPECT_EQ(Cell(form, 2, 1)->text(QAccessible::Name), "row 2, column 3, face down");
+  // A miss before every pair, each card turned through the cell's press action.
+  while (form.Game().State().GameActive) {
+    for (const TCellPair& turn : {FaceDownMiss(form.Game()), FaceDownPair(form.Game())}) {
+      if (turn.First.x() < 0)
+        continue;
+      Press(Cell(form, turn.First.x(), turn.First.y()));
+      ExpectCellsTellNoHiddenFace(form);
+      Press(Cell(form, turn.Second.x(), turn.Second.y()));
+      ExpectCellsTellNoHiddenFace(form);
+      ElapseRevealTimer(form);
+      ExpectCellsTellNoHiddenFace(form);
+    }
+  }
+  // The finished board shows every face.
+  for (int i = 0; i < board->childCount(); ++i)
+    EXPECT_TRUE(board->child(i)->text(QAccessible::Name).contains(", face up, picture ")) << i;
+}
+
+TEST_F(AccessibilityTest, HiddenPartsOfTheWindowAreNotInTheTree) {
+  TMainForm& form = Rig.Create();
+  const auto listed = [&form](QWidget* Widget) {
+    return Accessible(&form)->indexOfChild(Accessible(Widget)) >= 0;
+  };
+  EXPECT_FALSE(listed(form.MGrid));
+  EXPECT_FALSE(listed(form.OptionsPanel));
+  EXPECT_FALSE(listed(form.BgBevel));
+  EXPECT_TRUE(listed(form.CoverPanel));
+  EXPECT_TRUE(listed(form.PanelMap));
+  form.OptionsPanel->ComputerCheck->setChecked(false);
+  ClickArea(*form.PanelMap, "play");
+  EXPECT_TRUE(listed(form.MGrid));
+  EXPECT_FALSE(listed(form.CoverPanel));
+  EXPECT_FALSE(listed(form.CopyRightImage));
+  ClickArea(*form.PanelMap, "options");
+  EXPECT_FALSE(listed(form.MGrid));
+  EXPECT_TRUE(listed(form.OptionsPanel));
+  // The options' list boxes keep the hidden labels readers name them by, unlisted.
+  QAccessibleInterface* options = Accessible(form.OptionsPanel);
+  for (int i = 0; i < options->childCount(); ++i)
+    EXPECT_NE(options->child(i)->role(), QAccessible::StaticText) << i;
+}
+
+// A screen reader hears the game through the window's live status: each card turned, each pair
+// judged, whose turn it is; what one event brings is said at once.
+TEST_F(AccessibilityTest, TheLiveStatusSaysEachTurnAsItHappens) {
+  TMainForm& form = StartGame();
+  QAccessibleInterface* live = Accessible(form.LiveStatus);
+  ASSERT_NE(live, nullptr);
+  EXPECT_EQ(live->role(), QAccessible::Notification);
+  EXPECT_EQ(live->parent(), Accessible(&form));
+  const auto said = [&] {
+    QCoreApplication::processEvents();
+    return live->text(QAccessible::Name);
+  };
+  EXPECT_TRUE(said().endsWith("Player 1 (pairs: 0)"));
+  const Board& cells = form.Game().Cells();
+  const auto picture = [&cells](QPoint At) { return cells.IdAt(At.x(), At.y()); };
+  const TCellPair miss = FaceDownMiss(form.Game());
+  ClickCell(form, miss.First.x(), miss.First.y());
+  EXPECT_EQ(said(), QString("Player 1 turns row %1, column %2: picture %3.")
+                        .arg(miss.First.y() + 1)
+                        .arg(miss.First.x() + 1)
+                        .arg(picture(miss.First)));
+  ClickCell(form, miss.Second.x(), miss.Second.y());
+  EXPECT_TRUE(
+      said().endsWith(QString(". No pair: picture %1 and picture %2. The turn passes to Player 2.")
+                          .arg(picture(miss.First))
+                          .arg(picture(miss.Second))))
+      << said().toStdString();
+  ElapseRevealTimer(form);
+  EXPECT_EQ(said(), "Player 2 (pairs: 0)");
+  const TCellPair pair = FaceDownPair(form.Game());
+  ClickCell(form, pair.First.x(), pair.First.y());
+  ClickCell(form, pair.Second.x(), pair.Second.y());
+  EXPECT_TRUE(said().endsWith(
+      QString(" Pair of picture %1 for Player 2, who plays again. Player 2 (pairs: 1)")
+          .arg(picture(pair.First))))
+      << said().toStdString();
 }
 
 TEST_F(AccessibilityTest, OptionsControlsCarryTheirPaintedCaptions) {

@@ -1,6 +1,6 @@
-// The board grid: its cell geometry, which presses, sweeps and keys count as cell choices, that
-// a cell repaint stays inside the cell, and that the board looks the same whichever part of it
-// is repainted.
+// The board grid: its cell geometry, which presses, sweeps and keys count as cell choices, the
+// focus frame of the keyboard's cell, that a cell repaint stays inside the cell, and that the
+// board looks the same whichever part of it is repainted.
 #include "BoardGrid.h"
 #include "AppFixtures.h"
 #include "FaceOverlay.h"
@@ -60,16 +60,54 @@ TEST_F(BoardGridTest, RightButtonAndLinesChooseNothing) {
   EXPECT_TRUE(Chosen.empty());
 }
 
-TEST_F(BoardGridTest, NavigationKeysMoveTheCurrentCellWithinTheBoard) {
+// A keyboard player walks to a card without turning the ones on the way, and turns it with
+// Enter, Return or Space.
+TEST_F(BoardGridTest, NavigationKeysMoveTheCurrentCellAndEnterOrSpaceChooseIt) {
   QTest::keyClick(&Grid, Qt::Key_Right);
   QTest::keyClick(&Grid, Qt::Key_Down);
+  EXPECT_EQ(Grid.CurrentCell(), QPoint(1, 1));
+  EXPECT_TRUE(Chosen.empty());
+  QTest::keyClick(&Grid, Qt::Key_Return);
   QTest::keyClick(&Grid, Qt::Key_End);
-  QTest::keyClick(&Grid, Qt::Key_Right); // already at the edge: no choice
+  QTest::keyClick(&Grid, Qt::Key_Right); // already at the edge
   QTest::keyClick(&Grid, Qt::Key_PageDown);
+  QTest::keyClick(&Grid, Qt::Key_Space);
   QTest::keyClick(&Grid, Qt::Key_Home);
   QTest::keyClick(&Grid, Qt::Key_PageUp);
+  QTest::keyClick(&Grid, Qt::Key_Enter, Qt::KeypadModifier);
   QTest::keyClick(&Grid, Qt::Key_A);
-  EXPECT_EQ(Chosen, (std::vector<QPoint>{{1, 0}, {1, 1}, {3, 1}, {3, 2}, {0, 2}, {0, 0}}));
+  QTest::keyClick(&Grid, Qt::Key_Space, Qt::ControlModifier);
+  EXPECT_EQ(Chosen, (std::vector<QPoint>{{1, 1}, {3, 2}, {0, 0}}));
+}
+
+// The window's focus frame goes around the current cell, above the board, and shows while the
+// keyboard is in use.
+TEST(BoardGridFocusTest, TheFocusFrameFollowsTheCurrentCellWhileKeysAreUsed) {
+  QWidget window;
+  window.resize(300, 200);
+  auto* grid = new TBoardGrid(&window);
+  grid->SetShape(4, 3, 50, 40);
+  grid->move(10, 20);
+  new TKVFocusFrame(&window);
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  grid->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(grid, Qt::Key_Right);
+  QCoreApplication::processEvents();
+  auto* frame = window.findChild<TKVFocusFrame*>();
+  ASSERT_NE(frame, nullptr);
+  const auto gold = [&window, frame] {
+    const QColor pixel = window.grab().toImage().pixel(frame->geometry().topLeft() + QPoint(1, 1));
+    return pixel.red() > 200 && pixel.green() > 150 && pixel.blue() < 100;
+  };
+  EXPECT_EQ(frame->geometry(), grid->CellRect(1, 0).translated(10, 20).adjusted(-3, -3, 3, 3));
+  EXPECT_TRUE(frame->isVisible());
+  EXPECT_TRUE(gold());
+  QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(2, 1).center());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(frame->geometry(), grid->CellRect(2, 1).translated(10, 20).adjusted(-3, -3, 3, 3));
+  EXPECT_FALSE(gold());
 }
 
 TEST_F(BoardGridTest, PaintingAskForCellsInsideTheRepaintedAreaOnly) {

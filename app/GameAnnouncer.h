@@ -1,0 +1,16 @@
+// What the main window says aloud, through its live status, as a game goes on: for the player
+// who listens rather than looks. Each text is worked out from the game's state at the moment the
+// game tells the view, in the player's language, and names only faces that are showing.
+#pragma once
+
+#include <QString>
+
+struct GameState;
+
+// A card was turned face up at (Col, Row): who turned it, where, and its picture's number
+// (the number the board's cells give it).
+QString CardTurnedText(const GameState& State, int Col, int Row);
+
+// The second card of a turn was judged: a pair (for whom, and whether that player plays again)
+// or no pair (and who plays next).
+QString PairJudgedText(const GameState& State);
