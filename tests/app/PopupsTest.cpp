@@ -13,6 +13,7 @@
 #include "helpf.h"
 #include "popUpF.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QLabel>
@@ -213,6 +214,21 @@ TEST_F(AboutBoxTest, MailLinkStartsAMailAndOnlyAWholeLeftClickCounts) {
   EXPECT_EQ(Desktop.Shell.Opened, QStringList({"mailto:tesselo@kovalent.example"}));
 }
 
+TEST_F(AboutBoxTest, TabReachesTheLinksAndEnterOpensTheFocusedOne) {
+  About.show();
+  About.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&About));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(Desktop.Shell.Opened,
+            QStringList({"https://www.kovalent.example/", "https://tesselo.kovalent.example/"}));
+  EXPECT_TRUE(About.isVisible());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_FALSE(About.isVisible());
+}
+
 TEST_F(AboutBoxTest, LinkThatCannotOpenIsReported) {
   Desktop.Shell.OpenResult = false;
   auto* web = Control<QLabel>(&About, "Label3");
@@ -327,6 +343,33 @@ TEST_F(HelpWindowTest, ClickOnTheDocumentsMailLinkStartsAMail) {
   Click(viewer->viewport(), at);
   EXPECT_EQ(Desktop.Shell.Opened, QStringList({"mailto:tesselo@kovalent.example"}));
   Help.hide();
+}
+
+// From the keyboard: each showing starts on the close button; Tab reaches the text, where Enter
+// opens the link Tab selected and otherwise closes the window, as Escape does anywhere.
+TEST_F(HelpWindowTest, TheKeyboardReachesTheLinksAndEnterOrEscapeCloses) {
+  auto* close = Control<TKVPicture>(&Help, "CloseBtn");
+  for (int key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+    Help.show();
+    Help.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Help));
+    EXPECT_TRUE(close->hasFocus()) << key;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Viewer()) << key;
+    QTest::keyClick(Viewer(), Qt::Key(key));
+    EXPECT_FALSE(Help.isVisible()) << key;
+  }
+  EXPECT_TRUE(Desktop.Shell.Opened.isEmpty());
+  Help.show();
+  Help.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Help));
+  QTest::keyClick(close, Qt::Key_Tab);
+  QTest::keyClick(Viewer(), Qt::Key_Tab);
+  QTest::keyClick(Viewer(), Qt::Key_Return);
+  EXPECT_TRUE(Help.isVisible());
+  EXPECT_EQ(Desktop.Shell.Opened.size(), 1);
+  QTest::keyClick(Viewer(), Qt::Key_Escape);
+  EXPECT_FALSE(Help.isVisible());
 }
 
 } // namespace

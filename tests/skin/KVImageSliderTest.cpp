@@ -217,3 +217,23 @@ TEST(ImageSlider, WithoutImagesTheValueLogicStillWorks) {
   EXPECT_EQ(slider.Position(), 5);
   EXPECT_FALSE(Shot(slider).isNull());
 }
+
+// From the keyboard: a step per arrow, a quarter of the range per page, the ends by Home and
+// End, never past them, even where the range spans every int.
+TEST(ImageSlider, KeysStepPageAndJumpWithinTheRange) {
+  TKVImageSlider slider;
+  slider.SetRange(5, 0, 10);
+  std::vector<int> seen;
+  for (int key : {Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageUp,
+                  Qt::Key_PageDown, Qt::Key_Home, Qt::Key_Left, Qt::Key_End, Qt::Key_Right}) {
+    QTest::keyClick(&slider, Qt::Key(key));
+    seen.push_back(slider.Position());
+  }
+  EXPECT_EQ(seen, (std::vector<int>{6, 7, 6, 8, 10, 8, 0, 0, 10, 10}));
+  slider.SetRange(INT_MAX - 1, INT_MIN, INT_MAX);
+  QTest::keyClick(&slider, Qt::Key_PageUp);
+  EXPECT_EQ(slider.Position(), INT_MAX);
+  QTest::keyClick(&slider, Qt::Key_Home);
+  QTest::keyClick(&slider, Qt::Key_PageDown);
+  EXPECT_EQ(slider.Position(), INT_MIN);
+}
