@@ -3,7 +3,7 @@
 # (AT-SPI, what screen readers read) and the keyboard only; screen-reader.py says how. The player
 # runs on a session bus of its own, on which the accessibility bus starts when the game asks for
 # it, so no desktop session is needed and none is touched.
-# Usage (inside xvfb-run with a 1024 x 768 screen): screen-reader.sh GAME
+# Usage (inside a virtual X server (with-xvfb) with a 1024 x 768 screen): screen-reader.sh GAME
 # With SHOTS naming a folder, the screen at each step of the walk is saved there.
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
