@@ -109,8 +109,11 @@ def named(window, role_name, name):
 pyatspi.Registry.registerEventListener(
     lambda event: event.source is not None and event.source.getRole() == pyatspi.ROLE_NOTIFICATION
     and hear(event.source), "object:property-change:accessible-name")
-game = subprocess.Popen([GAME], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                                                QT_QPA_PLATFORM="xcb"))
+# In English whatever the desktop's language: the player listens for English words.
+environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+                   LC_ALL="C.UTF-8")
+environment.pop("LANGUAGE", None)
+game = subprocess.Popen([GAME], env=environment)
 app = wait_for("the game on the accessibility bus", lambda: next(
     (app for app in pyatspi.Registry.getDesktop(0)
      if app is not None and app.get_process_id() == game.pid), None))
