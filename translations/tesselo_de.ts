@@ -831,33 +831,32 @@ info: zeigt Titel, Link, Kartenformat, Bildanzahl und -format eines Satzes und s
         <source>Copyright © 2026 Kovalent Games Ltd.</source>
         <translation>Copyright © 2026 Kovalent Games Ltd.</translation>
     </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
 </context>
 <context>
     <name>TBoardGrid</name>
-    <message>
-        <source>face down</source>
-        <translation>verdeckt</translation>
-    </message>
-    <message>
-        <source>face up</source>
-        <translation>aufgedeckt</translation>
-    </message>
-    <message>
-        <source>removed</source>
-        <translation>abgeräumt</translation>
-    </message>
     <message>
         <source>row %1, column %2</source>
         <translation>Reihe %1, Spalte %2</translation>
     </message>
     <message>
-        <source>%1, %2</source>
-        <comment>a cell&apos;s place, then what it shows</comment>
-        <translation>%1, %2</translation>
-    </message>
-    <message>
         <source>Board</source>
         <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, face down</source>
+        <translation>Reihe %1, Spalte %2, verdeckt</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, face up, picture %3</source>
+        <translation>Reihe %1, Spalte %2, aufgedeckt, Bild %3</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, removed, picture %3</source>
+        <translation>Reihe %1, Spalte %2, abgeräumt, Bild %3</translation>
     </message>
 </context>
 <context>
@@ -1158,6 +1157,22 @@ GIF, JPEG oder BMP, alle von einer Art; mindestens 8.</translation>
     <message>
         <source>About Kovalent Tesselo</source>
         <translation>Über Kovalent Tesselo</translation>
+    </message>
+    <message>
+        <source>%1 turns row %2, column %3: picture %4.</source>
+        <translation>%1 deckt Reihe %2, Spalte %3 auf: Bild %4.</translation>
+    </message>
+    <message>
+        <source>No pair: picture %1 and picture %2. The turn passes to %3.</source>
+        <translation>Kein Paar: Bild %1 und Bild %2. %3 ist am Zug.</translation>
+    </message>
+    <message>
+        <source>Pair of picture %1 for %2. That was the last pair.</source>
+        <translation>Paar von Bild %1 für %2. Das war das letzte Paar.</translation>
+    </message>
+    <message>
+        <source>Pair of picture %1 for %2, who plays again.</source>
+        <translation>Paar von Bild %1 für %2, %2 ist noch einmal am Zug.</translation>
     </message>
 </context>
 <context>

@@ -833,33 +833,32 @@ de una baraja, y sus entradas.
         <source>Copyright © 2026 Kovalent Games Ltd.</source>
         <translation>Copyright © 2026 Kovalent Games Ltd.</translation>
     </message>
+    <message>
+        <source>Link</source>
+        <translation>Enlace</translation>
+    </message>
 </context>
 <context>
     <name>TBoardGrid</name>
-    <message>
-        <source>face down</source>
-        <translation>boca abajo</translation>
-    </message>
-    <message>
-        <source>face up</source>
-        <translation>boca arriba</translation>
-    </message>
-    <message>
-        <source>removed</source>
-        <translation>retirada</translation>
-    </message>
     <message>
         <source>row %1, column %2</source>
         <translation>fila %1, columna %2</translation>
     </message>
     <message>
-        <source>%1, %2</source>
-        <comment>a cell&apos;s place, then what it shows</comment>
-        <translation>%1, %2</translation>
-    </message>
-    <message>
         <source>Board</source>
         <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, face down</source>
+        <translation>fila %1, columna %2, boca abajo</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, face up, picture %3</source>
+        <translation>fila %1, columna %2, boca arriba, imagen %3</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, removed, picture %3</source>
+        <translation>fila %1, columna %2, retirada, imagen %3</translation>
     </message>
 </context>
 <context>
@@ -1160,6 +1159,22 @@ GIF, JPEG o BMP, todas del mismo tipo; al menos 8.</translation>
     <message>
         <source>About Kovalent Tesselo</source>
         <translation>Acerca de Kovalent Tesselo</translation>
+    </message>
+    <message>
+        <source>%1 turns row %2, column %3: picture %4.</source>
+        <translation>%1 descubre fila %2, columna %3: imagen %4.</translation>
+    </message>
+    <message>
+        <source>No pair: picture %1 and picture %2. The turn passes to %3.</source>
+        <translation>No hay pareja: imagen %1 e imagen %2. Le toca a %3.</translation>
+    </message>
+    <message>
+        <source>Pair of picture %1 for %2. That was the last pair.</source>
+        <translation>Pareja de la imagen %1 para %2. Era la última pareja.</translation>
+    </message>
+    <message>
+        <source>Pair of picture %1 for %2, who plays again.</source>
+        <translation>Pareja de la imagen %1 para %2, que vuelve a jugar.</translation>
     </message>
 </context>
 <context>

@@ -832,33 +832,32 @@ d’un jeu, ainsi que ses entrées.
         <source>Copyright © 2026 Kovalent Games Ltd.</source>
         <translation>Copyright © 2026 Kovalent Games Ltd.</translation>
     </message>
+    <message>
+        <source>Link</source>
+        <translation>Lien</translation>
+    </message>
 </context>
 <context>
     <name>TBoardGrid</name>
-    <message>
-        <source>face down</source>
-        <translation>face cachée</translation>
-    </message>
-    <message>
-        <source>face up</source>
-        <translation>face visible</translation>
-    </message>
-    <message>
-        <source>removed</source>
-        <translation>retirée</translation>
-    </message>
     <message>
         <source>row %1, column %2</source>
         <translation>rangée %1, colonne %2</translation>
     </message>
     <message>
-        <source>%1, %2</source>
-        <comment>a cell&apos;s place, then what it shows</comment>
-        <translation>%1, %2</translation>
-    </message>
-    <message>
         <source>Board</source>
         <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, face down</source>
+        <translation>rangée %1, colonne %2, face cachée</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, face up, picture %3</source>
+        <translation>rangée %1, colonne %2, face visible, image %3</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, removed, picture %3</source>
+        <translation>rangée %1, colonne %2, retirée, image %3</translation>
     </message>
 </context>
 <context>
@@ -1159,6 +1158,22 @@ GIF, JPEG ou BMP, toutes du même genre&#xa0;; au moins 8.</translation>
     <message>
         <source>About Kovalent Tesselo</source>
         <translation>À propos de Kovalent Tesselo</translation>
+    </message>
+    <message>
+        <source>%1 turns row %2, column %3: picture %4.</source>
+        <translation>%1 retourne rangée %2, colonne %3&#xa0;: image %4.</translation>
+    </message>
+    <message>
+        <source>No pair: picture %1 and picture %2. The turn passes to %3.</source>
+        <translation>Pas de paire&#xa0;: image %1 et image %2. C’est au tour de %3.</translation>
+    </message>
+    <message>
+        <source>Pair of picture %1 for %2. That was the last pair.</source>
+        <translation>Paire de l’image %1 pour %2. C’était la dernière paire.</translation>
+    </message>
+    <message>
+        <source>Pair of picture %1 for %2, who plays again.</source>
+        <translation>Paire de l’image %1 pour %2, qui rejoue.</translation>
     </message>
 </context>
 <context>
