@@ -260,7 +260,7 @@ void TMainForm::PrepareKeyboard() {
   QWidget::setTabOrder(CoverMap, PanelMap);
   QWidget::setTabOrder(PanelMap, ExitMap);
   QWidget::setTabOrder(ExitMap, CopyRightImage);
-  FFocusFrame = new TKVFocusFrame(this);
+  new TKVFocusFrame(this);
   LiveStatus = new TKVLiveStatus(this);
 }
 

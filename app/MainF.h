@@ -27,7 +27,6 @@ class TBoardGrid;
 class TCardSetLoader;
 class TFaceOverlay;
 class TKVImageBevel;
-class TKVFocusFrame;
 class TKVImageMap;
 class TKVLiveStatus;
 class TSkinReader;
@@ -188,7 +187,6 @@ private:
   GameSettings FSettings;
   TCardSetCatalogue FCardSets;
   TWindowDrag FDrag;
-  TKVFocusFrame* FFocusFrame = nullptr;
   // Created among the controls, so the grid lies above the frame and below the panels.
   std::unique_ptr<TBoardView> FBoard;
 

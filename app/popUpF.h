@@ -70,7 +70,6 @@ protected:
   // Loads archive entry Entry into TitleImage and centres it horizontally; Title, the words the
   // picture shows, names the window.
   void LoadTitle(TSkinReader& Skin, int Entry, const QString& Title);
-  TKVPicture* CloseBtn() const { return FCloseBtn; }
   // A transparent plain-text label in the window's font, at Left, Top and 13 pixels high; Label,
   // when given, is the label to set up so (one of a kind of the window's own).
   QLabel* AddLabel(const QString& Name, const QString& Text, int Left, int Top,
