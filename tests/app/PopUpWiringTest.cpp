@@ -91,6 +91,20 @@ void PlayEveryPair(TMainForm& Form) {
   }
 }
 
+// The help button and the about plaque each open their window modally.
+void ExpectHelpAndAboutOpen(TMainForm& Form) {
+  {
+    TModalCloser closer;
+    ClickArea(*Form.ExitMap, "help");
+    EXPECT_EQ(closer.ClassName, "Thelpform");
+  }
+  {
+    TModalCloser closer;
+    QTest::mouseClick(Form.CopyRightImage, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(closer.ClassName, "TAboutForm");
+  }
+}
+
 class PopUpWiringTest : public ::testing::Test {
 protected:
   // The window and its secondary windows, the archive open only meanwhile. Unless Finish, both
@@ -184,16 +198,7 @@ TEST_F(PopUpWiringTest, NamesSetsAndLinksFromOutsideAreShownAsTyped) {
 
 TEST_F(PopUpWiringTest, HelpAndAboutOpenModallyAndTheWindowGoesOn) {
   TMainForm& form = Create();
-  {
-    TModalCloser closer;
-    ClickArea(*form.ExitMap, "help");
-    EXPECT_EQ(closer.ClassName, "Thelpform");
-  }
-  {
-    TModalCloser closer;
-    QTest::mouseClick(form.CopyRightImage, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(closer.ClassName, "TAboutForm");
-  }
+  ExpectHelpAndAboutOpen(form);
   EXPECT_TRUE(form.isVisible());
 }
 
@@ -203,16 +208,7 @@ TEST_F(PopUpWiringTest, ClicksBeforeTheWindowsAreBuiltStillOpenThem) {
   TMainForm& form = Create(false);
   ASSERT_EQ(form.OptionsPanel, nullptr);
   ASSERT_FALSE(PopUps->Built());
-  {
-    TModalCloser closer;
-    ClickArea(*form.ExitMap, "help");
-    EXPECT_EQ(closer.ClassName, "Thelpform");
-  }
-  {
-    TModalCloser closer;
-    QTest::mouseClick(form.CopyRightImage, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(closer.ClassName, "TAboutForm");
-  }
+  ExpectHelpAndAboutOpen(form);
   ClickArea(*form.PanelMap, "options");
   ASSERT_NE(form.OptionsPanel, nullptr);
   EXPECT_TRUE(form.OptionsPanel->isVisible());
