@@ -1,5 +1,5 @@
-// tesselo-thumbnailer: the preview of a card set for file managers, as their thumbnailer
-// specification asks for it.
+// tesselo-thumbnailer: the preview of a card set for file managers, called the way the
+// freedesktop thumbnailer convention calls such programs.
 //
 //   tesselo-thumbnailer -s SIZE INPUT OUTPUT
 //
