@@ -5,6 +5,7 @@
 #include "KVFocusLook.h"
 #include "KVImageCtrl.h"
 #include "KVImageMap.h"
+#include "KVKeys.h"
 #include "KVPicture.h"
 #include "SkinEntries.h"
 #include "SkinLayout.h"
@@ -226,8 +227,7 @@ void TPopUpform::showEvent(QShowEvent* Event) {
 }
 
 void TPopUpform::keyPressEvent(QKeyEvent* Event) {
-  const bool enter = Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter;
-  if (enter && (Event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+  if (IsEnterKey(*Event)) {
     close();
     return;
   }

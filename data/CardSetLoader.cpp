@@ -90,6 +90,10 @@ CardSetHeaderInfo TCardSetLoader::ReadHeader() {
     FReader.reset();
     throw;
   }
+  return HeaderInfo();
+}
+
+CardSetHeaderInfo TCardSetLoader::HeaderInfo() const {
   return {FHeader.CardWidth, FHeader.CardHeight, FHeader.ImageCount, FHeader.ImageKind};
 }
 
@@ -110,10 +114,8 @@ void TCardSetLoader::LoadFaces(const std::vector<int32_t>& Faces, const BoardSha
   DropFaces();
   // The file is closed however the faces turn out, and a game never gets part of its faces.
   try {
-    const CardSetHeaderInfo info{FHeader.CardWidth, FHeader.CardHeight, FHeader.ImageCount,
-                                 FHeader.ImageKind};
     const QSize cover =
-        FCellCover && Shape.Rows > 0 && Shape.Cols > 0 ? FCellCover(info, Shape) : QSize();
+        FCellCover && Shape.Rows > 0 && Shape.Cols > 0 ? FCellCover(HeaderInfo(), Shape) : QSize();
     std::vector<TFaceSlot> made = DecodeFaces(Faces, cover);
     FReader.reset();
     KeepFaces(Faces, made);

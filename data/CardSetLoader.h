@@ -93,6 +93,8 @@ public:
 private:
   struct TFaceSlot;
   [[noreturn]] void Fail(const QString& Problem) const;
+  // The header as the engine reads it.
+  CardSetHeaderInfo HeaderInfo() const;
   QByteArray ReadEntry(int Index) const;
   // NotUsable: the message (marked for translation) when the picture cannot be decoded, its
   // reason as %1.
