@@ -11,6 +11,7 @@
 #include "KVFocusLook.h"
 #include "KVImageCtrl.h"
 #include "KVImageMap.h"
+#include "KVKeys.h"
 #include "KVLiveStatus.h"
 #include "KVPicture.h"
 #include "KVUtils.h"
@@ -257,9 +258,7 @@ void TMainForm::PrepareKeyboard() {
   PanelMap->SetFocusOrder({QLatin1String(mainform::BarPlayArea.Name),
                            QLatin1String(mainform::BarOptionsArea.Name),
                            QLatin1String(mainform::BarExitArea.Name)});
-  QWidget::setTabOrder(CoverMap, PanelMap);
-  QWidget::setTabOrder(PanelMap, ExitMap);
-  QWidget::setTabOrder(ExitMap, CopyRightImage);
+  SetTabChain({CoverMap, PanelMap, ExitMap, CopyRightImage});
   new TKVFocusFrame(this);
   LiveStatus = new TKVLiveStatus(this);
 }
@@ -269,11 +268,8 @@ void TMainForm::PrepareLaterKeyboard() {
   SetAccessibleDecoration(Panel2);
   // The middle of the window first (the cover, the board or the options), then the command
   // bar, the window buttons and the about plaque.
-  QWidget::setTabOrder(CoverMap, MGrid);
-  QWidget::setTabOrder(MGrid, OptionsPanel->FirstControl());
-  QWidget::setTabOrder(OptionsPanel->LastControl(), PanelMap);
-  QWidget::setTabOrder(PanelMap, ExitMap);
-  QWidget::setTabOrder(ExitMap, CopyRightImage);
+  SetTabChain({CoverMap, MGrid, OptionsPanel->FirstControl()});
+  SetTabChain({OptionsPanel->LastControl(), PanelMap, ExitMap, CopyRightImage});
 }
 
 void TMainForm::FocusPlay() {

@@ -5,6 +5,7 @@
 #include "KVAccessibleGroup.h"
 #include "KVCursors.h"
 #include "KVImageCtrl.h"
+#include "KVKeys.h"
 #include "KVPicture.h"
 #include "KVUtils.h"
 #include "PlainText.h"
@@ -111,16 +112,8 @@ void TOptionsPanel::CreateControls() {
       OnBuilderClick();
   };
 
-  QWidget::setTabOrder(CardsBox, PairsBox);
-  QWidget::setTabOrder(PairsBox, DelayBox);
-  QWidget::setTabOrder(DelayBox, SoundCheck);
-  QWidget::setTabOrder(SoundCheck, Player1Edit);
-  QWidget::setTabOrder(Player1Edit, Player2Edit);
-  QWidget::setTabOrder(Player2Edit, Player3Edit);
-  QWidget::setTabOrder(Player3Edit, Player4Edit);
-  QWidget::setTabOrder(Player4Edit, ComputerCheck);
-  QWidget::setTabOrder(ComputerCheck, IQSlider);
-  QWidget::setTabOrder(IQSlider, DKWRBtn);
+  SetTabChain({CardsBox, PairsBox, DelayBox, SoundCheck, Player1Edit, Player2Edit, Player3Edit,
+               Player4Edit, ComputerCheck, IQSlider, DKWRBtn});
   DKWRBtn->SetTabStop(true);
 
   // Only the player's own choices count as changes, not the panel being filled.

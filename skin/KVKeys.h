@@ -1,7 +1,10 @@
-// The keys every control of the skin reads alike.
+// The keys every control of the skin reads alike, and the order Tab walks them in.
 #pragma once
 
 #include <QKeyEvent>
+#include <QWidget>
+
+#include <initializer_list>
 
 namespace kvkeys {
 inline bool Unmodified(const QKeyEvent& Event) {
@@ -19,4 +22,14 @@ inline bool IsEnterKey(const QKeyEvent& Event) {
 // has the focus.
 inline bool IsActivationKey(const QKeyEvent& Event) {
   return IsEnterKey(Event) || (Event.key() == Qt::Key_Space && kvkeys::Unmodified(Event));
+}
+
+// Tab goes from each control of Chain to the next, in the order given.
+inline void SetTabChain(std::initializer_list<QWidget*> Chain) {
+  QWidget* previous = nullptr;
+  for (QWidget* control : Chain) {
+    if (previous != nullptr)
+      QWidget::setTabOrder(previous, control);
+    previous = control;
+  }
 }
