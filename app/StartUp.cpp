@@ -97,9 +97,9 @@ int HandOverToRunningCopy(const TSingleInstance& Instance, const QString& CardSe
   if (HandOverFile(HandOverSocketPath(Instance.LockPath()), CardSet))
     return 0;
   SetWindowIcon();
-  ShowMessageBox(QCoreApplication::translate("StartUp", "Kovalent Tesselo is already running, but "
-                                                        "it did not take the card set %1.")
-                     .arg(QFileInfo(CardSet).fileName()),
+  ShowMessageBox(QCoreApplication::translate(
+                     "StartUp", "%1 is already running, but it did not take the card set %2.")
+                     .arg(QString::fromLatin1(product::Name), QFileInfo(CardSet).fileName()),
                  QString(), MB_OK | MB_ICONERROR);
   return 1;
 }

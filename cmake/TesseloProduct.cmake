@@ -13,6 +13,8 @@ set(TESSELO_TITLE "${TESSELO_PRODUCT_NAME} ${TESSELO_VERSION}")
 # one's settings and running game.
 set(TESSELO_SERIES_NAME "${TESSELO_PRODUCT_NAME} ${PROJECT_VERSION_MAJOR}.0")
 set(TESSELO_SETTINGS_KEY "Software\\Kovalent\\${TESSELO_SERIES_NAME}")
+# The game's program file.
+set(TESSELO_GAME_PROGRAM tesselo)
 # The desktop's name of the game: launcher, metainfo, icons.
 set(TESSELO_APP_ID example.kovalent.Tesselo)
 

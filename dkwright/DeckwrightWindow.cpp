@@ -8,6 +8,7 @@
 #include "FaceGrid.h"
 #include "PairChoices.h"
 #include "PictureChooser.h"
+#include "Product.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -68,7 +69,7 @@ QList<QSize> UsableSizes(const QList<TDraftFace>& faces) {
 TDeckwrightWindow::TDeckwrightWindow(TCardFolders Folders, TGameLauncher Launcher, QWidget* Parent)
     : QWidget(Parent), FFolders(std::move(Folders)), FLauncher(std::move(Launcher)),
       FPrompts(TDeckwrightPrompts::MessageBoxes(this)) {
-  setWindowTitle(tr("Deckwright: card sets for Kovalent Tesselo"));
+  setWindowTitle(tr("Deckwright: card sets for %1").arg(QString::fromLatin1(product::Name)));
   setAcceptDrops(true);
   CreateControls();
   WireControls();
@@ -422,7 +423,7 @@ void TDeckwrightWindow::Play() {
     close();
     return;
   case TLaunchResult::AlreadyRunning:
-    FPrompts.Warn(tr("Kovalent Tesselo is already running."));
+    FPrompts.Warn(tr("%1 is already running.").arg(QString::fromLatin1(product::Name)));
     return;
   case TLaunchResult::Missing:
     FPrompts.Warn(tr("The game is not beside Deckwright (%1), so it cannot be started from here.")

@@ -10,7 +10,8 @@ TGameLauncher::TGameLauncher(QString GamePath, QString LockName)
     : FGamePath(std::move(GamePath)), FLockName(std::move(LockName)) {}
 
 TGameLauncher TGameLauncher::Beside(const QString& ProgramFolder) {
-  return {ProgramFolder + QStringLiteral("tesselo"), QString::fromLatin1(product::SeriesName)};
+  return {ProgramFolder + QString::fromLatin1(product::GameProgram),
+          QString::fromLatin1(product::SeriesName)};
 }
 
 bool TGameLauncher::GameRunning() const {
