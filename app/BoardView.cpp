@@ -46,16 +46,8 @@ void TBoardView::StopRevealTimer() {
   Panel2->HideFace();
 }
 
-QSize TBoardView::CellCover(const CardSetHeaderInfo& Header, const BoardShape& Shape,
-                            QSize Work) const {
-  const TBoardFit fit =
-      ::FitBoardToScreen(Header.CardWidth, Header.CardHeight, Shape.Rows, Shape.Cols, Work);
-  return TBoardFaces::DevicePixels({fit.CellWidth, fit.CellHeight}, MGrid->devicePixelRatioF());
-}
-
-void TBoardView::TakeGame(const TCardSetLoader& Loader, const CardSetHeaderInfo& Header) {
-  FFaces.TakeGame(Loader, Header.ImageKind);
-  SetCellSize({Header.CardWidth, Header.CardHeight});
+void TBoardView::TakeGame(const TCardSetLoader& Loader, int CardImageKind) {
+  FFaces.TakeGame(Loader, CardImageKind);
 }
 
 void TBoardView::SetCellSize(QSize Size) {
@@ -63,13 +55,11 @@ void TBoardView::SetCellSize(QSize Size) {
   FCellHeight = Size.height();
 }
 
-TBoardFit TBoardView::FitBoardToScreen(int Rows, int Cols, QSize Work) {
-  const TBoardFit fit = ::FitBoardToScreen(FCellWidth, FCellHeight, Rows, Cols, Work);
-  SetCellSize({fit.CellWidth, fit.CellHeight});
+void TBoardView::ApplyFit(const TBoardFit& Fit, int Rows, int Cols) {
+  SetCellSize({Fit.CellWidth, Fit.CellHeight});
   Panel1->resize(FCellWidth, FCellHeight);
   Panel2->resize(FCellWidth, FCellHeight);
   MGrid->SetShape(Cols, Rows, FCellWidth, FCellHeight);
-  return fit;
 }
 
 void TBoardView::FaceShown(int Pick, int Col, int Row) {

@@ -13,8 +13,6 @@
 #include <QString>
 #include <QTimer>
 
-struct BoardShape;
-struct CardSetHeaderInfo;
 class GameEngine;
 class QPainter;
 class QRect;
@@ -51,16 +49,13 @@ public:
   // Stops the timer and hides both overlays.
   void StopRevealTimer();
 
-  // The device pixels one cell will cover when a set of Header's card box is dealt on Shape
-  // and fitted to Work: the size the set's faces need to be decoded at.
-  QSize CellCover(const CardSetHeaderInfo& Header, const BoardShape& Shape, QSize Work) const;
-  // Takes the pictures a new game's set was read into, and its native card size.
-  void TakeGame(const TCardSetLoader& Loader, const CardSetHeaderInfo& Header);
+  // Takes the pictures a new game's set was read into, and its ImageKind.
+  void TakeGame(const TCardSetLoader& Loader, int CardImageKind);
   QSize CellSize() const { return {FCellWidth, FCellHeight}; }
   void SetCellSize(QSize Size);
-  // Shrinks the cells until Rows x Cols fit Work, and sizes the overlays and the grid. The
-  // caller sizes the window to the result and places the grid.
-  TBoardFit FitBoardToScreen(int Rows, int Cols, QSize Work);
+  // Sizes the cells, the overlays and the grid for Rows x Cols cells of Fit. The caller sizes
+  // the window to the fit and places the grid.
+  void ApplyFit(const TBoardFit& Fit, int Rows, int Cols);
 
   // A card turned face up: GIF faces show in the overlay of Pick. Throws EImageError when the
   // face cannot be decoded.

@@ -2,10 +2,9 @@
 
 #include "AppCursors.h"
 #include "BoardGrid.h"
+#include "BoardView.h"
 #include "CardSetInstall.h"
-#include "CardSetLoader.h"
 #include "FaceOverlay.h"
-#include "GameAnnouncer.h"
 #include "KVAccessibleGroup.h"
 #include "KVCursors.h"
 #include "KVFocusLook.h"
@@ -17,6 +16,7 @@
 #include "KVUtils.h"
 #include "Language.h"
 #include "MainLayout.h"
+#include "OpenedSets.h"
 #include "OptionsPanel.h"
 #include "PopUpWindows.h"
 #include "Product.h"
@@ -46,8 +46,8 @@ const QString ApplicationTitle = QString::fromLatin1(product::Title);
 
 TNoPopUpWindows NoPopUps;
 
-// How often a set opened while a modal window is open asks again whether it may be added.
-constexpr int ModalWaitMs = 250;
+// How long the status line tells of an opened set before the game's own words come back.
+constexpr int PassingStatusMs = 4000;
 // The status line sits on the plate between the exit and play buttons, 8 pixels clear of its
 // ends.
 constexpr int StatusPlateWidth = mainform::StatusPlate.width() - 2 * 8;
@@ -70,16 +70,14 @@ QStringList DroppedFiles(const QMimeData* Data) {
 TMainForm::TMainForm(TSkinReader& Skin, const TMainFormSetup& Setup, QWidget* Parent)
     : QWidget(Parent, Qt::Window | Qt::FramelessWindowHint),
       FClockSeeds(Setup.Seeds == nullptr ? std::make_unique<ClockSeedSource>() : nullptr),
-      FGame(*this, Setup.Seeds != nullptr ? *Setup.Seeds : *FClockSeeds), FStore(Setup.Store),
+      FTable(*this, Setup.Seeds != nullptr ? *Setup.Seeds : *FClockSeeds), FStore(Setup.Store),
       FPopUps(&NoPopUps), FDrag(*this) {
   FormCreate(Skin, Setup);
 }
 
 TMainForm::~TMainForm() {
   // A set still being checked is refused at its next face, and its copy taken away.
-  FSetCheck = std::jthread();
-  // FormDestroy: the game stops before the board it paints goes.
-  FGame.AbandonGame();
+  FOpenedSets.reset();
 }
 
 void TMainForm::SetPopUps(IPopUpWindows* PopUps) {
@@ -116,15 +114,18 @@ void TMainForm::FormCreate(TSkinReader& Skin, const TMainFormSetup& Setup) {
   ShowWelcome();
   FocusPlay();
   setAcceptDrops(true);
+  FOpenedSets =
+      std::make_unique<TOpenedSets>(TCardFolderPair{FCardsDir, UserCardsDir()},
+                                    [this](const TInstalledSet& Set) { ShowAddedSet(Set); });
 }
 
 void TMainForm::FinishCreate() {
-  if (FBoard != nullptr)
+  if (FTable.HasBoard())
     return;
   ApplyCursors();
   CreateLaterControls();
   PrepareLaterKeyboard();
-  FBoard->SetCellSize({120, 90});
+  FTable.Board().SetCellSize({120, 90});
   OptionsPanel->AddSliderImage(FLaterSkin->Bitmap(entry::SliderTrack));
   OptionsPanel->AddSliderImage(FLaterSkin->Bitmap(entry::SliderThumb));
   OptionsPanel->SetOptionsBg(FLaterSkin->Bitmap(entry::OptionsBackground));
@@ -133,10 +134,8 @@ void TMainForm::FinishCreate() {
       QStringLiteral(":/"), QStringLiteral("dkwrbtn-options.png"), language::Current())));
   FLaterSkin.reset();
   MGrid->SetBackground(QBrush(FBoardBrush));
-  QObject::connect(&FBoard->Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-  FBoard->OpenSounds(FAppDir, FSoundDevice);
   if (FStore != nullptr)
-    LoadSettings(*FStore, FSettings, FGame.Players(), FCardSets, FCardsDir);
+    LoadSettings(*FStore, FSettings, FTable.Game().Players(), FCardSets, FCardsDir);
   else
     ScanCardSets(FCardsDir, FSettings.CardsFile, FCardSets);
   FillOptionsPanel();
@@ -158,7 +157,7 @@ void TMainForm::ApplyCursors() {
 
 void TMainForm::LoadSounds() {
   FinishCreate();
-  FBoard->LoadSounds();
+  FTable.Board().LoadSounds();
 }
 
 void TMainForm::CreateControls() {
@@ -186,11 +185,10 @@ void TMainForm::CreateControls() {
 }
 
 void TMainForm::CreateLaterControls() {
-  FBoard = std::make_unique<TBoardView>(*this, FGame);
-  MGrid = FBoard->MGrid;
-  MGrid->OnSelectCell = [this](int Col, int Row) { MGridSelectCell(Col, Row); };
-  Panel1 = FBoard->Panel1;
-  Panel2 = FBoard->Panel2;
+  FTable.BuildBoard(*this, FAppDir, FSoundDevice);
+  MGrid = FTable.Board().MGrid;
+  Panel1 = FTable.Board().Panel1;
+  Panel2 = FTable.Board().Panel2;
   OptionsPanel = new TOptionsPanel(this);
   OptionsPanel->OnBuilderClick = [this] { Guarded([this] { FPopUps->LaunchBuilder(); }); };
   // Stacked as if they had been built with the window: the grid above the frame and the about
@@ -307,117 +305,51 @@ void TMainForm::mouseReleaseEvent(QMouseEvent* Event) {
 
 void TMainForm::FillOptionsPanel() {
   OptionsPanel->SetCatalogue(FCardSets, FCardsDir);
-  OptionsPanel->FillOptionsPanel(FSettings, FGame.Players());
-  FBoard->SetRevealDelay(RevealDelayMs(FSettings.Delay));
+  OptionsPanel->FillOptionsPanel(FSettings, FTable.Game().Players());
+  FTable.SetRevealDelay(RevealDelayMs(FSettings.Delay));
+  FTable.SetSoundOn(FSettings.Sound);
   if (const TCardsObj* set = OptionsPanel->SelectedSet())
-    FBoard->SetCellSize({set->CardWidth, set->CardHeight});
+    FTable.Board().SetCellSize({set->CardWidth, set->CardHeight});
 }
 
 void TMainForm::ReadOptionsPanel() {
-  OptionsPanel->ReadOptionsPanel(FSettings, FGame.Players());
-  FBoard->SetRevealDelay(RevealDelayMs(FSettings.Delay));
+  OptionsPanel->ReadOptionsPanel(FSettings, FTable.Game().Players());
+  FTable.SetRevealDelay(RevealDelayMs(FSettings.Delay));
+  FTable.SetSoundOn(FSettings.Sound);
 }
 
 // ---- Card sets opened from outside ------------------------------------------------------------
 
 void TMainForm::OpenCardSet(const QString& Path) {
   RaiseWindow();
-  FOpenedSets.push_back(Path);
-  QTimer::singleShot(0, this, [this] { OpenNextCardSet(); });
-}
-
-void TMainForm::OpenNextCardSet() {
-  if (FAddingSet || FOpenedSets.empty())
-    return;
-  // A score screen, a pop-up or a message is waiting for the player; what the set changes
-  // (the game abandoned, the options shown) must not happen beneath it.
-  if (QApplication::activeModalWidget() != nullptr) {
-    QTimer::singleShot(ModalWaitMs, this, [this] { OpenNextCardSet(); });
-    return;
-  }
-  FinishCreate();
-  const QString path = FOpenedSets.front();
-  FOpenedSets.pop_front();
-  AddCardSet(path);
-}
-
-void TMainForm::AddCardSet(const QString& Path) {
-  // Reading every face of a stranger's set may take seconds: it happens on a thread of its own,
-  // and the next set waits until this one is placed.
-  FAddingSet = true;
-  const TCardFolderPair folders{FCardsDir, UserCardsDir()};
-  FSetCheck = std::jthread([this, Path, folders](std::stop_token Stop) {
-    auto staged = std::make_shared<TStagedSet>();
-    QString refusal;
-    try {
-      *staged =
-          StageCardSet(Path, folders, std::chrono::steady_clock::now() + CardSetCheckTime, Stop);
-    } catch (const std::exception& error) {
-      refusal = QString::fromUtf8(error.what());
-    }
-    // Posted to the window: if it goes first, the report goes with it, and the staged copy with
-    // the report.
-    QMetaObject::invokeMethod(
-        this, [this, staged, refusal] { CardSetChecked(staged, refusal); }, Qt::QueuedConnection);
-  });
-}
-
-void TMainForm::CardSetChecked(const std::shared_ptr<TStagedSet>& Staged, const QString& Refusal) {
-  // What the set changes (the game abandoned, the options shown) must not happen beneath a
-  // window waiting for the player.
-  if (QApplication::activeModalWidget() != nullptr) {
-    QTimer::singleShot(ModalWaitMs, this,
-                       [this, Staged, Refusal] { CardSetChecked(Staged, Refusal); });
-    return;
-  }
-  FSetCheck = std::jthread();
-  Guarded([&] {
-    if (!Refusal.isEmpty()) {
-      // The game in progress, if any, goes on: nothing has changed.
-      ShowMessageBox(Refusal, QString(), MB_OK | MB_ICONERROR);
-      return;
-    }
-    const auto askReplace = [](const QString& Name) {
-      return ShowMessageBox(tr("Your card folder already holds a different card set named %1. "
-                               "Replace it?")
-                                .arg(Name),
-                            QString(), MB_YESNO | MB_ICONQUESTION) == IDYES;
-    };
-    TInstalledSet set;
-    try {
-      set = PlaceCardSet(std::move(*Staged), {FCardsDir, UserCardsDir()}, askReplace);
-    } catch (const ECardSetError& error) {
-      ShowMessageBox(QString::fromUtf8(error.what()), QString(), MB_OK | MB_ICONERROR);
-      return;
-    }
-    if (set.Outcome != TInstallOutcome::Kept)
-      ShowAddedSet(set);
-  });
-  FAddingSet = false;
-  if (!FOpenedSets.empty())
-    QTimer::singleShot(0, this, [this] { OpenNextCardSet(); });
+  FOpenedSets->Open(Path);
 }
 
 void TMainForm::ShowAddedSet(const TInstalledSet& Set) {
+  FinishCreate();
   FCardSets.CardSetIndex = FCardSets.Put(Set.FileName, Set.Header);
   OptionsPanel->ShowSelectedSet();
-  ShowOptions();
-  QString status;
-  switch (Set.Outcome) {
-  case TInstallOutcome::Added:
-    status = tr("Card set added: %1");
-    break;
-  case TInstallOutcome::Replaced:
-    status = tr("Card set replaced: %1");
-    break;
-  default:
-    status = tr("Card set chosen: %1");
-    break;
+  // A game on the board is the player's: the set waits for the next deal, and the status line
+  // says so for a moment before the game's own words come back.
+  const bool forNextGame = FTable.Shown();
+  const QString status =
+      TOpenedSets::StatusText(Set.Outcome, ListedTitle(*FCardSets.Selected()), forNextGame,
+                              QFontMetrics(Label1->font()), StatusPlateWidth);
+  if (forNextGame) {
+    ShowPassingStatus(status);
+    return;
   }
-  const QString title = ListedTitle(*FCardSets.Selected()).simplified();
-  const QFontMetrics metrics(Label1->font());
-  const int room = StatusPlateWidth - metrics.horizontalAdvance(status.arg(QString()));
-  SetPlayerLabel(status.arg(metrics.elidedText(title, Qt::ElideMiddle, room)));
+  ShowOptions();
+  SetPlayerLabel(status);
+}
+
+void TMainForm::ShowPassingStatus(const QString& Text) {
+  SetPlayerLabel(Text);
+  QTimer::singleShot(PassingStatusMs, this, [this, Text] {
+    // Whatever the game has said since stands.
+    if (Label1->text() == Text)
+      ShowStatus(FGameStatus);
+  });
 }
 
 void TMainForm::RaiseWindow() {
@@ -477,11 +409,15 @@ void TMainForm::FormResize() {
 }
 
 void TMainForm::SetPlayerLabel(const QString& Text) {
+  ShowStatus(Text);
+  if (!Text.isEmpty())
+    LiveStatus->Announce(Text);
+}
+
+void TMainForm::ShowStatus(const QString& Text) {
   Label1->setText(Text);
   Label1->adjustSize();
   Label1->move(CentredLeft(width(), Label1->width()), Label1->y());
-  if (!Text.isEmpty())
-    LiveStatus->Announce(Text);
 }
 
 void TMainForm::ShowWelcome() {
@@ -493,8 +429,7 @@ void TMainForm::ShowWelcome() {
 
 void TMainForm::ShowOptions() {
   FinishCreate();
-  FGame.AbandonGame();
-  FBoard->HideBoard();
+  FTable.Abandon();
   CopyRightImage->show();
   CoverPanel->hide();
   SetClientSize({width(), DesignClient.height()});
@@ -557,28 +492,15 @@ void TMainForm::PlayCommand() {
   ReadOptionsPanel();
   if (!CanDeal())
     return;
-  TCardSetLoader loader(OptionsPanel->SelectedSet()->FileName);
-  loader.SetCellCover([this](const CardSetHeaderInfo& Header, const BoardShape& Shape) {
-    return FBoard->CellCover(Header, Shape, FWorkArea.size());
-  });
   NewGameOptions options;
   options.Pairs = FSettings.Pairs;
-  options.BoardWidth = FWorkArea.width() - BoardMarginWidth;
-  options.BoardHeight = FWorkArea.height() - BoardMarginHeight;
   options.Computer = FSettings.Computer;
   options.Level = FSettings.Level;
-  FLoader = &loader;
-  try {
-    FGame.NewGame1Click(options, loader);
-  } catch (...) {
-    FLoader = nullptr;
-    throw;
-  }
-  FLoader = nullptr;
+  FTable.NewGame(OptionsPanel->SelectedSet()->FileName, options, FWorkArea.size());
 }
 
 void TMainForm::ReportGameError(const QString& Text) {
-  FGame.AbandonGame();
+  FTable.Game().AbandonGame();
   ShowMessageBox(Text, QString(), MB_OK | MB_ICONERROR);
   ShowOptions();
 }
@@ -594,12 +516,12 @@ void TMainForm::FormClose() {
   FClosed = true;
   // The settings saved must be the ones loaded, also when the window closes that early.
   FinishCreate();
-  FGame.AbandonGame();
+  FTable.Game().AbandonGame();
   if (FStore == nullptr)
     return;
   // Said once, here: the game ran on its defaults or its last choices all the same.
   QString problem;
-  if (!SaveSettings(*FStore, FSettings, FGame.Players(), FCardSets, &problem))
+  if (!SaveSettings(*FStore, FSettings, FTable.Game().Players(), FCardSets, &problem))
     ShowMessageBox(tr("Your settings could not be saved. %1").arg(problem), QString(),
                    MB_OK | MB_ICONWARNING);
 }
@@ -607,71 +529,39 @@ void TMainForm::FormClose() {
 // ---- The board -----------------------------------------------------------------------------
 
 void TMainForm::MGridSelectCell(int Col, int Row) {
-  Guarded([&] { FGame.SelectCell(Col, Row); });
+  FTable.MGridSelectCell(Col, Row);
 }
 
 void TMainForm::Timer1Timer() {
-  Guarded([&] { FGame.close_pair(); });
+  FTable.Timer1Timer();
 }
 
-void TMainForm::CellChanged(int32_t Col, int32_t Row) {
-  FBoard->CellChanged(Col, Row);
+void TMainForm::TableStatus(const QString& Text) {
+  FGameStatus = Text;
+  SetPlayerLabel(Text);
 }
 
-void TMainForm::FaceShown(int32_t Pick, int32_t Col, int32_t Row) {
-  LiveStatus->Announce(CardTurnedText(FGame.State(), Col, Row));
-  try {
-    FBoard->FaceShown(Pick, Col, Row);
-  } catch (const std::exception& error) {
-    // The game is in the middle of a pick; it is stopped once the pick has returned.
-    const QString text = QString::fromUtf8(error.what());
-    QMetaObject::invokeMethod(
-        this, [this, text] { ReportGameError(text); }, Qt::QueuedConnection);
-  }
+void TMainForm::TableAnnounce(const QString& Text) {
+  LiveStatus->Announce(Text);
 }
 
-void TMainForm::StatusTextChanged(const std::string& Text) {
-  SetPlayerLabel(QString::fromStdString(Text));
+void TMainForm::TableFitted(QSize Client) {
+  SetClientSize(Client);
 }
 
-void TMainForm::PlaySound(GameSound Sound) {
-  // Told right after the pair is judged, so it is also when the judgement is said.
-  LiveStatus->Announce(PairJudgedText(FGame.State()));
-  FBoard->PlaySound(Sound, FSettings.Sound);
-}
-
-void TMainForm::StartRevealTimer() {
-  FBoard->StartRevealTimer();
-}
-
-void TMainForm::StopRevealTimer() {
-  // A window closed before it was finished has no board yet.
-  if (FBoard != nullptr)
-    FBoard->StopRevealTimer();
-}
-
-void TMainForm::FitBoard(int32_t Rows, int32_t Cols) {
-  if (FLoader != nullptr) {
-    FBoard->TakeGame(*FLoader, FGame.State().CardSet);
-    FAdvert = FLoader->Advert();
-    FAdLink = FLoader->AdLink();
-  }
-  const TBoardFit fit = FBoard->FitBoardToScreen(Rows, Cols, FWorkArea.size());
-  SetClientSize(fit.Client);
-  MGrid->move(fit.Grid.topLeft());
-}
-
-void TMainForm::BoardReset() {
+void TMainForm::TableDealt() {
   OptionsPanel->hide();
   CopyRightImage->hide();
   CoverPanel->hide();
-  FBoard->ShowBoard();
 }
 
-void TMainForm::GameFinished() {
-  FBoard->Repaint();
-  FPopUps->ShowScore(FGame, FAdvert, FAdLink);
+void TMainForm::TableFinished(const QImage& Advert, const QString& AdLink) {
+  FPopUps->ShowScore(FTable.Game(), Advert, AdLink);
   // The game is over: the next thing to do is play again (or choose options).
-  if (!FClosed && FGame.Phase() == GamePhase::Finished)
+  if (!FClosed && FTable.Game().Phase() == GamePhase::Finished)
     FocusPlay();
+}
+
+void TMainForm::TableFailed(const QString& Text) {
+  ReportGameError(Text);
 }

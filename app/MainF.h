@@ -3,10 +3,9 @@
 #pragma once
 
 #include "BoardView.h"
-#include "CardSetInstall.h"
 #include "CardSets.h"
-#include "GameEngine.h"
 #include "GameSettings.h"
+#include "GameTable.h"
 #include "WindowDrag.h"
 
 #include <QCoreApplication>
@@ -15,21 +14,19 @@
 #include <QString>
 #include <QWidget>
 
-#include <deque>
 #include <memory>
 #include <optional>
-#include <thread>
 
 class ISettingsStore;
 class IPopUpWindows;
 class QLabel;
 class TBoardGrid;
-class TCardSetLoader;
 class TFaceOverlay;
 class TKVImageBevel;
 class TKVImageMap;
 class TKVLiveStatus;
 class TSkinReader;
+class TOpenedSets;
 class TOptionsPanel;
 class TKVPicture;
 struct TInstalledSet;
@@ -44,7 +41,7 @@ struct TMainFormSetup {
   std::optional<bool> SoundDevice;
 };
 
-class TMainForm : public QWidget, public IGameView {
+class TMainForm : public QWidget, public IGameTableHost {
   Q_DECLARE_TR_FUNCTIONS(TMainForm)
 
 public:
@@ -73,9 +70,11 @@ public:
 
   // A card set the player opened from outside the game (the command line, a file manager, a
   // later copy of the game, a drop): raises the window, adds the set to the user's card folder
-  // as InstallCardSet does, selects it and shows the options with it chosen and the status line
-  // saying so. A refused set is explained in a message box and changes nothing. Sets wait
-  // their turn while another is being added or a modal window is open.
+  // as InstallCardSet does and chooses it for the next game. With no game on the board the
+  // options show it chosen; a game on the board goes on, and the status line says for a moment
+  // that the set comes in the next game. A refused set is explained in a message box and
+  // changes nothing. Sets wait their turn while another is being added or a modal window is
+  // open.
   void OpenCardSet(const QString& Path);
 
   // Loads the match and miss sounds (and finishes the window first). Starting the sound system
@@ -91,34 +90,30 @@ public:
   // Lays the controls out for the current client size and centres the window on the work area.
   void FormResize();
 
-  // A cell choice of the board grid.
+  // A cell choice of the board grid, and the reveal delay's end, as the table takes them.
   void MGridSelectCell(int Col, int Row);
-  // The reveal delay has elapsed.
   void Timer1Timer();
 
-  // IGameView
-  void CellChanged(int32_t Col, int32_t Row) override;
-  void FaceShown(int32_t Pick, int32_t Col, int32_t Row) override;
-  void StatusTextChanged(const std::string& Text) override;
-  void PlaySound(GameSound Sound) override;
-  void StartRevealTimer() override;
-  void StopRevealTimer() override;
-  void FitBoard(int32_t Rows, int32_t Cols) override;
-  void BoardReset() override;
-  void GameFinished() override;
+  // IGameTableHost
+  void TableStatus(const QString& Text) override;
+  void TableAnnounce(const QString& Text) override;
+  void TableFitted(QSize Client) override;
+  void TableDealt() override;
+  void TableFinished(const QImage& Advert, const QString& AdLink) override;
+  void TableFailed(const QString& Text) override;
 
-  GameEngine& Game() { return FGame; }
+  GameEngine& Game() { return FTable.Game(); }
   const GameSettings& Settings() const { return FSettings; }
   // The card builder's command changes BuilderPath, which is saved when the window closes.
   GameSettings& Settings() { return FSettings; }
   const TCardSetCatalogue& CardSets() const { return FCardSets; }
-  QSize CellSize() const { return FBoard->CellSize(); }
+  QSize CellSize() { return FTable.Board().CellSize(); }
   const QRect& WorkArea() const { return FWorkArea; }
   const QString& CardsDir() const { return FCardsDir; }
-  const QTimer& Timer1() const { return FBoard->Timer1; }
-  bool SoundReady() { return FBoard->SoundReady(); }
+  const QTimer& Timer1() { return FTable.Board().Timer1; }
+  bool SoundReady() { return FTable.Board().SoundReady(); }
   // Sounds started during the run, for a view without speakers to be checked.
-  int SoundsPlayed() const { return FBoard->SoundsPlayed(); }
+  int SoundsPlayed() { return FTable.Board().SoundsPlayed(); }
 
   TKVImageBevel* BgBevel = nullptr;
   TKVImageMap* PanelMap = nullptr;
@@ -163,12 +158,13 @@ private:
   void ReadOptionsPanel();
   void FormClose();
 
-  void OpenNextCardSet();
-  void AddCardSet(const QString& Path);
-  // The slow half of adding a set has ended on its thread: Staged holds the checked copy, or
-  // Refusal says why the set cannot be used.
-  void CardSetChecked(const std::shared_ptr<TStagedSet>& Staged, const QString& Refusal);
+  // Chooses a set just placed in a card folder for the next game: shown in the options when no
+  // game is on the board, only told on the status line while one is.
   void ShowAddedSet(const TInstalledSet& Set);
+  // Shows Text on the status line for a moment, then the game's last status again.
+  void ShowPassingStatus(const QString& Text);
+  // Sets the status line without saying it aloud.
+  void ShowStatus(const QString& Text);
   void RaiseWindow();
 
   void PlayCommand();
@@ -181,14 +177,13 @@ private:
   template <typename THandler> void Guarded(THandler&& Handler);
 
   std::unique_ptr<ClockSeedSource> FClockSeeds;
-  GameEngine FGame;
+  // The game and its board; the board is built by FinishCreate.
+  TGameTable FTable;
   ISettingsStore* FStore = nullptr;
   IPopUpWindows* FPopUps = nullptr;
   GameSettings FSettings;
   TCardSetCatalogue FCardSets;
   TWindowDrag FDrag;
-  // Created among the controls, so the grid lies above the frame and below the panels.
-  std::unique_ptr<TBoardView> FBoard;
 
   QString FAppDir;
   QString FCardsDir;
@@ -200,15 +195,10 @@ private:
   QImage FSkinBitmap;
   QImage FBoardBrush;
   bool FClosed = false;
-  std::deque<QString> FOpenedSets; // waiting to be added, oldest first
-  bool FAddingSet = false;
+  // What the game last said on the status line, to come back to after a passing message.
+  QString FGameStatus;
 
-  // The set a new game is being dealt from, while NewGame1Click runs.
-  const TCardSetLoader* FLoader = nullptr;
-  QImage FAdvert;
-  QString FAdLink;
-
-  // Copies and checks a set opened from outside, away from the window, which goes on painting.
-  // Last, so it is stopped and joined before anything it reports to goes.
-  std::jthread FSetCheck;
+  // Copies and checks the sets opened from outside, away from the window, which goes on
+  // painting; stopped first when the window goes.
+  std::unique_ptr<TOpenedSets> FOpenedSets;
 };

@@ -69,11 +69,8 @@ void BM_LoadSet(benchmark::State& State, const TSetCase& Set) {
   qint64 bytes = 0;
   for (auto _ : State) {
     TCardSetLoader loader(Set.Path);
-    if (!Set.Cover.isEmpty())
-      loader.SetCellCover(
-          [&Set](const CardSetHeaderInfo&, const BoardShape&) { return Set.Cover; });
     loader.ReadHeader();
-    loader.LoadFaces(faces, BoardShape{1, 1});
+    loader.LoadFaces(faces, Set.Cover);
     bytes = 0;
     for (const QImage& face : loader.FacePictures())
       bytes += face.sizeInBytes();

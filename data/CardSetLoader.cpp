@@ -108,15 +108,17 @@ struct TCardSetLoader::TFaceSlot {
   qint64 Bytes() const { return Picture.isNull() ? Stream.size() : Picture.sizeInBytes(); }
 };
 
-void TCardSetLoader::LoadFaces(const std::vector<int32_t>& Faces, const BoardShape& Shape) {
+void TCardSetLoader::LoadFaces(const std::vector<int32_t>& Faces, const BoardShape&) {
+  LoadFaces(Faces, QSize());
+}
+
+void TCardSetLoader::LoadFaces(const std::vector<int32_t>& Faces, QSize Cover) {
   if (!FReader)
     Fail(NotOpenedText());
   DropFaces();
   // The file is closed however the faces turn out, and a game never gets part of its faces.
   try {
-    const QSize cover =
-        FCellCover && Shape.Rows > 0 && Shape.Cols > 0 ? FCellCover(HeaderInfo(), Shape) : QSize();
-    std::vector<TFaceSlot> made = DecodeFaces(Faces, cover);
+    std::vector<TFaceSlot> made = DecodeFaces(Faces, Cover);
     FReader.reset();
     KeepFaces(Faces, made);
     FFaceIndexes = Faces;

@@ -33,17 +33,10 @@ std::string UnusableCardSetText(const QString& FileName, const std::string& Prob
 
 class TCardSetLoader : public ICardSource {
 public:
-  // The device pixels one cell covers when a set of Header's card box is dealt on Shape.
-  using TCellCover = std::function<QSize(const CardSetHeaderInfo& Header, const BoardShape& Shape)>;
-
   explicit TCardSetLoader(QString FileName, TImageLimits Limits = {});
   ~TCardSetLoader() override;
   TCardSetLoader(const TCardSetLoader&) = delete;
   TCardSetLoader& operator=(const TCardSetLoader&) = delete;
-
-  // Lets LoadFaces make the faces no larger than the cells they are drawn in. Without it every
-  // face is decoded whole.
-  void SetCellCover(TCellCover Cover) { FCellCover = std::move(Cover); }
 
   // Opens the file and reads its header, advert and card back; the file stays open for
   // LoadFaces. An empty advert or back entry gives a null picture. Throws ECardSetError.
@@ -52,17 +45,18 @@ public:
   // Reads the faces of indexes Faces, face k from entry TCardSetEntries::FirstFace + k, and
   // closes the file, also on failure. GIF faces are kept encoded in FaceStreams (their
   // signature and screen size checked); JPEG and BMP faces are decoded into FacePictures, on
-  // every core of the machine. With a cell cover, a JPEG face is decoded at the smallest scale
-  // that covers the cell of Shape and stretched to the cell, and a BMP face more than twice the
-  // cell on either side is stretched to it once; smaller BMP faces stay as they are. Throws
-  // ECardSetError when ReadHeader has not run, a face lies outside 0..ImageCount - 1 or the
-  // file, a face is damaged or of another format, or the faces, at the size they are kept,
-  // together need more than the limits' MaxGameBytes. Whichever of these comes first in face
-  // order is the one reported, as when the faces are read one after another; a failure leaves
-  // no face loaded.
+  // every core of the machine. For a cell of Cover device pixels (not empty), a JPEG face is
+  // decoded at the smallest scale that covers it and stretched to it, and a BMP face more than
+  // twice the cell on either side is stretched to it once; smaller BMP faces stay as they are.
+  // An empty Cover keeps every face whole. Throws ECardSetError when ReadHeader has not run, a
+  // face lies outside 0..ImageCount - 1 or the file, a face is damaged or of another format, or
+  // the faces, at the size they are kept, together need more than the limits' MaxGameBytes.
+  // Whichever of these comes first in face order is the one reported, as when the faces are
+  // read one after another; a failure leaves no face loaded.
+  void LoadFaces(const std::vector<int32_t>& Faces, QSize Cover);
+  // The engine's reading: every face whole, whatever the board.
   void LoadFaces(const std::vector<int32_t>& Faces, const BoardShape& Shape) override;
-  // Every face whole, for readers without a board.
-  void LoadFaces(const std::vector<int32_t>& Faces) { LoadFaces(Faces, BoardShape{}); }
+  void LoadFaces(const std::vector<int32_t>& Faces) { LoadFaces(Faces, QSize()); }
 
   // Reads and decodes every face of the set whole, one at a time and keeping none, as
   // LoadFaces reads a game's faces; a GIF face is also decoded frame by frame, as the board
@@ -113,7 +107,6 @@ private:
 
   QString FFileName;
   TImageLimits FLimits;
-  TCellCover FCellCover;
   std::unique_ptr<TCardSetFile> FReader;
   TCardSetHeader FHeader;
   QImage FAdvert;

@@ -8,6 +8,7 @@
 #include "Wording.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace {
 
@@ -46,20 +47,53 @@ GameEngine::GameEngine(IGameView& View, ISeedSource& Seeds) : FView(View), FRand
 GameEngine::GameEngine(IGameView& View) : GameEngine(View, ProgramClock()) {}
 
 void GameEngine::NewGame1Click(const NewGameOptions& Options, ICardSource& Cards) {
-  AbandonGame();
-  FState.InputEnabled = false;
-  ++FGameSerial;
-  FState.ComputerOn = Options.Computer;
-  FState.Level = std::clamp(Options.Level, 0, MaxLevel);
-  FState.PlayerCount = BuildPlayerList(FState.Players, Options.Computer);
-  FState.Faces.clear();
-  FView.StatusTextChanged("");
+  const GamePlan plan = PlanGame(Options, Cards);
   try {
-    SetUpBoard(Options, Cards);
+    Cards.LoadFaces(plan.Faces, plan.Shape);
   } catch (...) {
     DropBoard();
     throw;
   }
+  StartGame(plan);
+}
+
+GamePlan GameEngine::PlanGame(const NewGameOptions& Options, ICardSource& Cards) {
+  AbandonGame();
+  // Nothing of the last game is left for a view to paint while the faces are read.
+  DropBoard();
+  ++FGameSerial;
+  FState.ComputerOn = Options.Computer;
+  FState.Level = std::clamp(Options.Level, 0, MaxLevel);
+  FState.PlayerCount = BuildPlayerList(FState.Players, Options.Computer);
+  FView.StatusTextChanged("");
+  GamePlan plan;
+  plan.Serial = FGameSerial;
+  plan.CardSet = Cards.ReadHeader();
+  CheckHeader(plan.CardSet);
+  const auto shape =
+      ChooseBoardLayout(Options.Pairs, plan.CardSet.CardWidth, plan.CardSet.CardHeight,
+                        Options.BoardWidth, Options.BoardHeight);
+  if (!shape) {
+    throw GameSetupError(
+        Wording("GameEngine", "A board of %n pairs cannot be laid out.", nullptr, Options.Pairs));
+  }
+  if (plan.CardSet.ImageCount < Options.Pairs) {
+    throw GameSetupError(NotEnoughImagesText());
+  }
+  plan.Shape = *shape;
+  plan.Faces = SelectFaces(plan.CardSet.ImageCount, Options.Pairs, FRandom);
+  return plan;
+}
+
+void GameEngine::StartGame(const GamePlan& Plan) {
+  if (Plan.Serial != FGameSerial || FState.GameActive) {
+    throw std::logic_error("a game can start only from the last plan made");
+  }
+  FState.CardSet = Plan.CardSet;
+  FState.Faces = Plan.Faces;
+  FState.Cells = Board{};
+  FState.Cells.Rows = Plan.Shape.Rows;
+  FState.Cells.Cols = Plan.Shape.Cols;
   FView.FitBoard(FState.Cells.Rows, FState.Cells.Cols);
   StartGameState();
   FView.BoardReset();
@@ -71,29 +105,6 @@ void GameEngine::NewGame1Click(const NewGameOptions& Options, ICardSource& Cards
   } else {
     FState.InputEnabled = true;
   }
-}
-
-// Header, layout and faces. The new shape is committed only once the faces are loaded, so a
-// failure cannot leave a board whose shape and identities disagree.
-void GameEngine::SetUpBoard(const NewGameOptions& Options, ICardSource& Cards) {
-  const CardSetHeaderInfo header = Cards.ReadHeader();
-  CheckHeader(header);
-  const auto shape = ChooseBoardLayout(Options.Pairs, header.CardWidth, header.CardHeight,
-                                       Options.BoardWidth, Options.BoardHeight);
-  if (!shape) {
-    throw GameSetupError(
-        Wording("GameEngine", "A board of %n pairs cannot be laid out.", nullptr, Options.Pairs));
-  }
-  if (header.ImageCount < Options.Pairs) {
-    throw GameSetupError(NotEnoughImagesText());
-  }
-  std::vector<int32_t> faces = SelectFaces(header.ImageCount, Options.Pairs, FRandom);
-  Cards.LoadFaces(faces, *shape);
-  FState.CardSet = header;
-  FState.Faces = std::move(faces);
-  FState.Cells = Board{};
-  FState.Cells.Rows = shape->Rows;
-  FState.Cells.Cols = shape->Cols;
 }
 
 void GameEngine::DropBoard() {

@@ -8,6 +8,7 @@
 #include "RandomGenerator.h"
 
 #include <cstdint>
+#include <vector>
 
 // What the "play" command hands to a new game, besides the player table and the card set.
 struct NewGameOptions {
@@ -18,6 +19,15 @@ struct NewGameOptions {
   int32_t BoardHeight = 647;
   bool Computer = true; // slot 1 is the computer opponent
   int32_t Level = 3;    // the computer's level, clamped to 0..MaxLevel
+};
+
+// A new game chosen but not yet dealt: the set's header, the board's shape and the faces, face
+// index Faces[k] for card identity k + 1. Made by PlanGame and good for the next StartGame only.
+struct GamePlan {
+  CardSetHeaderInfo CardSet;
+  BoardShape Shape;
+  std::vector<int32_t> Faces;
+  uint64_t Serial = 0; // the game it was planned for
 };
 
 // The one game of the program. Every operation runs synchronously on the caller's thread and
@@ -36,6 +46,16 @@ public:
   // a pair count without a layout) and passes on any exception of Cards; either way no game is
   // running afterwards (GameActive and InputEnabled false, GameOver true, an empty 0 x 0 board).
   void NewGame1Click(const NewGameOptions& Options, ICardSource& Cards);
+
+  // NewGame1Click in two steps, for a caller that loads the faces itself in between (at the
+  // size the board's cells will have, once the shape is known).
+  // PlanGame abandons any game, empties the board, builds the player list, reads the header and
+  // chooses the shape and the faces; Cards.LoadFaces is not called. Throws as NewGame1Click does,
+  // leaving no game. Until StartGame no game runs and the board is empty.
+  GamePlan PlanGame(const NewGameOptions& Options, ICardSource& Cards);
+  // Deals the planned board and starts, as NewGame1Click ends. Throws std::logic_error for a
+  // plan that is not the last one made.
+  void StartGame(const GamePlan& Plan);
 
   // A player's click: turns the cell when input is enabled, a game runs, fewer than two cards
   // are picked and the cell is on the board and face down; otherwise does nothing.
@@ -67,7 +87,6 @@ public:
   GameState& StateForTesting() { return FState; }
 
 private:
-  void SetUpBoard(const NewGameOptions& Options, ICardSource& Cards);
   void DropBoard();
   void StartGameState();
   void EvaluatePair();

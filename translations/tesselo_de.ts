@@ -797,8 +797,8 @@ info: zeigt Titel, Link, Kartenformat, Bildanzahl und -format eines Satzes und s
 <context>
     <name>StartUp</name>
     <message>
-        <source>Kovalent Tesselo is already running, but it did not take the card set %1.</source>
-        <translation>Kovalent Tesselo läuft schon, hat aber den Kartensatz %1 nicht übernommen.</translation>
+        <source>%1 is already running, but it did not take the card set %2.</source>
+        <translation>%1 läuft schon, hat aber den Kartensatz %2 nicht übernommen.</translation>
     </message>
     <message>
         <source>%1 is missing or corrupted!</source>
@@ -899,8 +899,8 @@ info: zeigt Titel, Link, Kartenformat, Bildanzahl und -format eines Satzes und s
 <context>
     <name>TDeckwrightWindow</name>
     <message>
-        <source>Deckwright: card sets for Kovalent Tesselo</source>
-        <translation>Deckwright: Kartensätze für Kovalent Tesselo</translation>
+        <source>Deckwright: card sets for %1</source>
+        <translation>Deckwright: Kartensätze für %1</translation>
     </message>
     <message>
         <source>Faces</source>
@@ -1061,8 +1061,8 @@ Ersetzen?</translation>
         <translation>Dieser Satz ist noch nicht gespeichert. Das Spiel trotzdem ohne ihn starten?</translation>
     </message>
     <message>
-        <source>Kovalent Tesselo is already running.</source>
-        <translation>Kovalent Tesselo läuft schon.</translation>
+        <source>%1 is already running.</source>
+        <translation>%1 läuft schon.</translation>
     </message>
     <message>
         <source>The game is not beside Deckwright (%1), so it cannot be started from here.</source>
@@ -1093,22 +1093,6 @@ GIF, JPEG oder BMP, alle von einer Art; mindestens 8.</translation>
     <message>
         <source>Cover</source>
         <translation>Titelbild</translation>
-    </message>
-    <message>
-        <source>Your card folder already holds a different card set named %1. Replace it?</source>
-        <translation>In deinem Kartenordner gibt es schon einen anderen Kartensatz namens %1. Ersetzen?</translation>
-    </message>
-    <message>
-        <source>Card set added: %1</source>
-        <translation>Kartensatz hinzugefügt: %1</translation>
-    </message>
-    <message>
-        <source>Card set replaced: %1</source>
-        <translation>Kartensatz ersetzt: %1</translation>
-    </message>
-    <message>
-        <source>Card set chosen: %1</source>
-        <translation>Kartensatz gewählt: %1</translation>
     </message>
     <message>
         <source>There is no card set in %1, so no game can start.</source>
@@ -1173,6 +1157,37 @@ GIF, JPEG oder BMP, alle von einer Art; mindestens 8.</translation>
     <message>
         <source>Pair of picture %1 for %2, who plays again.</source>
         <translation>Paar von Bild %1 für %2, %2 ist noch einmal am Zug.</translation>
+    </message>
+</context>
+<context>
+    <name>TOpenedSets</name>
+    <message>
+        <source>Your card folder already holds a different card set named %1. Replace it?</source>
+        <translation>In deinem Kartenordner gibt es schon einen anderen Kartensatz namens %1. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Added for the next game: %1</source>
+        <translation>Hinzugefügt fürs nächste Spiel: %1</translation>
+    </message>
+    <message>
+        <source>Card set added: %1</source>
+        <translation>Kartensatz hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>Replaced for the next game: %1</source>
+        <translation>Ersetzt fürs nächste Spiel: %1</translation>
+    </message>
+    <message>
+        <source>Card set replaced: %1</source>
+        <translation>Kartensatz ersetzt: %1</translation>
+    </message>
+    <message>
+        <source>Chosen for the next game: %1</source>
+        <translation>Gewählt fürs nächste Spiel: %1</translation>
+    </message>
+    <message>
+        <source>Card set chosen: %1</source>
+        <translation>Kartensatz gewählt: %1</translation>
     </message>
 </context>
 <context>

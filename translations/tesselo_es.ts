@@ -799,8 +799,8 @@ de una baraja, y sus entradas.
 <context>
     <name>StartUp</name>
     <message>
-        <source>Kovalent Tesselo is already running, but it did not take the card set %1.</source>
-        <translation>Kovalent Tesselo ya está abierto, pero no ha tomado la baraja %1.</translation>
+        <source>%1 is already running, but it did not take the card set %2.</source>
+        <translation>%1 ya está abierto, pero no ha tomado la baraja %2.</translation>
     </message>
     <message>
         <source>%1 is missing or corrupted!</source>
@@ -901,8 +901,8 @@ de una baraja, y sus entradas.
 <context>
     <name>TDeckwrightWindow</name>
     <message>
-        <source>Deckwright: card sets for Kovalent Tesselo</source>
-        <translation>Deckwright: barajas para Kovalent Tesselo</translation>
+        <source>Deckwright: card sets for %1</source>
+        <translation>Deckwright: barajas para %1</translation>
     </message>
     <message>
         <source>Faces</source>
@@ -1063,8 +1063,8 @@ Replace it?</source>
         <translation>Esta baraja no se ha guardado. ¿Empezar el juego sin ella?</translation>
     </message>
     <message>
-        <source>Kovalent Tesselo is already running.</source>
-        <translation>Kovalent Tesselo ya está abierto.</translation>
+        <source>%1 is already running.</source>
+        <translation>%1 ya está abierto.</translation>
     </message>
     <message>
         <source>The game is not beside Deckwright (%1), so it cannot be started from here.</source>
@@ -1095,22 +1095,6 @@ GIF, JPEG o BMP, todas del mismo tipo; al menos 8.</translation>
     <message>
         <source>Cover</source>
         <translation>Portada</translation>
-    </message>
-    <message>
-        <source>Your card folder already holds a different card set named %1. Replace it?</source>
-        <translation>Tu carpeta de cartas ya tiene otra baraja llamada %1. ¿Sustituirla?</translation>
-    </message>
-    <message>
-        <source>Card set added: %1</source>
-        <translation>Baraja añadida: %1</translation>
-    </message>
-    <message>
-        <source>Card set replaced: %1</source>
-        <translation>Baraja sustituida: %1</translation>
-    </message>
-    <message>
-        <source>Card set chosen: %1</source>
-        <translation>Baraja elegida: %1</translation>
     </message>
     <message>
         <source>There is no card set in %1, so no game can start.</source>
@@ -1175,6 +1159,37 @@ GIF, JPEG o BMP, todas del mismo tipo; al menos 8.</translation>
     <message>
         <source>Pair of picture %1 for %2, who plays again.</source>
         <translation>Pareja de la imagen %1 para %2, que vuelve a jugar.</translation>
+    </message>
+</context>
+<context>
+    <name>TOpenedSets</name>
+    <message>
+        <source>Your card folder already holds a different card set named %1. Replace it?</source>
+        <translation>Tu carpeta de cartas ya tiene otra baraja llamada %1. ¿Sustituirla?</translation>
+    </message>
+    <message>
+        <source>Added for the next game: %1</source>
+        <translation>Añadida para la próxima partida: %1</translation>
+    </message>
+    <message>
+        <source>Card set added: %1</source>
+        <translation>Baraja añadida: %1</translation>
+    </message>
+    <message>
+        <source>Replaced for the next game: %1</source>
+        <translation>Sustituida para la próxima partida: %1</translation>
+    </message>
+    <message>
+        <source>Card set replaced: %1</source>
+        <translation>Baraja sustituida: %1</translation>
+    </message>
+    <message>
+        <source>Chosen for the next game: %1</source>
+        <translation>Elegida para la próxima partida: %1</translation>
+    </message>
+    <message>
+        <source>Card set chosen: %1</source>
+        <translation>Baraja elegida: %1</translation>
     </message>
 </context>
 <context>

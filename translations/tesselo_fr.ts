@@ -798,8 +798,8 @@ d’un jeu, ainsi que ses entrées.
 <context>
     <name>StartUp</name>
     <message>
-        <source>Kovalent Tesselo is already running, but it did not take the card set %1.</source>
-        <translation>Kovalent Tesselo est déjà ouvert, mais n’a pas pris le jeu de cartes %1.</translation>
+        <source>%1 is already running, but it did not take the card set %2.</source>
+        <translation>%1 est déjà ouvert, mais n’a pas pris le jeu de cartes %2.</translation>
     </message>
     <message>
         <source>%1 is missing or corrupted!</source>
@@ -900,8 +900,8 @@ d’un jeu, ainsi que ses entrées.
 <context>
     <name>TDeckwrightWindow</name>
     <message>
-        <source>Deckwright: card sets for Kovalent Tesselo</source>
-        <translation>Deckwright&#xa0;: des jeux de cartes pour Kovalent Tesselo</translation>
+        <source>Deckwright: card sets for %1</source>
+        <translation>Deckwright&#xa0;: des jeux de cartes pour %1</translation>
     </message>
     <message>
         <source>Faces</source>
@@ -1062,8 +1062,8 @@ Le remplacer&#xa0;?</translation>
         <translation>Ce jeu n’a pas été enregistré. Lancer la partie sans lui&#xa0;?</translation>
     </message>
     <message>
-        <source>Kovalent Tesselo is already running.</source>
-        <translation>Kovalent Tesselo est déjà ouvert.</translation>
+        <source>%1 is already running.</source>
+        <translation>%1 est déjà ouvert.</translation>
     </message>
     <message>
         <source>The game is not beside Deckwright (%1), so it cannot be started from here.</source>
@@ -1094,22 +1094,6 @@ GIF, JPEG ou BMP, toutes du même genre&#xa0;; au moins 8.</translation>
     <message>
         <source>Cover</source>
         <translation>Couverture</translation>
-    </message>
-    <message>
-        <source>Your card folder already holds a different card set named %1. Replace it?</source>
-        <translation>Ton dossier de cartes contient déjà un autre jeu de cartes nommé %1. Le remplacer&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Card set added: %1</source>
-        <translation>Jeu de cartes ajouté&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Card set replaced: %1</source>
-        <translation>Jeu de cartes remplacé&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Card set chosen: %1</source>
-        <translation>Jeu de cartes choisi&#xa0;: %1</translation>
     </message>
     <message>
         <source>There is no card set in %1, so no game can start.</source>
@@ -1174,6 +1158,37 @@ GIF, JPEG ou BMP, toutes du même genre&#xa0;; au moins 8.</translation>
     <message>
         <source>Pair of picture %1 for %2, who plays again.</source>
         <translation>Paire de l’image %1 pour %2, qui rejoue.</translation>
+    </message>
+</context>
+<context>
+    <name>TOpenedSets</name>
+    <message>
+        <source>Your card folder already holds a different card set named %1. Replace it?</source>
+        <translation>Ton dossier de cartes contient déjà un autre jeu de cartes nommé %1. Le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Added for the next game: %1</source>
+        <translation>Ajouté pour la partie suivante&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Card set added: %1</source>
+        <translation>Jeu de cartes ajouté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Replaced for the next game: %1</source>
+        <translation>Remplacé pour la partie suivante&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Card set replaced: %1</source>
+        <translation>Jeu de cartes remplacé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Chosen for the next game: %1</source>
+        <translation>Choisi pour la partie suivante&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Card set chosen: %1</source>
+        <translation>Jeu de cartes choisi&#xa0;: %1</translation>
     </message>
 </context>
 <context>

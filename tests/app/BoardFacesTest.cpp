@@ -71,11 +71,10 @@ TEST_F(BoardFacesTest, ChangeOfRatioRebuildsTheCachedPictures) {
 // Faces loaded from Path for cells of Cover device pixels (empty: whole), in a TBoardFaces.
 std::unique_ptr<TBoardFaces> LoadFaces(const QString& Path, QSize Cover) {
   TCardSetLoader loader(Path);
-  loader.SetCellCover([Cover](const CardSetHeaderInfo&, const BoardShape&) { return Cover; });
   const CardSetHeaderInfo info = loader.ReadHeader();
   std::vector<int32_t> indexes(size_t(std::min(info.ImageCount, 12)));
   std::iota(indexes.begin(), indexes.end(), 0);
-  loader.LoadFaces(indexes, BoardShape{4, 6});
+  loader.LoadFaces(indexes, Cover);
   auto faces = std::make_unique<TBoardFaces>();
   faces->TakeGame(loader, info.ImageKind);
   return faces;

@@ -7,6 +7,7 @@
 #include "OptionsPanel.h"
 #include "TestSupport.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
@@ -65,19 +66,30 @@ TEST_F(CardSetOpening, ASetHandedOverIsAddedChosenShownAndSaved) {
   const QString socket = FDownloads.filePath(QStringLiteral("game.socket"));
   ASSERT_TRUE(listener.Listen(socket));
 
-  // A game is going on when the set arrives from a later copy of the game.
+  // A game is going on, one card turned, when the set arrives from a later copy of the game:
+  // the game stays as it is, and the set waits for the next deal.
+  form.OptionsPanel->ComputerCheck->setChecked(false);
   ClickArea(*form.PanelMap, "play");
+  form.MGridSelectCell(0, 0);
+  const QSize board = form.size();
+  const QString playing = form.Label1->text();
   const QString beach = Download(QStringLiteral("beach.crd"), QStringLiteral("Beach"));
   auto sent = std::async(std::launch::async, [&] { return HandOverFile(socket, beach); });
   SpinUntil([&] { return form.OptionsPanel->CardsBox->count() > listed; });
   EXPECT_TRUE(sent.get());
 
-  EXPECT_TRUE(form.OptionsPanel->isVisible());
-  EXPECT_FALSE(form.Game().State().GameActive);
+  EXPECT_FALSE(form.OptionsPanel->isVisible());
+  EXPECT_EQ(form.Game().Phase(), GamePhase::AwaitingSecondPick);
+  EXPECT_EQ(form.size(), board);
   EXPECT_EQ(form.OptionsPanel->CardsBox->currentText(), QStringLiteral("Beach"));
-  EXPECT_EQ(form.Label1->text(), QStringLiteral("Card set added: Beach"));
+  const QString passing = QStringLiteral("Added for the next game: Beach");
+  EXPECT_EQ(form.Label1->text(), passing);
+  SpinUntil([&] { return form.Label1->text() != passing; });
+  EXPECT_EQ(form.Label1->text(), playing);
   EXPECT_EQ(testsupport::ReadFileBytes(UserSet("beach.crd")), testsupport::ReadFileBytes(beach));
 
+  // With no game on the board, the options show the set chosen.
+  ClickArea(*form.PanelMap, "options");
   // The same set again is only chosen; a different one of that name is asked about.
   ChooseItem(*form.OptionsPanel->CardsBox, form.OptionsPanel->CardsBox->itemText(0));
   form.OpenCardSet(beach);

@@ -447,12 +447,8 @@ TEST_F(CardSetLoading, FacesAreKeptAtTheSizeTheirCellsNeedAndChargedAtIt) {
     if (Budget >= 0)
       limits.MaxGameBytes = Budget;
     auto loader = std::make_unique<TCardSetLoader>(Path("large.crd"), limits);
-    loader->SetCellCover([Cover](const CardSetHeaderInfo&, const BoardShape& Shape) {
-      EXPECT_EQ(Shape, (BoardShape{4, 4}));
-      return Cover;
-    });
     loader->ReadHeader();
-    loader->LoadFaces(Range(0, 7), BoardShape{4, 4});
+    loader->LoadFaces(Range(0, 7), Cover);
     return loader;
   };
   const QByteArray jpeg = fixtures::EncodeJpeg(picture);

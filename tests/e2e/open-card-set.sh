@@ -4,6 +4,7 @@
 # shows the set chosen in the options, has copied it into the player's card folder and saves
 # it as the chosen set at exit. A damaged set and a pipe are refused with a message and change
 # nothing. A socket left by a killed game never blocks the next start, which opens its own set.
+# A set opened during a game leaves the game as it is, and is the one saved for the next.
 # Usage (inside a virtual X server (with-xvfb) with a 1024 x 768 screen): open-card-set.sh GAME DKWRIGHT
 # With SHOTS naming a folder, the options with the set and the refusal are saved there.
 set -euo pipefail
@@ -26,6 +27,7 @@ make_set() {
 }
 make_set holiday.crd "Our holiday" 0
 make_set beach.crd "Beach" 180
+make_set garden.crd "Garden" 90
 head -c 3000 "$downloads/holiday.crd" >"$downloads/cut.crd"
 mkfifo "$downloads/pipe.crd"
 
@@ -106,5 +108,26 @@ start_game
 options
 list_shot beach-restarted
 same_shot beach-restarted beach || fail "the options did not show the set of the first start"
+
+# During a game with one card turned, a set opened from a second start is taken in and chosen,
+# and the board stays as it was: its size, and the card face up.
 exit_game
+write_settings '"Computer"=dword:00000000' '"Pairs"=dword:00000008' '"Cards"="beach.crd"'
+start_game
+click_bar_and_wait_change PLAY
+first_card="40x40+$((GRID_X + 10))+$((GRID_Y + 10))"
+click_and_wait_change $((GRID_X + 30)) $((GRID_Y + 30)) "$first_card"
+block_picture "$WORK/turned.png" "$first_card"
+read -r _ _ board_w board_h < <(window_geometry)
+second_copy "$downloads/garden.crd"
+wait_until 20 "the set opened during the game was not copied" \
+  cmp -s "$downloads/garden.crd" "$cards/garden.crd"
+wait_settled
+[ -z "$(message_box)" ] || fail "a message box after a set opened during the game"
+has_size "$board_w" "$board_h" || fail "the board changed its size when a set was opened"
+block_picture "$WORK/still.png" "$first_card"
+[ "$(compare -metric AE "$WORK/turned.png" "$WORK/still.png" null: 2>&1 || true)" = 0 ] ||
+  fail "the turned card is no longer face up after a set was opened"
+exit_game
+[ "$(stored_set)" = garden.crd ] || fail "the set saved at exit is '$(stored_set)', not garden.crd"
 echo "open-card-set: ok"
