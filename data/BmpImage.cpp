@@ -4,6 +4,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 namespace {
@@ -94,44 +95,118 @@ qint64 RowBytes(const TBmpHeader& Header) {
   return (Header.Width * Header.BitCount + 31) / 32 * 4;
 }
 
-// True when the run-length codes from At give every pixel of the picture: each row is filled
-// to its end before the next starts, no code moves past pixels (an offset escape), skips the
-// rest of a row or of the picture, runs past a row's end, or is cut off by the end of Data.
-bool RunsGiveEveryPixel(const QByteArray& Data, qint64 At, const TBmpHeader& Header) {
-  const bool nibbles = Header.Compression == RunLength4;
-  const qint64 width = Header.Width;
-  const qint64 height = std::abs(Header.Height);
-  qint64 x = 0;
-  for (qint64 y = 0; y < height;) {
-    // The last row may end the data (or the picture) without an end-of-line code.
-    const bool rowFull = x == width;
-    if (At + 2 > Data.size())
-      return rowFull && y == height - 1;
-    const int count = quint8(Data[At]);
-    const int code = quint8(Data[At + 1]);
-    At += 2;
-    if (count > 0 || code >= 3) {
-      // A run of count pixels of one value, or code pixels given one by one.
-      const int pixels = count > 0 ? count : code;
-      if (x + pixels > width)
-        return false;
-      x += pixels;
-      if (count == 0) {
-        const qint64 bytes = nibbles ? (code + 1) / 2 : code;
-        if (At + bytes > Data.size())
-          return false;
-        At += (bytes + 1) & ~qint64(1);
-      }
-    } else if (code == 0 && rowFull) {
-      x = 0;
-      ++y;
-    } else {
-      // An end of line or of the picture before the row is full, or an offset.
-      return code == 1 && rowFull && y == height - 1;
-    }
-  }
-  return true;
+[[noreturn]] void CutShort() {
+  throw EImageError(QCoreApplication::translate("BmpImage", "The BMP picture is cut short."));
 }
+
+// The colour table of a paletted picture, opaque as Qt's reader takes it, with black for every
+// index past its end, as Qt shows such an index.
+std::array<QRgb, 256> ColourTable(const QByteArray& Data, const TBmpHeader& Header) {
+  const qint64 colours = Header.ColoursUsed != 0 ? Header.ColoursUsed : 1 << Header.BitCount;
+  const qint64 start = FileHeaderSize + qint64(Header.InfoSize);
+  if (colours > 256 || start + 4 * colours > Data.size())
+    Damaged();
+  std::array<QRgb, 256> table;
+  table.fill(qRgb(0, 0, 0));
+  const auto* entry = reinterpret_cast<const uchar*>(Data.constData()) + start;
+  for (qint64 i = 0; i < colours; ++i, entry += 4)
+    table[size_t(i)] = qRgb(entry[2], entry[1], entry[0]);
+  return table;
+}
+
+// Draws run-length codes: runs of one colour (of two alternating ones with 4-bit pixels),
+// colours given one by one, and the escapes that end a row or the picture early or move ahead.
+// What the codes skip stays fully transparent, as browsers show it, where Qt's reader would
+// leave whatever the memory held.
+class TRunDecoder {
+public:
+  TRunDecoder(const QByteArray& Data, const TBmpHeader& Header)
+      : FData(reinterpret_cast<const uchar*>(Data.constData())), FSize(Data.size()),
+        FAt(PixelStart(Header)), FNibbles(Header.Compression == RunLength4),
+        FBottomUp(Header.Height > 0), FColours(ColourTable(Data, Header)) {
+    if (Header.Width <= 0)
+      Damaged();
+    FImage = QImage(int(Header.Width), int(std::abs(Header.Height)), QImage::Format_ARGB32);
+    if (FImage.isNull())
+      throw EImageError(QCoreApplication::translate(
+          "BmpImage", "There is not enough memory for the BMP picture."));
+    FImage.fill(Qt::transparent);
+  }
+
+  QImage Decode() {
+    const qint64 width = FImage.width();
+    const qint64 height = FImage.height();
+    bool skipped = false;
+    while (FY < height) {
+      // The last row may end the data without an end-of-line code.
+      if (FAt + 2 > FSize) {
+        if (FX == width && FY == height - 1)
+          break;
+        CutShort();
+      }
+      const int count = FData[FAt];
+      const int code = FData[FAt + 1];
+      FAt += 2;
+      if (count > 0) {
+        Put(count, [code, this](int i) { return FNibbles ? Nibble(code, i) : code; });
+      } else if (code >= 3) {
+        const qint64 bytes = FNibbles ? (code + 1) / 2 : code;
+        if (FAt + bytes > FSize)
+          CutShort();
+        const uchar* given = FData + FAt;
+        Put(code, [given, this](int i) { return FNibbles ? Nibble(given[i / 2], i) : given[i]; });
+        // Each string of single colours is padded to whole 16-bit words.
+        FAt += (bytes + 1) & ~qint64(1);
+      } else if (code == 0) {
+        skipped = skipped || FX < width;
+        FX = 0;
+        ++FY;
+      } else if (code == 1) {
+        skipped = skipped || FX < width || FY < height - 1;
+        break;
+      } else {
+        if (FAt + 2 > FSize)
+          CutShort();
+        const int right = FData[FAt];
+        const int down = FData[FAt + 1];
+        FAt += 2;
+        if (FX + right > width || FY + down >= height)
+          Damaged();
+        skipped = skipped || right > 0 || down > 0;
+        FX += right;
+        FY += down;
+      }
+    }
+    // Every pixel given: the picture is opaque, and says so to whoever draws it.
+    if (!skipped)
+      FImage.reinterpretAsFormat(QImage::Format_RGB32);
+    return FImage;
+  }
+
+private:
+  static int Nibble(int Byte, int Index) { return Index % 2 == 0 ? Byte >> 4 : Byte & 0x0f; }
+
+  // Count pixels from the current place, the i-th of colour index ColourOf(i).
+  template <typename TColourOf> void Put(int Count, TColourOf ColourOf) {
+    if (FX + Count > FImage.width())
+      Damaged();
+    const int row = int(FBottomUp ? FImage.height() - 1 - FY : FY);
+    auto* out = reinterpret_cast<QRgb*>(FImage.scanLine(row)) + FX;
+    for (int i = 0; i < Count; ++i)
+      out[i] = FColours[size_t(ColourOf(i))];
+    FX += Count;
+  }
+
+  const uchar* FData;
+  qint64 FSize;
+  qint64 FAt;
+  bool FNibbles;
+  bool FBottomUp;
+  std::array<QRgb, 256> FColours;
+  QImage FImage;
+  qint64 FX = 0;
+  qint64 FY = 0;
+};
 
 void CheckEveryPixelGiven(const QByteArray& Data, const TBmpHeader& Header) {
   const qint64 start = PixelStart(Header);
@@ -140,15 +215,7 @@ void CheckEveryPixelGiven(const QByteArray& Data, const TBmpHeader& Header) {
   case BitFields:
   case AlphaBitFields:
     if (start + RowBytes(Header) * std::abs(Header.Height) > Data.size())
-      throw EImageError(QCoreApplication::translate("BmpImage", "The BMP picture is cut short."));
-    return;
-  case RunLength8:
-  case RunLength4:
-    if (Header.BitCount != (Header.Compression == RunLength8 ? 8 : 4))
-      Damaged();
-    if (!RunsGiveEveryPixel(Data, start, Header))
-      throw EImageError(
-          QCoreApplication::translate("BmpImage", "The BMP picture does not give every pixel."));
+      CutShort();
     return;
   default:
     Damaged();
@@ -192,6 +259,14 @@ QImage ReadPlainBitmap(const QByteArray& Data, const TBmpHeader& Header) {
 QImage DecodeBmp(const QByteArray& Data, const TImageLimits& Limits) {
   const TBmpHeader header = ReadHeader(Data);
   Limits.CheckSize(std::abs(header.Width), std::abs(header.Height), "BMP");
+  if (header.Compression == RunLength8 || header.Compression == RunLength4) {
+    if (header.BitCount != (header.Compression == RunLength8 ? 8 : 4))
+      Damaged();
+    QImage image = TRunDecoder(Data, header).Decode();
+    image.setDotsPerMeterX(header.XPelsPerMeter);
+    image.setDotsPerMeterY(header.YPelsPerMeter);
+    return image;
+  }
   CheckEveryPixelGiven(Data, header);
   if (IsPlainBitmap(header))
     return ReadPlainBitmap(Data, header);

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QUrl>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -87,6 +88,43 @@ const QString HttpScheme = QStringLiteral("http");
 const QString HttpsScheme = QStringLiteral("https");
 const QString MailtoScheme = QStringLiteral("mailto");
 
+bool IsStrictLink(const QUrl& Url, TLinkOrigin Origin) {
+  if (!Url.isValid() || Url.isRelative())
+    return false;
+  const QString scheme = Url.scheme();
+  if (scheme == HttpScheme || scheme == HttpsScheme)
+    return !Url.host().isEmpty();
+  if (scheme == MailtoScheme && Origin == TLinkOrigin::Game)
+    return Url.host().isEmpty() && !Url.path().isEmpty();
+  return false;
+}
+
+bool IsHostLabel(QStringView Label) {
+  if (Label.isEmpty() || Label.front() == QLatin1Char('-') || Label.back() == QLatin1Char('-'))
+    return false;
+  return std::all_of(Label.begin(), Label.end(), [](QChar c) {
+    return c == QLatin1Char('-') || c.isLetter() || c.isDigit() || c.isMark();
+  });
+}
+
+// The host name a link written without a scheme ("www.example.com/sets") starts with, or empty
+// when it does not start with one. A dotted name with a top label that is not a number is what
+// a reader takes for a web address; a word, a path or an address in figures is not guessed at.
+QString LeadingHostName(const QString& Link) {
+  static const QString hostEnds = QStringLiteral("/?#:");
+  qsizetype end = 0;
+  while (end < Link.size() && !hostEnds.contains(Link[end]))
+    ++end;
+  const QString host = Link.left(end);
+  const QList<QStringView> labels = QStringView(host).split(QLatin1Char('.'));
+  if (labels.size() < 2 || !std::all_of(labels.begin(), labels.end(), IsHostLabel))
+    return {};
+  const QStringView top = labels.back();
+  if (std::all_of(top.begin(), top.end(), [](QChar c) { return c.isDigit(); }))
+    return {};
+  return host;
+}
+
 } // namespace
 
 int ShowMessageBox(const QString& Text, const QString& Caption, int Flags) {
@@ -120,18 +158,21 @@ bool GetAssociatedProgram(const QString& Protocol, QString& Program, QString& Pa
   return SplitAssociatedCommand(TKVShell::Instance().RegisteredCommand(Protocol), Program, Params);
 }
 
-bool IsOpenableLink(const QString& Link, TLinkOrigin Origin) {
+QString LinkToOpen(const QString& Link, TLinkOrigin Origin) {
   if (Link.isEmpty() || HasUnsafeCharacter(Link))
-    return false;
-  const QUrl url(Link, QUrl::StrictMode);
-  if (!url.isValid() || url.isRelative())
-    return false;
-  const QString scheme = url.scheme();
-  if (scheme == HttpScheme || scheme == HttpsScheme)
-    return !url.host().isEmpty();
-  if (scheme == MailtoScheme && Origin == TLinkOrigin::Game)
-    return url.host().isEmpty() && !url.path().isEmpty();
-  return false;
+    return {};
+  if (IsStrictLink(QUrl(Link, QUrl::StrictMode), Origin))
+    return Link;
+  const QString host = LeadingHostName(Link);
+  if (host.isEmpty())
+    return {};
+  // The host the browser is given must be the one the reader saw: "example.com:x@evil.example"
+  // would otherwise lead to evil.example.
+  const QString web = HttpScheme + QLatin1String("://") + Link;
+  const QUrl url(web, QUrl::StrictMode);
+  if (!IsStrictLink(url, Origin) || QUrl::toAce(url.host()) != QUrl::toAce(host))
+    return {};
+  return web;
 }
 
 QStringList RegisteredCommandArguments(const QString& Params, const QString& Link) {
@@ -142,8 +183,8 @@ QStringList RegisteredCommandArguments(const QString& Params, const QString& Lin
 
 bool OpenURL(const QString& URL, const QString& Program, bool ShowError, TLinkOrigin Origin) {
   const bool mail = URL.startsWith(MailtoScheme + QLatin1Char(':'), Qt::CaseInsensitive);
-  const bool ok =
-      IsOpenableLink(URL, Origin) && Launch(URL, Program, mail ? MailtoScheme : HttpScheme);
+  const QString link = LinkToOpen(URL, Origin);
+  const bool ok = !link.isEmpty() && Launch(link, Program, mail ? MailtoScheme : HttpScheme);
   if (!ok && ShowError)
     ShowMessageBox(QCoreApplication::translate("KVUtils", "Unable to connect to %1").arg(URL),
                    QCoreApplication::translate("KVUtils", "Default web browser not found"), MB_OK);
@@ -155,7 +196,8 @@ bool SendMail(const QString& Address, const QString& Program, bool ShowError) {
   if (!link.contains(QLatin1String("mailto:")))
     link.prepend(QLatin1String("mailto:"));
   const bool ok = link.startsWith(MailtoScheme + QLatin1Char(':'), Qt::CaseInsensitive) &&
-                  IsOpenableLink(link, TLinkOrigin::Game) && Launch(link, Program, MailtoScheme);
+                  !LinkToOpen(link, TLinkOrigin::Game).isEmpty() &&
+                  Launch(link, Program, MailtoScheme);
   if (!ok && ShowError)
     ShowMessageBox(QCoreApplication::translate("KVUtils", "Unable to send mail to %1").arg(link),
                    QCoreApplication::translate("KVUtils", "Default mail program not found"), MB_OK);

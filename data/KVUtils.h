@@ -32,15 +32,19 @@ int ShowMessageBox(const QString& Text, const QString& Caption = QString(), int 
 // document) may also start a mail.
 enum class TLinkOrigin { CardSet, Game };
 
-// True when Link may leave the game: an absolute "http:" or "https:" URL (for the game's own
-// links also "mailto:") that parses strictly as written, with a host for the web schemes and
-// an address for mail, and without blanks or control or format characters anywhere. Nothing is
-// guessed: a bare path, "www.example.com" or "file:" is refused.
-bool IsOpenableLink(const QString& Link, TLinkOrigin Origin);
+// The link handed to the desktop for Link, or empty when Link may not leave the game. An
+// absolute "http:" or "https:" URL (for the game's own links also "mailto:") that parses
+// strictly as written, with a host for the web schemes and an address for mail, goes as it is.
+// A link without a scheme that starts with a dotted host name ("www.example.com",
+// "example.com/sets") goes as "http://" + Link, when that parses strictly with that host. A link
+// with blanks or control or format characters anywhere, a path, "file:" or any other scheme
+// opens nothing.
+QString LinkToOpen(const QString& Link, TLinkOrigin Origin);
 
-// Opens URL with Program when one is given, else with the desktop's default handler, falling
-// back to the command registered for "http". The link is always handed on as one argument of
-// its own, after the command's own arguments. A link IsOpenableLink refuses opens nothing.
+// Opens LinkToOpen(URL) with Program when one is given, else with the desktop's default
+// handler, falling back to the command registered for "http" ("mailto" for a mail link). The
+// link is always handed on as one argument of its own, after the command's own arguments. A
+// link LinkToOpen refuses opens nothing.
 // On failure, and when ShowError is set, tells the user "Unable to connect to URL". Never
 // throws.
 bool OpenURL(const QString& URL, const QString& Program = QString(), bool ShowError = true,

@@ -674,10 +674,13 @@ int CharToWindows1252(QChar C) {
 }
 
 QByteArray EncodeWindows1252(const QString& Text) {
-  QByteArray Bytes(Text.size(), Qt::Uninitialized);
-  for (qsizetype I = 0; I < Text.size(); ++I) {
-    const int Byte = CharToWindows1252(Text[I]);
-    Bytes[I] = static_cast<char>(Byte < 0 ? '?' : Byte);
+  QByteArray bytes(Text.size(), Qt::Uninitialized);
+  for (qsizetype i = 0; i < Text.size(); ++i) {
+    const char16_t code = Text[i].unicode();
+    const int byte = CharToWindows1252(Text[i]);
+    // U+0080..U+009F are no text: they are bytes read as Latin-1 characters.
+    const bool carried = code >= 0x80 && code <= 0x9F;
+    bytes[i] = static_cast<char>(byte >= 0 ? byte : carried ? code : '?');
   }
-  return Bytes;
+  return bytes;
 }

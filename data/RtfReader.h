@@ -92,5 +92,7 @@ QChar Windows1252ToChar(uint8_t Byte);
 QString DecodeWindows1252(QByteArrayView Bytes);
 // The byte of C in Windows-1252, or -1 when C has none.
 int CharToWindows1252(QChar C);
-// Characters without a byte become '?'.
+// U+0080..U+009F become the byte of that value: text read from bytes as Latin-1, as the help
+// document's lines are, gives back its own bytes, curly quotes and euro signs included. Other
+// characters without a byte become '?'.
 QByteArray EncodeWindows1252(const QString& Text);

@@ -20,10 +20,6 @@
         <translation>Das BMP-Bild bricht vorzeitig ab.</translation>
     </message>
     <message>
-        <source>The BMP picture does not give every pixel.</source>
-        <translation>Im BMP-Bild fehlen Bildpunkte.</translation>
-    </message>
-    <message>
         <source>There is not enough memory for the BMP picture.</source>
         <translation>Für das BMP-Bild ist nicht genug Speicher frei.</translation>
     </message>

@@ -20,10 +20,6 @@
         <translation>La imagen BMP se corta antes de tiempo.</translation>
     </message>
     <message>
-        <source>The BMP picture does not give every pixel.</source>
-        <translation>A la imagen BMP le faltan píxeles.</translation>
-    </message>
-    <message>
         <source>There is not enough memory for the BMP picture.</source>
         <translation>No hay memoria suficiente para la imagen BMP.</translation>
     </message>

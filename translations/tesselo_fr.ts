@@ -20,10 +20,6 @@
         <translation>L’image BMP s’arrête trop tôt.</translation>
     </message>
     <message>
-        <source>The BMP picture does not give every pixel.</source>
-        <translation>Il manque des pixels dans l’image BMP.</translation>
-    </message>
-    <message>
         <source>There is not enough memory for the BMP picture.</source>
         <translation>Il n’y a pas assez de mémoire pour l’image BMP.</translation>
     </message>

@@ -1,6 +1,6 @@
 // BMP pictures (the skin's, and a card set's advert, card back and faces): the direct reader of
 // plain bitmaps against Qt's own (the same picture, to the pixel), the sizes checked from the
-// header, and pixel data that does not give every pixel.
+// header, pixel data cut short, and run-length codes that skip pixels.
 #include "BmpImage.h"
 #include "BmpAgreement.h"
 #include "FaceFixtures.h"
@@ -203,27 +203,52 @@ TEST(BmpImage, PixelDataCutShortIsRefusedNeverShownAsMemory) {
   EXPECT_THROW(DecodeBmp(MakeBitmap({5, 4}).chopped(1)), EImageError);
 }
 
-// Run-length codes may move past pixels or end a row or the picture early; Qt leaves those
-// pixels unset as well.
-TEST(BmpImage, RunLengthCodesThatSkipPixelsAreRefused) {
-  const TBitmapShape shape{4, 2, 8, 1, 16};
-  const QByteArray whole("\x04\x01\x00\x00\x04\x02\x00\x01", 8);
-  ASSERT_NO_THROW(DecodeBmp(MakeBitmap(shape, whole)));
+// Run-length codes may move past pixels or end a row or the picture early: those pixels are
+// transparent, never what the memory held (Qt's reader leaves them so, and they used to be
+// refused). Moves out of the picture and codes cut off are refused.
+TEST(BmpImage, RunLengthCodesThatSkipPixelsLeaveThemTransparent) {
+  const TBitmapShape rle8{4, 2, 8, 1, 16};
   const struct {
     const char* Why;
+    TBitmapShape Shape;
     QByteArray Codes;
-  } skipping[] = {
-      {"an offset past two pixels", QByteArray("\x02\x01\x00\x02\x02\x00\x00\x00\x04\x02", 10)},
-      {"a row ended early", QByteArray("\x03\x01\x00\x00\x04\x02\x00\x01", 8)},
-      {"the picture ended early", QByteArray("\x04\x01\x00\x00\x02\x02\x00\x01", 8)},
-      {"the picture ended at once", QByteArray("\x00\x01", 2)},
-      {"a run past the row's end", QByteArray("\x06\x01\x00\x00\x04\x02\x00\x01", 8)},
-      {"pixels one by one cut off", QByteArray("\x04\x01\x00\x00\x00\x04\x01\x02", 8)},
+    const char* Rows; // nullptr: refused
+  } cases[] = {
+      {"whole", rle8, QByteArrayLiteral("\x04\x01\x00\x00\x04\x02\x00\x01"), "2222 1111"},
+      {"along", rle8, QByteArrayLiteral("\x02\x01\x00\x02\x02\x00\x00\x00\x04\x02"), "2222 11.."},
+      {"move up", rle8, QByteArrayLiteral("\x01\x01\x00\x02\x01\x01\x01\x02\x00\x01"), "..2. 1..."},
+      {"row ended", rle8, QByteArrayLiteral("\x03\x01\x00\x00\x04\x02\x00\x01"), "2222 111."},
+      {"picture ended", rle8, QByteArrayLiteral("\x04\x01\x00\x00\x02\x02\x00\x01"), "22.. 1111"},
+      {"top-down", {4, -2, 8, 1, 16}, QByteArrayLiteral("\x03\x01\x00\x00\x04\x02"), "111. 2222"},
+      {"4 bits, whole", {4, 2, 4, 2, 16}, Rle4Rows, "3456 1212"},
+      {"4 bits",
+       {4, 2, 4, 2, 16},
+       QByteArrayLiteral("\x00\x03\x12\x30\x00\x02\x01\x00\x00\x00\x03\x45\x00\x01"),
+       "454. 123."},
+      {"run too long", rle8, QByteArrayLiteral("\x06\x01\x00\x00\x04\x02\x00\x01"), nullptr},
+      {"run cut off", rle8, QByteArrayLiteral("\x04\x01\x00\x00\x04"), nullptr},
+      {"move past the row", rle8, QByteArrayLiteral("\x02\x01\x00\x02\x03\x00\x00\x01"), nullptr},
+      {"move past the last row", rle8, QByteArrayLiteral("\x00\x02\x00\x02\x00\x01"), nullptr},
+      {"rows missing", rle8, QByteArrayLiteral("\x04\x01\x00\x00"), nullptr},
   };
-  for (const auto& codes : skipping) {
-    const QByteArray bytes = MakeBitmap(shape, codes.Codes);
-    EXPECT_THROW(DecodeBmp(bytes), EImageError) << codes.Why;
-    ExpectRefusedOrDefined(bytes, codes.Why);
+  for (const auto& c : cases) {
+    const QByteArray bytes = MakeBitmap(c.Shape, c.Codes);
+    SpoilFreedMemory('\xA5', 4 * 4 * 2);
+    if (c.Rows == nullptr) {
+      EXPECT_THROW(DecodeBmp(bytes), EImageError) << c.Why;
+      continue;
+    }
+    const QImage image = DecodeBmp(bytes);
+    // Rows from the top: a digit is that entry of MakeBitmap's colour table, '.' transparent.
+    for (int i = 0; i < 8; ++i) {
+      const quint32 entry = quint32(c.Rows[i / 4 * 5 + i % 4] - '0');
+      const quint32 colour = 0xff000000u | (0x00102030u * (entry + 1) ^ 0x00A05010u * entry);
+      EXPECT_EQ(image.pixel(i % 4, i / 4), entry > 9 ? 0u : colour) << c.Why << " pixel " << i;
+    }
+    // Codes that give every pixel make an opaque picture, as Qt reads it.
+    EXPECT_TRUE(std::strchr(c.Rows, '.') != nullptr ||
+                image == QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32))
+        << c.Why;
   }
 }
 

@@ -171,13 +171,17 @@ TEST_F(KVUtilsTest, FallbackHandsTheLinkOnAsOneArgumentAfterTheCommandsOwn) {
   EXPECT_EQ(RegisteredCommandArguments("", "http://x/"), QStringList{"http://x/"});
   EXPECT_TRUE(OpenURL("http://x/", "/usr/bin/viewer --flag"));
   EXPECT_EQ(Shell.Calls.last(), "run /usr/bin/viewer --flag | http://x/");
+  EXPECT_TRUE(OpenURL("www.example.com/it's"));
+  EXPECT_EQ(Shell.Calls.last(), "run /usr/bin/browser | --new-window | --class=Web | "
+                                "http://www.example.com/it's");
 }
 
-TEST(KVUtilsLinks, OnlyStrictAbsoluteWebLinksLeaveAndMailOnlyFromTheGame) {
+TEST(KVUtilsLinks, OnlyStrictWebLinksLeaveAndMailOnlyFromTheGame) {
   struct TCase {
     const char* Link;
     bool FromSet;
     bool FromGame;
+    const char* Opens = nullptr; // when it differs from Link
   };
   const TCase cases[] = {
       {"http://example.com/", true, true},
@@ -190,8 +194,15 @@ TEST(KVUtilsLinks, OnlyStrictAbsoluteWebLinksLeaveAndMailOnlyFromTheGame) {
       {"mailto:", false, false},
       {"file:///home/ann/.local/share/applications/evil.desktop", false, false},
       {"/usr/bin/xterm", false, false},
-      {"example.com", false, false},
-      {"www.example.com", false, false},
+      {"Example.com/sets?a=1#top", true, true, "http://Example.com/sets?a=1#top"},
+      {"www.example.com", true, true, "http://www.example.com"},
+      {"bücher.example:8080/x", true, true, "http://bücher.example:8080/x"},
+      {"localhost", false, false},
+      {"192.168.0.1/admin", false, false},
+      {"a-.example.com", false, false},
+      {"example.com:x@evil.example/", false, false},
+      {"./x", false, false},
+      {"~/x", false, false},
       {"javascript:alert(1)", false, false},
       {"ftp://example.com/", false, false},
       {"smb://server/share", false, false},
@@ -211,14 +222,16 @@ TEST(KVUtilsLinks, OnlyStrictAbsoluteWebLinksLeaveAndMailOnlyFromTheGame) {
       {"", false, false},
   };
   for (const TCase& c : cases) {
-    EXPECT_EQ(IsOpenableLink(QString::fromUtf8(c.Link), TLinkOrigin::CardSet), c.FromSet) << c.Link;
-    EXPECT_EQ(IsOpenableLink(QString::fromUtf8(c.Link), TLinkOrigin::Game), c.FromGame) << c.Link;
+    const QString link = QString::fromUtf8(c.Link);
+    const QString opens = c.Opens != nullptr ? QString::fromUtf8(c.Opens) : link;
+    EXPECT_EQ(LinkToOpen(link, TLinkOrigin::CardSet), c.FromSet ? opens : QString()) << c.Link;
+    EXPECT_EQ(LinkToOpen(link, TLinkOrigin::Game), c.FromGame ? opens : QString()) << c.Link;
   }
   // Characters that are hard to see in a literal: a NUL, a bell, a right-to-left
   // override that makes the link read backwards, a line separator, a no-break space.
   for (const char16_t hidden : {u'\0', u'\a', u'\x202E', u'\x2028', u'\x00A0'}) {
     const QString link = QStringLiteral("https://example.com/a") + QChar(hidden) + "b";
-    EXPECT_FALSE(IsOpenableLink(link, TLinkOrigin::Game)) << int(hidden);
+    EXPECT_EQ(LinkToOpen(link, TLinkOrigin::Game), QString()) << int(hidden);
   }
 }
 

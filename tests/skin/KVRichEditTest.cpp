@@ -106,6 +106,17 @@ TEST_F(KVRichEditTest, ProjectHelpDocumentIsReadAsRichText) {
   EXPECT_TRUE(FEdit.toPlainText().contains("Using the Game"));
 }
 
+// The help window hands the viewer its document's bytes as Latin-1 characters: a raw byte of
+// 0x80..0x9F (curly quotes, the euro sign, dashes) used to become "?", not its escape's character.
+TEST_F(KVRichEditTest, RawWindows1252BytesShowAsTheirEscapesDo) {
+  const auto shown = [this](const QByteArray& Text) {
+    FEdit.LoadFromStrings({"{\\rtf1\\ansi\\ansicpg1252 " + QString::fromLatin1(Text) + "}"});
+    return FEdit.toPlainText();
+  };
+  for (int byte = 0x80; byte <= 0x9F; ++byte)
+    EXPECT_EQ(shown(QByteArray(1, char(byte))), shown("\\'" + QByteArray::number(byte, 16)));
+}
+
 TEST_F(KVRichEditTest, TextThatIsNotRtfIsShownAsPlainText) {
   FEdit.LoadFromStrings({"Just words,", QString::fromLatin1("caf\xe9 and {braces} \\par")});
   EXPECT_EQ(FEdit.toPlainText(), QString::fromUtf8("Just words,\ncafé and {braces} \\par\n"));
