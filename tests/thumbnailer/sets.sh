@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The previewer against the default card sets and the hostile sets of the reliability checks:
-# each run gives a PNG of the asked size, or a non-zero status and no file, within the time cap,
-# and never a crash; and nothing is written but the asked file.
+# each run gives a PNG of the asked size, or a non-zero status and no file, within the time cap
+# and a bound on memory, and never a crash; and nothing is written but the asked file.
 # Usage: sets.sh THUMBNAILER KVRES CARDS_DIR
 set -euo pipefail
 thumbnailer=$(readlink -f "$1") kvres=$(readlink -f "$2") cards=$3
@@ -19,6 +19,8 @@ cp "$cards"/*.crd "$sets/"
 home=$work/home out=$work/out
 mkdir -p "$home/cache" "$home/run" "$out"
 chmod 700 "$home/run"
+# The largest face allowed whole, with what decoding it holds besides, and no more.
+peak_limit_kb=$((512 * 1024))
 previews=0 refused=0
 for set in "$sets"/*.crd; do
   name=$(basename "$set")
@@ -27,8 +29,11 @@ for set in "$sets"/*.crd; do
     started=$SECONDS
     status=0
     (cd "$home" && HOME=$home XDG_CACHE_HOME=$home/cache XDG_RUNTIME_DIR=$home/run \
-      timeout -s KILL 30 "$thumbnailer" -s "$size" "$set" "$png") 2>"$work/err" || status=$?
+      /usr/bin/time -f %M -o "$work/peak" timeout -s KILL 30 "$thumbnailer" -s "$size" "$set" \
+      "$png") 2>"$work/err" || status=$?
     [ $((SECONDS - started)) -le 15 ] || fail "$name took $((SECONDS - started)) s"
+    peak_kb=$(tail -1 "$work/peak")
+    [ "$peak_kb" -le "$peak_limit_kb" ] || fail "$name at $size took $((peak_kb / 1024)) MiB"
     # 1: the set is refused, 3: the time cap was reached; anything else is a fault.
     case $status in
     0 | 1 | 3) ;;
