@@ -184,6 +184,33 @@ QImage TCardSetLoader::ReloadFace(const QString& FileName, int Face, TCardImageK
   return slot.Picture;
 }
 
+QImage TCardSetLoader::FaceWithin(int Face, QSize Box) const {
+  if (!FReader)
+    Fail(NotOpenedText());
+  QImage picture;
+  try {
+    const QByteArray data = ReadFaceEntry(Face);
+    switch (FHeader.FaceKind()) {
+    case TCardImageKind::Gif:
+      picture = DecodeGifFirstFrame(data, FLimits);
+      break;
+    case TCardImageKind::Jpeg:
+      picture = DecodeJpeg(data, FLimits, Box);
+      break;
+    case TCardImageKind::Bmp:
+      picture = DecodeBmp(data, FLimits);
+      break;
+    }
+  } catch (const ECardSetError&) {
+    throw;
+  } catch (const std::exception&) {
+    FailFace(Face, std::current_exception());
+  }
+  if (picture.width() <= Box.width() && picture.height() <= Box.height())
+    return picture;
+  return picture.scaled(Box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
 // Workers take the faces in face order, each reading its entry while holding the file, then
 // decoding it alone. Once a face fails, or the faces taken hold more than a game may, no
 // further face is taken: every face before the one at fault has been taken, so KeepFaces

@@ -70,6 +70,13 @@ public:
   static QImage ReloadFace(const QString& FileName, int Face, TCardImageKind Kind, QSize Cover,
                            const TImageLimits& Limits = {});
 
+  // Face index Face alone, from the file ReadHeader opened (which stays open), fitted within
+  // Box keeping its proportions; a picture already within Box is kept as it is, an animated
+  // GIF face gives its first frame. A JPEG face is decoded at the smallest scale that covers
+  // Box, any other face whole and reduced at once, so no more than one face is ever held
+  // whole, for previews that show a few faces small. Throws ECardSetError like LoadFaces.
+  QImage FaceWithin(int Face, QSize Box) const;
+
   const TCardSetHeader& Header() const { return FHeader; }
   const QImage& Advert() const { return FAdvert; }
   const QString& AdLink() const { return FHeader.AdLink; }

@@ -1,7 +1,6 @@
 #include "CardSetThumbnail.h"
 
 #include "CardSetLoader.h"
-#include "GifImage.h"
 #include "ImageLimits.h"
 
 #include <QPainter>
@@ -12,19 +11,12 @@
 namespace {
 
 constexpr int MosaicFaces = 4;
-constexpr int MosaicGap = 4; // pixels between the cells, at the cells' own size
 
-QList<QImage> FirstFaces(TCardSetLoader& Loader) {
-  const TCardSetHeader& header = Loader.Header();
-  std::vector<int32_t> first;
-  for (int face = 0; face < std::min(MosaicFaces, int(std::max(0, header.ImageCount))); ++face)
-    first.push_back(face);
-  Loader.LoadFaces(first);
+QList<QImage> FirstFaces(const TCardSetLoader& Loader, QSize Box) {
   QList<QImage> faces;
-  for (const QByteArray& stream : Loader.FaceStreams())
-    faces << DecodeGifFirstFrame(stream);
-  for (const QImage& picture : Loader.FacePictures())
-    faces << picture;
+  for (int face = 0; face < std::min(MosaicFaces, int(std::max(0, Loader.Header().ImageCount)));
+       ++face)
+    faces << Loader.FaceWithin(face, Box);
   return faces;
 }
 
@@ -48,24 +40,23 @@ bool IsBlankPicture(const QImage& Picture) {
   return true;
 }
 
-QImage FaceMosaic(const QList<QImage>& Faces, QSize CellSize) {
+QImage FaceMosaic(const QList<QImage>& Faces, QSize Cell, int Gap) {
   if (Faces.isEmpty())
     return {};
-  QSize cell = CellSize;
-  if (!SensibleCell(cell)) {
+  QSize cell = Cell;
+  if (cell.isEmpty()) {
     cell = {1, 1};
     for (const QImage& face : Faces)
       cell = cell.expandedTo(face.size());
   }
-  QImage mosaic(cell.width() * 2 + MosaicGap, cell.height() * 2 + MosaicGap,
+  QImage mosaic(cell.width() * 2 + Gap, cell.height() * 2 + Gap,
                 QImage::Format_ARGB32_Premultiplied);
   mosaic.fill(Qt::transparent);
   QPainter painter(&mosaic);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   for (int i = 0; i < std::min(MosaicFaces, int(Faces.size())); ++i) {
     const QImage fitted = Faces[i].scaled(cell, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    const QPoint corner((i % 2) * (cell.width() + MosaicGap),
-                        (i / 2) * (cell.height() + MosaicGap));
+    const QPoint corner((i % 2) * (cell.width() + Gap), (i / 2) * (cell.height() + Gap));
     painter.drawImage(
         corner + QPoint((cell.width() - fitted.width()) / 2, (cell.height() - fitted.height()) / 2),
         fitted);
@@ -79,7 +70,15 @@ QImage CardSetThumbnail(const QString& FileName, int Size) {
   QImage picture = loader.Advert();
   if (IsBlankPicture(picture)) {
     const TCardSetHeader& header = loader.Header();
-    picture = FaceMosaic(FirstFaces(loader), QSize(header.CardWidth, header.CardHeight));
+    // The mosaic is made at the size asked for, whatever box the header claims, and each
+    // face is reduced to its cell as it is read: a set of huge faces then costs one face.
+    const int gap = std::max(1, Size / 64);
+    const int side = std::max(1, (Size - gap) / 2);
+    const QSize box(header.CardWidth, header.CardHeight);
+    const QSize cell = SensibleCell(box)
+                           ? box.scaled(side, side, Qt::KeepAspectRatio).expandedTo({1, 1})
+                           : QSize();
+    picture = FaceMosaic(FirstFaces(loader, cell.isEmpty() ? QSize(side, side) : cell), cell, gap);
   }
   if (picture.isNull())
     picture = loader.CardBack();

@@ -11,10 +11,10 @@ inline constexpr int MaxThumbnailSize = 2048;
 // True when Picture shows nothing: it is empty, or every pixel has the same colour.
 bool IsBlankPicture(const QImage& Picture);
 
-// Up to four faces in a 2 x 2 mosaic, each fitted into a cell of CellSize (kept when it is a
-// sensible card box, else the largest face's size), on a transparent ground; a null picture
-// when there is no face.
-QImage FaceMosaic(const QList<QImage>& Faces, QSize CellSize);
+// Up to four faces in a 2 x 2 mosaic, each fitted into a cell of Cell (when empty, the largest
+// face's size), Gap pixels apart, on a transparent ground; a null picture when there is no
+// face.
+QImage FaceMosaic(const QList<QImage>& Faces, QSize Cell, int Gap);
 
 // The thumbnail of the card set in FileName with its larger side Size pixels: the advert when
 // it is not blank, else a mosaic of the first four faces, else the card back. Reads the set as

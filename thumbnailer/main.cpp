@@ -4,9 +4,10 @@
 //   tesselo-thumbnailer -s SIZE INPUT OUTPUT
 //
 // Writes a PNG of INPUT's advert (or a mosaic of its faces) with its larger side SIZE pixels
-// to OUTPUT, and nothing else anywhere. INPUT comes from anywhere, so it is read within the
-// game's bounds on every picture and the whole run within a time cap; a set that cannot be
-// shown ends the run with a non-zero status and OUTPUT untouched.
+// to OUTPUT, a new name or a regular file, and leaves nothing else anywhere. INPUT comes from
+// anywhere, so it is read within the game's bounds on every picture and the whole run, the
+// writing included, within a time cap; a set that cannot be shown, or a run that reaches the
+// cap, ends with a non-zero status and OUTPUT untouched.
 #include "CardSetInstall.h"
 #include "CardSetThumbnail.h"
 #include "RegularFile.h"
@@ -18,6 +19,7 @@
 #include <QString>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -31,13 +33,20 @@
 
 namespace {
 
-// Seconds a run may take, on the clock and on the processor. The largest set the game accepts
-// takes a fraction of this; a file built to keep a decoder busy does not get further.
+// Seconds a run may take, on the clock and on the processor, writing the preview included.
+// The largest set the game accepts takes a fraction of this; a file built to keep a decoder
+// busy does not get further.
 constexpr unsigned TimeCapSeconds = 10;
 
 enum Status { Done = 0, Failed = 1, Usage = 2, TimedOut = 3 };
 
+// The preview being written, by the name it has until it takes OUTPUT's place: whatever ends
+// the run before then removes it, the time cap too, so OUTPUT is either untouched or whole.
+char PartialPreview[PATH_MAX] = "";
+
 void OutOfTime(int) {
+  if (PartialPreview[0] != '\0')
+    ::unlink(PartialPreview);
   constexpr char Text[] = "tesselo-thumbnailer: the card set takes too long to read\n";
   [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, Text, sizeof Text - 1);
   ::_exit(TimedOut);
@@ -52,6 +61,24 @@ void CapTime() {
   const rlimit cpu{TimeCapSeconds, TimeCapSeconds + 1};
   ::setrlimit(RLIMIT_CPU, &cpu);
 }
+
+// Keeps the time cap from firing while PartialPreview and the file it names change together.
+class TClockHeld {
+public:
+  TClockHeld() {
+    sigset_t clock;
+    sigemptyset(&clock);
+    sigaddset(&clock, SIGALRM);
+    sigaddset(&clock, SIGXCPU);
+    ::sigprocmask(SIG_BLOCK, &clock, &FBefore);
+  }
+  ~TClockHeld() { ::sigprocmask(SIG_SETMASK, &FBefore, nullptr); }
+  TClockHeld(const TClockHeld&) = delete;
+  TClockHeld& operator=(const TClockHeld&) = delete;
+
+private:
+  sigset_t FBefore;
+};
 
 int Fail(const QString& Text) {
   std::fprintf(stderr, "tesselo-thumbnailer: %s\n", Text.toLocal8Bit().constData());
@@ -80,24 +107,59 @@ QByteArray EncodePng(const QImage& Picture) {
   return writer.write(Picture) ? bytes : QByteArray();
 }
 
-bool WriteOutput(const QByteArray& Output, const QByteArray& Png) {
-  const int fd =
-      ::open(Output.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
-  if (fd < 0)
-    return false;
+// OUTPUT is a path the caller reads once the run is over: a new name, or a regular file that
+// the preview replaces. Looked at without being opened, so a pipe or a device put there is
+// never waited on nor disturbed; a link is refused whatever it points to.
+QString OutputProblem(const QByteArray& Output) {
+  struct stat info {};
+  if (::lstat(Output.constData(), &info) != 0)
+    return errno == ENOENT
+               ? QString()
+               : QStringLiteral("cannot write %1: %2")
+                     .arg(QFile::decodeName(Output), QString::fromLocal8Bit(std::strerror(errno)));
+  if (!S_ISREG(info.st_mode))
+    return QStringLiteral("%1 is not a regular file").arg(QFile::decodeName(Output));
+  return {};
+}
+
+bool WriteAll(int Fd, const QByteArray& Bytes) {
   qsizetype done = 0;
-  while (done < Png.size()) {
-    const ssize_t put = ::write(fd, Png.constData() + done, std::size_t(Png.size() - done));
+  while (done < Bytes.size()) {
+    const ssize_t put = ::write(Fd, Bytes.constData() + done, std::size_t(Bytes.size() - done));
     if (put < 0 && errno == EINTR)
       continue;
     if (put <= 0)
-      break;
+      return false;
     done += put;
   }
-  const bool whole = ::close(fd) == 0 && done == Png.size();
-  if (!whole)
-    ::unlink(Output.constData());
-  return whole;
+  return true;
+}
+
+// Writes Png to a new file in OUTPUT's folder and renames it over OUTPUT, which changes the
+// name alone: whatever replaced OUTPUT since it was looked at is not written through.
+bool WriteOutput(const QByteArray& Output, const QByteArray& Png) {
+  const int slash = Output.lastIndexOf('/');
+  const QByteArray partial = Output.left(slash + 1) + ".tesselo-preview-XXXXXX";
+  if (partial.size() >= qsizetype(sizeof PartialPreview))
+    return false;
+  int fd = -1;
+  {
+    const TClockHeld held;
+    std::memcpy(PartialPreview, partial.constData(), std::size_t(partial.size()) + 1);
+    fd = ::mkostemp(PartialPreview, O_CLOEXEC);
+    if (fd < 0)
+      PartialPreview[0] = '\0';
+  }
+  if (fd < 0)
+    return false;
+  const bool written = WriteAll(fd, Png);
+  const bool closed = ::close(fd) == 0;
+  const TClockHeld held;
+  const bool placed = written && closed && ::rename(PartialPreview, Output.constData()) == 0;
+  if (!placed)
+    ::unlink(PartialPreview);
+  PartialPreview[0] = '\0';
+  return placed;
 }
 
 } // namespace
@@ -118,6 +180,8 @@ int main(int argc, char** argv) {
   const QByteArray output(argv[4]);
   if (const QString problem = InputProblem(input); !problem.isEmpty())
     return Fail(problem);
+  if (const QString problem = OutputProblem(output); !problem.isEmpty())
+    return Fail(problem);
   QByteArray png;
   try {
     png = EncodePng(CardSetThumbnail(QFile::decodeName(input), int(size)));
@@ -126,8 +190,6 @@ int main(int argc, char** argv) {
   }
   if (png.isEmpty())
     return Fail(QStringLiteral("the preview cannot be encoded"));
-  // Nothing may cut the writing short and leave half a picture behind.
-  ::alarm(0);
   if (!WriteOutput(output, png))
     return Fail(QStringLiteral("cannot write %1").arg(QFile::decodeName(output)));
   return Done;

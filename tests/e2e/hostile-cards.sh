@@ -32,8 +32,9 @@ cp "$built/cards/animations.crd" "$cards/"
 
 # The sets whose entry 0 reads. The two sets damaged from the good one are listed or not
 # depending on where the damage falls; whether their entry 0 reads is asked of the archive tool.
-expected=(animations.crd cut-bmp-faces.crd good.crd huge-faces.crd inflation-bomb.crd
-  noise-faces.crd nonsense-header.crd ten-byte-header.crd truncated-faces.crd wrong-kind.crd)
+expected=(animations.crd cut-bmp-faces.crd good.crd huge-box-bmp.crd huge-box-gif.crd
+  huge-box-jpg.crd huge-faces.crd inflation-bomb.crd noise-faces.crd nonsense-header.crd
+  ten-byte-header.crd truncated-faces.crd wrong-kind.crd)
 for damaged in cut-in-half.crd flipped.crd; do
   if "$kvres" cat "$cards/$damaged" 0 >/dev/null 2>&1; then
     expected+=("$damaged")
