@@ -147,9 +147,10 @@ bool WriteAll(int Fd, const QByteArray& Bytes) {
   return true;
 }
 
-// Replaces FilePath with Bytes in one step: they are written whole to the side file, made
-// durable, and renamed over FilePath, so a crash at any moment leaves either the old file or
-// the new one, whole. The new file keeps the old one's permissions.
+} // namespace
+
+// The bytes are written whole to the side file, made durable, and renamed over FilePath. The
+// new file keeps the old one's permissions.
 void ReplaceFile(const QString& FilePath, const QByteArray& Bytes) {
   // A settings file kept elsewhere behind a link stays there, and the link stays a link.
   const QFileInfo Info(FilePath);
@@ -177,6 +178,8 @@ void ReplaceFile(const QString& FilePath, const QByteArray& Bytes) {
     ::fsync(Folder.Fd());
   }
 }
+
+namespace {
 
 // Key lines written by hand may end in a backslash, as the game's own key paths do.
 bool SameKeyPath(const QString& FilePath, const QString& FullPath) {

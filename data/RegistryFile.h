@@ -45,6 +45,11 @@ QStringList SystemRegistryFilePaths(const QString& ProgramFolder, const QString&
 // SystemRegistryFilePaths with ConfigDirs from $XDG_CONFIG_DIRS.
 QStringList DefaultSystemRegistryFilePaths(const QString& ProgramFolder);
 
+// Replaces FilePath with Bytes in one step, through the side file FilePath.new, so a crash at
+// any moment leaves either the old file or the new one, whole; a link stays a link. Throws
+// ESettingsStoreError naming FilePath. The folder must exist.
+void ReplaceFile(const QString& FilePath, const QByteArray& Bytes);
+
 class RegistryFile : public ISettingsStore {
 public:
   // SystemFilePaths: the read-only files below FilePath, the first consulted first.

@@ -25,3 +25,7 @@ constexpr std::array<int32_t, 28> OfferedPairCounts = {8,  10, 12, 14, 16, 18, 2
 // arbitrary.
 std::optional<BoardShape> ChooseBoardLayout(int32_t Pairs, int32_t CellWidth, int32_t CellHeight,
                                             int32_t RoomWidth, int32_t RoomHeight);
+
+// Whether Shape is one that ChooseBoardLayout can give for an offered pair count on some room:
+// what a board kept from an earlier run must be. Any sides are accepted.
+bool IsOfferedLayout(const BoardShape& Shape);

@@ -293,3 +293,50 @@ GamePhase GameEngine::Phase() const {
       FState.Cells.PairCount() > 0 && FState.PairsFound == FState.Cells.PairCount();
   return FState.GameOver && complete ? GamePhase::Finished : GamePhase::NoGame;
 }
+
+// ---- A game kept from an earlier run ----
+
+#include "KeptGame.h"
+
+void GameEngine::ResumeGame(const KeptGame& Kept) {
+  if (const auto problem = CheckKeptGame(Kept)) {
+    throw GameSetupError(*problem);
+  }
+  AbandonGame();
+  FState.InputEnabled = false;
+  ++FGameSerial;
+  FState.ComputerOn = Kept.ComputerOn;
+  FState.Level = Kept.Level;
+  FState.Players = Kept.Players;
+  FState.PlayerCount = Kept.PlayerCount;
+  FState.CardSet = Kept.CardSet;
+  FState.Faces = Kept.Faces;
+  FView.StatusTextChanged("");
+  FState.Cells = Board{};
+  FState.Cells.Rows = Kept.Cells.Rows;
+  FState.Cells.Cols = Kept.Cells.Cols;
+  FView.FitBoard(FState.Cells.Rows, FState.Cells.Cols);
+  FState.Cells = Kept.Cells;
+  FState.Memory = Kept.Memory;
+  FState.RunCount = Kept.RunCount;
+  FState.PairsFound = Kept.PairsFound;
+  FState.CurrentPlayer = Kept.CurrentPlayer;
+  FState.PickNo = Kept.PickNo;
+  FState.TurnPicks.fill(TurnPick{});
+  FState.TurnPicks[1] = Kept.PickNo == 2 ? Kept.FirstPick : TurnPick{};
+  FState.Matched = false;
+  FState.WinnerName.clear();
+  FState.GameOver = false;
+  FState.GameActive = true;
+  FView.BoardReset();
+  if (FState.PickNo == 2) {
+    FView.FaceShown(1, Kept.FirstPick.Col, Kept.FirstPick.Row);
+    FView.CellChanged(Kept.FirstPick.Col, Kept.FirstPick.Row);
+  }
+  PostPlayerStatus();
+  if (FState.ComputerOn && FState.CurrentPlayer == 1) {
+    ComputerTurn();
+  } else {
+    FState.InputEnabled = true;
+  }
+}

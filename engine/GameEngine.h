@@ -102,4 +102,12 @@ private:
   // Counts the games set up; close_pair notices from it that a game was started from inside
   // the score screen and leaves that game alone.
   uint64_t FGameSerial = 0;
+
+  // ---- A game kept from an earlier run (engine/KeptGame.h) ----
+public:
+  // Abandons any game and goes on with Kept, telling the view as a new game does (FitBoard,
+  // BoardReset, the status line, a first pick made already shown again); the computer plays
+  // before this returns when it is at turn. The faces of Kept must be loaded by then. Throws
+  // GameSetupError, leaving everything as it was, when CheckKeptGame refuses Kept.
+  void ResumeGame(const struct KeptGame& Kept);
 };

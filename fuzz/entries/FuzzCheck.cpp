@@ -29,7 +29,7 @@ bool WriteWholeFile(const QString& Path, const QByteArray& Bytes) {
 }
 
 std::span<const TTarget> Targets() {
-  static constexpr std::array<TTarget, 9> all = {{
+  static constexpr std::array<TTarget, 10> all = {{
       {"archive", Archive},
       {"cardset", CardSet},
       {"gif", Gif},
@@ -39,6 +39,7 @@ std::span<const TTarget> Targets() {
       {"settings", Settings},
       {"rtf", Rtf},
       {"fields", Fields},
+      {"keptgame", KeptGameFile},
   }};
   return all;
 }

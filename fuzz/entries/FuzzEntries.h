@@ -36,6 +36,10 @@ int Rtf(const uint8_t* Data, size_t Size);
 // PosFrom and GetField on texts, patterns and positions from the input.
 int Fields(const uint8_t* Data, size_t Size);
 
+// The file that keeps a game between runs: read, written back the same, resumed and played to
+// its end.
+int KeptGameFile(const uint8_t* Data, size_t Size);
+
 // Every target, in a fixed order.
 std::span<const TTarget> Targets();
 

@@ -7,6 +7,7 @@ tesselo_add_gtest(NAME tesselo_settings_test
 tesselo_add_gtest(NAME tesselo_gamesettings_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/GameSettingsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SettingsDurabilityTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/KeptGameFileTest.cpp
   LIBS tesselo_settings tesselo_kvwriter
   MAIN core
   LABELS sanitized)
