@@ -4,12 +4,18 @@
 #include "BoardGrid.h"
 #include "BoardView.h"
 #include "CardSetLoader.h"
+#include "CardSets.h"
 #include "GameAnnouncer.h"
+#include "GameSettings.h"
+#include "KeptGame.h"
+
+#include <QFileInfo>
 
 #include <QTimer>
 #include <QWidget>
 
 #include <exception>
+#include <stdexcept>
 
 TGameTable::TGameTable(IGameTableHost& Host, ISeedSource& Seeds)
     : FHost(Host), FGame(*this, Seeds) {}
@@ -37,33 +43,89 @@ void TGameTable::BuildBoard(QWidget& Window, const QString& AppDir,
   FBoard->OpenSounds(AppDir, SoundDevice);
 }
 
-void TGameTable::SetRevealDelay(int Milliseconds) {
-  FBoard->SetRevealDelay(Milliseconds);
+void TGameTable::SetDelayAndSound(qint32 Delay, bool Sound) {
+  FPlay = {Delay, Sound};
+  FBoard->SetRevealDelay(RevealDelayMs(Delay));
+}
+
+void TGameTable::LoadBoard(TCardSetLoader& Loader, const CardSetHeaderInfo& Card,
+                           const std::vector<int32_t>& Faces, BoardShape Shape, QSize Work) {
+  FFit = FitBoardToScreen(Card.CardWidth, Card.CardHeight, Shape.Rows, Shape.Cols, Work);
+  Loader.LoadFaces(Faces, TBoardFaces::DevicePixels({FFit.CellWidth, FFit.CellHeight},
+                                                    FBoard->MGrid->devicePixelRatioF()));
+  FBoard->TakeGame(Loader, Card.ImageKind);
+  FAdvert = Loader.Advert();
+  FAdLink = Loader.AdLink();
 }
 
 void TGameTable::NewGame(const QString& FileName, NewGameOptions Options, QSize Work) {
   Options.BoardWidth = Work.width() - BoardMarginWidth;
   Options.BoardHeight = Work.height() - BoardMarginHeight;
+  FSetIdentity.reset();
   TCardSetLoader loader(FileName);
   const GamePlan plan = FGame.PlanGame(Options, loader);
-  FFit = FitBoardToScreen(plan.CardSet.CardWidth, plan.CardSet.CardHeight, plan.Shape.Rows,
-                          plan.Shape.Cols, Work);
-  loader.LoadFaces(plan.Faces, TBoardFaces::DevicePixels({FFit.CellWidth, FFit.CellHeight},
-                                                         FBoard->MGrid->devicePixelRatioF()));
-  FBoard->TakeGame(loader, plan.CardSet.ImageKind);
-  FAdvert = loader.Advert();
-  FAdLink = loader.AdLink();
+  LoadBoard(loader, plan.CardSet, plan.Faces, plan.Shape, Work);
+  FSetIdentity = CardSetIdentityOf(FileName);
   FGame.StartGame(plan);
+  KeepGame();
 }
 
 void TGameTable::Abandon() {
   FGame.AbandonGame();
+  KeepGame();
   if (FBoard != nullptr)
     FBoard->HideBoard();
 }
 
-bool TGameTable::Shown() const {
-  return FBoard != nullptr && !FBoard->MGrid->isHidden();
+void TGameTable::KeepGame() {
+  if (FKeptPath.isEmpty())
+    return;
+  const std::optional<KeptGame> kept = ::KeepGame(FGame.State());
+  if (kept && FSetIdentity)
+    SaveKeptGame(FKeptPath, {*kept, FPlay, *FSetIdentity});
+  else
+    DiscardKeptGame(FKeptPath);
+}
+
+QString TGameTable::ResumeKeptGame(const TCardSetCatalogue& Sets, QSize Work) {
+  if (FKeptPath.isEmpty())
+    return {};
+  QString problem;
+  const std::optional<TKeptGameRecord> record = LoadKeptGame(FKeptPath, &problem);
+  if (!record && problem.isEmpty())
+    return {};
+  // Said once: what cannot come back is let go.
+  const auto letGo = [this](const QString& Why) {
+    FGame.AbandonGame();
+    DiscardKeptGame(FKeptPath);
+    return Why;
+  };
+  if (!record)
+    return letGo(tr("The game you left could not be read."));
+  QString setPath;
+  bool namesake = false;
+  for (const auto& set : Sets.CardSets) {
+    if (QFileInfo(set->FileName).fileName() != record->CardSet.FileName)
+      continue;
+    namesake = true;
+    if (IsSameCardSet(record->CardSet, set->FileName))
+      setPath = set->FileName;
+  }
+  if (setPath.isEmpty())
+    return letGo(namesake ? tr("The cards of the game you left have changed.")
+                          : tr("The cards of the game you left are gone."));
+  try {
+    const KeptGame& kept = record->Game;
+    TCardSetLoader loader(setPath);
+    loader.ReadHeader();
+    LoadBoard(loader, kept.CardSet, kept.Faces, {kept.Cells.Rows, kept.Cells.Cols}, Work);
+    SetDelayAndSound(record->Settings.Delay, record->Settings.Sound);
+    FSetIdentity = record->CardSet;
+    FGame.ResumeGame(kept);
+  } catch (const std::exception&) {
+    return letGo(tr("The game you left could not be read."));
+  }
+  return {};
 }
 
 void TGameTable::MGridSelectCell(int Col, int Row) {
@@ -96,11 +158,13 @@ void TGameTable::StatusTextChanged(const std::string& Text) {
 void TGameTable::PlaySound(GameSound Sound) {
   // Told right after the pair is judged, so it is also when the judgement is said.
   FHost.TableAnnounce(PairJudgedText(FGame.State()));
-  FBoard->PlaySound(Sound, FSoundOn);
+  FBoard->PlaySound(Sound, FPlay.Sound);
 }
 
 void TGameTable::StartRevealTimer() {
   FBoard->StartRevealTimer();
+  // A pair has just been judged: a crash from here on loses at most the next turn.
+  KeepGame();
 }
 
 void TGameTable::StopRevealTimer() {

@@ -8,8 +8,10 @@
 #pragma once
 
 #include "GameEngine.h"
+#include "KeptGameFile.h"
 #include "MainLayout.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -19,6 +21,7 @@
 
 class QWidget;
 class TBoardView;
+class TCardSetCatalogue;
 
 // What the window does for the table.
 class IGameTableHost {
@@ -41,6 +44,8 @@ public:
 };
 
 class TGameTable : public IGameView {
+  Q_DECLARE_TR_FUNCTIONS(TGameTable)
+
 public:
   // Host and Seeds must outlive the table. The board is built later, by BuildBoard.
   TGameTable(IGameTableHost& Host, ISeedSource& Seeds);
@@ -56,14 +61,27 @@ public:
   // Only after BuildBoard.
   TBoardView& Board() { return *FBoard; }
 
-  void SetRevealDelay(int Milliseconds);
-  void SetSoundOn(bool On) { FSoundOn = On; }
+  // The reveal delay (an index of the options' list, see RevealDelayMs) and whether sounds
+  // play, for the game in progress and the next.
+  void SetDelayAndSound(qint32 Delay, bool Sound);
+
+  // Where the game in progress is kept between runs; empty, the default, keeps nothing.
+  void SetKeptGamePath(const QString& Path) { FKeptPath = Path; }
+  // Writes the game in progress there, or removes what is kept when no game is in progress (a
+  // pair being shown is kept settled). Runs after every judged pair and a new deal, and when
+  // the window closes; a file that cannot be written is not reported.
+  void KeepGame();
+  // Goes on with the game kept there, its set found in Sets, on a screen whose work area is
+  // Work. Returns what the player should be told when a kept game cannot be restored (a
+  // damaged file, a set changed or removed since); the file is removed then, so it is told
+  // once. Empty when a game was restored or none was kept.
+  QString ResumeKeptGame(const TCardSetCatalogue& Sets, QSize Work);
 
   // Deals a new game from the set FileName on a screen whose work area is Work; Options' board
   // room is taken from Work. Throws (with a text fit for the player) when the set cannot serve
   // the game; no game runs then.
   void NewGame(const QString& FileName, NewGameOptions Options, QSize Work);
-  // Stops the game in progress and hides the board.
+  // Stops the game in progress, hides the board and forgets the game kept.
   void Abandon();
   // Whether a board (a game running or finished) is on the table.
   bool Shown() const;
@@ -86,11 +104,18 @@ public:
 private:
   // Runs Handler; an exception it throws stops the game and is told to the host.
   template <typename THandler> void Guarded(THandler&& Handler);
+  // The board of Rows x Cols cards of Card fitted to Work once, and the faces loaded from
+  // Loader for its cells, for a deal or a resumed game.
+  void LoadBoard(class TCardSetLoader& Loader, const CardSetHeaderInfo& Card,
+                 const std::vector<int32_t>& Faces, BoardShape Shape, QSize Work);
 
   IGameTableHost& FHost;
   GameEngine FGame;
   std::unique_ptr<TBoardView> FBoard;
-  bool FSoundOn = true;
+  TKeptSettings FPlay; // the delay and sound, kept with the game
+  QString FKeptPath;
+  // The set of the game in progress, as the kept game names it.
+  std::optional<TCardSetIdentity> FSetIdentity;
   // The fit of the board being dealt, made once for its shape and the screen.
   TBoardFit FFit;
   QImage FAdvert;

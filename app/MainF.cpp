@@ -102,6 +102,7 @@ void TMainForm::FormCreate(TSkinReader& Skin, const TMainFormSetup& Setup) {
   FCardsDir = FAppDir + QStringLiteral("cards/");
   FWorkArea = Setup.WorkArea;
   FSoundDevice = Setup.SoundDevice;
+  FKeptGamePath = Setup.KeptGamePath;
   CreateControls();
   LoadSkin(Skin);
   AddHotAreas();
@@ -140,6 +141,17 @@ void TMainForm::FinishCreate() {
     ScanCardSets(FCardsDir, FSettings.CardsFile, FCardSets);
   FillOptionsPanel();
   FormResize();
+  // The game the player left, if any, comes back as it was; its faces are read now, after the
+  // first picture, as a new deal's are.
+  FTable.SetKeptGamePath(FKeptGamePath);
+  const QString notRestored = FTable.ResumeKeptGame(FCardSets, FWorkArea.size());
+  if (!notRestored.isEmpty())
+    SetPlayerLabel(notRestored);
+}
+
+void TMainForm::KeepGame() {
+  if (FTable.HasBoard())
+    FTable.KeepGame();
 }
 
 // The hands are not part of the first picture, and reading their pictures starts Qt's image
@@ -306,16 +318,14 @@ void TMainForm::mouseReleaseEvent(QMouseEvent* Event) {
 void TMainForm::FillOptionsPanel() {
   OptionsPanel->SetCatalogue(FCardSets, FCardsDir);
   OptionsPanel->FillOptionsPanel(FSettings, FTable.Game().Players());
-  FTable.SetRevealDelay(RevealDelayMs(FSettings.Delay));
-  FTable.SetSoundOn(FSettings.Sound);
+  FTable.SetDelayAndSound(FSettings.Delay, FSettings.Sound);
   if (const TCardsObj* set = OptionsPanel->SelectedSet())
     FTable.Board().SetCellSize({set->CardWidth, set->CardHeight});
 }
 
 void TMainForm::ReadOptionsPanel() {
   OptionsPanel->ReadOptionsPanel(FSettings, FTable.Game().Players());
-  FTable.SetRevealDelay(RevealDelayMs(FSettings.Delay));
-  FTable.SetSoundOn(FSettings.Sound);
+  FTable.SetDelayAndSound(FSettings.Delay, FSettings.Sound);
 }
 
 // ---- Card sets opened from outside ------------------------------------------------------------
@@ -516,6 +526,8 @@ void TMainForm::FormClose() {
   FClosed = true;
   // The settings saved must be the ones loaded, also when the window closes that early.
   FinishCreate();
+  // The game in progress is kept for the next start before it stops here.
+  FTable.KeepGame();
   FTable.Game().AbandonGame();
   if (FStore == nullptr)
     return;

@@ -39,6 +39,9 @@ struct TMainFormSetup {
   ISeedSource* Seeds = nullptr;    // the game's seeds; the clock when null
   // Whether sounds can be heard; asked of the system when not given.
   std::optional<bool> SoundDevice;
+  // Where a game in progress is kept when the window closes and comes back from at the next
+  // start; empty keeps nothing.
+  QString KeptGamePath;
 };
 
 class TMainForm : public QWidget, public IGameTableHost {
@@ -81,6 +84,10 @@ public:
   // takes long, so start-up calls this once the window is on screen; a sound asked for earlier
   // loads them itself.
   void LoadSounds();
+
+  // Writes the game in progress where it is kept, as closing the window does, without closing
+  // (the desktop's session is about to end).
+  void KeepGame();
 
   // Sets the status line and centres it.
   void SetPlayerLabel(const QString& Text);
@@ -189,6 +196,7 @@ private:
   QString FCardsDir;
   QRect FWorkArea;
   std::optional<bool> FSoundDevice;
+  QString FKeptGamePath;
   // The options panel's pictures, from the reading of the skin until the panel is built.
   std::unique_ptr<TSkinReader> FLaterSkin;
   QString FCoverLink;

@@ -5,6 +5,7 @@
 #include "KVRStream.h"
 #include "KVUtils.h"
 #include "KVstring.h"
+#include "KeptGameFile.h"
 #include "Language.h"
 #include "MainF.h"
 #include "PopUpWiring.h"
@@ -13,6 +14,7 @@
 #include "RegistryFile.h"
 #include "SingleInstance.h"
 #include "SkinEntries.h"
+#include "TerminationSignals.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -155,6 +157,7 @@ int RunGame() {
   setup.AppDir = appDir;
   setup.WorkArea = DesktopWorkArea();
   setup.Store = &store;
+  setup.KeptGamePath = DefaultKeptGameFilePath();
 
   std::unique_ptr<TMainForm> mainForm;
   std::unique_ptr<TPopUpWindows> popUps;
@@ -198,6 +201,10 @@ int RunGame() {
                                  if (!cardSet.isEmpty())
                                    form->OpenCardSet(cardSet);
                                }});
+  // Told to end (a logout, `kill`), the game closes as its window would, keeping the game in
+  // progress; a session about to end has it kept at once, in case the end comes harder.
+  TTerminationSignals termination([form] { form->close(); });
+  QObject::connect(qApp, &QGuiApplication::commitDataRequest, form, [form] { form->KeepGame(); });
   mainForm->show();
   const int status = QApplication::exec();
   mainForm->SetPopUps(nullptr);

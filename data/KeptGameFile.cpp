@@ -44,8 +44,7 @@ struct EBadRecord {
 };
 
 [[noreturn]] void Refuse(const char* Key) {
-  throw EBadRecord{QCoreApplication::translate("KeptGameFile", "\"%1\" is missing or out of range")
-                       .arg(QLatin1String(Key))};
+  throw EBadRecord{QStringLiteral("\"%1\" is missing or out of range").arg(QLatin1String(Key))};
 }
 
 qint64 NumberOf(const QJsonValue& Value, const char* Key, qint64 Min, qint64 Max) {
@@ -224,8 +223,7 @@ TCardSetIdentity ReadIdentity(const QJsonObject& Object) {
 TKeptGameRecord ReadRecord(const QJsonObject& Root) {
   const QJsonValue version = Root.value("version");
   if (!version.isDouble() || version.toDouble() != KeptGameFileVersion) {
-    throw EBadRecord{
-        QCoreApplication::translate("KeptGameFile", "its version is not one this game reads")};
+    throw EBadRecord{QStringLiteral("its version is not one this game reads")};
   }
   TKeptGameRecord record;
   const QJsonObject settings = ObjectOf(Root.value("settings"), "settings");
@@ -235,8 +233,7 @@ TKeptGameRecord ReadRecord(const QJsonObject& Root) {
   record.Game = ReadGame(ObjectOf(Root.value("game"), "game"));
   if (const auto problem = CheckKeptGame(record.Game)) {
     throw EBadRecord{
-        QCoreApplication::translate("KeptGameFile", "the game in it is impossible (%1)")
-            .arg(QString::fromStdString(*problem))};
+        QStringLiteral("the game in it is impossible (%1)").arg(QString::fromStdString(*problem))};
   }
   return record;
 }
@@ -256,8 +253,7 @@ std::optional<TCardSetIdentity> CardSetIdentityOf(const QString& Path, QString* 
   if (fd < 0) {
     SetProblem(Problem,
                CannotOpenCardSetText(Path, fd == NotARegularFile
-                                               ? QCoreApplication::translate(
-                                                     "KeptGameFile", "it is not a regular file")
+                                               ? QStringLiteral("it is not a regular file")
                                                : QString::fromLocal8Bit(std::strerror(error))));
     return std::nullopt;
   }
@@ -294,16 +290,17 @@ QByteArray KeptGameBytes(const TKeptGameRecord& Record) {
   return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
+constexpr int MaxKeptGameFileKiB = int(MaxKeptGameFileSize / 1024);
+
 std::optional<TKeptGameRecord> KeptGameFromBytes(const QByteArray& Bytes, QString* Problem) {
   if (Bytes.size() > MaxKeptGameFileSize) {
-    SetProblem(Problem, QCoreApplication::translate("KeptGameFile", "it is larger than %n KiB",
-                                                    nullptr, int(MaxKeptGameFileSize / 1024)));
+    SetProblem(Problem, QStringLiteral("it is larger than %1 KiB").arg(MaxKeptGameFileKiB));
     return std::nullopt;
   }
   QJsonParseError error{};
   const QJsonDocument document = QJsonDocument::fromJson(Bytes, &error);
   if (error.error != QJsonParseError::NoError || !document.isObject()) {
-    SetProblem(Problem, QCoreApplication::translate("KeptGameFile", "it is damaged or cut short"));
+    SetProblem(Problem, QStringLiteral("it is damaged or cut short"));
     return std::nullopt;
   }
   try {
@@ -319,17 +316,13 @@ bool SaveKeptGame(const QString& Path, const TKeptGameRecord& Record, QString* P
   // What could not be read back is never written over a game kept before.
   QString why;
   if (!KeptGameFromBytes(bytes, &why)) {
-    SetProblem(
-        Problem,
-        QCoreApplication::translate("KeptGameFile", "The game cannot be kept: %1.").arg(why));
+    SetProblem(Problem, QStringLiteral("The game cannot be kept: %1.").arg(why));
     return false;
   }
   try {
     if (!QDir().mkpath(QFileInfo(Path).absolutePath())) {
       throw ESettingsStoreError(
-          QCoreApplication::translate("KeptGameFile", "The folder of %1 cannot be made.")
-              .arg(Path)
-              .toStdString());
+          QStringLiteral("The folder of %1 cannot be made.").arg(Path).toStdString());
     }
     ReplaceFile(Path, bytes);
   } catch (const std::exception& failure) {
@@ -350,7 +343,7 @@ std::optional<TKeptGameRecord> LoadKeptGame(const QString& Path, QString* Proble
   QString why;
   QFile file;
   if (fd == NotARegularFile) {
-    why = QCoreApplication::translate("KeptGameFile", "it is not a regular file");
+    why = QStringLiteral("it is not a regular file");
   } else if (fd < 0) {
     why = QString::fromLocal8Bit(std::strerror(error));
   } else if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -359,9 +352,7 @@ std::optional<TKeptGameRecord> LoadKeptGame(const QString& Path, QString* Proble
   } else if (const auto record = KeptGameFromBytes(file.read(MaxKeptGameFileSize + 1), &why)) {
     return record;
   }
-  SetProblem(Problem, QCoreApplication::translate("KeptGameFile",
-                                                  "The game kept in %1 cannot be resumed: %2.")
-                          .arg(Path, why));
+  SetProblem(Problem, QStringLiteral("The game kept in %1 cannot be resumed: %2.").arg(Path, why));
   return std::nullopt;
 }
 
@@ -369,8 +360,7 @@ bool DiscardKeptGame(const QString& Path, QString* Problem) {
   if (::unlink(QFile::encodeName(Path).constData()) == 0 || errno == ENOENT) {
     return true;
   }
-  SetProblem(Problem,
-             QCoreApplication::translate("KeptGameFile", "The kept game %1 cannot be removed: %2.")
-                 .arg(Path, QString::fromLocal8Bit(std::strerror(errno))));
+  SetProblem(Problem, QStringLiteral("The kept game %1 cannot be removed: %2.")
+                          .arg(Path, QString::fromLocal8Bit(std::strerror(errno))));
   return false;
 }

@@ -60,8 +60,9 @@ std::optional<TKeptGameRecord> KeptGameFromBytes(const QByteArray& Bytes, QStrin
 bool SaveKeptGame(const QString& Path, const TKeptGameRecord& Record, QString* Problem = nullptr);
 
 // The record kept at Path. Nothing with an empty Problem when no game is kept there; nothing
-// with a one-line Problem for the status line when the file is damaged, too large, of another
-// version or not a regular file. The file is left as it is.
+// with a one-line Problem when the file is damaged, too large, of another version or not a
+// regular file. The file is left as it is. The problems here are in English, for a record of
+// what went wrong; what the player is told is the window's to word.
 std::optional<TKeptGameRecord> LoadKeptGame(const QString& Path, QString* Problem);
 
 // Removes the kept game at Path, if any: a finished or abandoned game is not kept. False with

@@ -2,6 +2,7 @@
 
 #include "BoardLayout.h"
 #include "DealCards.h"
+#include "KeptGame.h"
 #include "PlayerList.h"
 #include "SelectFaces.h"
 #include "Verdict.h"
@@ -293,10 +294,6 @@ GamePhase GameEngine::Phase() const {
       FState.Cells.PairCount() > 0 && FState.PairsFound == FState.Cells.PairCount();
   return FState.GameOver && complete ? GamePhase::Finished : GamePhase::NoGame;
 }
-
-// ---- A game kept from an earlier run ----
-
-#include "KeptGame.h"
 
 void GameEngine::ResumeGame(const KeptGame& Kept) {
   if (const auto problem = CheckKeptGame(Kept)) {

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <vector>
 
+struct KeptGame;
+
 // What the "play" command hands to a new game, besides the player table and the card set.
 struct NewGameOptions {
   int32_t Pairs = 8; // one of OfferedPairCounts
@@ -57,6 +59,13 @@ public:
   // plan that is not the last one made.
   void StartGame(const GamePlan& Plan);
 
+  // Abandons any game and goes on with Kept, a game kept from an earlier run, telling the view
+  // as a new game does (FitBoard, BoardReset, the status line, a first pick made already shown
+  // again); the computer plays before this returns when it is at turn. The faces of Kept must be
+  // loaded by then. Throws GameSetupError, leaving everything as it was, when CheckKeptGame
+  // refuses Kept.
+  void ResumeGame(const KeptGame& Kept);
+
   // A player's click: turns the cell when input is enabled, a game runs, fewer than two cards
   // are picked and the cell is on the board and face down; otherwise does nothing.
   void SelectCell(int32_t Col, int32_t Row);
@@ -102,12 +111,4 @@ private:
   // Counts the games set up; close_pair notices from it that a game was started from inside
   // the score screen and leaves that game alone.
   uint64_t FGameSerial = 0;
-
-  // ---- A game kept from an earlier run (engine/KeptGame.h) ----
-public:
-  // Abandons any game and goes on with Kept, telling the view as a new game does (FitBoard,
-  // BoardReset, the status line, a first pick made already shown again); the computer plays
-  // before this returns when it is at turn. The faces of Kept must be loaded by then. Throws
-  // GameSetupError, leaving everything as it was, when CheckKeptGame refuses Kept.
-  void ResumeGame(const struct KeptGame& Kept);
 };

@@ -1081,6 +1081,21 @@ GIF, JPEG oder BMP, alle von einer Art; mindestens 8.</translation>
     </message>
 </context>
 <context>
+    <name>TGameTable</name>
+    <message>
+        <source>The game you left could not be read.</source>
+        <translation>Das letzte Spiel ließ sich nicht lesen.</translation>
+    </message>
+    <message>
+        <source>The cards of the game you left have changed.</source>
+        <translation>Die Karten des letzten Spiels haben sich geändert.</translation>
+    </message>
+    <message>
+        <source>The cards of the game you left are gone.</source>
+        <translation>Die Karten des letzten Spiels sind fort.</translation>
+    </message>
+</context>
+<context>
     <name>TMainForm</name>
     <message>
         <source>Commands</source>

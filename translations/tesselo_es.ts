@@ -1083,6 +1083,21 @@ GIF, JPEG o BMP, todas del mismo tipo; al menos 8.</translation>
     </message>
 </context>
 <context>
+    <name>TGameTable</name>
+    <message>
+        <source>The game you left could not be read.</source>
+        <translation>No se pudo leer la última partida.</translation>
+    </message>
+    <message>
+        <source>The cards of the game you left have changed.</source>
+        <translation>Las cartas de la última partida han cambiado.</translation>
+    </message>
+    <message>
+        <source>The cards of the game you left are gone.</source>
+        <translation>Las cartas de la última partida ya no están.</translation>
+    </message>
+</context>
+<context>
     <name>TMainForm</name>
     <message>
         <source>Commands</source>

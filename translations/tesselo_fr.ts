@@ -1082,6 +1082,21 @@ GIF, JPEG ou BMP, toutes du même genre&#xa0;; au moins 8.</translation>
     </message>
 </context>
 <context>
+    <name>TGameTable</name>
+    <message>
+        <source>The game you left could not be read.</source>
+        <translation>La dernière partie n’a pas pu être lue.</translation>
+    </message>
+    <message>
+        <source>The cards of the game you left have changed.</source>
+        <translation>Les cartes de la dernière partie ont changé.</translation>
+    </message>
+    <message>
+        <source>The cards of the game you left are gone.</source>
+        <translation>Les cartes de la dernière partie ont disparu.</translation>
+    </message>
+</context>
+<context>
     <name>TMainForm</name>
     <message>
         <source>Commands</source>
