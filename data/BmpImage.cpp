@@ -193,6 +193,8 @@ QImage DecodeBmp(const QByteArray& Data, const TImageLimits& Limits) {
   const TBmpHeader header = ReadHeader(Data);
   Limits.CheckSize(std::abs(header.Width), std::abs(header.Height), "BMP");
   CheckEveryPixelGiven(Data, header);
+  // Qt's reader cannot be stopped once it runs; the runs checked above may have taken long.
+  Limits.CheckGoingOn();
   if (IsPlainBitmap(header))
     return ReadPlainBitmap(Data, header);
   QImage image;
