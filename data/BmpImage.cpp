@@ -268,6 +268,8 @@ QImage DecodeBmp(const QByteArray& Data, const TImageLimits& Limits) {
     return image;
   }
   CheckEveryPixelGiven(Data, header);
+  // Qt's reader cannot be stopped once it runs; the runs checked above may have taken long.
+  Limits.CheckGoingOn();
   if (IsPlainBitmap(header))
     return ReadPlainBitmap(Data, header);
   QImage image;

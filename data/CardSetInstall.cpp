@@ -21,6 +21,7 @@
 #include <stop_token>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,6 +29,18 @@ namespace {
 
 constexpr int MostNames = 9; // Name.crd, then Name-2.crd to Name-9.crd
 constexpr std::size_t ChunkBytes = 64 * 1024;
+// A larger file has its header read from the copy of its first HeadBytes before the rest is
+// copied: the directory and the header record lie there in any set, so a file that is no card
+// set is refused before gigabytes of it are copied.
+constexpr qint64 HeadBytes = 1024 * 1024;
+
+// A staging folder is named StagingPrefix and six random characters, and holds OwnerLockName,
+// locked while a copy of the game uses the folder.
+constexpr char StagingPrefix[] = ".incoming-";
+constexpr char OwnerLockName[] = "owner.lock";
+// A staging folder without a lock is left alone this long: its copy of the game may be about to
+// lock it.
+constexpr auto UnlockedStagingAge = std::chrono::hours(1);
 
 [[noreturn]] void Refuse(const QString& Text) {
   throw ECardSetError(Text.toStdString());
@@ -90,9 +103,15 @@ private:
 };
 
 // The file name the set is kept under: the name it came with, ending in ".crd" so the
-// catalogue lists it.
+// catalogue lists it. A control character (a line break, a tab) becomes '_': the settings store
+// keeps the chosen set's name on one line, and a name that cannot be shown as it is cannot be
+// read by the player either.
 QString SetFileName(const QString& Path) {
   QString name = QFileInfo(Path).fileName();
+  for (QChar& c : name)
+    if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+        c.category() == QChar::Separator_Paragraph)
+      c = u'_';
   if (!name.endsWith(QStringLiteral(".crd"), Qt::CaseInsensitive))
     name += QStringLiteral(".crd");
   return name;
@@ -130,9 +149,29 @@ bool SameBytes(const QString& Path, const QString& Other) {
   }
 }
 
+[[noreturn]] void Stopped(const QString& Name) {
+  Refuse(QCoreApplication::translate("CardSetInstall", "Copying the card set %1 was stopped.")
+             .arg(Name));
+}
+
+// What the catalogue and the check read first: the header record, and enough faces for the
+// smallest game.
+TCardSetHeader CheckHead(const QString& FileName) {
+  TCardSetHeader header;
+  try {
+    header = ReadCardSetHeader(FileName);
+  } catch (const EKVResError& error) {
+    throw ECardSetError(UnusableCardSetText(FileName, error.what()));
+  }
+  if (header.ImageCount < OfferedPairCounts.front())
+    throw ECardSetError(NotEnoughImagesText());
+  return header;
+}
+
 // Copies the open regular file Source into Target, a new file, refusing more than
-// MaxCardSetFileBytes (the file may grow while it is read).
-void CopyBounded(int Source, const QString& Target, const QString& Name) {
+// MaxCardSetFileBytes (the file may grow while it is read), or a file whose first HeadBytes
+// are not the start of a card set. Stops when a stop is requested through Stop.
+void CopyBounded(int Source, const QString& Target, const QString& Name, std::stop_token Stop) {
   const TFileDescriptor out(::open(QFile::encodeName(Target).constData(),
                                    O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644));
   if (out.Get() < 0)
@@ -146,11 +185,16 @@ void CopyBounded(int Source, const QString& Target, const QString& Name) {
                  .arg(Name, ErrnoText()));
     if (got == 0)
       break;
+    if (Stop.stop_requested())
+      Stopped(Name);
+    const bool headDone = total < HeadBytes && total + got >= HeadBytes;
     total += got;
     if (total > MaxCardSetFileBytes)
       TooLarge(Name);
     if (!WriteAll(out.Get(), chunk.data(), std::size_t(got)))
       CannotCopy(Name, QFileInfo(Target).path(), ErrnoText());
+    if (headDone)
+      CheckHead(Target);
   }
   // The copy must be on the disk before a rename can make it the set the player has.
   if (::fsync(out.Get()) != 0)
@@ -220,8 +264,10 @@ struct TStagedSet::TParts {
   // The set was in a card folder already: nothing was copied.
   std::optional<TInstalledSet> Present;
   QString Name;
-  // Destroyed in reverse order: the staged copy goes before the folders made for it.
+  // Destroyed in reverse order: the staged copy goes before the folders made for it, and the
+  // staging folder's lock is given up only once the folder is gone.
   TMadeFolders Made;
+  std::optional<TFileDescriptor> OwnerLock;
   std::optional<QTemporaryDir> Staging;
   QString Staged;
   TCardSetHeader Header;
@@ -271,11 +317,18 @@ TStagedSet StageCardSet(const QString& Path, const TCardFolderPair& Folders,
             .arg(shownName, Folders.User));
   // The copy is checked, not the original, which could change after its check. It carries
   // the set's own name, so the checks' messages name the set the player knows.
-  parts.Staging.emplace(Folders.User + QStringLiteral(".incoming-XXXXXX"));
+  parts.Staging.emplace(Folders.User + QLatin1String(StagingPrefix) + QStringLiteral("XXXXXX"));
   if (!parts.Staging->isValid())
     CannotCopy(shownName, Folders.User, parts.Staging->errorString());
+  // A copy of the game killed from here on leaves the folder unlocked, for the next start to
+  // take away.
+  parts.OwnerLock.emplace(
+      ::open(QFile::encodeName(parts.Staging->filePath(QLatin1String(OwnerLockName))).constData(),
+             O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
+  if (parts.OwnerLock->Get() < 0 || ::flock(parts.OwnerLock->Get(), LOCK_EX | LOCK_NB) != 0)
+    CannotCopy(shownName, Folders.User, ErrnoText());
   parts.Staged = parts.Staging->filePath(parts.Name);
-  CopyBounded(source.Get(), parts.Staged, shownName);
+  CopyBounded(source.Get(), parts.Staged, shownName, Stop);
   parts.Header = CheckSet(parts.Staged, Deadline, Stop);
   return result;
 }
@@ -289,6 +342,36 @@ TInstalledSet PlaceCardSet(TStagedSet Staged, const TCardFolderPair& Folders,
   if (placed.Outcome == TInstallOutcome::Added || placed.Outcome == TInstallOutcome::Replaced)
     parts.Made.Keep();
   return placed;
+}
+
+void RemoveStaleStagedSets(const QString& UserFolder) {
+  if (UserFolder.isEmpty())
+    return;
+  const QDir folder(UserFolder);
+  const QStringList names =
+      folder.entryList({QLatin1String(StagingPrefix) + u'*'},
+                       QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+  for (const QString& name : names) {
+    const QString path = folder.filePath(name);
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+        info.st_uid != ::geteuid())
+      continue;
+    const TFileDescriptor lock(
+        ::open(QFile::encodeName(path + u'/' + QLatin1String(OwnerLockName)).constData(),
+               O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    if (lock.Get() >= 0) {
+      // Held: a running copy of the game is checking or placing this set.
+      if (::flock(lock.Get(), LOCK_EX | LOCK_NB) != 0)
+        continue;
+    } else {
+      const auto age =
+          std::chrono::system_clock::now() - std::chrono::system_clock::from_time_t(info.st_mtime);
+      if (age < UnlockedStagingAge)
+        continue;
+    }
+    QDir(path).removeRecursively();
+  }
 }
 
 TInstalledSet InstallCardSet(const QString& Path, const TCardFolderPair& Folders,

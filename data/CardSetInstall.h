@@ -81,3 +81,8 @@ TStagedSet StageCardSet(const QString& Path, const TCardFolderPair& Folders,
                         std::chrono::steady_clock::time_point Deadline, std::stop_token Stop = {});
 TInstalledSet PlaceCardSet(TStagedSet Staged, const TCardFolderPair& Folders,
                            const TAskReplace& AskReplace);
+
+// Takes away what copies of the game killed while staging a set left in UserFolder (the user's
+// card folder): hidden staging folders whose lock no running copy holds, and those without a
+// lock once they are an hour old. A folder another running copy uses stays. Called at start.
+void RemoveStaleStagedSets(const QString& UserFolder);

@@ -27,6 +27,10 @@ QString NotOpenedText() {
   return QCoreApplication::translate("CardSetLoader", "It has not been opened.");
 }
 
+QString TooLongText() {
+  return QCoreApplication::translate("CardSetLoader", "Checking its faces takes too long.");
+}
+
 // Faces are counted from 1 in what the player reads.
 QString NoFaceText(qint64 Face) {
   return QCoreApplication::translate("CardSetLoader", "It has no face image %1.").arg(Face + 1);
@@ -133,12 +137,16 @@ void TCardSetLoader::CheckFaces(std::chrono::steady_clock::time_point Deadline,
                                 std::stop_token Stop) {
   if (!FReader)
     Fail(NotOpenedText());
+  // The decoders watch the stop and the deadline too, so one slow face cannot outlast them.
+  TImageLimits limits = FLimits;
+  limits.Stop = std::move(Stop);
+  limits.Deadline = std::min(limits.Deadline, Deadline);
   try {
     // A header may claim more faces than the file holds; the first missing one ends the check.
     for (int face = 0; face < FHeader.ImageCount; ++face) {
-      if (std::chrono::steady_clock::now() > Deadline || Stop.stop_requested())
-        Fail(QCoreApplication::translate("CardSetLoader", "Checking its faces takes too long."));
-      CheckFace(face);
+      if (limits.Stopping())
+        Fail(TooLongText());
+      CheckFace(face, limits);
     }
   } catch (...) {
     FReader.reset();
@@ -150,11 +158,11 @@ void TCardSetLoader::CheckFaces(std::chrono::steady_clock::time_point Deadline,
 }
 
 // One face whole, charged alone against the game's budget, as a game of one face would hold it.
-void TCardSetLoader::CheckFace(int Face) {
+void TCardSetLoader::CheckFace(int Face, const TImageLimits& Limits) {
   DropFaces();
   TFaceSlot slot;
   try {
-    DecodeFace(slot, FHeader.FaceKind(), ReadFaceEntry(Face), QSize(), FLimits);
+    DecodeFace(slot, FHeader.FaceKind(), ReadFaceEntry(Face), QSize(), Limits);
   } catch (const std::exception&) {
     FailFace(Face, std::current_exception());
   }
@@ -162,7 +170,7 @@ void TCardSetLoader::CheckFace(int Face) {
   if (!slot.Picture.isNull())
     return;
   try {
-    DecodeGif(slot.Stream, FLimits);
+    DecodeGif(slot.Stream, Limits);
   } catch (const std::exception&) {
     FailFace(Face, std::current_exception());
   }
@@ -310,6 +318,8 @@ void TCardSetLoader::DecodeFace(TFaceSlot& Slot, TCardImageKind Kind, QByteArray
 void TCardSetLoader::FailFace(int Face, const std::exception_ptr& Error) const {
   try {
     std::rethrow_exception(Error);
+  } catch (const EImageStopped&) {
+    Fail(TooLongText());
   } catch (const EImageError& error) {
     Fail(QCoreApplication::translate("CardSetLoader", "Face image %1 is not usable: %2")
              .arg(qint64(Face) + 1)

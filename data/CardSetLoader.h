@@ -61,7 +61,8 @@ public:
   // Reads and decodes every face of the set whole, one at a time and keeping none, as
   // LoadFaces reads a game's faces; a GIF face is also decoded frame by frame, as the board
   // plays it. Closes the file. Throws ECardSetError like LoadFaces, and when Deadline passes
-  // before the last face has been checked or a stop is requested through Stop.
+  // before the last face has been checked or a stop is requested through Stop; either ends
+  // the decoding of the face at hand too, within a row of its picture.
   void CheckFaces(std::chrono::steady_clock::time_point Deadline, std::stop_token Stop = {});
 
   // Face index Face of the set FileName, of format Kind, again: decoded as LoadFaces decodes
@@ -108,7 +109,7 @@ private:
   std::vector<TFaceSlot> DecodeFaces(const std::vector<int32_t>& Faces, QSize Cover) const;
   void KeepFaces(const std::vector<int32_t>& Faces, std::vector<TFaceSlot>& Slots);
   [[noreturn]] void FailFace(int Face, const std::exception_ptr& Error) const;
-  void CheckFace(int Face);
+  void CheckFace(int Face, const TImageLimits& Limits);
   void DropFaces();
   void ChargeFace(qint64 Bytes);
 

@@ -252,6 +252,8 @@ void TGifDecoder::ReadFrame(TGifAnimation& Animation) {
 void TGifDecoder::DrawRows(const GifImageDesc& Desc, const std::array<QRgb, 256>& Palette) {
   std::vector<GifPixelType> line(size_t(Desc.Width));
   for (int index = 0; index < Desc.Height; ++index) {
+    // A thousand frames of many rows each take seconds: a stop must not wait for their end.
+    FLimits.CheckGoingOn();
     if (DGifGetLine(FGif.get(), line.data(), Desc.Width) == GIF_ERROR)
       Fail();
     const int y = Desc.Top + (Desc.Interlace ? InterlacedRow(index, Desc.Height) : index);

@@ -22,3 +22,15 @@ void TImageLimits::CheckSize(qint64 Width, qint64 Height, const char* What) cons
                                     "The %1 picture needs more memory than a card face may use.")
             .arg(what));
 }
+
+bool TImageLimits::Stopping() const {
+  // The clock is read only when a deadline was set: this runs once a row.
+  return Stop.stop_requested() || (Deadline != std::chrono::steady_clock::time_point::max() &&
+                                   std::chrono::steady_clock::now() > Deadline);
+}
+
+void TImageLimits::CheckGoingOn() const {
+  if (Stopping())
+    throw EImageStopped(
+        QCoreApplication::translate("ImageLimits", "Reading the picture was stopped."));
+}

@@ -4,7 +4,9 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <chrono>
 #include <stdexcept>
+#include <stop_token>
 #include <string>
 
 // A picture that cannot be decoded (damaged, truncated, of another format, or past the
@@ -13,6 +15,12 @@ class EImageError : public std::runtime_error {
 public:
   using std::runtime_error::runtime_error;
   explicit EImageError(const QString& Text) : std::runtime_error(Text.toStdString()) {}
+};
+
+// A decode given up because nobody waits for it any more (see TImageLimits::Stop).
+class EImageStopped : public EImageError {
+public:
+  using EImageError::EImageError;
 };
 
 // The bounds a decoder checks before it allocates anything for a picture. The defaults are
@@ -39,8 +47,17 @@ struct TImageLimits {
   qint64 MaxBytes = MaxDecodedBytes;
   int MaxFrames = MaxGifFrames;
   qint64 MaxGameBytes = MaxGameFaceBytes;
+  // A decode stops between rows once a stop is requested through Stop or Deadline passes, so a
+  // crafted picture that takes seconds cannot keep a closing window, or a passed deadline,
+  // waiting for it.
+  std::stop_token Stop;
+  std::chrono::steady_clock::time_point Deadline = std::chrono::steady_clock::time_point::max();
 
   // Throws EImageError unless a Width x Height picture lies within the bounds (both sides at
   // least 1, at 4 bytes a pixel). What names the picture's format in the message.
   void CheckSize(qint64 Width, qint64 Height, const char* What) const;
+  // Whether the decode is to stop; once true, it stays true.
+  bool Stopping() const;
+  // Throws EImageStopped when the decode is to stop.
+  void CheckGoingOn() const;
 };

@@ -20,6 +20,9 @@ struct TJpegErrorManager {
   jmp_buf Return;
   char FirstMessage[JMSG_LENGTH_MAX];
   bool TooManyScans;
+  // The bounds of the decode, whose stop the progress monitor watches; set when the stop ended it.
+  const TImageLimits* Limits;
+  bool Stopped;
   // Set once the decoder starts producing rows (reading the scans of a progressive picture
   // counts), and when something went wrong while rows were still owed.
   bool Decoding;
@@ -89,6 +92,13 @@ void OnProgress(j_common_ptr Info) {
   if (decompress->input_scan_number > TImageLimits::MaxJpegScans) {
     ErrorManagerOf(Info)->TooManyScans = true;
     longjmp(ErrorManagerOf(Info)->Return, 1);
+  }
+  // Called once a row, and once a row of blocks while the scans of a progressive picture are
+  // read: a stop ends even a picture of a thousand scans at once.
+  TJpegErrorManager* manager = ErrorManagerOf(Info);
+  if (manager->Limits->Stopping()) {
+    manager->Stopped = true;
+    longjmp(manager->Return, 1);
   }
 }
 
@@ -193,7 +203,9 @@ QImage DecodeInSession(TJpegSession& Session, const QByteArray& Data, const TIma
                        QSize Cover, QSize* WholeSize) {
   SetSource(Session, Data);
   // Why is a whole sentence; the decoder's own first message, when it gave one, follows it.
-  auto fail = [&Session](const char* Why) -> EImageError {
+  auto fail = [&Session, &Limits](const char* Why) -> EImageError {
+    if (Session.Errors.Stopped)
+      Limits.CheckGoingOn();
     if (Session.Errors.TooManyScans)
       return EImageError(
           QCoreApplication::translate("JpegImage", "The JPEG picture has too many scans."));
@@ -235,6 +247,7 @@ QImage DecodeJpeg(const QByteArray& Data, const TImageLimits& Limits, QSize Cove
   session.Errors.Base.error_exit = OnErrorExit;
   session.Errors.Base.emit_message = OnEmitMessage;
   session.Progress.progress_monitor = OnProgress;
+  session.Errors.Limits = &Limits;
   if (!CreateDecoder(&session))
     throw EImageError(
         QCoreApplication::translate("JpegImage", "The JPEG decoder cannot be started."));

@@ -296,8 +296,12 @@ void RegistryFile::WriteInteger(const QString& Name, qint32 Value) {
 }
 
 void RegistryFile::WriteString(const QString& Name, const QString& Value) {
-  RefuseLineBreak(Value);
-  ValueToWrite(Name, RegistryValueKind::String).Text = Value;
+  // A value comes from outside (a typed name, a set's file name): refusing it would stop the
+  // values after it from being saved, so its line breaks become spaces. Names are the game's.
+  QString oneLine = Value;
+  oneLine.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+  oneLine.replace(u'\r', u' ').replace(u'\n', u' ');
+  ValueToWrite(Name, RegistryValueKind::String).Text = oneLine;
 }
 
 void RegistryFile::CloseKey() {

@@ -50,7 +50,7 @@ struct RegistryDocument {
 std::optional<RegistryDocument> ParseRegistryText(const QByteArray& Bytes);
 
 // The text export of Document. Values of kind String must not contain line breaks (the format
-// has no way to write them); callers refuse such values before they are stored.
+// has no way to write them); callers make such values one line before they are stored.
 QByteArray FormatRegistryText(const RegistryDocument& Document);
 
 // Registry names compare without regard to letter case.

@@ -33,6 +33,7 @@ public:
   virtual QString ReadString(const QString& Name) = 0;
   // Writing replaces a value of any type.
   virtual void WriteInteger(const QString& Name, qint32 Value) = 0;
+  // A string is stored on one line: its line breaks become spaces.
   virtual void WriteString(const QString& Name, const QString& Value) = 0;
 
   // Ends the work on the open key; what was written is durable once it returns. Throws when the

@@ -11,6 +11,7 @@
 #include <thread>
 #include <utility>
 
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -22,7 +23,12 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr char Taken = '1';
-constexpr int RetryMs = 50;
+// The first wait before connecting again, doubled after each try up to the last.
+constexpr int FirstRetryMs = 20;
+constexpr int LastRetryMs = 320;
+// Connections the system holds for the listener while it serves others: many copies started
+// at once (a file manager opening many sets) wait there, each for its turn.
+constexpr int Backlog = 64;
 
 // The socket's address; false when the path does not fit one.
 bool AddressOf(const QString& SocketPath, sockaddr_un& Address) {
@@ -63,20 +69,25 @@ int MsLeft(Clock::time_point Deadline) {
   return int(std::max<long long>(0, left.count()));
 }
 
-// Connects to the listener, trying again while it is not there yet; -1 when the time is up.
+// Connects to the listener, trying again, less often each time, while it is not there yet or
+// its queue is full; -1 when the time is up. The connection is made without waiting, so a
+// listener that takes no one never holds the sender past its deadline; it blocks once made.
 int Connect(const sockaddr_un& Address, Clock::time_point Deadline) {
-  for (;;) {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
+  for (int retryMs = FirstRetryMs;; retryMs = std::min(2 * retryMs, LastRetryMs)) {
+    TSocket socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    if (socket.Get() < 0)
       return -1;
-    if (::connect(fd, reinterpret_cast<const sockaddr*>(&Address), sizeof Address) == 0)
-      return fd;
+    if (::connect(socket.Get(), reinterpret_cast<const sockaddr*>(&Address), sizeof Address) == 0) {
+      const int flags = ::fcntl(socket.Get(), F_GETFL);
+      return flags >= 0 && ::fcntl(socket.Get(), F_SETFL, flags & ~O_NONBLOCK) == 0
+                 ? socket.Release()
+                 : -1;
+    }
     const int error = errno;
-    ::close(fd);
     const bool notYet = error == ENOENT || error == ECONNREFUSED || error == EAGAIN;
     if (!notYet || MsLeft(Deadline) == 0)
       return -1;
-    std::this_thread::sleep_for(std::chrono::milliseconds(std::min(RetryMs, MsLeft(Deadline))));
+    std::this_thread::sleep_for(std::chrono::milliseconds(std::min(retryMs, MsLeft(Deadline))));
   }
 }
 
@@ -113,6 +124,8 @@ bool AwaitAnswer(int Fd, Clock::time_point Deadline) {
 } // namespace
 
 QString HandOverSocketPath(const QString& LockPath) {
+  if (LockPath.isEmpty())
+    return {};
   QString path = LockPath;
   if (path.endsWith(QStringLiteral(".lock")))
     path.chop(5);
@@ -170,7 +183,7 @@ bool THandOverListener::Listen(const QString& SocketPath) {
   if (socket.Get() < 0 ||
       ::bind(socket.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
     return false;
-  if (::chmod(path.constData(), 0600) != 0 || ::listen(socket.Get(), MaxConnections) != 0 ||
+  if (::chmod(path.constData(), 0600) != 0 || ::listen(socket.Get(), Backlog) != 0 ||
       ::lstat(path.constData(), &info) != 0) {
     ::unlink(path.constData());
     return false;
@@ -184,11 +197,13 @@ bool THandOverListener::Listen(const QString& SocketPath) {
 }
 
 void THandOverListener::Accept() {
-  for (;;) {
+  // Past MaxConnections the rest wait in the system's queue, taken as places come free (Drop);
+  // closing them would lose their sets.
+  while (int(FConnections.size()) < MaxConnections) {
     const int fd = ::accept4(FFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
     if (fd < 0)
       return;
-    if (!SameUser(fd) || int(FConnections.size()) >= MaxConnections) {
+    if (!SameUser(fd)) {
       ::close(fd);
       continue;
     }
@@ -203,6 +218,7 @@ void THandOverListener::Accept() {
     raw->Timer->start(ConnectionTimeoutMs);
     FConnections.push_back(std::move(connection));
   }
+  FNotifier->setEnabled(false);
 }
 
 void THandOverListener::Read(TConnection* Connection) {
@@ -249,4 +265,6 @@ void THandOverListener::Drop(TConnection* Connection) {
   Connection->Timer->deleteLater();
   ::close(Connection->Fd);
   FConnections.erase(found);
+  if (FNotifier != nullptr)
+    FNotifier->setEnabled(true);
 }

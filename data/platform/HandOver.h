@@ -20,7 +20,8 @@ class QTimer;
 // The longest path handed over, in bytes.
 inline constexpr int MaxHandOverBytes = 4096;
 
-// The socket beside the lock at LockPath: its name with ".socket" in place of ".lock".
+// The socket beside the lock at LockPath: its name with ".socket" in place of ".lock"; empty
+// without a lock path, and no hand-over then.
 QString HandOverSocketPath(const QString& LockPath);
 
 // Sends the absolute path Path to the copy listening at SocketPath. While that copy has not
@@ -30,7 +31,8 @@ bool HandOverFile(const QString& SocketPath, const QString& Path, int TimeoutMs 
 
 // The running copy's end. It never blocks the event loop: the socket and every connection are
 // non-blocking and watched by notifiers, a connection that says nothing is dropped after a
-// while, and only a few connections are served at once.
+// while, and only a few connections are served at once; the others wait their turn in the
+// system's queue, and a sender that finds even that full tries again.
 class THandOverListener : public QObject {
 public:
   // How long one connection may take to send its path, and how many are served at once.

@@ -10,6 +10,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -25,8 +26,11 @@ QString LockFileName(const QString& Name) {
 
 } // namespace
 
-TSingleInstance::TSingleInstance(const QString& Name)
-    : FLockPath(QDir(LockFolder()).filePath(LockFileName(Name))) {}
+TSingleInstance::TSingleInstance(const QString& Name) {
+  const QString folder = LockFolder();
+  if (!folder.isEmpty())
+    FLockPath = QDir(folder).filePath(LockFileName(Name));
+}
 
 TSingleInstance::~TSingleInstance() {
   // The file stays: removing it could let a copy that opened it meanwhile lock a file no
@@ -36,14 +40,28 @@ TSingleInstance::~TSingleInstance() {
 }
 
 QString TSingleInstance::LockFolder() {
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-  if (folder.isEmpty())
-    folder = QDir::tempPath();
-  return folder;
+  // Not Qt's runtime location: without the variable it falls back to the shared temporary
+  // folder, where another user may have made the folder first.
+  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (!runtime.isEmpty() && IsPrivateFolder(runtime))
+    return runtime;
+  const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+  if (cache.isEmpty() || !QDir().mkpath(cache + QStringLiteral("/Kovalent")))
+    return {};
+  const QString folder = cache + QStringLiteral("/Kovalent/runtime");
+  // Made private from the start; one that is there already must be so.
+  ::mkdir(QFile::encodeName(folder).constData(), 0700);
+  return IsPrivateFolder(folder) ? folder : QString();
+}
+
+bool TSingleInstance::IsPrivateFolder(const QString& Folder) {
+  struct stat info {};
+  return ::lstat(QFile::encodeName(Folder).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+         info.st_uid == ::geteuid() && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
 bool TSingleInstance::Acquire() {
-  if (FLockFd >= 0)
+  if (FLockFd >= 0 || FLockPath.isEmpty())
     return true;
   const QByteArray path = QFile::encodeName(FLockPath);
   const int fd =

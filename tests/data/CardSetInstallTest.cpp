@@ -6,14 +6,17 @@
 #include "GameSetupError.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <stop_token>
+#include <thread>
 
 #include <sys/stat.h>
+#include <sys/time.h>
 
 namespace {
 
@@ -79,6 +82,8 @@ TEST_F(CardSetInstall, ACheckedCopyIsAddedOnceAndThenFoundAgain) {
   // A file without the suffix is kept under a name the catalogue lists.
   const QString bare = Download(QStringLiteral("beach"), MakeCardSet("Beach", 0, 8));
   EXPECT_EQ(Install(bare).FileName, FFolders.User + QStringLiteral("beach.crd"));
+  const QString odd = Download(QStringLiteral("line\nbreak\t\u2028"), MakeCardSet("Odd", 0, 8));
+  EXPECT_EQ(Install(odd).FileName, FFolders.User + QStringLiteral("line_break__.crd"));
 }
 
 TEST_F(CardSetInstall, ADifferentNamesakeIsReplacedOnlyWhenThePlayerAgrees) {
@@ -127,7 +132,11 @@ TEST_F(CardSetInstall, RefusedSetsSayWhyAndLeaveNothingBehind) {
   brokenFrame.Faces[7] = fixtures::SolidGif(16, 12, qRgb(1, 2, 3)).left(30);
   fixtures::CardSet promise = MakeCardSet("Promise", 0, 8);
   promise.Header.ImageCount = 40;
+  const QString foreign = FRoot.filePath(QStringLiteral("downloads/huge.crd"));
+  fixtures::WriteFile(foreign, {});
+  ASSERT_TRUE(QFile::resize(foreign, MaxCardSetFileBytes));
   const std::pair<QString, std::string> refused[] = {
+      {foreign, "\"huge.crd\" cannot be used"}, // a sparse gigabyte: seconds to copy
       {Download(QStringLiteral("few.crd"), MakeCardSet("Few", 0, 7)), NotEnoughImagesText()},
       {Download(QStringLiteral("damaged.crd"), damaged), "\"damaged.crd\" cannot be used"},
       {Download(QStringLiteral("frame.crd"), brokenFrame), "Face image 8"},
@@ -135,11 +144,15 @@ TEST_F(CardSetInstall, RefusedSetsSayWhyAndLeaveNothingBehind) {
       {FRoot.filePath(QStringLiteral("downloads")), "Cannot open the card set downloads"},
       {FRoot.filePath(QStringLiteral("downloads/missing.crd")), "Cannot open"},
   };
+  QElapsedTimer timer;
+  timer.start();
   for (const auto& [path, why] : refused) {
     const std::string text = Refusal(path);
     EXPECT_NE(text.find(why), std::string::npos) << text;
     EXPECT_FALSE(QFileInfo::exists(FRoot.filePath(QStringLiteral("data")))) << text;
   }
+
+  EXPECT_LT(timer.elapsed(), 1000);
 
   // A pipe is refused at once instead of waiting for a writer.
   const QString pipe = FRoot.filePath(QStringLiteral("downloads/pipe.crd"));
@@ -156,13 +169,31 @@ TEST_F(CardSetInstall, RefusedSetsSayWhyAndLeaveNothingBehind) {
   }
   EXPECT_FALSE(QFileInfo::exists(FRoot.filePath(QStringLiteral("data"))));
 
-  // A window that goes stops the check; a checked copy never placed leaves nothing either.
-  std::stop_source stop;
-  stop.request_stop();
+  // A window that goes stops the check, even amid a face that takes seconds to decode.
+  fixtures::CardSet slower = MakeCardSet("Slower", 2, 8);
+  slower.Faces[3] = fixtures::EncodeSlowJpeg(4096, 1000);
+  const QString slowerPath = Download(QStringLiteral("slower.crd"), slower);
   const auto later = std::chrono::steady_clock::now() + std::chrono::hours(1);
-  EXPECT_THROW(StageCardSet(slow, FFolders, later, stop.get_token()), ECardSetError);
+  std::jthread window([&](std::stop_token Stop) {
+    EXPECT_THROW(StageCardSet(slowerPath, FFolders, later, Stop), ECardSetError);
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  timer.restart();
+  window = std::jthread(); // as the window's end does
+  EXPECT_LT(timer.elapsed(), 900);
   EXPECT_FALSE(QFileInfo::exists(FRoot.filePath(QStringLiteral("data"))));
-  { const TStagedSet unplaced = StageCardSet(slow, FFolders, later); }
+  // A checked copy never placed leaves nothing; what killed copies left goes at the next start,
+  // but not a staging a running copy uses.
+  TStagedSet unplaced = StageCardSet(slow, FFolders, later);
+  for (const QString left : {".incoming-killed/owner.lock", ".incoming-old/part.crd"}) {
+    QDir().mkpath(QFileInfo(FFolders.User + left).path());
+    fixtures::WriteFile(FFolders.User + left, {});
+  }
+  const timeval age{::time(nullptr) - 7200, 0}, times[2] = {age, age};
+  ::utimes(QFile::encodeName(FFolders.User + ".incoming-old").constData(), times);
+  RemoveStaleStagedSets(FFolders.User);
+  EXPECT_EQ(UserFolder().size(), 1);
+  unplaced = TStagedSet();
   EXPECT_FALSE(QFileInfo::exists(FRoot.filePath(QStringLiteral("data"))));
 }
 

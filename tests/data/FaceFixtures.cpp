@@ -181,6 +181,15 @@ QByteArray EncodeProgressiveJpeg(int Scans) {
   return Encode(Gradient(16, 16), 95, false, &script);
 }
 
+QByteArray EncodeSlowJpeg(int Side, int Scans) {
+  const std::vector<jpeg_scan_info> script{{1, {}, 0, 0, 0, 0}, {1, {}, 1, 63, 0, 0}};
+  QImage flat(Side, Side, QImage::Format_RGB32);
+  flat.fill(Qt::gray);
+  const QByteArray file = Encode(flat, 95, true, &script).chopped(2);
+  // The AC scan runs from its Huffman table (entropy data never holds FF C4) to the end marker.
+  return file + file.mid(file.lastIndexOf("\xFF\xC4")).repeated(Scans - 2) + "\xFF\xD9";
+}
+
 QByteArray EncodeInkJpeg(int Width, int Height, const unsigned char (&Inks)[4], bool Ycck) {
   jpeg_compress_struct info{};
   jpeg_error_mgr errors{};

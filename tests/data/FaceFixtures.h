@@ -37,6 +37,9 @@ QByteArray SolidGif(int Width, int Height, QRgb Colour);
 QByteArray EncodeJpeg(const QImage& Picture, int Quality = 95, bool Grey = false);
 // A 16 x 16 progressive colour JPEG of the gradient in exactly Scans scans (1 to 2080).
 QByteArray EncodeProgressiveJpeg(int Scans);
+// A Side x Side grey progressive JPEG of Scans scans (2 to 1000), the AC scan repeated (which is
+// allowed): quick to make, slow to decode.
+QByteArray EncodeSlowJpeg(int Side, int Scans);
 // A CMYK JPEG in one ink mix, stored as Photoshop does (Adobe marker, inverted inks: 255 is
 // no ink); Ycck stores it in the YCCK colour space.
 QByteArray EncodeInkJpeg(int Width, int Height, const unsigned char (&Inks)[4], bool Ycck);

@@ -82,7 +82,7 @@ protected:
   QStringList Received;
 };
 
-TEST_F(HandOver, APathArrivesWholeAndSilentOrOverlongSendersAreDropped) {
+TEST_F(HandOver, PathsArriveWholeManyAtOnceAndSilentOrOverlongSendersAreDropped) {
   ASSERT_TRUE(FListener.Listen(FSocket));
   EXPECT_EQ(QFileInfo(FSocket).permissions() & (QFile::ReadOther | QFile::WriteOther), 0);
 
@@ -104,6 +104,16 @@ TEST_F(HandOver, APathArrivesWholeAndSilentOrOverlongSendersAreDropped) {
   ::close(overlong);
   ::close(silent);
   EXPECT_EQ(Received.size(), 1);
+
+  // A file manager opening many sets starts a copy of the game for each, all at once.
+  std::vector<std::future<bool>> senders;
+  for (int k = 0; k < 20; ++k)
+    senders.push_back(
+        std::async(std::launch::async, HandOverFile, FSocket, "/" + QString::number(k), 5000));
+  SpinUntil([&] { return Received.size() == 21; });
+  for (auto& sender : senders)
+    EXPECT_TRUE(sender.get());
+  EXPECT_EQ(QSet(Received.begin(), Received.end()).size(), 21);
 }
 
 TEST_F(HandOver, AStaleSocketNeitherBlocksAListenerNorFoolsASender) {

@@ -162,14 +162,14 @@ TEST_F(RegistryFileTest, ReplacingAValueOfAnotherTypeKeepsTheOldFileAside) {
   EXPECT_TRUE(ReadAll(FPath).contains("\"Pairs\"=dword:0000000c"));
 }
 
-TEST_F(RegistryFileTest, LineBreaksAreRefusedInsteadOfBreakingTheFile) {
+TEST_F(RegistryFileTest, LineBreaksInValuesBecomeSpacesAndInNamesAreRefused) {
   ASSERT_TRUE(FStore.OpenKey(GameKey, true));
-  EXPECT_THROW(FStore.WriteString("Player1", "Ann\nBob"), ESettingsStoreError);
+  FStore.WriteString("Player1", "Ann\r\nBob\nC");
   EXPECT_THROW(FStore.WriteString("Player\r1", "Ann"), ESettingsStoreError);
   FStore.WriteString("Player2", "Bob");
   FStore.CloseKey();
   ASSERT_TRUE(FStore.OpenKey(GameKey, false));
-  EXPECT_FALSE(FStore.ValueExists("Player1"));
+  EXPECT_EQ(FStore.ReadString("Player1"), "Ann Bob C");
   EXPECT_EQ(FStore.ReadString("Player2"), "Bob");
   FStore.CloseKey();
 }

@@ -18,15 +18,20 @@ class SingleInstanceTest : public ::testing::Test {
 protected:
   void SetUp() override {
     FOldRuntime = qgetenv("XDG_RUNTIME_DIR");
+    FOldCache = qgetenv("XDG_CACHE_HOME");
     ASSERT_TRUE(FDir.isValid());
     QFile::setPermissions(FDir.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", FDir.path().toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(FDir.filePath(QStringLiteral("cache"))));
   }
-  void TearDown() override { qputenv("XDG_RUNTIME_DIR", FOldRuntime); }
+  void TearDown() override {
+    qputenv("XDG_RUNTIME_DIR", FOldRuntime);
+    qputenv("XDG_CACHE_HOME", FOldCache);
+  }
 
   QTemporaryDir FDir;
-  QByteArray FOldRuntime;
+  QByteArray FOldRuntime, FOldCache;
 };
 
 // The PID of a process that has already ended.
@@ -78,10 +83,21 @@ TEST_F(SingleInstanceTest, LocksOfQtLockFilesAndOursExcludeEachOther) {
   EXPECT_FALSE(theirs.tryLock(0));
 }
 
-TEST_F(SingleInstanceTest, UnusableLockFolderStartsNormally) {
-  qputenv("XDG_RUNTIME_DIR", "/proc/no-such-folder");
-  TSingleInstance instance(QString::fromLatin1(product::SeriesName));
-  EXPECT_TRUE(instance.Acquire());
+// Not Qt's runtime fallback, a shared folder: a private one in the cache, else none.
+TEST_F(SingleInstanceTest, OnlyAPrivateFolderHoldsTheLock) {
+  qunsetenv("XDG_RUNTIME_DIR");
+  const QString runtime = FDir.filePath(QStringLiteral("cache/Kovalent/runtime"));
+  const auto lockPath = [] {
+    TSingleInstance instance(QString::fromLatin1(product::SeriesName));
+    EXPECT_TRUE(instance.Acquire());
+    return instance.LockPath();
+  };
+  EXPECT_TRUE(lockPath().startsWith(runtime));
+  ::chmod(QFile::encodeName(runtime).constData(), 0770);
+  EXPECT_EQ(lockPath(), QString());
+  ::chmod(QFile::encodeName(runtime).constData(), 0700);
+  ASSERT_TRUE(QDir().rename(runtime, runtime + '2') && QFile::link(runtime + '2', runtime));
+  EXPECT_EQ(lockPath(), QString()) << "a link is not private";
 }
 
 TEST(ProgramFolderTest, EndsWithSeparatorAndHoldsTheExecutable) {
