@@ -121,6 +121,10 @@ QString Current() {
   return CurrentLanguage;
 }
 
+QLocale Numbers() {
+  return QLocale(CurrentLanguage);
+}
+
 QString CatalogueFolder(const QString& ProgramFolder) {
   return ProgramFolder + QStringLiteral("translations/");
 }

@@ -7,6 +7,7 @@
 // on screen, so choosing it costs start-up nothing beyond reading the environment.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -44,6 +45,10 @@ void InstallDeferred();
 
 // The language Install chose; "en" before.
 QString Current();
+
+// The conventions of that language for writing numbers: a player the game speaks English to
+// reads "1.5" even when the desktop's locale, without a catalogue of its own, writes "1,5".
+QLocale Numbers();
 
 // The folder of the program's catalogues: ProgramFolder's "translations/".
 QString CatalogueFolder(const QString& ProgramFolder);

@@ -26,6 +26,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -96,8 +97,12 @@ TEST(MainFormStart, HandsRegisteredAfterTheFirstPictureReachTheControlsBuiltBefo
 }
 
 TEST(MainFormStart, FirstRunShowsTheDefaultOptions) {
+  // The game speaks English here, so a desktop writing "2,5" does not change its numbers.
+  const QLocale desktop;
+  QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
   TMainFormRig rig;
   TMainForm& form = rig.Create();
+  QLocale::setDefault(desktop);
   TOptionsPanel& panel = *form.OptionsPanel;
   EXPECT_EQ(panel.PairsBox->currentText(), "8");
   EXPECT_EQ(panel.DelayBox->currentText(), "2.5");
