@@ -112,6 +112,8 @@ void TCardSetLoader::LoadFaces(const std::vector<int32_t>& Faces, const BoardSha
   if (!FReader)
     Fail(NotOpenedText());
   DropFaces();
+  // Taken before the faces are read, so a change while they are read counts as a change.
+  FFileIdentity = FReader->Identity();
   // The file is closed however the faces turn out, and a game never gets part of its faces.
   try {
     const QSize cover =
@@ -166,12 +168,14 @@ void TCardSetLoader::CheckFace(int Face) {
   }
 }
 
-QImage TCardSetLoader::ReloadFace(const QString& FileName, int Face, TCardImageKind Kind,
-                                  QSize Cover, const TImageLimits& Limits) {
+QImage TCardSetLoader::ReloadFace(const QString& FileName, const TFileIdentity& Identity, int Face,
+                                  TCardImageKind Kind, QSize Cover, const TImageLimits& Limits) {
   TCardSetLoader loader(FileName, Limits);
   TFaceSlot slot;
   try {
     loader.FReader = std::make_unique<TCardSetFile>(FileName);
+    if (loader.FReader->Identity() != Identity)
+      return {};
     const qint64 entry = qint64(TCardSetEntries::FirstFace) + Face;
     if (Face < 0 || entry >= loader.FReader->Count)
       loader.Fail(NoFaceText(Face));
