@@ -40,7 +40,8 @@ QString Install(const QString& CatalogueFolder, const QStringList& Wanted);
 // What no first window needs, so the program can install it once its window is on screen:
 // Qt's own texts (the buttons of message boxes, file dialogs, edit menus) in the language
 // Install chose, from the toolkit's translations; for English, the singular forms of the
-// program's texts with counts (tesselo_en.qm, which holds nothing else).
+// program's texts with counts (tesselo_en.qm, which holds nothing else). Later calls do nothing,
+// so whatever needs these texts first installs them.
 void InstallDeferred();
 
 // The language Install chose; "en" before.
