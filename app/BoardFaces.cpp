@@ -23,6 +23,7 @@ void TBoardFaces::TakeGame(const TCardSetLoader& Loader, int CardImageKind) {
   if (FFaceStreams.size() > size_t(MaxFaces))
     FFaceStreams.resize(MaxFaces);
   FFileName = Loader.FileName();
+  FFileIdentity = Loader.FileIdentity();
   FFaceKind = Loader.Header().FaceKind();
   FLimits = Loader.Limits();
   FFaceIndexes = Loader.FaceIndexes();
@@ -36,6 +37,7 @@ void TBoardFaces::Clear() {
   FFacePictures.clear();
   FFaceStreams.clear();
   FFileName.clear();
+  FFileIdentity = {};
   FFaceIndexes.clear();
   FFaceWholeSizes.clear();
   FFaceBytes = 0;
@@ -117,7 +119,8 @@ void TBoardFaces::DecodeAgain(size_t Index, QSize Device) {
     return;
   QImage larger;
   try {
-    larger = TCardSetLoader::ReloadFace(FFileName, FFaceIndexes[Index], FFaceKind, Device, FLimits);
+    larger = TCardSetLoader::ReloadFace(FFileName, FFileIdentity, FFaceIndexes[Index], FFaceKind,
+                                        Device, FLimits);
   } catch (const std::exception&) {
     // The set has gone or changed since the game began; the face kept will do.
     return;

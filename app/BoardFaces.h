@@ -4,6 +4,7 @@
 
 #include "CardSetHeader.h"
 #include "ImageLimits.h"
+#include "RegularFile.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -45,7 +46,8 @@ public:
   // picture kept straight to Size x Ratio device pixels, so a HiDPI screen shows them as sharp
   // as the source allows instead of a cell-sized copy enlarged. A face the loader made for a
   // smaller cell is read and decoded again from the set for the larger one, within the game's
-  // face budget; when that fails the face kept is enlarged. GIF stills stay at logical size,
+  // face budget, as long as the set's file is the one the game was dealt from; otherwise, or
+  // when reading fails, the face kept is enlarged. GIF stills stay at logical size,
   // whose pixels are then repeated whole.
   const QPixmap& Back(QSize Size, qreal Ratio = 1.0);
   const QPixmap& Face(int Id, QSize Size, qreal Ratio = 1.0);
@@ -62,6 +64,7 @@ private:
 
   // Where the face pictures came from, to decode them again for a larger cell.
   QString FFileName;
+  TFileIdentity FFileIdentity;
   TCardImageKind FFaceKind = TCardImageKind::Gif;
   TImageLimits FLimits;
   std::vector<int32_t> FFaceIndexes;

@@ -8,6 +8,7 @@
 #include "KVKeys.h"
 #include "KVPicture.h"
 #include "KVUtils.h"
+#include "Language.h"
 #include "PlainText.h"
 #include "SkinLayout.h"
 #include "Translation.h"
@@ -16,7 +17,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 
 namespace {
 
@@ -91,7 +91,7 @@ void TOptionsPanel::CreateControls() {
   OptionsBg->setGeometry(QRect(QPoint(0, 0), options::Size));
   CardsBox = MakeList(this, options::CardsBox, {});
   PairsBox = MakeList(this, options::PairsBox, PairsItems());
-  DelayBox = MakeList(this, options::DelayBox, DelayItems(QLocale()));
+  DelayBox = MakeList(this, options::DelayBox, DelayItems(language::Numbers()));
   SoundCheck = MakeCheck(this, options::SoundCheck);
   Player1Edit = MakeEdit(this, options::PlayerEdits[0]);
   Player2Edit = MakeEdit(this, options::PlayerEdits[1]);

@@ -66,6 +66,13 @@ TPopUpWindows::TPopUpWindows(TSkinReader& Skin, TMainForm& MainForm)
 TPopUpWindows::~TPopUpWindows() = default;
 
 void TPopUpWindows::Build() {
+  if (FWindows != nullptr)
+    return;
+  // The windows take the hands' shapes as they are built: a hand not yet registered would stay
+  // the arrow in them.
+  language::InstallDeferred();
+  FMainForm.FinishCreate();
+  // A message shown while the window was finished runs start-up's own call in its event loop.
   if (FWindows == nullptr)
     FWindows = std::make_unique<TAppPopUps>(FSkin, FMainForm);
 }

@@ -21,7 +21,9 @@ public:
   TPopUpWindows(TSkinReader& Skin, TMainForm& MainForm);
   ~TPopUpWindows() override;
 
-  // Builds every window in start-up order; later calls do nothing.
+  // Builds every window in start-up order; later calls do nothing. What start-up does before it,
+  // Qt's texts and the rest of the main window with its hand cursors, is done first, so a window
+  // opened sooner than start-up would build it is the same as one opened later.
   void Build();
   bool Built() const { return FWindows != nullptr; }
 

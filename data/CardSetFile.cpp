@@ -23,13 +23,14 @@ namespace {
 
 // Something else swapped in under the name since the scan (a pipe, a device) is refused
 // instead of blocking the game.
-int OpenSet(const QString& FileName) {
+int OpenSet(const QString& FileName, TFileIdentity& Identity) {
   struct stat info {};
   const int fd = OpenRegularFile(AT_FDCWD, QFile::encodeName(FileName).constData(), info);
   if (fd == NotARegularFile)
     CannotOpen(FileName, QCoreApplication::translate("CardSetFile", "it is not a regular file"));
   if (fd < 0)
     CannotOpen(FileName, QString::fromLocal8Bit(std::strerror(errno)));
+  Identity = IdentityOf(info);
   return fd;
 }
 
@@ -41,7 +42,7 @@ QString CannotOpenCardSetText(const QString& FileName, const QString& Why) {
 }
 
 TCardSetFile::TCardSetFile(const QString& FileName) : FFile(std::make_unique<QFile>()) {
-  const int fd = OpenSet(FileName);
+  const int fd = OpenSet(FileName, FOpened);
   if (!FFile->open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
     ::close(fd);
     CannotOpen(FileName, FFile->errorString());
@@ -52,6 +53,11 @@ TCardSetFile::TCardSetFile(const QString& FileName) : FFile(std::make_unique<QFi
 
 TCardSetFile::~TCardSetFile() {
   SetStream(nullptr);
+}
+
+TFileIdentity TCardSetFile::Identity() const {
+  struct stat info {};
+  return ::fstat(FFile->handle(), &info) == 0 ? IdentityOf(info) : FOpened;
 }
 
 namespace {

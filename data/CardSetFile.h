@@ -3,6 +3,7 @@
 
 #include "CardSetHeader.h"
 #include "KVRStream.h"
+#include "RegularFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -26,8 +27,12 @@ public:
   TCardSetFile(const TCardSetFile&) = delete;
   TCardSetFile& operator=(const TCardSetFile&) = delete;
 
+  // The open file as it stands now; the identity it was opened with should it not answer.
+  TFileIdentity Identity() const;
+
 private:
   std::unique_ptr<QFile> FFile;
+  TFileIdentity FOpened;
 };
 
 // The header record (entry 0, at most TCardSetHeader::RecordSize bytes) of the card set Name,

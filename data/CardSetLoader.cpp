@@ -120,6 +120,8 @@ void TCardSetLoader::LoadFaces(const std::vector<int32_t>& Faces, QSize Cover) {
   if (!FReader)
     Fail(NotOpenedText());
   DropFaces();
+  // Taken before the faces are read, so a change while they are read counts as a change.
+  FFileIdentity = FReader->Identity();
   // The file is closed however the faces turn out, and a game never gets part of its faces.
   try {
     std::vector<TFaceSlot> made = DecodeFaces(Faces, Cover);
@@ -176,12 +178,14 @@ void TCardSetLoader::CheckFace(int Face, const TImageLimits& Limits) {
   }
 }
 
-QImage TCardSetLoader::ReloadFace(const QString& FileName, int Face, TCardImageKind Kind,
-                                  QSize Cover, const TImageLimits& Limits) {
+QImage TCardSetLoader::ReloadFace(const QString& FileName, const TFileIdentity& Identity, int Face,
+                                  TCardImageKind Kind, QSize Cover, const TImageLimits& Limits) {
   TCardSetLoader loader(FileName, Limits);
   TFaceSlot slot;
   try {
     loader.FReader = std::make_unique<TCardSetFile>(FileName);
+    if (loader.FReader->Identity() != Identity)
+      return {};
     const qint64 entry = qint64(TCardSetEntries::FirstFace) + Face;
     if (Face < 0 || entry >= loader.FReader->Count)
       loader.Fail(NoFaceText(Face));

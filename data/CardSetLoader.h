@@ -5,6 +5,7 @@
 #include "CardSetHeader.h"
 #include "CardSource.h"
 #include "ImageLimits.h"
+#include "RegularFile.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -66,10 +67,12 @@ public:
   void CheckFaces(std::chrono::steady_clock::time_point Deadline, std::stop_token Stop = {});
 
   // Face index Face of the set FileName, of format Kind, again: decoded as LoadFaces decodes
-  // it for a cell of Cover device pixels (a GIF face gives a null picture). The file is open
-  // only during the call. Throws ECardSetError.
-  static QImage ReloadFace(const QString& FileName, int Face, TCardImageKind Kind, QSize Cover,
-                           const TImageLimits& Limits = {});
+  // it for a cell of Cover device pixels (a GIF face gives a null picture). Only the file of
+  // Identity is read: once the file has been rewritten or replaced its faces may be other
+  // pictures, and the answer is a null picture too. The file is open only during the call.
+  // Throws ECardSetError.
+  static QImage ReloadFace(const QString& FileName, const TFileIdentity& Identity, int Face,
+                           TCardImageKind Kind, QSize Cover, const TImageLimits& Limits = {});
 
   // Face index Face alone, from the file ReadHeader opened (which stays open), fitted within
   // Box keeping its proportions; a picture already within Box is kept as it is, an animated
@@ -90,6 +93,8 @@ public:
   // The face indexes LoadFaces read: picture or stream k is face FaceIndexes()[k] of the set.
   const std::vector<int32_t>& FaceIndexes() const { return FFaceIndexes; }
   const QString& FileName() const { return FFileName; }
+  // The file as LoadFaces found it, for ReloadFace.
+  const TFileIdentity& FileIdentity() const { return FFileIdentity; }
   const TImageLimits& Limits() const { return FLimits; }
 
 private:
@@ -123,5 +128,6 @@ private:
   std::vector<QImage> FFacePictures;
   std::vector<QSize> FFaceWholeSizes;
   std::vector<int32_t> FFaceIndexes;
+  TFileIdentity FFileIdentity;
   qint64 FFaceBytes = 0; // what the faces loaded so far hold, against FLimits.MaxGameBytes
 };

@@ -7,6 +7,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <utility>
+
 namespace {
 
 const QString English = QStringLiteral("en");
@@ -37,6 +39,7 @@ bool AddWanted(QStringList& Wanted, const QString& Entry) {
 
 QString CurrentLanguage = English;
 QString CurrentFolder;
+bool DeferredInstalled = false;
 
 bool InstallCatalogue(const QString& FileName, const QString& Folder) {
   auto* catalogue = new QTranslator(QCoreApplication::instance());
@@ -110,6 +113,8 @@ QString Install(const QString& CatalogueFolder, const QStringList& Wanted) {
 }
 
 void InstallDeferred() {
+  if (std::exchange(DeferredInstalled, true))
+    return;
   if (CurrentLanguage == English)
     InstallCatalogue(QStringLiteral("tesselo_en"), CurrentFolder);
   else
@@ -119,6 +124,10 @@ void InstallDeferred() {
 
 QString Current() {
   return CurrentLanguage;
+}
+
+QLocale Numbers() {
+  return QLocale(CurrentLanguage);
 }
 
 QString CatalogueFolder(const QString& ProgramFolder) {

@@ -7,6 +7,7 @@
 // on screen, so choosing it costs start-up nothing beyond reading the environment.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -39,11 +40,16 @@ QString Install(const QString& CatalogueFolder, const QStringList& Wanted);
 // What no first window needs, so the program can install it once its window is on screen:
 // Qt's own texts (the buttons of message boxes, file dialogs, edit menus) in the language
 // Install chose, from the toolkit's translations; for English, the singular forms of the
-// program's texts with counts (tesselo_en.qm, which holds nothing else).
+// program's texts with counts (tesselo_en.qm, which holds nothing else). Later calls do nothing,
+// so whatever needs these texts first installs them.
 void InstallDeferred();
 
 // The language Install chose; "en" before.
 QString Current();
+
+// The conventions of that language for writing numbers: a player the game speaks English to
+// reads "1.5" even when the desktop's locale, without a catalogue of its own, writes "1,5".
+QLocale Numbers();
 
 // The folder of the program's catalogues: ProgramFolder's "translations/".
 QString CatalogueFolder(const QString& ProgramFolder);

@@ -8,6 +8,10 @@ TFileDescriptor::~TFileDescriptor() {
     ::close(FFd);
 }
 
+TFileIdentity IdentityOf(const struct stat& Info) {
+  return {Info.st_dev, Info.st_ino, Info.st_size, Info.st_mtim.tv_sec, Info.st_mtim.tv_nsec};
+}
+
 int OpenRegularFile(int DirFd, const char* Path, struct stat& Info) {
   const int fd = ::openat(DirFd, Path, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0)

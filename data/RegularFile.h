@@ -15,6 +15,20 @@ private:
   int FFd;
 };
 
+// One version of one file: the file itself (device and inode) and its contents as the file
+// system last recorded them (size and modification time). Rewriting, replacing or touching the
+// file gives another.
+struct TFileIdentity {
+  dev_t Device = 0;
+  ino_t Inode = 0;
+  off_t Size = -1;
+  time_t ModifiedSeconds = 0;
+  long ModifiedNanoseconds = 0;
+  bool operator==(const TFileIdentity&) const = default;
+};
+
+TFileIdentity IdentityOf(const struct stat& Info);
+
 // What OpenRegularFile returns for a name that opened but is not a regular file.
 inline constexpr int NotARegularFile = -2;
 

@@ -4,6 +4,8 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFileDevice>
+#include <QFileInfo>
 
 #include <string>
 
@@ -33,31 +35,38 @@ QByteArray ReadEntry(TKVResReader& Archive, int Index) {
   return stream.buffer();
 }
 
-QImage DecodeSkinBitmap(TKVResReader& Archive, int Index) {
+QImage DecodeSkinBitmap(TKVResReader& Archive, const QString& ArchiveName, int Index) {
   const QByteArray bytes = ReadEntry(Archive, Index);
   if (bytes.isEmpty())
     return QImage();
   try {
     return DecodeBmp(bytes);
   } catch (const EImageError&) {
-    throw ESkinError(QCoreApplication::translate(
-                         "SkinEntries", "Picture %1 of tesselo.dat is damaged and cannot be shown.")
-                         .arg(Index)
+    throw ESkinError(QCoreApplication::translate("SkinEntries",
+                                                 "Picture %1 of %2 is damaged and cannot be shown.")
+                         .arg(QString::number(Index), ArchiveName)
                          .toStdString());
   }
 }
 
 } // namespace
 
-TSkinReader::TSkinReader(TSkinReader& Source, std::initializer_list<int> Entries) {
+TSkinReader::TSkinReader(TKVResReader& Archive)
+    : FArchive(&Archive), FArchiveName(QStringLiteral("tesselo.dat")) {
+  if (const auto* file = qobject_cast<const QFileDevice*>(Archive.Stream()))
+    FArchiveName = QFileInfo(file->fileName()).fileName();
+}
+
+TSkinReader::TSkinReader(TSkinReader& Source, std::initializer_list<int> Entries)
+    : FArchiveName(Source.FArchiveName) {
   for (const int index : Entries)
     FBitmaps.emplace(index, Source.Bitmap(index));
 }
 
 TKVResReader& TSkinReader::Archive(int Index) {
   if (FArchive == nullptr)
-    throw ESkinError("Entry " + std::to_string(Index) +
-                     " of tesselo.dat was not read while the archive was open.");
+    throw ESkinError("Entry " + std::to_string(Index) + " of " + FArchiveName.toStdString() +
+                     " was not read while the archive was open.");
   return *FArchive;
 }
 
@@ -65,7 +74,7 @@ QImage TSkinReader::Bitmap(int Index) {
   const auto kept = FBitmaps.find(Index);
   if (kept != FBitmaps.end())
     return kept->second;
-  QImage bitmap = DecodeSkinBitmap(Archive(Index), Index);
+  QImage bitmap = DecodeSkinBitmap(Archive(Index), FArchiveName, Index);
   FBitmaps.emplace(Index, bitmap);
   return bitmap;
 }

@@ -26,7 +26,8 @@ public:
 // decoded at once, so a damaged skin is reported before anything is shown all the same.
 class TSkinReader {
 public:
-  explicit TSkinReader(TKVResReader& Archive) : FArchive(&Archive) {}
+  // The messages name the archive by its file's name (tesselo.de.dat for the German skin).
+  explicit TSkinReader(TKVResReader& Archive);
   // A reader without an archive that holds Entries of Source, read now in their order. Throws
   // ESkinError as Bitmap does.
   TSkinReader(TSkinReader& Source, std::initializer_list<int> Entries);
@@ -45,5 +46,6 @@ private:
   TKVResReader& Archive(int Index);
 
   TKVResReader* FArchive = nullptr;
+  QString FArchiveName;
   std::map<int, QImage> FBitmaps;
 };

@@ -786,8 +786,8 @@ info: zeigt Titel, Link, Kartenformat, Bildanzahl und -format eines Satzes und s
 <context>
     <name>SkinEntries</name>
     <message>
-        <source>Picture %1 of tesselo.dat is damaged and cannot be shown.</source>
-        <translation>Bild %1 von tesselo.dat ist beschädigt und kann nicht angezeigt werden.</translation>
+        <source>Picture %1 of %2 is damaged and cannot be shown.</source>
+        <translation>Bild %1 von %2 ist beschädigt und kann nicht angezeigt werden.</translation>
     </message>
 </context>
 <context>

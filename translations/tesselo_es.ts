@@ -788,8 +788,8 @@ de una baraja, y sus entradas.
 <context>
     <name>SkinEntries</name>
     <message>
-        <source>Picture %1 of tesselo.dat is damaged and cannot be shown.</source>
-        <translation>La imagen %1 de tesselo.dat está dañada y no se puede mostrar.</translation>
+        <source>Picture %1 of %2 is damaged and cannot be shown.</source>
+        <translation>La imagen %1 de %2 está dañada y no se puede mostrar.</translation>
     </message>
 </context>
 <context>

@@ -787,8 +787,8 @@ d’un jeu, ainsi que ses entrées.
 <context>
     <name>SkinEntries</name>
     <message>
-        <source>Picture %1 of tesselo.dat is damaged and cannot be shown.</source>
-        <translation>L’image %1 de tesselo.dat est abîmée et ne peut pas être affichée.</translation>
+        <source>Picture %1 of %2 is damaged and cannot be shown.</source>
+        <translation>L’image %1 de %2 est abîmée et ne peut pas être affichée.</translation>
     </message>
 </context>
 <context>

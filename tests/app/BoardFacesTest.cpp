@@ -171,12 +171,19 @@ TEST(BoardFacesScaled, AFaceNeededLargerIsDecodedAgain) {
   // The window moves to a HiDPI screen.
   EXPECT_GT(contrast(faces->Face(1, {120, 90}, 2.0)), 150);
 
-  // Without its set to read, a face is enlarged from what is kept rather than lost.
-  const std::unique_ptr<TBoardFaces> orphan = LoadFaces(path, {120, 90});
-  ASSERT_TRUE(QFile::remove(path));
-  const QPixmap enlarged = orphan->Face(1, {120, 90}, 2.0);
-  EXPECT_EQ(enlarged.size(), QSize(240, 180));
-  EXPECT_LT(contrast(enlarged), 40);
+  // Only the file the game was dealt from is read again: with the set gone, or rewritten since,
+  // the face kept is enlarged rather than lost or taken from the new file.
+  for (const bool rewritten : {false, true}) {
+    WriteCardSet(path, QStringLiteral("Stripes"), 2, {EncodeJpeg(stripes, 100)});
+    const std::unique_ptr<TBoardFaces> dealt = LoadFaces(path, {120, 90});
+    if (rewritten)
+      WriteCardSet(path, QStringLiteral("Other"), 2, {EncodeJpeg(stripes, 90)});
+    else
+      ASSERT_TRUE(QFile::remove(path));
+    const QPixmap enlarged = dealt->Face(1, {120, 90}, 2.0);
+    EXPECT_EQ(enlarged.size(), QSize(240, 180));
+    EXPECT_LT(contrast(enlarged), 40);
+  }
 }
 
 } // namespace

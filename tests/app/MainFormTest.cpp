@@ -26,10 +26,12 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <initializer_list>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -96,8 +98,12 @@ TEST(MainFormStart, HandsRegisteredAfterTheFirstPictureReachTheControlsBuiltBefo
 }
 
 TEST(MainFormStart, FirstRunShowsTheDefaultOptions) {
+  // The game speaks English here, so a desktop writing "2,5" does not change its numbers.
+  const QLocale desktop;
+  QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
   TMainFormRig rig;
   TMainForm& form = rig.Create();
+  QLocale::setDefault(desktop);
   TOptionsPanel& panel = *form.OptionsPanel;
   EXPECT_EQ(panel.PairsBox->currentText(), "8");
   EXPECT_EQ(panel.DelayBox->currentText(), "2.5");
@@ -327,23 +333,25 @@ TEST(MainFormSettings, ChangesWithoutPlayAreLostExceptTheCardSet) {
 TEST(MainFormSkin, DamagedSkinEntryIsReportedByItsOwnErrorAndNoWindowIsBuilt) {
   // Copies of the skin with one picture that is not a bitmap: the command bar, which the first
   // picture shows, and the options background, which is only built after it but must fail
-  // all the same before anything is shown.
+  // all the same before anything is shown. The message names the archive that failed.
   TAppFolder folder;
   TMainFormSetup setup;
   setup.AppDir = folder.Path();
   setup.WorkArea = TestWorkArea;
   QTemporaryDir dir;
-  for (const int damagedEntry :
-       {skinlayout::entry::CommandBar, skinlayout::entry::OptionsBackground}) {
-    WriteDamagedSkin(dir.filePath("tesselo.dat"), damagedEntry);
-    TKVResFileReader damaged(dir.filePath("tesselo.dat"));
+  for (const auto& [damagedEntry, archive] :
+       {std::pair{skinlayout::entry::CommandBar, "tesselo.dat"},
+        std::pair{skinlayout::entry::OptionsBackground, "tesselo.de.dat"}}) {
+    WriteDamagedSkin(dir.filePath(archive), damagedEntry);
+    TKVResFileReader damaged(dir.filePath(archive));
     TSkinReader damagedSkin(damaged);
     try {
       TMainForm form(damagedSkin, setup);
       ADD_FAILURE() << "a window was built despite entry " << damagedEntry;
     } catch (const ESkinError& error) {
-      EXPECT_NE(std::string(error.what()).find(std::to_string(damagedEntry)), std::string::npos)
-          << error.what();
+      const std::string message = error.what();
+      EXPECT_NE(message.find(std::to_string(damagedEntry)), std::string::npos) << message;
+      EXPECT_NE(message.find(archive), std::string::npos) << message;
     }
   }
   // An archive that ends early names the missing entry.

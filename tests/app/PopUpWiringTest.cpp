@@ -4,6 +4,7 @@
 
 #include "BoardGrid.h"
 #include "FaceOverlay.h"
+#include "KVCursors.h"
 #include "KVImageCtrl.h"
 #include "KVImageMap.h"
 #include "KVPicture.h"
@@ -202,13 +203,34 @@ TEST_F(PopUpWiringTest, HelpAndAboutOpenModallyAndTheWindowGoesOn) {
   EXPECT_TRUE(form.isVisible());
 }
 
+// Each help and about window there is, and whether it shows the hands.
+QStringList HelpAndAboutWindows() {
+  QStringList windows;
+  for (const QWidget* window : QApplication::topLevelWidgets()) {
+    const QString name = QString::fromLatin1(window->metaObject()->className());
+    if (name != "Thelpform" && name != "TAboutForm")
+      continue;
+    bool hands = false;
+    for (const QWidget* control : window->findChildren<QWidget*>())
+      hands = hands || control->cursor().shape() == Qt::BitmapCursor;
+    windows << name + (hands ? " hands" : " arrows");
+  }
+  windows.sort();
+  return windows;
+}
+
 // Clicks that come before the windows they open are built (start-up builds them only after the
-// first paint) wait for them and work.
+// first paint) wait for them and work, and find what start-up's later steps would have made:
+// the hands registered, the windows built once.
 TEST_F(PopUpWiringTest, ClicksBeforeTheWindowsAreBuiltStillOpenThem) {
+  TKVCursors::Clear();
   TMainForm& form = Create(false);
   ASSERT_EQ(form.OptionsPanel, nullptr);
   ASSERT_FALSE(PopUps->Built());
   ExpectHelpAndAboutOpen(form);
+  form.FinishCreate();
+  PopUps->Build();
+  EXPECT_EQ(HelpAndAboutWindows(), QStringList({"TAboutForm hands", "Thelpform hands"}));
   ClickArea(*form.PanelMap, "options");
   ASSERT_NE(form.OptionsPanel, nullptr);
   EXPECT_TRUE(form.OptionsPanel->isVisible());

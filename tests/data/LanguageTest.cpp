@@ -60,6 +60,7 @@ TEST(LanguageInstall, TakesTheFirstWantedLanguageWithACatalogue) {
   EXPECT_EQ(language::Install(catalogues, {"it_IT", "it", "fr_CA", "fr", "de", "en"}), "fr_CA");
   EXPECT_EQ(language::Current(), "fr_CA");
   EXPECT_EQ(QCoreApplication::translate("TMainForm", "Play"), "Jouer");
+  EXPECT_EQ(language::Numbers().toString(1.5), "1,5");
 }
 
 } // namespace
