@@ -10,7 +10,6 @@
 #include "KeptGame.h"
 
 #include <QFileInfo>
-
 #include <QTimer>
 #include <QWidget>
 
@@ -126,6 +125,10 @@ QString TGameTable::ResumeKeptGame(const TCardSetCatalogue& Sets, QSize Work) {
     return letGo(tr("The game you left could not be read."));
   }
   return {};
+}
+
+bool TGameTable::Shown() const {
+  return FBoard != nullptr && !FBoard->MGrid->isHidden();
 }
 
 void TGameTable::MGridSelectCell(int Col, int Row) {

@@ -1,5 +1,6 @@
 #include "StartUp.h"
 
+#include "CardSetInstall.h"
 #include "HandOver.h"
 #include "KVQtMessageBox.h"
 #include "KVRStream.h"
@@ -197,6 +198,8 @@ int RunGame() {
                                [windows] { windows->Build(); }, SetWindowIcon,
                                [form] { form->LoadSounds(); },
                                [form, &handOver, &instance, cardSet] {
+                                 // Copies a killed start left half made go first.
+                                 RemoveStaleStagedSets(UserCardsDir());
                                  handOver.Listen(HandOverSocketPath(instance.LockPath()));
                                  if (!cardSet.isEmpty())
                                    form->OpenCardSet(cardSet);

@@ -65,6 +65,10 @@
         <source>The card set %1 cannot be copied into %2.</source>
         <translation>Der Kartensatz %1 lässt sich nicht nach %2 kopieren.</translation>
     </message>
+    <message>
+        <source>Copying the card set %1 was stopped.</source>
+        <translation>Das Kopieren des Kartensatzes %1 wurde abgebrochen.</translation>
+    </message>
 </context>
 <context>
     <name>CardSetLoader</name>
@@ -601,6 +605,10 @@ info: zeigt Titel, Link, Kartenformat, Bildanzahl und -format eines Satzes und s
     <message>
         <source>The %1 picture needs more memory than a card face may use.</source>
         <translation>Das %1-Bild braucht mehr Speicher, als ein Kartenbild nehmen darf.</translation>
+    </message>
+    <message>
+        <source>Reading the picture was stopped.</source>
+        <translation>Das Lesen des Bildes wurde abgebrochen.</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,10 @@
         <source>The card set %1 cannot be copied into %2.</source>
         <translation>No se puede copiar la baraja %1 en %2.</translation>
     </message>
+    <message>
+        <source>Copying the card set %1 was stopped.</source>
+        <translation>Se detuvo la copia de la baraja %1.</translation>
+    </message>
 </context>
 <context>
     <name>CardSetLoader</name>
@@ -603,6 +607,10 @@ de una baraja, y sus entradas.
     <message>
         <source>The %1 picture needs more memory than a card face may use.</source>
         <translation>La imagen %1 necesita más memoria de la que puede usar una imagen de carta.</translation>
+    </message>
+    <message>
+        <source>Reading the picture was stopped.</source>
+        <translation>Se detuvo la lectura de la imagen.</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,10 @@
         <source>The card set %1 cannot be copied into %2.</source>
         <translation>Impossible de copier le jeu de cartes %1 dans %2.</translation>
     </message>
+    <message>
+        <source>Copying the card set %1 was stopped.</source>
+        <translation>La copie du jeu de cartes %1 a été interrompue.</translation>
+    </message>
 </context>
 <context>
     <name>CardSetLoader</name>
@@ -602,6 +606,10 @@ d’un jeu, ainsi que ses entrées.
     <message>
         <source>The %1 picture needs more memory than a card face may use.</source>
         <translation>L’image %1 demande plus de mémoire qu’une image de carte ne peut en prendre.</translation>
+    </message>
+    <message>
+        <source>Reading the picture was stopped.</source>
+        <translation>La lecture de l’image a été interrompue.</translation>
     </message>
 </context>
 <context>
