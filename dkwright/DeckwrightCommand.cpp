@@ -5,6 +5,7 @@
 #include "DeckError.h"
 #include "DeckInfo.h"
 #include "FaceArguments.h"
+#include "PairSheet.h"
 
 #include <QCoreApplication>
 
@@ -19,6 +20,7 @@ namespace {
 
 struct TBuildCommand {
   QString Output;
+  QString PairSheet;
   TDeckRequest Request;
   QStringList FaceArguments;
 };
@@ -35,6 +37,8 @@ bool ReadOption(const QStringList& args, qsizetype& i, TBuildCommand& command) {
   TDeckRequest& request = command.Request;
   if (option == QLatin1String("-o") || option == QLatin1String("--output"))
     command.Output = ValueOf(args, i);
+  else if (option == QLatin1String("--pairs"))
+    command.PairSheet = ValueOf(args, i);
   else if (option == QLatin1String("--title"))
     request.Title = ValueOf(args, i);
   else if (option == QLatin1String("--link"))
@@ -76,16 +80,29 @@ TBuildCommand ParseBuild(const QStringList& args) {
     Fail(QCoreApplication::translate("Deckwright", "Name the card set to write with -o FILE.crd."));
   if (command.Request.Title.isEmpty())
     Fail(QCoreApplication::translate("Deckwright", "Give the card set a title with --title."));
+  if (!command.PairSheet.isEmpty() && !command.FaceArguments.isEmpty())
+    Fail(QCoreApplication::translate("Deckwright",
+                                     "A set made with --pairs takes its faces from the table "
+                                     "alone; %1 is one too many.")
+             .arg(command.FaceArguments.front()));
   return command;
 }
 
 int Build(const QStringList& args, QTextStream& out) {
   TBuildCommand command = ParseBuild(args);
-  command.Request.Faces = ExpandFaceArguments(command.FaceArguments);
+  if (command.PairSheet.isEmpty()) {
+    command.Request.Faces = ExpandFaceArguments(command.FaceArguments);
+  } else {
+    TPairSheet sheet = ReadPairSheet(command.PairSheet);
+    command.Request.Pairs = std::move(sheet.Pairs);
+    command.Request.Languages = std::move(sheet.Languages);
+  }
   const QByteArray bytes = BuildDeck(command.Request);
   SaveDeck(bytes, command.Output);
+  const qsizetype faces = command.Request.Pairs.isEmpty() ? command.Request.Faces.size()
+                                                          : 2 * command.Request.Pairs.size();
   out << QCoreApplication::translate("Deckwright", "Wrote %1: %n faces, %2 bytes.", nullptr,
-                                     int(command.Request.Faces.size()))
+                                     int(faces))
              .arg(command.Output)
              .arg(bytes.size())
       << "\n";
@@ -145,6 +162,7 @@ QString DeckwrightUsage() {
       "\n"
       "  dkwright                 (no arguments) opens the window\n"
       "  dkwright build -o OUT.crd --title TITLE [options] FACE...\n"
+      "  dkwright build -o OUT.crd --title TITLE [options] --pairs TABLE.tsv\n"
       "  dkwright info FILE.crd\n"
       "  dkwright help\n"
       "\n"
@@ -167,6 +185,26 @@ QString DeckwrightUsage() {
       "  --keep-size         store every face as given. Without it, faces larger than twice\n"
       "                      the card box are scaled down to fit twice the box and encoded\n"
       "                      again in their own format, so sets of camera photos stay small.\n"
+      "  --pairs TABLE.tsv   a set whose pairs are two different cards, from a UTF-8 table\n"
+      "                      (see below) instead of FACE arguments\n"
       "\n"
-      "info: prints a set's title, link, card box, face count and format, and its entries.\n");
+      "The pairs table: one pair a line, LEFT<TAB>RIGHT; empty lines and lines starting with\n"
+      "# are passed over. A side is\n"
+      "  PICTURE             a GIF, JPEG or BMP file (all pictures share one format)\n"
+      "  CLIP.wav            a sound: PCM WAV, 1 or 2 channels, 8 to 48 kHz, at most 10 s\n"
+      "  text:WORD           a word, in the set's first language, translated by the columns\n"
+      "  text.LANG:WORD      a word of the language LANG alone (\"text.de:Hund\")\n"
+      "Files are relative to the table's folder and may not lie outside it. The first line may\n"
+      "name the columns: left[:LANG]<TAB>right[:LANG] (LANG, such as en or pt_BR, is the\n"
+      "set's first language; en when not named), then columns left:LANG or right:LANG that\n"
+      "give that side's name (a picture), caption (a sound) or translation (a word) in LANG:\n"
+      "  left:en<TAB>right:en<TAB>left:de<TAB>right:de\n"
+      "  cat.jpg<TAB>text:cat<TAB>Katze<TAB>Katze\n"
+      "  bark.wav<TAB>dog.jpg<TAB>Bellen<TAB>Hund\n"
+      "A set needs at least 8 pairs and takes at most 8 languages and 200 characters a text.\n"
+      "Words and sounds get faces drawn in the pictures' format (GIF without pictures), so\n"
+      "older versions of the game still play the set, as single faces dealt twice.\n"
+      "\n"
+      "info: prints a set's title, link, card box, face count and format, its entries, and\n"
+      "the pairs of a set of different cards.\n");
 }
