@@ -40,7 +40,7 @@ void ReadFormat(const QByteArray& Bytes, qsizetype At, quint32 Size, TWaveClip& 
 
 qint64 TWaveClip::DurationMs() const {
   const qint64 frameBytes = qint64(Channels) * (Bits / 8);
-  return frameBytes == 0 ? 0 : DataSize / frameBytes * 1000 / Rate;
+  return frameBytes <= 0 || Rate <= 0 ? 0 : DataSize / frameBytes * 1000 / Rate;
 }
 
 TWaveClip ReadWaveClip(const QByteArray& Bytes) {

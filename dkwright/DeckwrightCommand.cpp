@@ -135,6 +135,33 @@ int Dispatch(const QStringList& arguments, QTextStream& out) {
                  .arg(command));
 }
 
+QString PairsUsage() {
+  return QCoreApplication::translate(
+      "Deckwright",
+      "\n"
+      "  dkwright build -o OUT.crd --title TITLE [options] --pairs TABLE.tsv\n"
+      "\n"
+      "makes a set whose pairs are two different cards from a UTF-8 table instead of FACE\n"
+      "arguments: one pair a line, LEFT<TAB>RIGHT; empty lines and lines starting with #\n"
+      "are passed over. A side is\n"
+      "  PICTURE          a GIF, JPEG or BMP file (all pictures share one format)\n"
+      "  CLIP.wav         a sound: PCM WAV, 1 or 2 channels, 8 to 48 kHz, at most 10 s\n"
+      "  text:WORD        a word in the set's first language, translated by the columns\n"
+      "  text.LANG:WORD   a word of the language LANG alone (\"text.de:Hund\")\n"
+      "Files are relative to the table's folder and may not lie outside it. The first\n"
+      "line may name the columns: left[:LANG]<TAB>right[:LANG] (LANG, such as en or\n"
+      "pt_BR, is the set's first language; en when not named), then columns left:LANG\n"
+      "or right:LANG, which give that side's name (a picture), caption (a sound) or\n"
+      "translation (a word) in LANG:\n"
+      "  left:en<TAB>right:en<TAB>left:de<TAB>right:de\n"
+      "  cat.jpg<TAB>text:cat<TAB>Katze<TAB>Katze\n"
+      "  bark.wav<TAB>dog.jpg<TAB>Bellen<TAB>Hund\n"
+      "A set needs at least 8 pairs and takes at most 8 languages and 200 characters a\n"
+      "text. Words and sounds get faces drawn in the pictures' format (GIF without\n"
+      "pictures), so older versions of the game still play the set, as single faces\n"
+      "dealt twice. info also lists the pairs of such a set.\n");
+}
+
 } // namespace
 
 int RunDeckwright(const QStringList& Arguments, QTextStream& Out, QTextStream& Err) {
@@ -156,13 +183,12 @@ int RunDeckwright(const QStringList& Arguments, QTextStream& Out, QTextStream& E
 }
 
 QString DeckwrightUsage() {
-  return QCoreApplication::translate(
+  const QString usage = QCoreApplication::translate(
       "Deckwright",
       "Deckwright makes card sets for Kovalent Tesselo.\n"
       "\n"
       "  dkwright                 (no arguments) opens the window\n"
       "  dkwright build -o OUT.crd --title TITLE [options] FACE...\n"
-      "  dkwright build -o OUT.crd --title TITLE [options] --pairs TABLE.tsv\n"
       "  dkwright info FILE.crd\n"
       "  dkwright help\n"
       "\n"
@@ -185,26 +211,7 @@ QString DeckwrightUsage() {
       "  --keep-size         store every face as given. Without it, faces larger than twice\n"
       "                      the card box are scaled down to fit twice the box and encoded\n"
       "                      again in their own format, so sets of camera photos stay small.\n"
-      "  --pairs TABLE.tsv   a set whose pairs are two different cards, from a UTF-8 table\n"
-      "                      (see below) instead of FACE arguments\n"
       "\n"
-      "The pairs table: one pair a line, LEFT<TAB>RIGHT; empty lines and lines starting with\n"
-      "# are passed over. A side is\n"
-      "  PICTURE             a GIF, JPEG or BMP file (all pictures share one format)\n"
-      "  CLIP.wav            a sound: PCM WAV, 1 or 2 channels, 8 to 48 kHz, at most 10 s\n"
-      "  text:WORD           a word, in the set's first language, translated by the columns\n"
-      "  text.LANG:WORD      a word of the language LANG alone (\"text.de:Hund\")\n"
-      "Files are relative to the table's folder and may not lie outside it. The first line may\n"
-      "name the columns: left[:LANG]<TAB>right[:LANG] (LANG, such as en or pt_BR, is the\n"
-      "set's first language; en when not named), then columns left:LANG or right:LANG that\n"
-      "give that side's name (a picture), caption (a sound) or translation (a word) in LANG:\n"
-      "  left:en<TAB>right:en<TAB>left:de<TAB>right:de\n"
-      "  cat.jpg<TAB>text:cat<TAB>Katze<TAB>Katze\n"
-      "  bark.wav<TAB>dog.jpg<TAB>Bellen<TAB>Hund\n"
-      "A set needs at least 8 pairs and takes at most 8 languages and 200 characters a text.\n"
-      "Words and sounds get faces drawn in the pictures' format (GIF without pictures), so\n"
-      "older versions of the game still play the set, as single faces dealt twice.\n"
-      "\n"
-      "info: prints a set's title, link, card box, face count and format, its entries, and\n"
-      "the pairs of a set of different cards.\n");
+      "info: prints a set's title, link, card box, face count and format, and its entries.\n");
+  return usage + PairsUsage();
 }

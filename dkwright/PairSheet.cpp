@@ -41,10 +41,12 @@ public:
       if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
         continue;
       const QStringList cells = line.split(QLatin1Char('\t'));
-      if (FColumns.isEmpty() && Column.match(cells.front()).hasMatch())
+      // Only the first line may name the columns.
+      if (!FStarted && Column.match(cells.front()).hasMatch())
         ReadHeader(cells);
       else
         ReadPair(cells);
+      FStarted = true;
     }
     if (FSheet.Languages.isEmpty())
       FSheet.Languages = {QStringLiteral("en")};
@@ -100,10 +102,18 @@ private:
   // A file named by the table, inside its folder.
   TFaceSource FileIn(const QString& Cell) const {
     const QString relative = QDir::cleanPath(Checked(Cell));
+    const QString outside = Tr("\"%1\" is not a file inside the table's folder.").arg(Cell);
     if (QDir::isAbsolutePath(relative) || relative == QLatin1String("..") ||
         relative.startsWith(QLatin1String("../")))
-      FailHere(Tr("\"%1\" is not a file inside the table's folder.").arg(Cell));
-    return {relative, FFolder.filePath(relative), {}};
+      FailHere(outside);
+    const QString path = FFolder.filePath(relative);
+    // A link inside the folder may not lead out of it either.
+    const QString real = QFileInfo(path).canonicalFilePath();
+    if (real.isEmpty())
+      FailHere(Tr("\"%1\": no such file.").arg(Cell));
+    if (!real.startsWith(FFolder.canonicalPath() + QLatin1Char('/')))
+      FailHere(outside);
+    return {relative, path, {}};
   }
 
   TPairSide Side(const QString& Cell) {
@@ -145,7 +155,9 @@ private:
         continue;
       TPairSide& side = pair[size_t(FColumns[c].first)];
       if (!side.Language.isEmpty() || side.Texts.contains(FColumns[c].second))
-        FailHere(Tr("column %1 gives a word a second text in one language.").arg(c + 1));
+        FailHere(Tr("column %1 gives a word a second text (a word of one language takes no "
+                    "translation).")
+                     .arg(c + 1));
       side.Texts.insert(FColumns[c].second, Checked(Cells[c]));
     }
     FSheet.Pairs.push_back(pair);
@@ -154,6 +166,7 @@ private:
   QString FPath;
   QDir FFolder;
   int FLine = 0;
+  bool FStarted = false;
   QList<std::pair<int, QString>> FColumns; // side (0 left, 1 right) and language; header only
   TPairSheet FSheet;
 };

@@ -9,6 +9,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QtEndian>
@@ -106,23 +107,27 @@ TEST_F(PairSheetRun, BuildsPairsTheGameReads) {
   loader.LoadFaces(faces);
   EXPECT_EQ(loader.FacePictures().size(), 18u) << "words and sounds have faces too";
   EXPECT_EQ(Run({QStringLiteral("info"), set}).toStdString(), "");
-  EXPECT_TRUE(FOut.contains(QStringLiteral("1: picture p0.jpg (Katze) <-> word \"cat\" / \"Katze\"")))
+  EXPECT_TRUE(
+      FOut.contains(QStringLiteral("1: picture p0.jpg (Katze) <-> word \"cat\" / \"Katze\"")))
       << FOut.toStdString();
 }
 
 TEST_F(PairSheetRun, RefusesHostileTables) {
   ASSERT_EQ(::mkfifo(Path(QStringLiteral("pipe.jpg")).toLocal8Bit().constData(), 0600), 0);
   WriteFile(Path(QStringLiteral("long.wav")), Wave(80001));
+  ASSERT_TRUE(QFile::link(QStringLiteral("/etc/passwd"), Path(QStringLiteral("link.jpg"))));
   const struct {
     QByteArray Lines;
     const char* Problem;
   } cases[] = {
       {"../outside.jpg\ttext:x", "not a file inside the table's folder"},
       {"/etc/passwd\ttext:x", "not a file inside the table's folder"},
+      {"link.jpg\ttext:x", "not a file inside the table's folder"},
       {"pipe.jpg\ttext:x", "not a regular file"},
       {"long.wav\ttext:x", "longer than 10 seconds"},
       {"pics/p0.jpg\ttext:x\textra", "3 columns"},
       {"left\tright\tmiddle:de", "column 3"},
+      {"text.en:x\ttext:y\nleft\tright", "\"left\": no such file"},
       {"left\tright\tleft:aa\tleft:ab\tleft:ac\tleft:ad\tleft:ae\tleft:af\tleft:ag\tleft:ah",
        "at most 8 languages"},
       {"text:" + QByteArray(201, 'a') + "\ttext:x", "longer than 200"},
