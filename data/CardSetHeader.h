@@ -7,7 +7,10 @@
 #include <QtGlobal>
 
 // The entries of a *.crd file: the header record, the advert picture, the card back, then the
-// faces, face k (counted from 0) in entry FirstFace + k.
+// faces, face k (counted from 0) in entry FirstFace + k. A set whose pairs are two different
+// cards keeps, right after its last face, the pair table (data/PairTable.h), which starts with
+// its signature, then the sound clips the table names; an older reader never looks past the
+// faces and deals each face twice.
 struct TCardSetEntries {
   static constexpr int Header = 0;
   static constexpr int Advert = 1;

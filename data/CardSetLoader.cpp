@@ -6,6 +6,8 @@
 #include "FaceFit.h"
 #include "GifImage.h"
 #include "JpegImage.h"
+#include "PairTableFile.h"
+#include "WaveClip.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -87,6 +89,7 @@ CardSetHeaderInfo TCardSetLoader::ReadHeader() {
                    QT_TRANSLATE_NOOP("CardSetLoader", "Its advert picture is not usable: %1"));
     FCardBack = ReadBitmap(TCardSetEntries::Back,
                            QT_TRANSLATE_NOOP("CardSetLoader", "Its card back is not usable: %1"));
+    ReadPairs();
   } catch (const EKVResError& error) {
     FReader.reset();
     Fail(QString::fromUtf8(error.what()));
@@ -95,6 +98,42 @@ CardSetHeaderInfo TCardSetLoader::ReadHeader() {
     throw;
   }
   return HeaderInfo();
+}
+
+void TCardSetLoader::ReadPairs() {
+  FPairTable = {};
+  try {
+    FPairTable = ReadPairTable(*FReader, FHeader.ImageCount);
+  } catch (const EPairTableError& error) {
+    Fail(QString::fromUtf8(error.what()));
+  }
+}
+
+void TCardSetLoader::FailSound(int Face, const std::exception_ptr& Error) const {
+  try {
+    std::rethrow_exception(Error);
+  } catch (const EPairTableError& error) {
+    Fail(QString::fromUtf8(error.what()));
+  } catch (const EWaveClipError& error) {
+    Fail(QCoreApplication::translate("CardSetLoader", "The sound of face %1 is not usable: %2")
+             .arg(qint64(Face) + 1)
+             .arg(error.what()));
+  } catch (const EKVResError& error) {
+    Fail(QCoreApplication::translate("CardSetLoader", "The sound of face %1 cannot be read: %2")
+             .arg(qint64(Face) + 1)
+             .arg(error.what()));
+  }
+}
+
+QByteArray TCardSetLoader::ReadSoundClip(const QString& FileName, const TPairTable& Table,
+                                         int Face) {
+  TCardSetLoader loader(FileName);
+  try {
+    loader.FReader = std::make_unique<TCardSetFile>(FileName);
+    return ::ReadSoundClip(*loader.FReader, Table, Face);
+  } catch (const std::exception&) {
+    loader.FailSound(Face, std::current_exception());
+  }
 }
 
 CardSetHeaderInfo TCardSetLoader::HeaderInfo() const {
@@ -150,6 +189,14 @@ void TCardSetLoader::CheckFaces(std::chrono::steady_clock::time_point Deadline,
         Fail(TooLongText());
       CheckFace(face, limits);
     }
+    for (int face = 0; face < int(FPairTable.Faces.size()); ++face)
+      if (FPairTable.Faces[size_t(face)].Kind == TFaceKind::Sound) {
+        try {
+          ::ReadSoundClip(*FReader, FPairTable, face);
+        } catch (const std::exception&) {
+          FailSound(face, std::current_exception());
+        }
+      }
   } catch (...) {
     FReader.reset();
     DropFaces();

@@ -5,6 +5,7 @@
 #include "CardSetHeader.h"
 #include "CardSource.h"
 #include "ImageLimits.h"
+#include "PairTable.h"
 #include "RegularFile.h"
 
 #include <QByteArray>
@@ -39,8 +40,9 @@ public:
   TCardSetLoader(const TCardSetLoader&) = delete;
   TCardSetLoader& operator=(const TCardSetLoader&) = delete;
 
-  // Opens the file and reads its header, advert and card back; the file stays open for
-  // LoadFaces. An empty advert or back entry gives a null picture. Throws ECardSetError.
+  // Opens the file and reads its header, advert, card back and pair table; the file stays open
+  // for LoadFaces. An empty advert or back entry gives a null picture, a plain set an empty
+  // table. Throws ECardSetError, also for a pair table that cannot be used.
   CardSetHeaderInfo ReadHeader() override;
 
   // Reads the faces of indexes Faces, face k from entry TCardSetEntries::FirstFace + k, and
@@ -61,9 +63,10 @@ public:
 
   // Reads and decodes every face of the set whole, one at a time and keeping none, as
   // LoadFaces reads a game's faces; a GIF face is also decoded frame by frame, as the board
-  // plays it. Closes the file. Throws ECardSetError like LoadFaces, and when Deadline passes
-  // before the last face has been checked or a stop is requested through Stop; either ends
-  // the decoding of the face at hand too, within a row of its picture.
+  // plays it, and every sound clip is checked. Closes the file. Throws ECardSetError like
+  // LoadFaces and ReadSoundClip, and when Deadline passes before the last face has been
+  // checked or a stop is requested through Stop; either ends the decoding of the face at hand
+  // too, within a row of its picture.
   void CheckFaces(std::chrono::steady_clock::time_point Deadline, std::stop_token Stop = {});
 
   // Face index Face of the set FileName, of format Kind, again: decoded as LoadFaces decodes
@@ -81,7 +84,14 @@ public:
   // whole, for previews that show a few faces small. Throws ECardSetError like LoadFaces.
   QImage FaceWithin(int Face, QSize Box) const;
 
+  // The WAV file of sound face Face of the set FileName, whose pair table is Table, checked
+  // (PCM, at most TWaveClip::MaxDurationMs). The file is open only during the call. Throws
+  // ECardSetError.
+  static QByteArray ReadSoundClip(const QString& FileName, const TPairTable& Table, int Face);
+
   const TCardSetHeader& Header() const { return FHeader; }
+  // Which faces pair with which in a set of different cards; empty for a plain set.
+  const TPairTable& PairTable() const { return FPairTable; }
   const QImage& Advert() const { return FAdvert; }
   const QString& AdLink() const { return FHeader.AdLink; }
   const QImage& CardBack() const { return FCardBack; }
@@ -114,6 +124,8 @@ private:
   std::vector<TFaceSlot> DecodeFaces(const std::vector<int32_t>& Faces, QSize Cover) const;
   void KeepFaces(const std::vector<int32_t>& Faces, std::vector<TFaceSlot>& Slots);
   [[noreturn]] void FailFace(int Face, const std::exception_ptr& Error) const;
+  void ReadPairs();
+  [[noreturn]] void FailSound(int Face, const std::exception_ptr& Error) const;
   void CheckFace(int Face, const TImageLimits& Limits);
   void DropFaces();
   void ChargeFace(qint64 Bytes);
@@ -122,6 +134,7 @@ private:
   TImageLimits FLimits;
   std::unique_ptr<TCardSetFile> FReader;
   TCardSetHeader FHeader;
+  TPairTable FPairTable;
   QImage FAdvert;
   QImage FCardBack;
   std::vector<QByteArray> FFaceStreams;

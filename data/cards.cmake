@@ -1,4 +1,4 @@
-# Card sets: the header record, the catalogue, the loader of a game's set, the face decoders and
+# Card sets: the header record, the pair table and sound clips of sets of different cards, the catalogue, the loader of a game's set, the face decoders and
 # the install of a set the player opens. Faces are decoded on threads of the loader's own.
 find_package(Threads REQUIRED)
 add_library(tesselo_cards STATIC
@@ -8,6 +8,9 @@ add_library(tesselo_cards STATIC
   ${CMAKE_CURRENT_LIST_DIR}/GifImage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CardSetHeader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CardSetFile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PairTable.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PairTableFile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WaveClip.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CardSets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CardSetLoader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CardSetInstall.cpp

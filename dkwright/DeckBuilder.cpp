@@ -5,6 +5,7 @@
 #include "DefaultArt.h"
 #include "FacePicture.h"
 #include "FacePreparation.h"
+#include "PairFaces.h"
 
 #include "BmpEncoder.h"
 #include "GifEncoder.h"
@@ -42,9 +43,13 @@ void CheckRequest(const TDeckRequest& request) {
   if (request.Link.size() > TDeckRequest::MaxText)
     Fail(QCoreApplication::translate("Deckwright", "The link is longer than %n characters.",
                                      nullptr, TDeckRequest::MaxText));
-  if (request.Faces.size() < TDeckRequest::MinFaces)
+  if (request.Pairs.isEmpty() && request.Faces.size() < TDeckRequest::MinFaces)
     Fail(QCoreApplication::translate("Deckwright", "A card set needs at least %1 faces; %n given.",
                                      nullptr, int(request.Faces.size()))
+             .arg(TDeckRequest::MinFaces));
+  if (!request.Pairs.isEmpty() && request.Pairs.size() < TDeckRequest::MinFaces)
+    Fail(QCoreApplication::translate("Deckwright", "A card set needs at least %1 pairs; %n given.",
+                                     nullptr, int(request.Pairs.size()))
              .arg(TDeckRequest::MinFaces));
   if (!request.CardBox.isEmpty() &&
       (request.CardBox.width() > 2048 || request.CardBox.height() > 2048))
@@ -138,35 +143,58 @@ QByteArray PictureBmp(const TFaceSource& source, QSize box, const QImage& fallba
   return EncodeBmp(ShrinkToFit(still, box));
 }
 
-QByteArray Header(const TDeckRequest& request, QSize box, TFaceFormat format) {
+QByteArray Header(const TDeckRequest& request, QSize box, TFaceFormat format, qsizetype faces) {
   TCardSetHeader header;
   header.CardWidth = box.width();
   header.CardHeight = box.height();
-  header.ImageCount = qint32(request.Faces.size());
+  header.ImageCount = qint32(faces);
   header.ImageKind = ImageKindOf(format);
   header.Title = request.Title;
   header.AdLink = request.Link;
   return header.ToBytes();
 }
 
+// The table and clips of a set of different cards, after its faces.
+void AddPairs(TKVResWriter& writer, const TDeckRequest& request, const TPairTable& table,
+              TSteps& steps) {
+  steps.Next(QCoreApplication::translate("Deckwright", "Pairs and sounds"));
+  writer.AddPlain(PairTableToBytes(table));
+  for (const TPairSides& pair : request.Pairs)
+    for (const TPairSide& side : pair)
+      if (side.Kind == TFaceKind::Sound)
+        writer.AddPlain(ReadPairClip(side));
+}
+
 QByteArray Assemble(const TDeckRequest& request, TSteps& steps) {
-  const TSurvey survey = Survey(request.Faces, steps);
+  const bool mixed = !request.Pairs.isEmpty();
+  const TSurvey survey = Survey(mixed ? PairPictures(request.Pairs) : request.Faces, steps);
   const QSize box =
       request.CardBox.isEmpty() ? DefaultCardBox(CommonFaceSize(survey.Sizes)) : request.CardBox;
+  // Faces drawn for words and sounds take the pictures' format; GIF keeps drawn letters sharp.
+  const TFaceFormat format =
+      survey.Format == TFaceFormat::Unknown ? TFaceFormat::Gif : survey.Format;
+  const qsizetype faceCount = mixed ? 2 * request.Pairs.size() : request.Faces.size();
+  const TPairTable table = mixed ? MakePairTable(request.Pairs, request.Languages,
+                                                 TCardSetEntries::FirstFace + int(faceCount) + 1)
+                                 : TPairTable();
+  const QList<TFaceSource> faces =
+      mixed ? PairFaceSources(request.Pairs, table, box, format) : request.Faces;
   TKVResWriter writer;
-  writer.AddPlain(Header(request, box, survey.Format));
+  writer.AddPlain(Header(request, box, format, faceCount));
   steps.Next(QCoreApplication::translate("Deckwright", "Advert"));
   Add(writer, PictureBmp(request.Advert, AdvertBox, DrawDefaultAdvert(request.Title, request.Link)),
       request.PictureStorage);
   steps.Next(QCoreApplication::translate("Deckwright", "Card back"));
   Add(writer, PictureBmp(request.Back, box, DrawDefaultBack(box, request.Title)),
       request.PictureStorage);
-  for (const TFaceSource& face : request.Faces) {
+  for (const TFaceSource& face : faces) {
     steps.Next(QCoreApplication::translate("Deckwright", "Adding %1").arg(ShownName(face)));
     const QByteArray bytes = Load(face);
     const TFacePicture picture = DecodeFacePicture(bytes, face.Name);
     Add(writer, PrepareFaceBytes(bytes, picture, box, request.KeepSize), request.FaceStorage);
   }
+  if (mixed)
+    AddPairs(writer, request, table, steps);
   steps.Next(QCoreApplication::translate("Deckwright", "Writing"));
   return writer.ToBytes();
 }
@@ -175,7 +203,12 @@ QByteArray Assemble(const TDeckRequest& request, TSteps& steps) {
 
 QByteArray BuildDeck(const TDeckRequest& Request, const TDeckProgress& Progress) {
   CheckRequest(Request);
-  TSteps steps(Progress, int(Request.Faces.size()) * 2 + 3);
+  // Each picture is checked, then each face added; a set of different cards adds its pairs.
+  const int stepCount =
+      Request.Pairs.isEmpty()
+          ? int(Request.Faces.size()) * 2 + 3
+          : int(PairPictures(Request.Pairs).size() + Request.Pairs.size() * 2) + 4;
+  TSteps steps(Progress, stepCount);
   try {
     QByteArray bytes = Assemble(Request, steps);
     steps.Finish();

@@ -5,6 +5,7 @@
 
 #include "CardSetHeader.h"
 #include "KVRStream.h"
+#include "PairTableFile.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -27,7 +28,22 @@ QString StorageName(qint32 kind) {
   return Tr(QT_TRANSLATE_NOOP("Deckwright", "plain"));
 }
 
-QString Role(int index) {
+// What the entries after the faces hold: the pair table and its clips, or whatever an older
+// set kept there.
+QString TrailingRole(int index, qint32 imageCount, const TPairTable& table) {
+  if (!table.IsMixed())
+    return Tr(QT_TRANSLATE_NOOP("Deckwright", "other"));
+  if (index == TCardSetEntries::FirstFace + imageCount)
+    return Tr(QT_TRANSLATE_NOOP("Deckwright", "pair table"));
+  for (const TPairFace& face : table.Faces)
+    if (face.SoundEntry == index)
+      return Tr(QT_TRANSLATE_NOOP("Deckwright", "sound"));
+  return Tr(QT_TRANSLATE_NOOP("Deckwright", "other"));
+}
+
+QString Role(int index, qint32 imageCount, const TPairTable& table) {
+  if (index >= TCardSetEntries::FirstFace && index - TCardSetEntries::FirstFace >= imageCount)
+    return TrailingRole(index, imageCount, table);
   switch (index) {
   case TCardSetEntries::Header:
     return Tr(QT_TRANSLATE_NOOP("Deckwright", "header"));
@@ -60,14 +76,59 @@ QString Columns(const QString& index, const QString& role, const QString& storag
       .arg(format);
 }
 
-QString EntryLine(TKVResFileReader& reader, int index) {
+QString EntryLine(TKVResFileReader& reader, int index, qint32 imageCount, const TPairTable& table) {
   const TResEntry& entry = reader.Entries[size_t(index)];
   const QByteArray content = Content(reader, index);
-  const QString format = index == TCardSetEntries::Header
-                             ? QStringLiteral("-")
-                             : FaceFormatName(SniffFaceFormat(content));
-  return Columns(QString::number(index), Role(index), StorageName(entry.Kind),
+  const TFaceFormat face = SniffFaceFormat(content);
+  QString format = FaceFormatName(face);
+  if (index == TCardSetEntries::Header || content.startsWith(PairTableSignature))
+    format = QStringLiteral("-");
+  else if (face == TFaceFormat::Unknown && content.startsWith("RIFF") &&
+           content.mid(8, 4) == "WAVE")
+    format = QStringLiteral("WAV");
+  return Columns(QString::number(index), Role(index, imageCount, table), StorageName(entry.Kind),
                  QString::number(entry.Size), QString::number(content.size()), format);
+}
+
+// A face as the pair listing shows it: kind, file and texts in the set's languages.
+QString SideText(const TPairTable& table, int face) {
+  const TPairFace& side = table.Faces[size_t(face)];
+  QStringList texts;
+  for (const QString& language : table.Languages)
+    if (side.Texts.contains(language))
+      texts.push_back(side.Kind == TFaceKind::Word
+                          ? QStringLiteral("\"%1\"").arg(side.Texts.value(language))
+                          : side.Texts.value(language));
+  QString text = FaceKindName(side.Kind);
+  if (side.Kind != TFaceKind::Word)
+    text += QLatin1Char(' ') + (side.File.isEmpty()
+                                    ? Tr(QT_TRANSLATE_NOOP("Deckwright", "face %1")).arg(face + 1)
+                                    : side.File);
+  if (side.Kind == TFaceKind::Word)
+    return text + QLatin1Char(' ') + texts.join(QStringLiteral(" / ")) +
+           (side.Language.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(side.Language));
+  return texts.isEmpty() ? text
+                         : text + QStringLiteral(" (%1)").arg(texts.join(QStringLiteral(" / ")));
+}
+
+void DescribePairs(TKVResFileReader& reader, qint32 imageCount, TPairTable& table,
+                   QTextStream& out) {
+  try {
+    table = ReadPairTable(reader, imageCount);
+  } catch (const EPairTableError& error) {
+    out << Tr(QT_TRANSLATE_NOOP("Deckwright", "Pairs:")) << "  " << QString::fromUtf8(error.what())
+        << "\n";
+    return;
+  }
+  if (!table.IsMixed())
+    return;
+  out << Tr(QT_TRANSLATE_NOOP("Deckwright", "Pairs:")) << "  "
+      << table.Languages.join(QStringLiteral(", ")) << "\n";
+  for (size_t p = 0; p < table.Pairs.size(); ++p)
+    out << QStringLiteral("%1: %2 <-> %3")
+               .arg(p + 1, 4)
+               .arg(SideText(table, table.Pairs[p][0]), SideText(table, table.Pairs[p][1]))
+        << "\n";
 }
 
 } // namespace
@@ -110,8 +171,14 @@ QString DescribeDeck(const QString& Path) {
                    Tr(QT_TRANSLATE_NOOP("Deckwright", "delivered")),
                    Tr(QT_TRANSLATE_NOOP("Deckwright", "format")))
         << "\n";
+    TPairTable table;
+    QString pairs;
+    QTextStream pairsOut(&pairs);
+    DescribePairs(reader, header.ImageCount, table, pairsOut);
+    pairsOut.flush();
     for (int i = 0; i < reader.Count; ++i)
-      out << EntryLine(reader, i) << "\n";
+      out << EntryLine(reader, i, header.ImageCount, table) << "\n";
+    out << pairs;
     return text;
   } catch (const EKVResError& error) {
     throw EDeckError(

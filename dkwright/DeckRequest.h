@@ -1,11 +1,15 @@
 // What a card set is built from: plain data, so a command line and a window can fill it alike.
 #pragma once
 
+#include "PairTable.h"
+
 #include <QByteArray>
 #include <QList>
+#include <QMap>
 #include <QSize>
 #include <QString>
 
+#include <array>
 #include <functional>
 
 // How a picture entry is kept in the set's file. Every way reads back the same bytes.
@@ -23,6 +27,15 @@ struct TFaceSource {
   QByteArray Bytes;
 };
 
+// One card of a pair of different cards.
+struct TPairSide {
+  TFaceKind Kind = TFaceKind::Picture;
+  TFaceSource Source;           // the picture, or the WAV clip of a sound; nothing for a word
+  QString Language;             // a word of this one language, never translated
+  QMap<QString, QString> Texts; // language code -> the picture's name, the word, the caption
+};
+using TPairSides = std::array<TPairSide, 2>;
+
 struct TDeckRequest {
   static constexpr int MinFaces = 8;  // the game deals at least 8 pairs
   static constexpr int MaxText = 255; // characters of the title and of the link
@@ -34,6 +47,11 @@ struct TDeckRequest {
   TFaceSource Advert; // no name, path or bytes: drawn from the title
   TFaceSource Back;   // likewise
   QList<TFaceSource> Faces;
+  // A set whose pairs are two different cards, when not empty: its faces are made from these,
+  // two a pair, and Faces is not read. Words and sounds get pictures drawn in the faces' format
+  // (GIF when no side is a picture).
+  QList<TPairSides> Pairs;
+  QStringList Languages; // of the pairs' texts; the first is shown when the player's is missing
   bool KeepSize = false; // store large faces as given instead of shrinking them
   TEntryStorage FaceStorage = TEntryStorage::Plain;
   TEntryStorage PictureStorage = TEntryStorage::Bitmap; // advert and back

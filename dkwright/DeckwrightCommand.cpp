@@ -5,6 +5,7 @@
 #include "DeckError.h"
 #include "DeckInfo.h"
 #include "FaceArguments.h"
+#include "PairSheet.h"
 
 #include <QCoreApplication>
 
@@ -19,6 +20,7 @@ namespace {
 
 struct TBuildCommand {
   QString Output;
+  QString PairSheet;
   TDeckRequest Request;
   QStringList FaceArguments;
 };
@@ -35,6 +37,8 @@ bool ReadOption(const QStringList& args, qsizetype& i, TBuildCommand& command) {
   TDeckRequest& request = command.Request;
   if (option == QLatin1String("-o") || option == QLatin1String("--output"))
     command.Output = ValueOf(args, i);
+  else if (option == QLatin1String("--pairs"))
+    command.PairSheet = ValueOf(args, i);
   else if (option == QLatin1String("--title"))
     request.Title = ValueOf(args, i);
   else if (option == QLatin1String("--link"))
@@ -76,16 +80,29 @@ TBuildCommand ParseBuild(const QStringList& args) {
     Fail(QCoreApplication::translate("Deckwright", "Name the card set to write with -o FILE.crd."));
   if (command.Request.Title.isEmpty())
     Fail(QCoreApplication::translate("Deckwright", "Give the card set a title with --title."));
+  if (!command.PairSheet.isEmpty() && !command.FaceArguments.isEmpty())
+    Fail(QCoreApplication::translate("Deckwright",
+                                     "A set made with --pairs takes its faces from the table "
+                                     "alone; %1 is one too many.")
+             .arg(command.FaceArguments.front()));
   return command;
 }
 
 int Build(const QStringList& args, QTextStream& out) {
   TBuildCommand command = ParseBuild(args);
-  command.Request.Faces = ExpandFaceArguments(command.FaceArguments);
+  if (command.PairSheet.isEmpty()) {
+    command.Request.Faces = ExpandFaceArguments(command.FaceArguments);
+  } else {
+    TPairSheet sheet = ReadPairSheet(command.PairSheet);
+    command.Request.Pairs = std::move(sheet.Pairs);
+    command.Request.Languages = std::move(sheet.Languages);
+  }
   const QByteArray bytes = BuildDeck(command.Request);
   SaveDeck(bytes, command.Output);
+  const qsizetype faces = command.Request.Pairs.isEmpty() ? command.Request.Faces.size()
+                                                          : 2 * command.Request.Pairs.size();
   out << QCoreApplication::translate("Deckwright", "Wrote %1: %n faces, %2 bytes.", nullptr,
-                                     int(command.Request.Faces.size()))
+                                     int(faces))
              .arg(command.Output)
              .arg(bytes.size())
       << "\n";
@@ -118,6 +135,33 @@ int Dispatch(const QStringList& arguments, QTextStream& out) {
                  .arg(command));
 }
 
+QString PairsUsage() {
+  return QCoreApplication::translate(
+      "Deckwright",
+      "\n"
+      "  dkwright build -o OUT.crd --title TITLE [options] --pairs TABLE.tsv\n"
+      "\n"
+      "makes a set whose pairs are two different cards from a UTF-8 table instead of FACE\n"
+      "arguments: one pair a line, LEFT<TAB>RIGHT; empty lines and lines starting with #\n"
+      "are passed over. A side is\n"
+      "  PICTURE          a GIF, JPEG or BMP file (all pictures share one format)\n"
+      "  CLIP.wav         a sound: PCM WAV, 1 or 2 channels, 8 to 48 kHz, at most 10 s\n"
+      "  text:WORD        a word in the set's first language, translated by the columns\n"
+      "  text.LANG:WORD   a word of the language LANG alone (\"text.de:Hund\")\n"
+      "Files are relative to the table's folder and may not lie outside it. The first\n"
+      "line may name the columns: left[:LANG]<TAB>right[:LANG] (LANG, such as en or\n"
+      "pt_BR, is the set's first language; en when not named), then columns left:LANG\n"
+      "or right:LANG, which give that side's name (a picture), caption (a sound) or\n"
+      "translation (a word) in LANG:\n"
+      "  left:en<TAB>right:en<TAB>left:de<TAB>right:de\n"
+      "  cat.jpg<TAB>text:cat<TAB>Katze<TAB>Katze\n"
+      "  bark.wav<TAB>dog.jpg<TAB>Bellen<TAB>Hund\n"
+      "A set needs at least 8 pairs and takes at most 8 languages and 200 characters a\n"
+      "text. Words and sounds get faces drawn in the pictures' format (GIF without\n"
+      "pictures), so older versions of the game still play the set, as single faces\n"
+      "dealt twice. info also lists the pairs of such a set.\n");
+}
+
 } // namespace
 
 int RunDeckwright(const QStringList& Arguments, QTextStream& Out, QTextStream& Err) {
@@ -139,7 +183,7 @@ int RunDeckwright(const QStringList& Arguments, QTextStream& Out, QTextStream& E
 }
 
 QString DeckwrightUsage() {
-  return QCoreApplication::translate(
+  const QString usage = QCoreApplication::translate(
       "Deckwright",
       "Deckwright makes card sets for Kovalent Tesselo.\n"
       "\n"
@@ -169,4 +213,5 @@ QString DeckwrightUsage() {
       "                      again in their own format, so sets of camera photos stay small.\n"
       "\n"
       "info: prints a set's title, link, card box, face count and format, and its entries.\n");
+  return usage + PairsUsage();
 }

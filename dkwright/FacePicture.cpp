@@ -6,11 +6,18 @@
 #include "BmpImage.h"
 #include "GifImage.h"
 #include "JpegImage.h"
+#include "RegularFile.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -20,20 +27,31 @@ namespace {
 
 } // namespace
 
-QByteArray ReadFaceFile(const QString& Path, const QString& Name) {
-  QFile file(Path);
-  if (!file.open(QIODevice::ReadOnly))
-    FailWith(
-        Name,
-        QCoreApplication::translate("Deckwright", "cannot be read (%1).").arg(file.errorString()));
-  if (file.size() > TDeckRequest::MaxFileBytes)
+QByteArray ReadInputFile(const QString& Path, const QString& Name, qint64 MaxBytes) {
+  struct stat info {};
+  const int fd = OpenRegularFile(AT_FDCWD, QFile::encodeName(Path).constData(), info);
+  if (fd == NotARegularFile)
+    FailWith(Name, QCoreApplication::translate("Deckwright", "not a regular file."));
+  QFile file;
+  if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    const QString why = fd < 0 ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
+    if (fd >= 0)
+      ::close(fd);
+    FailWith(Name, QCoreApplication::translate("Deckwright", "cannot be read (%1).").arg(why));
+  }
+  if (file.size() > MaxBytes)
     FailWith(Name, QCoreApplication::translate("Deckwright",
                                                "larger than %1 MB, too large for a card set.")
-                       .arg(TDeckRequest::MaxFileBytes / (1024 * 1024)));
-  QByteArray bytes = file.readAll();
+                       .arg(MaxBytes / (1024 * 1024)));
+  // Read no further than the bound, should the file grow meanwhile.
+  QByteArray bytes = file.read(MaxBytes);
   if (bytes.isEmpty())
     FailWith(Name, QCoreApplication::translate("Deckwright", "the file is empty."));
   return bytes;
+}
+
+QByteArray ReadFaceFile(const QString& Path, const QString& Name) {
+  return ReadInputFile(Path, Name, TDeckRequest::MaxFileBytes);
 }
 
 namespace {

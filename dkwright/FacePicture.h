@@ -16,8 +16,12 @@ struct TFacePicture {
   QSize Size() const { return Frames.isEmpty() ? QSize() : Frames.front().size(); }
 };
 
-// The bytes of the picture file at Path, which may be at most TDeckRequest::MaxFileBytes long.
-// Raises EDeckError naming Name when the file cannot be read, is too large or is empty.
+// The bytes of the file at Path, which may be at most MaxBytes long. It is opened without
+// waiting: a pipe or a device named as a picture is refused, never waited on. Raises
+// EDeckError naming Name when the file cannot be read, is not a regular file, is too large or
+// is empty.
+QByteArray ReadInputFile(const QString& Path, const QString& Name, qint64 MaxBytes);
+// A picture file: at most TDeckRequest::MaxFileBytes.
 QByteArray ReadFaceFile(const QString& Path, const QString& Name);
 
 // Decodes Data as a picture in the format its content announces. Raises EDeckError naming

@@ -112,6 +112,14 @@
         <source>Its faces could not all be read.</source>
         <translation>Nicht alle seine Kartenbilder ließen sich lesen.</translation>
     </message>
+    <message>
+        <source>The sound of face %1 is not usable: %2</source>
+        <translation>Der Klang von Bild %1 ist nicht brauchbar: %2</translation>
+    </message>
+    <message>
+        <source>The sound of face %1 cannot be read: %2</source>
+        <translation>Der Klang von Bild %1 lässt sich nicht lesen: %2</translation>
+    </message>
 </context>
 <context>
     <name>Deckwright</name>
@@ -405,6 +413,97 @@ info: zeigt Titel, Link, Kartenformat, Bildanzahl und -format eines Satzes und s
     <message>
         <source>the picture cannot be read.</source>
         <translation>Das Bild lässt sich nicht lesen.</translation>
+    </message>
+    <message>
+        <source>"%1" does not fit on a card of %2 x %3 pixels.</source>
+        <translation>„%1“ passt nicht auf eine Karte von %2 x %3 Pixeln.</translation>
+    </message>
+    <message>
+        <source>face %1 (%2)</source>
+        <translation>Bild %1 (%2)</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>anderes</translation>
+    </message>
+    <message>
+        <source>pair table</source>
+        <translation>Paartabelle</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>Klang</translation>
+    </message>
+    <message>
+        <source>Pairs:</source>
+        <translation>Paare:</translation>
+    </message>
+    <message>
+        <source>A set made with --pairs takes its faces from the table alone; %1 is one too many.</source>
+        <translation>Ein Satz aus --pairs nimmt seine Bilder allein aus der Tabelle; %1 ist zu viel.</translation>
+    </message>
+    <message>
+        <source>
+  dkwright build -o OUT.crd --title TITLE [options] --pairs TABLE.tsv
+
+makes a set whose pairs are two different cards from a UTF-8 table instead of FACE
+arguments: one pair a line, LEFT&lt;TAB&gt;RIGHT; empty lines and lines starting with #
+are passed over. A side is
+  PICTURE          a GIF, JPEG or BMP file (all pictures share one format)
+  CLIP.wav         a sound: PCM WAV, 1 or 2 channels, 8 to 48 kHz, at most 10 s
+  text:WORD        a word in the set's first language, translated by the columns
+  text.LANG:WORD   a word of the language LANG alone ("text.de:Hund")
+Files are relative to the table's folder and may not lie outside it. The first
+line may name the columns: left[:LANG]&lt;TAB&gt;right[:LANG] (LANG, such as en or
+pt_BR, is the set's first language; en when not named), then columns left:LANG
+or right:LANG, which give that side's name (a picture), caption (a sound) or
+translation (a word) in LANG:
+  left:en&lt;TAB&gt;right:en&lt;TAB&gt;left:de&lt;TAB&gt;right:de
+  cat.jpg&lt;TAB&gt;text:cat&lt;TAB&gt;Katze&lt;TAB&gt;Katze
+  bark.wav&lt;TAB&gt;dog.jpg&lt;TAB&gt;Bellen&lt;TAB&gt;Hund
+A set needs at least 8 pairs and takes at most 8 languages and 200 characters a
+text. Words and sounds get faces drawn in the pictures' format (GIF without
+pictures), so older versions of the game still play the set, as single faces
+dealt twice. info also lists the pairs of such a set.
+</source>
+        <translation>
+  dkwright build -o OUT.crd --title TITEL [Optionen] --pairs TABELLE.tsv
+
+macht einen Satz, dessen Paare aus zwei verschiedenen Karten bestehen, aus einer
+UTF-8-Tabelle statt aus BILD-Argumenten: ein Paar je Zeile, LINKS&lt;TAB&gt;RECHTS; leere
+Zeilen und Zeilen, die mit # beginnen, werden übergangen. Eine Seite ist
+  BILD             eine GIF-, JPEG- oder BMP-Datei (alle Bilder in einem Format)
+  KLANG.wav        ein Klang: PCM-WAV, 1 oder 2 Kanäle, 8 bis 48 kHz, höchstens 10 s
+  text:WORT        ein Wort in der ersten Sprache des Satzes, von den Spalten übersetzt
+  text.LANG:WORT   ein Wort allein der Sprache LANG ("text.de:Hund")
+Dateien liegen relativ zum Ordner der Tabelle und nicht außerhalb davon. Die erste
+Zeile darf die Spalten benennen: left[:LANG]&lt;TAB&gt;right[:LANG] (LANG, etwa en oder
+pt_BR, ist die erste Sprache des Satzes; en, wenn nicht genannt), dann Spalten
+left:LANG oder right:LANG, die den Namen (Bild), die Bildunterschrift (Klang) oder die
+Übersetzung (Wort) dieser Seite in LANG geben:
+  left:en&lt;TAB&gt;right:en&lt;TAB&gt;left:de&lt;TAB&gt;right:de
+  cat.jpg&lt;TAB&gt;text:cat&lt;TAB&gt;Katze&lt;TAB&gt;Katze
+  bark.wav&lt;TAB&gt;dog.jpg&lt;TAB&gt;Bellen&lt;TAB&gt;Hund
+Ein Satz braucht mindestens 8 Paare und nimmt höchstens 8 Sprachen und 200 Zeichen je
+Text. Wörter und Klänge bekommen Bilder im Format der Bilder (GIF ohne Bilder), so
+spielen ältere Versionen des Spiels den Satz weiter, als einzelne Bilder, die doppelt
+ausgeteilt werden. info zeigt auch die Paare eines solchen Satzes.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>A card set needs at least %1 pairs; %n given.</source>
+        <translation>
+            <numerusform>Ein Kartensatz braucht mindestens %1 Paare; %n angegeben.</numerusform>
+            <numerusform>Ein Kartensatz braucht mindestens %1 Paare; %n angegeben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pairs and sounds</source>
+        <translation>Paare und Klänge</translation>
+    </message>
+    <message>
+        <source>not a regular file.</source>
+        <translation>keine gewöhnliche Datei.</translation>
     </message>
 </context>
 <context>
@@ -1357,6 +1456,49 @@ GIF, JPEG oder BMP, alle von einer Art; mindestens 8.</translation>
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>WaveClip</name>
+    <message>
+        <source>Its sound format is cut short.</source>
+        <translation>Sein Klangformat ist abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>Its sound is not uncompressed PCM.</source>
+        <translation>Sein Klang ist kein unkomprimiertes PCM.</translation>
+    </message>
+    <message>
+        <source>Its sound is not 1 or 2 channels of 8 or 16 bits at 8 to 48 kHz.</source>
+        <translation>Sein Klang hat nicht 1 oder 2 Kanäle zu 8 oder 16 Bit bei 8 bis 48 kHz.</translation>
+    </message>
+    <message>
+        <source>Its sound file is larger than 2 MiB.</source>
+        <translation>Seine Klangdatei ist größer als 2 MiB.</translation>
+    </message>
+    <message>
+        <source>Its sound is not a WAV file.</source>
+        <translation>Sein Klang ist keine WAV-Datei.</translation>
+    </message>
+    <message>
+        <source>Its sound file is cut short.</source>
+        <translation>Seine Klangdatei ist abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>Its sound data comes before its format.</source>
+        <translation>Seine Klangdaten stehen vor ihrem Format.</translation>
+    </message>
+    <message>
+        <source>Its sound lasts longer than 10 seconds.</source>
+        <translation>Sein Klang dauert länger als 10 Sekunden.</translation>
+    </message>
+    <message>
+        <source>Its sound is silent: it has no samples.</source>
+        <translation>Sein Klang ist stumm: er hat keine Abtastwerte.</translation>
+    </message>
+    <message>
+        <source>Its sound file has no sound data.</source>
+        <translation>Seine Klangdatei hat keine Klangdaten.</translation>
     </message>
 </context>
 </TS>

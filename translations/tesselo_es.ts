@@ -112,6 +112,14 @@
         <source>Its faces could not all be read.</source>
         <translation>No se han podido leer todas sus imágenes.</translation>
     </message>
+    <message>
+        <source>The sound of face %1 is not usable: %2</source>
+        <translation>El sonido de la imagen %1 no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>The sound of face %1 cannot be read: %2</source>
+        <translation>El sonido de la imagen %1 no se puede leer: %2</translation>
+    </message>
 </context>
 <context>
     <name>Deckwright</name>
@@ -407,6 +415,97 @@ de una baraja, y sus entradas.
     <message>
         <source>the picture cannot be read.</source>
         <translation>la imagen no se puede leer.</translation>
+    </message>
+    <message>
+        <source>"%1" does not fit on a card of %2 x %3 pixels.</source>
+        <translation>«%1» no cabe en una carta de %2 x %3 píxeles.</translation>
+    </message>
+    <message>
+        <source>face %1 (%2)</source>
+        <translation>imagen %1 (%2)</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>otro</translation>
+    </message>
+    <message>
+        <source>pair table</source>
+        <translation>tabla de parejas</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>sonido</translation>
+    </message>
+    <message>
+        <source>Pairs:</source>
+        <translation>Parejas:</translation>
+    </message>
+    <message>
+        <source>A set made with --pairs takes its faces from the table alone; %1 is one too many.</source>
+        <translation>Un juego hecho con --pairs toma sus imágenes solo de la tabla; %1 sobra.</translation>
+    </message>
+    <message>
+        <source>
+  dkwright build -o OUT.crd --title TITLE [options] --pairs TABLE.tsv
+
+makes a set whose pairs are two different cards from a UTF-8 table instead of FACE
+arguments: one pair a line, LEFT&lt;TAB&gt;RIGHT; empty lines and lines starting with #
+are passed over. A side is
+  PICTURE          a GIF, JPEG or BMP file (all pictures share one format)
+  CLIP.wav         a sound: PCM WAV, 1 or 2 channels, 8 to 48 kHz, at most 10 s
+  text:WORD        a word in the set's first language, translated by the columns
+  text.LANG:WORD   a word of the language LANG alone ("text.de:Hund")
+Files are relative to the table's folder and may not lie outside it. The first
+line may name the columns: left[:LANG]&lt;TAB&gt;right[:LANG] (LANG, such as en or
+pt_BR, is the set's first language; en when not named), then columns left:LANG
+or right:LANG, which give that side's name (a picture), caption (a sound) or
+translation (a word) in LANG:
+  left:en&lt;TAB&gt;right:en&lt;TAB&gt;left:de&lt;TAB&gt;right:de
+  cat.jpg&lt;TAB&gt;text:cat&lt;TAB&gt;Katze&lt;TAB&gt;Katze
+  bark.wav&lt;TAB&gt;dog.jpg&lt;TAB&gt;Bellen&lt;TAB&gt;Hund
+A set needs at least 8 pairs and takes at most 8 languages and 200 characters a
+text. Words and sounds get faces drawn in the pictures' format (GIF without
+pictures), so older versions of the game still play the set, as single faces
+dealt twice. info also lists the pairs of such a set.
+</source>
+        <translation>
+  dkwright build -o SALIDA.crd --title TÍTULO [opciones] --pairs TABLA.tsv
+
+hace un juego cuyas parejas son dos cartas distintas a partir de una tabla UTF-8 en
+lugar de argumentos IMAGEN: una pareja por línea, IZQUIERDA&lt;TAB&gt;DERECHA; se pasan por
+alto las líneas vacías y las que empiezan por #. Un lado es
+  IMAGEN           un archivo GIF, JPEG o BMP (todas las imágenes en un formato)
+  SONIDO.wav       un sonido: WAV PCM, 1 o 2 canales, 8 a 48 kHz, 10 s como mucho
+  text:PALABRA     una palabra en el primer idioma del juego, traducida por las columnas
+  text.LANG:PALABRA  una palabra solo del idioma LANG («text.de:Hund»)
+Los archivos son relativos a la carpeta de la tabla y no pueden salir de ella. La
+primera línea puede nombrar las columnas: left[:LANG]&lt;TAB&gt;right[:LANG] (LANG, como en
+o pt_BR, es el primer idioma del juego; en si no se nombra), y luego columnas
+left:LANG o right:LANG que dan el nombre (imagen), el rótulo (sonido) o la traducción
+(palabra) de ese lado en LANG:
+  left:en&lt;TAB&gt;right:en&lt;TAB&gt;left:de&lt;TAB&gt;right:de
+  cat.jpg&lt;TAB&gt;text:cat&lt;TAB&gt;Katze&lt;TAB&gt;Katze
+  bark.wav&lt;TAB&gt;dog.jpg&lt;TAB&gt;Bellen&lt;TAB&gt;Hund
+Un juego necesita al menos 8 parejas y admite como mucho 8 idiomas y 200 caracteres por
+texto. Las palabras y los sonidos reciben imágenes dibujadas en el formato de las
+imágenes (GIF sin imágenes), así que las versiones antiguas del juego siguen jugándolo,
+como imágenes sueltas repartidas dos veces. info también lista las parejas de tal juego.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>A card set needs at least %1 pairs; %n given.</source>
+        <translation>
+            <numerusform>Un juego de cartas necesita al menos %1 parejas; se dio %n.</numerusform>
+            <numerusform>Un juego de cartas necesita al menos %1 parejas; se dieron %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pairs and sounds</source>
+        <translation>Parejas y sonidos</translation>
+    </message>
+    <message>
+        <source>not a regular file.</source>
+        <translation>no es un archivo normal.</translation>
     </message>
 </context>
 <context>
@@ -1359,6 +1458,49 @@ GIF, JPEG o BMP, todas del mismo tipo; al menos 8.</translation>
     <message>
         <source>Help</source>
         <translation>Ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>WaveClip</name>
+    <message>
+        <source>Its sound format is cut short.</source>
+        <translation>Su formato de sonido está cortado.</translation>
+    </message>
+    <message>
+        <source>Its sound is not uncompressed PCM.</source>
+        <translation>Su sonido no es PCM sin comprimir.</translation>
+    </message>
+    <message>
+        <source>Its sound is not 1 or 2 channels of 8 or 16 bits at 8 to 48 kHz.</source>
+        <translation>Su sonido no tiene 1 o 2 canales de 8 o 16 bits a 8 a 48 kHz.</translation>
+    </message>
+    <message>
+        <source>Its sound file is larger than 2 MiB.</source>
+        <translation>Su archivo de sonido ocupa más de 2 MiB.</translation>
+    </message>
+    <message>
+        <source>Its sound is not a WAV file.</source>
+        <translation>Su sonido no es un archivo WAV.</translation>
+    </message>
+    <message>
+        <source>Its sound file is cut short.</source>
+        <translation>Su archivo de sonido está cortado.</translation>
+    </message>
+    <message>
+        <source>Its sound data comes before its format.</source>
+        <translation>Sus datos de sonido vienen antes de su formato.</translation>
+    </message>
+    <message>
+        <source>Its sound lasts longer than 10 seconds.</source>
+        <translation>Su sonido dura más de 10 segundos.</translation>
+    </message>
+    <message>
+        <source>Its sound is silent: it has no samples.</source>
+        <translation>Su sonido está mudo: no tiene muestras.</translation>
+    </message>
+    <message>
+        <source>Its sound file has no sound data.</source>
+        <translation>Su archivo de sonido no tiene datos de sonido.</translation>
     </message>
 </context>
 </TS>

@@ -112,6 +112,14 @@
         <source>Its faces could not all be read.</source>
         <translation>Toutes ses images n’ont pas pu être lues.</translation>
     </message>
+    <message>
+        <source>The sound of face %1 is not usable: %2</source>
+        <translation>Le son de l’image %1 n’est pas utilisable : %2</translation>
+    </message>
+    <message>
+        <source>The sound of face %1 cannot be read: %2</source>
+        <translation>Le son de l’image %1 ne peut pas être lu : %2</translation>
+    </message>
 </context>
 <context>
     <name>Deckwright</name>
@@ -406,6 +414,97 @@ d’un jeu, ainsi que ses entrées.
     <message>
         <source>the picture cannot be read.</source>
         <translation>l’image est illisible.</translation>
+    </message>
+    <message>
+        <source>"%1" does not fit on a card of %2 x %3 pixels.</source>
+        <translation>« %1 » ne tient pas sur une carte de %2 x %3 pixels.</translation>
+    </message>
+    <message>
+        <source>face %1 (%2)</source>
+        <translation>image %1 (%2)</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>autre</translation>
+    </message>
+    <message>
+        <source>pair table</source>
+        <translation>table des paires</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>son</translation>
+    </message>
+    <message>
+        <source>Pairs:</source>
+        <translation>Paires :</translation>
+    </message>
+    <message>
+        <source>A set made with --pairs takes its faces from the table alone; %1 is one too many.</source>
+        <translation>Un jeu fait avec --pairs prend ses images dans la table seule ; %1 est de trop.</translation>
+    </message>
+    <message>
+        <source>
+  dkwright build -o OUT.crd --title TITLE [options] --pairs TABLE.tsv
+
+makes a set whose pairs are two different cards from a UTF-8 table instead of FACE
+arguments: one pair a line, LEFT&lt;TAB&gt;RIGHT; empty lines and lines starting with #
+are passed over. A side is
+  PICTURE          a GIF, JPEG or BMP file (all pictures share one format)
+  CLIP.wav         a sound: PCM WAV, 1 or 2 channels, 8 to 48 kHz, at most 10 s
+  text:WORD        a word in the set's first language, translated by the columns
+  text.LANG:WORD   a word of the language LANG alone ("text.de:Hund")
+Files are relative to the table's folder and may not lie outside it. The first
+line may name the columns: left[:LANG]&lt;TAB&gt;right[:LANG] (LANG, such as en or
+pt_BR, is the set's first language; en when not named), then columns left:LANG
+or right:LANG, which give that side's name (a picture), caption (a sound) or
+translation (a word) in LANG:
+  left:en&lt;TAB&gt;right:en&lt;TAB&gt;left:de&lt;TAB&gt;right:de
+  cat.jpg&lt;TAB&gt;text:cat&lt;TAB&gt;Katze&lt;TAB&gt;Katze
+  bark.wav&lt;TAB&gt;dog.jpg&lt;TAB&gt;Bellen&lt;TAB&gt;Hund
+A set needs at least 8 pairs and takes at most 8 languages and 200 characters a
+text. Words and sounds get faces drawn in the pictures' format (GIF without
+pictures), so older versions of the game still play the set, as single faces
+dealt twice. info also lists the pairs of such a set.
+</source>
+        <translation>
+  dkwright build -o SORTIE.crd --title TITRE [options] --pairs TABLE.tsv
+
+fait un jeu dont les paires sont deux cartes différentes, d’après une table UTF-8 au
+lieu d’arguments IMAGE : une paire par ligne, GAUCHE&lt;TAB&gt;DROITE ; les lignes vides
+et celles qui commencent par # sont ignorées. Un côté est
+  IMAGE            un fichier GIF, JPEG ou BMP (toutes les images dans un format)
+  SON.wav          un son : WAV PCM, 1 ou 2 canaux, 8 à 48 kHz, 10 s au plus
+  text:MOT         un mot dans la première langue du jeu, traduit par les colonnes
+  text.LANG:MOT    un mot de la seule langue LANG (« text.de:Hund »)
+Les fichiers sont relatifs au dossier de la table et ne peuvent en sortir. La première
+ligne peut nommer les colonnes : left[:LANG]&lt;TAB&gt;right[:LANG] (LANG, tel en ou pt_BR,
+est la première langue du jeu ; en s’il n’est pas nommé), puis des colonnes left:LANG
+ou right:LANG qui donnent le nom (image), la légende (son) ou la traduction (mot) de
+ce côté en LANG :
+  left:en&lt;TAB&gt;right:en&lt;TAB&gt;left:de&lt;TAB&gt;right:de
+  cat.jpg&lt;TAB&gt;text:cat&lt;TAB&gt;Katze&lt;TAB&gt;Katze
+  bark.wav&lt;TAB&gt;dog.jpg&lt;TAB&gt;Bellen&lt;TAB&gt;Hund
+Un jeu demande au moins 8 paires et prend au plus 8 langues et 200 caractères par
+texte. Les mots et les sons reçoivent des images dessinées dans le format des images
+(GIF sans images) : les anciennes versions du jeu jouent encore le jeu, en images
+seules distribuées deux fois. info liste aussi les paires d’un tel jeu.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>A card set needs at least %1 pairs; %n given.</source>
+        <translation>
+            <numerusform>Un jeu de cartes demande au moins %1 paires ; %n donnée.</numerusform>
+            <numerusform>Un jeu de cartes demande au moins %1 paires ; %n données.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pairs and sounds</source>
+        <translation>Paires et sons</translation>
+    </message>
+    <message>
+        <source>not a regular file.</source>
+        <translation>pas un fichier ordinaire.</translation>
     </message>
 </context>
 <context>
@@ -1358,6 +1457,49 @@ GIF, JPEG ou BMP, toutes du même genre&#xa0;; au moins 8.</translation>
     <message>
         <source>Help</source>
         <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>WaveClip</name>
+    <message>
+        <source>Its sound format is cut short.</source>
+        <translation>Son format de son est tronqué.</translation>
+    </message>
+    <message>
+        <source>Its sound is not uncompressed PCM.</source>
+        <translation>Son son n’est pas du PCM non compressé.</translation>
+    </message>
+    <message>
+        <source>Its sound is not 1 or 2 channels of 8 or 16 bits at 8 to 48 kHz.</source>
+        <translation>Son son n’a pas 1 ou 2 canaux de 8 ou 16 bits à 8 à 48 kHz.</translation>
+    </message>
+    <message>
+        <source>Its sound file is larger than 2 MiB.</source>
+        <translation>Son fichier son dépasse 2 Mio.</translation>
+    </message>
+    <message>
+        <source>Its sound is not a WAV file.</source>
+        <translation>Son son n’est pas un fichier WAV.</translation>
+    </message>
+    <message>
+        <source>Its sound file is cut short.</source>
+        <translation>Son fichier son est tronqué.</translation>
+    </message>
+    <message>
+        <source>Its sound data comes before its format.</source>
+        <translation>Ses données de son viennent avant leur format.</translation>
+    </message>
+    <message>
+        <source>Its sound lasts longer than 10 seconds.</source>
+        <translation>Son son dure plus de 10 secondes.</translation>
+    </message>
+    <message>
+        <source>Its sound is silent: it has no samples.</source>
+        <translation>Son son est muet : il n’a aucun échantillon.</translation>
+    </message>
+    <message>
+        <source>Its sound file has no sound data.</source>
+        <translation>Son fichier son n’a aucune donnée de son.</translation>
     </message>
 </context>
 </TS>

@@ -29,7 +29,7 @@ bool WriteWholeFile(const QString& Path, const QByteArray& Bytes) {
 }
 
 std::span<const TTarget> Targets() {
-  static constexpr std::array<TTarget, 10> all = {{
+  static constexpr std::array<TTarget, 11> all = {{
       {"archive", Archive},
       {"cardset", CardSet},
       {"gif", Gif},
@@ -40,6 +40,7 @@ std::span<const TTarget> Targets() {
       {"rtf", Rtf},
       {"fields", Fields},
       {"keptgame", KeptGameFile},
+      {"pairtable", PairTable},
   }};
   return all;
 }

@@ -40,6 +40,10 @@ int Fields(const uint8_t* Data, size_t Size);
 // its end.
 int KeptGameFile(const uint8_t* Data, size_t Size);
 
+// The pair table of a set of different cards: refused with a reason, or read into faces that
+// each lie in one pair, and written back the same; the same bytes as a sound clip.
+int PairTable(const uint8_t* Data, size_t Size);
+
 // Every target, in a fixed order.
 std::span<const TTarget> Targets();
 

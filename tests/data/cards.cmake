@@ -12,6 +12,7 @@ tesselo_add_gtest(NAME tesselo_cards_test
     ${CMAKE_CURRENT_LIST_DIR}/BmpImageTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CardSetsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CardSetInstallTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PairTableTest.cpp
   LIBS tesselo_cards tesselo_cards_fixtures
   MAIN core
   LABELS sanitized)
