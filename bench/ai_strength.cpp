@@ -39,7 +39,7 @@ public:
 
 class EnoughFaces : public ICardSource {
 public:
-  CardSetHeaderInfo ReadHeader() override { return {120, 90, 60, 2}; }
+  CardSetHeaderInfo ReadHeader() override { return {120, 90, 60, 2, {}}; }
   void LoadFaces(const std::vector<int32_t>&, const BoardShape&) override {}
 };
 

@@ -105,10 +105,12 @@ QJsonObject GameObject(const KeptGame& Game) {
   const Board& cells = Game.Cells;
   QJsonArray cards;
   QJsonArray states;
+  QJsonArray sides;
   for (int32_t row = 0; row < cells.Rows; ++row) {
     for (int32_t col = 0; col < cells.Cols; ++col) {
       cards.append(cells.CellId[row][col]);
       states.append(static_cast<int32_t>(cells.CellState[row][col]));
+      sides.append(cells.CellSide[row][col]);
     }
   }
   QJsonArray players;
@@ -140,6 +142,10 @@ QJsonObject GameObject(const KeptGame& Game) {
                    {"computer", Game.ComputerOn},
                    {"level", Game.Level},
                    {"memory", memory}};
+  // Only a set whose pairs are two different cards shows which card of its pair a cell holds.
+  if (Game.Faces.size() > size_t(cells.PairCount())) {
+    game.insert("sides", sides);
+  }
   if (Game.PickNo == 2) {
     game.insert("firstPick", QJsonArray{Game.FirstPick.Col, Game.FirstPick.Row});
   }
@@ -159,6 +165,12 @@ Board ReadCells(const QJsonObject& Game) {
     cells.CellId[row][col] = int32_t(NumberOf(cards[i], "cards", 0, cells.PairCount()));
     cells.CellState[row][col] = CellState(NumberOf(states[i], "states", 0, 2));
   }
+  if (Game.contains("sides")) {
+    const QJsonArray sides = Array(Game, "sides", count, count);
+    for (qsizetype i = 0; i < count; ++i) {
+      cells.CellSide[i / cells.Cols][i % cells.Cols] = uint8_t(NumberOf(sides[i], "sides", 0, 1));
+    }
+  }
   return cells;
 }
 
@@ -166,9 +178,12 @@ KeptGame ReadGame(const QJsonObject& Object) {
   KeptGame game;
   game.Cells = ReadCells(Object);
   const QJsonObject header = ObjectOf(Object.value("header"), "header");
-  game.CardSet = {int32_t(Number(header, "width")), int32_t(Number(header, "height")),
-                  int32_t(Number(header, "images")), int32_t(Number(header, "kind"))};
-  for (const QJsonValue face : Array(Object, "faces", 0, game.Cells.PairCount())) {
+  game.CardSet = {int32_t(Number(header, "width")),
+                  int32_t(Number(header, "height")),
+                  int32_t(Number(header, "images")),
+                  int32_t(Number(header, "kind")),
+                  {}};
+  for (const QJsonValue face : Array(Object, "faces", 0, 2 * game.Cells.PairCount())) {
     game.Faces.push_back(int32_t(NumberOf(face, "faces", Int32Min, Int32Max)));
   }
   const QJsonArray players = Array(Object, "players", MaxPlayerSlots, MaxPlayerSlots);

@@ -20,6 +20,9 @@ struct Board {
   int32_t Cols = 0;
   CellIdGrid CellId{};       // card identity 1..Rows*Cols/2, each on exactly two cells
   CellStateGrid CellState{}; // all Removed until the first deal
+  // Which of its pair's two cards a cell holds, 0 or 1: the two cells of an identity differ.
+  // Only a set whose pairs are two different cards shows it.
+  CellGrid<uint8_t> CellSide{};
 
   int32_t CellCount() const { return Rows * Cols; }
   int32_t PairCount() const { return Rows * Cols / 2; }

@@ -17,6 +17,7 @@ void DealCards(Board& Target, RandomGenerator& Random) {
       const int32_t k = Random.Random(m);
       const int32_t v = pool[k];
       Target.CellId[row][col] = v <= p ? v : v - p;
+      Target.CellSide[row][col] = v <= p ? 0 : 1;
       Target.CellState[row][col] = CellState::FaceDown;
       pool[k] = pool[m - 1];
       --m;

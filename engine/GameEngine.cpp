@@ -13,15 +13,8 @@
 
 namespace {
 
-// Limits beyond which a card set's header can only be damaged. They keep the face list of a new
-// game small and the view's pixel arithmetic within int32.
-constexpr int32_t MaxCardSide = 32767;
-constexpr int32_t MaxFaceCount = 10000;
-
 void CheckHeader(const CardSetHeaderInfo& Header) {
-  const bool sidesOk = Header.CardWidth > 0 && Header.CardWidth <= MaxCardSide &&
-                       Header.CardHeight > 0 && Header.CardHeight <= MaxCardSide;
-  if (!sidesOk || Header.ImageCount > MaxFaceCount) {
+  if (!Header.WithinBounds()) {
     throw GameSetupError(
         Wording("GameEngine", "This set of cards is damaged and cannot be played."));
   }
@@ -78,11 +71,15 @@ GamePlan GameEngine::PlanGame(const NewGameOptions& Options, ICardSource& Cards)
     throw GameSetupError(
         Wording("GameEngine", "A board of %n pairs cannot be laid out.", nullptr, Options.Pairs));
   }
-  if (plan.CardSet.ImageCount < Options.Pairs) {
+  const auto available = plan.CardSet.IsMixed() ? static_cast<int32_t>(plan.CardSet.Pairs.size())
+                                                : plan.CardSet.ImageCount;
+  if (available < Options.Pairs) {
     throw GameSetupError(NotEnoughImagesText());
   }
   plan.Shape = *shape;
-  plan.Faces = SelectFaces(plan.CardSet.ImageCount, Options.Pairs, FRandom);
+  plan.Faces = plan.CardSet.IsMixed()
+                   ? SelectPairFaces(plan.CardSet, Options.Pairs, FRandom)
+                   : SelectFaces(plan.CardSet.ImageCount, Options.Pairs, FRandom);
   return plan;
 }
 

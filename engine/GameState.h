@@ -20,8 +20,10 @@ struct TurnPick {
 
 struct GameState {
   Board Cells;
-  CardSetHeaderInfo CardSet;  // header of the set in play: native cell size, F, ImageKind
-  std::vector<int32_t> Faces; // face of card identity k+1 at index k; empty when no game
+  CardSetHeaderInfo CardSet; // header of the set in play: native cell size, F, ImageKind
+  // The face of card identity k+1 at index k; in a set whose pairs are two different cards
+  // the face of its side-1 card at index pairs + k. Empty when no game.
+  std::vector<int32_t> Faces;
 
   PlayerTable Players{};
   int32_t PlayerCount = 0;   // players taking turns: slots 1..PlayerCount
@@ -44,6 +46,13 @@ struct GameState {
   int32_t Level = 0;       // the computer's level in this game, 0..MaxLevel
   ComputerMemory Memory;
 };
+
+// Where in State.Faces the face a cell shows is, counted from 1; 0 for a cell off the board.
+inline int32_t FaceSlotAt(const GameState& State, int32_t Col, int32_t Row) {
+  const int32_t id = State.Cells.IdAt(Col, Row);
+  const bool mixed = State.Faces.size() == 2 * static_cast<size_t>(State.Cells.PairCount());
+  return id > 0 && mixed ? id + State.Cells.CellSide[Row][Col] * State.Cells.PairCount() : id;
+}
 
 // Named phases, derived from the flags above.
 enum class GamePhase {

@@ -7,22 +7,23 @@
 
 namespace {
 
-// The bounds a new game puts on a set's header (GameEngine's CheckHeader): a header beyond
-// them was never dealt from.
-constexpr int32_t MaxCardSide = 32767;
-constexpr int32_t MaxFaceCount = 10000;
-
 using TProblem = std::optional<std::string>;
 
 TProblem CheckHeaderAndFaces(const KeptGame& Kept) {
   const CardSetHeaderInfo& header = Kept.CardSet;
-  if (header.CardWidth <= 0 || header.CardWidth > MaxCardSide || header.CardHeight <= 0 ||
-      header.CardHeight > MaxCardSide || header.ImageCount <= 0 ||
-      header.ImageCount > MaxFaceCount) {
+  // A header beyond the bounds a new game puts on it was never dealt from.
+  if (!header.WithinBounds() || header.ImageCount <= 0) {
     return "the set's header is out of range";
   }
-  if (Kept.Faces.size() != static_cast<size_t>(Kept.Cells.PairCount())) {
+  const size_t pairs = static_cast<size_t>(Kept.Cells.PairCount());
+  if (Kept.Faces.size() != pairs * (header.IsMixed() ? 2 : 1)) {
     return "the faces do not match the pairs";
+  }
+  for (size_t k = 0; header.IsMixed() && k < pairs; ++k) {
+    const std::array<int32_t, 2> pair{Kept.Faces[k], Kept.Faces[pairs + k]};
+    if (std::find(header.Pairs.begin(), header.Pairs.end(), pair) == header.Pairs.end()) {
+      return "two faces of a card are not a pair of the set";
+    }
   }
   std::set<int32_t> seen;
   for (const int32_t face : Kept.Faces) {
@@ -33,10 +34,12 @@ TProblem CheckHeaderAndFaces(const KeptGame& Kept) {
   return std::nullopt;
 }
 
-// Each identity on two cells of one fate; the removed pairs counted into RemovedPairs.
-TProblem CheckCells(const Board& Cells, int32_t& RemovedPairs) {
+// Each identity on two cells of one fate, of both sides when the set has two different cards
+// a pair; the removed pairs counted into RemovedPairs.
+TProblem CheckCells(const Board& Cells, bool Mixed, int32_t& RemovedPairs) {
   std::vector<int32_t> cellsOf(static_cast<size_t>(Cells.PairCount()) + 1, 0);
   std::vector<int32_t> removedOf(cellsOf.size(), 0);
+  std::vector<int32_t> sidesOf(cellsOf.size(), 0);
   for (int32_t row = 0; row < Cells.Rows; ++row) {
     for (int32_t col = 0; col < Cells.Cols; ++col) {
       const int32_t id = Cells.CellId[row][col];
@@ -45,6 +48,7 @@ TProblem CheckCells(const Board& Cells, int32_t& RemovedPairs) {
         return "a cell holds an unknown card or state";
       }
       ++cellsOf[id];
+      sidesOf[id] |= 1 << std::min<int32_t>(Cells.CellSide[row][col], 2);
       removedOf[id] += Cells.CellState[row][col] == CellState::Removed ? 1 : 0;
     }
   }
@@ -52,6 +56,9 @@ TProblem CheckCells(const Board& Cells, int32_t& RemovedPairs) {
   for (int32_t id = 1; id <= Cells.PairCount(); ++id) {
     if (cellsOf[id] != 2 || removedOf[id] == 1) {
       return "a card is not one of a pair on the board";
+    }
+    if (Mixed && sidesOf[id] != 3) {
+      return "the two cards of a pair are not its two sides";
     }
     RemovedPairs += removedOf[id] / 2;
   }
@@ -150,7 +157,8 @@ std::optional<std::string> CheckKeptGame(const KeptGame& Kept) {
     return "the board's shape is not one the game deals";
   }
   int32_t removedPairs = 0;
-  for (auto problem : {CheckHeaderAndFaces(Kept), CheckCells(Kept.Cells, removedPairs)}) {
+  for (auto problem :
+       {CheckHeaderAndFaces(Kept), CheckCells(Kept.Cells, Kept.CardSet.IsMixed(), removedPairs)}) {
     if (problem) {
       return problem;
     }

@@ -72,7 +72,7 @@ public:
 // A card set in memory. Either call can be made to throw.
 class FakeCardSource : public ICardSource {
 public:
-  CardSetHeaderInfo Header{120, 90, 60, 2};
+  CardSetHeaderInfo Header{120, 90, 60, 2, {}};
   std::vector<std::vector<int32_t>> Loaded;
   std::vector<BoardShape> LoadedFor;
   bool FailHeader = false;

@@ -222,8 +222,10 @@ TEST(NewGameRefused, TooFewFacesLeavesNoGameRunning) {
 }
 
 TEST(NewGameRefused, DamagedHeadersAndImpossibleCountsAreErrorsNotHangs) {
-  const CardSetHeaderInfo Damaged[] = {
-      {0, 90, 60, 2}, {120, -1, 60, 2}, {INT32_MAX, 90, 60, 2}, {120, 90, INT32_MAX, 1}};
+  const CardSetHeaderInfo Damaged[] = {{0, 90, 60, 2, {}},
+                                       {120, -1, 60, 2, {}},
+                                       {INT32_MAX, 90, 60, 2, {}},
+                                       {120, 90, INT32_MAX, 1, {}}};
   for (const CardSetHeaderInfo& Header : Damaged) {
     EngineFixture F;
     F.Cards.Header = Header;
