@@ -4,6 +4,8 @@
 #include "FaceFit.h"
 #include "GifImage.h"
 #include "KVGraphics.h"
+#include "Language.h"
+#include "WordFace.h"
 
 #include <exception>
 #include <utility>
@@ -27,6 +29,8 @@ void TBoardFaces::TakeGame(const TCardSetLoader& Loader, int CardImageKind) {
   FFaceKind = Loader.Header().FaceKind();
   FLimits = Loader.Limits();
   FFaceIndexes = Loader.FaceIndexes();
+  FPairs = Loader.PairTable();
+  FLanguage = language::Current();
   FFaceWholeSizes = Loader.FaceWholeSizes();
   for (const QImage& picture : FFacePictures)
     FFaceBytes += picture.sizeInBytes();
@@ -39,6 +43,7 @@ void TBoardFaces::Clear() {
   FFileName.clear();
   FFileIdentity = {};
   FFaceIndexes.clear();
+  FPairs = {};
   FFaceWholeSizes.clear();
   FFaceBytes = 0;
   FCacheSize = QSize();
@@ -50,6 +55,21 @@ QByteArray TBoardFaces::FaceStream(int Id) const {
   if (Id < 1 || size_t(Id) > FFaceStreams.size())
     return {};
   return FFaceStreams[size_t(Id - 1)];
+}
+
+int TBoardFaces::SetFace(int Id) const {
+  return Id >= 1 && size_t(Id) <= FFaceIndexes.size() ? FFaceIndexes[size_t(Id - 1)] : -1;
+}
+
+TFaceKind TBoardFaces::Kind(int Id) const {
+  const int face = SetFace(Id);
+  return face >= 0 && size_t(face) < FPairs.Faces.size() ? FPairs.Faces[size_t(face)].Kind
+                                                         : TFaceKind::Picture;
+}
+
+QString TBoardFaces::Text(int Id) const {
+  const int face = SetFace(Id);
+  return face >= 0 ? FaceText(FPairs, face, FLanguage) : QString();
 }
 
 namespace {
@@ -89,6 +109,11 @@ const QPixmap& TBoardFaces::Face(int Id, QSize Size, qreal Ratio) {
 }
 
 QPixmap TBoardFaces::MakeFace(int Id, QSize Size, qreal Ratio) {
+  if (Kind(Id) != TFaceKind::Picture) {
+    const QImage drawn = Kind(Id) == TFaceKind::Word ? DrawWordFace(Text(Id), Size, Ratio)
+                                                     : DrawSoundFace(Text(Id), Size, Ratio);
+    return QPixmap::fromImage(drawn);
+  }
   if (IsGif()) {
     const QByteArray stream = FaceStream(Id);
     if (stream.isEmpty())

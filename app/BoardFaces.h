@@ -1,9 +1,12 @@
-// The pictures of the current game: card back, faces by card identity and the set's face
-// format, with the faces scaled to the cell size kept until the size or the game changes.
+// The pictures of the current game: card back, faces by slot (see FaceSlotAt: the card
+// identity, or in a set of different cards one of the pair's two faces) and the set's face
+// format, with the faces scaled to the cell size kept until the size or the game changes. In a
+// set of different cards it also knows what each face is and says.
 #pragma once
 
 #include "CardSetHeader.h"
 #include "ImageLimits.h"
+#include "PairTable.h"
 #include "RegularFile.h"
 
 #include <QByteArray>
@@ -19,8 +22,8 @@ class TCardSetLoader;
 
 class TBoardFaces {
 public:
-  // Faces a game may have: the size of the face table.
-  static constexpr int MaxFaces = 112;
+  // Faces a game may have: the size of the face table (two a pair in a set of different cards).
+  static constexpr int MaxFaces = 224;
 
   // The device pixels of Logical pixels on a screen of Ratio, as the pictures are made.
   static QSize DevicePixels(QSize Logical, qreal Ratio);
@@ -34,13 +37,25 @@ public:
   int CardImageKind() const { return FKind; }
   bool IsGif() const { return FKind == 1; }
 
-  // The encoded GIF of card identity Id (1-based), or an empty array.
+  // The encoded GIF of slot Id (1-based), or an empty array.
   QByteArray FaceStream(int Id) const;
+  // Whether slot Id is a GIF picture, which plays in an overlay while it is face up.
+  bool PlaysInOverlay(int Id) const { return IsGif() && !FaceStream(Id).isEmpty(); }
+
+  // What slot Id is, and its text for the player's language: a picture's name, a word, a
+  // sound's caption; empty for a picture without a name and in a plain set.
+  TFaceKind Kind(int Id) const;
+  QString Text(int Id) const;
+  // The set's face index of slot Id, or -1.
+  int SetFace(int Id) const;
+  const TPairTable& Pairs() const { return FPairs; }
+  const QString& FileName() const { return FFileName; }
 
   // Pictures at exactly Size (logical pixels), made once per game, size and Ratio. A JPEG or
   // BMP face and the card back are stretched to the full cell; a GIF face (for still drawing
-  // once a game is over) is its first frame fitted into the cell on white. An identity without
-  // a face, or a face that cannot be decoded, gives a null pixmap.
+  // once a game is over) is its first frame fitted into the cell on white. A word or a sound is
+  // drawn at Size x Ratio from its text. An identity without a face, or a face that cannot be
+  // decoded, gives a null pixmap.
   //
   // Ratio is the screen's device pixel ratio: backs and JPEG or BMP faces are scaled from the
   // picture kept straight to Size x Ratio device pixels, so a HiDPI screen shows them as sharp
@@ -58,6 +73,8 @@ private:
   void DecodeAgain(size_t Index, QSize Device);
 
   int FKind = 1;
+  TPairTable FPairs;
+  QString FLanguage;
   QImage FCardBack;
   std::vector<QImage> FFacePictures;
   std::vector<QByteArray> FFaceStreams;

@@ -66,6 +66,10 @@ int TBoardGrid::CellFace(int Col, int Row) const {
   return OnCellFace ? OnCellFace(Col, Row) : 0;
 }
 
+QString TBoardGrid::CellName(int Col, int Row) const {
+  return CellFace(Col, Row) != 0 && OnCellName ? OnCellName(Col, Row) : QString();
+}
+
 void TBoardGrid::TellCurrentCell() {
   if (!QAccessible::isActive() || !hasFocus() || FCols <= 0 || FRows <= 0)
     return;

@@ -57,6 +57,9 @@ public:
   // The number of the face a face-up or removed cell shows or showed, as the owner says; 0 for
   // a face-down or blank cell whatever the owner says, so a hidden face is never told.
   int CellFace(int Col, int Row) const;
+  // What that face shows or says in words (a name, a word, a caption), as the owner says;
+  // empty for a face without words and whenever CellFace is 0.
+  QString CellName(int Col, int Row) const;
 
   std::function<void(int Col, int Row)> OnSelectCell;
   // Must paint every pixel of Rect: the grid paints nothing under a cell, so a picture with
@@ -65,6 +68,7 @@ public:
   std::function<void(QPainter& Canvas, int Col, int Row, const QRect& Rect)> OnDrawCell;
   std::function<TCellShown(int Col, int Row)> OnCellShown;
   std::function<int(int Col, int Row)> OnCellFace;
+  std::function<QString(int Col, int Row)> OnCellName;
 
 protected:
   void paintEvent(QPaintEvent* Event) override;

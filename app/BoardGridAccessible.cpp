@@ -5,11 +5,17 @@
 
 #include <QCoreApplication>
 
-QString CellSpokenName(int Col, int Row, TCellShown Shown, int Face) {
+QString CellSpokenName(int Col, int Row, TCellShown Shown, int Face, const QString& Name) {
   // Rows and columns are counted from 1, as people count them aloud.
   const QString row = QString::number(Row + 1);
   const QString col = QString::number(Col + 1);
   const QString face = QString::number(Face);
+  if (!Name.isEmpty() && Shown == TCellShown::FaceUp)
+    return QCoreApplication::translate("TBoardGrid", "row %1, column %2, face up, %3")
+        .arg(row, col, Name);
+  if (!Name.isEmpty() && Shown == TCellShown::Removed)
+    return QCoreApplication::translate("TBoardGrid", "row %1, column %2, removed, %3")
+        .arg(row, col, Name);
   switch (Shown) {
   case TCellShown::FaceDown:
     return QCoreApplication::translate("TBoardGrid", "row %1, column %2, face down").arg(row, col);
@@ -39,7 +45,8 @@ int TBoardGridAccessible::ElementCount() const {
 QString TBoardGridAccessible::ElementName(int Index) const {
   const int col = Index % Grid()->ColCount();
   const int row = Index / Grid()->ColCount();
-  return CellSpokenName(col, row, Grid()->CellShown(col, row), Grid()->CellFace(col, row));
+  return CellSpokenName(col, row, Grid()->CellShown(col, row), Grid()->CellFace(col, row),
+                        Grid()->CellName(col, row));
 }
 
 QRect TBoardGridAccessible::ElementRect(int Index) const {

@@ -12,9 +12,9 @@
 class TBoardGrid;
 enum class TCellShown : quint8;
 
-// The cell's name as above (Col and Row from 0; Face is used only for a face that shows or
-// showed), in the player's language.
-QString CellSpokenName(int Col, int Row, TCellShown Shown, int Face);
+// The cell's name as above (Col and Row from 0; Face, or Name when it is not empty, is used
+// only for a face that shows or showed), in the player's language.
+QString CellSpokenName(int Col, int Row, TCellShown Shown, int Face, const QString& Name = {});
 
 class TBoardGridAccessible : public TKVAccessibleGroup {
 public:

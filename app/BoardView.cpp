@@ -22,6 +22,7 @@ TBoardView::TBoardView(QWidget& Parent, const GameEngine& Game) : FGame(Game) {
   // A card's picture is named by its identity, which is the order in which the game chose its
   // faces; the grid asks only for cards that show or showed their face.
   MGrid->OnCellFace = [this](int Col, int Row) { return FGame.Cells().IdAt(Col, Row); };
+  MGrid->OnCellName = [this](int Col, int Row) { return FaceText(Col, Row); };
   Panel1 = new TFaceOverlay(&Parent);
   Panel2 = new TFaceOverlay(&Parent);
   Timer1.setSingleShot(true);
@@ -38,6 +39,25 @@ void TBoardView::OpenSounds(const QString& AppDir, std::optional<bool> Device) {
 void TBoardView::PlaySound(GameSound Sound, bool Enabled) {
   if (Enabled && FSound.Play(Sound))
     ++FSoundsPlayed;
+}
+
+void TBoardView::PlayClip(int Col, int Row, bool Enabled) {
+  const int slot = FaceSlotAt(FGame.State(), Col, Row);
+  if (!Enabled || FFaces.Kind(slot) != TFaceKind::Sound || !FSound.SoundReady())
+    return;
+  QByteArray clip;
+  try {
+    clip = TCardSetLoader::ReadSoundClip(FFaces.FileName(), FFaces.Pairs(), FFaces.SetFace(slot));
+  } catch (const std::exception&) {
+    // The set was checked when it was installed; one that changed since stays silent.
+    return;
+  }
+  if (FSound.PlayClip(clip))
+    ++FClipsPlayed;
+}
+
+QString TBoardView::FaceText(int Col, int Row) const {
+  return FFaces.Text(FaceSlotAt(FGame.State(), Col, Row));
 }
 
 void TBoardView::StopRevealTimer() {
@@ -63,14 +83,14 @@ void TBoardView::ApplyFit(const TBoardFit& Fit, int Rows, int Cols) {
 }
 
 void TBoardView::FaceShown(int Pick, int Col, int Row) {
-  if (FFaces.IsGif())
+  if (FFaces.PlaysInOverlay(FaceSlotAt(FGame.State(), Col, Row)))
     ShowFaceOverlay(Pick, Col, Row);
 }
 
 void TBoardView::ShowFaceOverlay(int Pick, int Col, int Row) {
   TFaceOverlay* overlay = Pick == 1 ? Panel1 : Panel2;
   const QRect place = MGrid->CellRect(Col, Row).translated(MGrid->pos());
-  overlay->ShowFace(FFaces.FaceStream(FGame.Cells().IdAt(Col, Row)), place);
+  overlay->ShowFace(FFaces.FaceStream(FaceSlotAt(FGame.State(), Col, Row)), place);
 }
 
 void TBoardView::CellChanged(int Col, int Row) {
@@ -98,10 +118,12 @@ const QPixmap* TBoardView::CellPicture(int Col, int Row, QSize Size, qreal Ratio
   switch (CellShown(Col, Row)) {
   case TCellShown::FaceDown:
     return &FFaces.Back(Size, Ratio);
-  case TCellShown::FaceUp:
+  case TCellShown::FaceUp: {
     // During a game a GIF face shows in its overlay above the cell.
-    Covered = FGame.State().GameActive && FFaces.IsGif();
-    return Covered ? nullptr : &FFaces.Face(FGame.Cells().IdAt(Col, Row), Size, Ratio);
+    const int slot = FaceSlotAt(FGame.State(), Col, Row);
+    Covered = FGame.State().GameActive && FFaces.PlaysInOverlay(slot);
+    return Covered ? nullptr : &FFaces.Face(slot, Size, Ratio);
+  }
   case TCellShown::Removed:
   case TCellShown::Blank:
     break;

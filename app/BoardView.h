@@ -43,6 +43,12 @@ public:
   int SoundsPlayed() const { return FSoundsPlayed; }
   // Plays Sound when Enabled and the sounds are ready, without waiting for it.
   void PlaySound(GameSound Sound, bool Enabled);
+  // Plays the clip of the sound card at (Col, Row) when Enabled and sound can be heard; a
+  // clip that cannot be read stays silent.
+  void PlayClip(int Col, int Row, bool Enabled);
+  int ClipsPlayed() const { return FClipsPlayed; }
+  // What the face at (Col, Row) shows or says in the player's language (see TBoardFaces::Text).
+  QString FaceText(int Col, int Row) const;
 
   void SetRevealDelay(int Milliseconds) { Timer1.setInterval(Milliseconds); }
   void StartRevealTimer() { Timer1.start(); }
@@ -79,6 +85,7 @@ private:
   TBoardFaces FFaces;
   TSoundPlayer FSound;
   int FSoundsPlayed = 0;
+  int FClipsPlayed = 0;
   int FCellWidth = 120;
   int FCellHeight = 90;
 };

@@ -114,9 +114,10 @@ QString TGameTable::ResumeKeptGame(const TCardSetCatalogue& Sets, QSize Work) {
     return letGo(namesake ? tr("The cards of the game you left have changed.")
                           : tr("The cards of the game you left are gone."));
   try {
-    const KeptGame& kept = record->Game;
+    KeptGame kept = record->Game;
     TCardSetLoader loader(setPath);
-    loader.ReadHeader();
+    // Which faces make a pair is the set's to say, so the kept game is checked against it.
+    kept.CardSet.Pairs = loader.ReadHeader().Pairs;
     LoadBoard(loader, kept.CardSet, kept.Faces, {kept.Cells.Rows, kept.Cells.Cols}, Work);
     SetDelayAndSound(record->Settings.Delay, record->Settings.Sound);
     FSetIdentity = record->CardSet;
@@ -139,12 +140,17 @@ void TGameTable::Timer1Timer() {
   Guarded([&] { FGame.close_pair(); });
 }
 
+TFaceNamer TGameTable::FaceNamer() const {
+  return [this](int Col, int Row) { return FBoard->FaceText(Col, Row); };
+}
+
 void TGameTable::CellChanged(int32_t Col, int32_t Row) {
   FBoard->CellChanged(Col, Row);
 }
 
 void TGameTable::FaceShown(int32_t Pick, int32_t Col, int32_t Row) {
-  FHost.TableAnnounce(CardTurnedText(FGame.State(), Col, Row));
+  FHost.TableAnnounce(CardTurnedText(FGame.State(), Col, Row, FaceNamer()));
+  FBoard->PlayClip(Col, Row, FPlay.Sound);
   try {
     FBoard->FaceShown(Pick, Col, Row);
   } catch (const std::exception& error) {
@@ -160,7 +166,7 @@ void TGameTable::StatusTextChanged(const std::string& Text) {
 
 void TGameTable::PlaySound(GameSound Sound) {
   // Told right after the pair is judged, so it is also when the judgement is said.
-  FHost.TableAnnounce(PairJudgedText(FGame.State()));
+  FHost.TableAnnounce(PairJudgedText(FGame.State(), FaceNamer()));
   FBoard->PlaySound(Sound, FPlay.Sound);
 }
 

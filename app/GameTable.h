@@ -7,6 +7,7 @@
 // size, and the engine starts (the computer may move at once).
 #pragma once
 
+#include "GameAnnouncer.h"
 #include "GameEngine.h"
 #include "KeptGameFile.h"
 #include "MainLayout.h"
@@ -102,6 +103,7 @@ public:
   void GameFinished() override;
 
 private:
+  TFaceNamer FaceNamer() const;
   // Runs Handler; an exception it throws stops the game and is told to the host.
   template <typename THandler> void Guarded(THandler&& Handler);
   // The board of Rows x Cols cards of Card fitted to Work once, and the faces loaded from

@@ -9,6 +9,7 @@
 
 #include "GameView.h"
 
+#include <QByteArray>
 #include <QString>
 
 class ISoundEffects {
@@ -24,6 +25,9 @@ public:
   virtual void Play(GameSound Sound) = 0;
   // Whether Sound is playing (or waiting to play once loaded).
   virtual bool Playing(GameSound Sound) const = 0;
+  // Plays Samples, interleaved PCM of Channels channels of Bits (8 unsigned, 16 signed) at
+  // Rate frames a second, without waiting; a clip still playing stops.
+  virtual void PlayClip(const QByteArray& Samples, int Rate, int Channels, int Bits) = 0;
 };
 
 // The module's one exported function: makes the effects when Version is the version the module
@@ -31,4 +35,4 @@ public:
 // the result and destroys it before the application object goes.
 using TCreateSoundEffects = ISoundEffects* (*)(int Version);
 inline constexpr char CreateSoundEffectsName[] = "TesseloCreateSoundEffects";
-inline constexpr int SoundEffectsVersion = 1;
+inline constexpr int SoundEffectsVersion = 2;

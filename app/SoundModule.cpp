@@ -2,6 +2,8 @@
 #include "SoundEffects.h"
 
 #include <QAudioDevice>
+#include <QAudioSink>
+#include <QBuffer>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
@@ -34,6 +36,22 @@ public:
     return effect != nullptr && effect->isPlaying();
   }
 
+  void PlayClip(const QByteArray& Samples, int Rate, int Channels, int Bits) override {
+    FClip.reset();
+    FClipData.close();
+    QAudioFormat format;
+    format.setSampleRate(Rate);
+    format.setChannelCount(Channels);
+    format.setSampleFormat(Bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull())
+      return;
+    FClipData.setData(Samples);
+    FClipData.open(QIODevice::ReadOnly);
+    FClip = std::make_unique<QAudioSink>(device, format);
+    FClip->start(&FClipData);
+  }
+
 private:
   QSoundEffect* Effect(GameSound Sound) const {
     return Sound == GameSound::Match ? FMatch.get() : FMiss.get();
@@ -41,6 +59,8 @@ private:
 
   std::unique_ptr<QSoundEffect> FMatch;
   std::unique_ptr<QSoundEffect> FMiss;
+  QBuffer FClipData;
+  std::unique_ptr<QAudioSink> FClip; // stopped before FClipData goes
 };
 
 } // namespace

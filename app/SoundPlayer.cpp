@@ -1,6 +1,7 @@
 #include "SoundPlayer.h"
 
 #include "SoundEffects.h"
+#include "WaveClip.h"
 
 #include <QFileInfo>
 #include <QLibrary>
@@ -61,6 +62,19 @@ bool TSoundPlayer::Play(GameSound Sound) {
     return false;
   // A sound still playing starts over, as a new pair deserves its own sound.
   FEffects->Play(Sound);
+  return true;
+}
+
+bool TSoundPlayer::PlayClip(const QByteArray& Clip) {
+  if (!SoundReady())
+    return false;
+  try {
+    const TWaveClip wave = ReadWaveClip(Clip);
+    FEffects->PlayClip(Clip.mid(wave.DataOffset, wave.DataSize), wave.Rate, wave.Channels,
+                       wave.Bits);
+  } catch (const EWaveClipError&) {
+    return false;
+  }
   return true;
 }
 

@@ -37,6 +37,9 @@ public:
   // was not done yet (a sound still loading plays as soon as it is loaded); true when it was
   // started.
   bool Play(GameSound Sound);
+  // Plays the WAV file Clip (see ReadWaveClip) when SoundReady, without waiting; a clip still
+  // playing stops. True when it was started; a clip that cannot be played gives false.
+  bool PlayClip(const QByteArray& Clip);
   // Whether Sound is playing now.
   bool Playing(GameSound Sound) const;
 

@@ -137,15 +137,20 @@ QByteArray TCardSetLoader::ReadSoundClip(const QString& FileName, const TPairTab
 }
 
 CardSetHeaderInfo TCardSetLoader::HeaderInfo() const {
-  return {FHeader.CardWidth, FHeader.CardHeight, FHeader.ImageCount, FHeader.ImageKind};
+  CardSetHeaderInfo info{
+      FHeader.CardWidth, FHeader.CardHeight, FHeader.ImageCount, FHeader.ImageKind, {}};
+  for (const auto& pair : FPairTable.Pairs)
+    info.Pairs.push_back({pair[0], pair[1]});
+  return info;
 }
 
 // One face as the loader keeps it, made on whichever worker took it.
 struct TCardSetLoader::TFaceSlot {
   bool Done = false;
-  QByteArray Stream; // a GIF face, encoded
-  QImage Picture;    // a JPEG or BMP face, decoded
-  QSize WholeSize;   // the picture's own size in the file
+  bool Drawn = false; // a word or a sound: the game draws it, its picture is not read
+  QByteArray Stream;  // a GIF face, encoded
+  QImage Picture;     // a JPEG or BMP face, decoded
+  QSize WholeSize;    // the picture's own size in the file
   std::exception_ptr Error;
 
   qint64 Bytes() const { return Picture.isNull() ? Stream.size() : Picture.sizeInBytes(); }
@@ -293,6 +298,10 @@ TCardSetLoader::DecodeFaces(const std::vector<int32_t>& Faces, QSize Cover) cons
         if (stop || next == made.size())
           return;
         k = next++;
+        if (DrawnByGame(Faces[k])) {
+          made[k].Drawn = made[k].Done = true;
+          continue;
+        }
         try {
           data = ReadFaceEntry(Faces[k]);
         } catch (...) {
@@ -326,13 +335,21 @@ void TCardSetLoader::KeepFaces(const std::vector<int32_t>& Faces, std::vector<TF
     if (!slot.Done) // never: a face is left untaken only after an earlier one failed
       Fail(QCoreApplication::translate("CardSetLoader", "Its faces could not all be read."));
     ChargeFace(slot.Bytes());
-    if (slot.Picture.isNull()) {
+    if (slot.Drawn && FHeader.FaceKind() != TCardImageKind::Gif) {
+      FFacePictures.emplace_back();
+      FFaceWholeSizes.emplace_back();
+    } else if (slot.Picture.isNull()) {
       FFaceStreams.push_back(std::move(slot.Stream));
     } else {
       FFacePictures.push_back(std::move(slot.Picture));
       FFaceWholeSizes.push_back(slot.WholeSize);
     }
   }
+}
+
+bool TCardSetLoader::DrawnByGame(int Face) const {
+  return Face >= 0 && size_t(Face) < FPairTable.Faces.size() &&
+         FPairTable.Faces[size_t(Face)].Kind != TFaceKind::Picture;
 }
 
 QByteArray TCardSetLoader::ReadFaceEntry(int Face) const {

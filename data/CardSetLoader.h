@@ -51,7 +51,9 @@ public:
   // every core of the machine. For a cell of Cover device pixels (not empty), a JPEG face is
   // decoded at the smallest scale that covers it and stretched to it, and a BMP face more than
   // twice the cell on either side is stretched to it once; smaller BMP faces stay as they are.
-  // An empty Cover keeps every face whole. Throws ECardSetError when ReadHeader has not run, a
+  // An empty Cover keeps every face whole. The word and sound faces of a set of different
+  // cards are not read, for the game draws them: each gives a null picture (in a GIF set, an
+  // empty stream). Throws ECardSetError when ReadHeader has not run, a
   // face lies outside 0..ImageCount - 1 or the file, a face is damaged or of another format, or
   // the faces, at the size they are kept, together need more than the limits' MaxGameBytes.
   // Whichever of these comes first in face order is the one reported, as when the faces are
@@ -125,6 +127,7 @@ private:
   void KeepFaces(const std::vector<int32_t>& Faces, std::vector<TFaceSlot>& Slots);
   [[noreturn]] void FailFace(int Face, const std::exception_ptr& Error) const;
   void ReadPairs();
+  bool DrawnByGame(int Face) const;
   [[noreturn]] void FailSound(int Face, const std::exception_ptr& Error) const;
   void CheckFace(int Face, const TImageLimits& Limits);
   void DropFaces();
