@@ -19,24 +19,24 @@ constexpr int French = 2;
 constexpr int Spanish = 3;
 using TWords = std::array<const char*, 4>; // one word a language, in the order of Languages
 
-TDeckRequest PairRequest(const QString& title, const QString& page) {
+TDeckRequest PairRequest(const QString& Title, const QString& Page) {
   TDeckRequest request;
-  request.Title = title;
-  request.Link = QStringLiteral("https://www.kovalent.example/cards/") + page;
+  request.Title = Title;
+  request.Link = QStringLiteral("https://www.kovalent.example/cards/") + Page;
   request.CardBox = {120, 90};
   request.Languages = Languages;
   request.PictureStorage = TEntryStorage::Compressed;
   return request;
 }
 
-TFaceSource Picture(const QString& name, const QImage& picture) {
-  return {name, {}, EncodeBmp(picture)};
+TFaceSource Picture(const QString& Name, const QImage& Image) {
+  return {Name, {}, EncodeBmp(Image)};
 }
 
-QMap<QString, QString> Texts(const std::array<QString, 4>& words) {
+QMap<QString, QString> Texts(const std::array<QString, 4>& Words) {
   QMap<QString, QString> texts;
   for (int l = 0; l < 4; ++l)
-    texts.insert(Languages[l], words[size_t(l)]);
+    texts.insert(Languages[l], Words[size_t(l)]);
   return texts;
 }
 
@@ -78,20 +78,20 @@ const std::array<TColourName, 4> ColourNames = {{
     {5, "blue", {"blauer", "blaue", "blaues"}, {"bleu", "bleue"}, {"azul", "azul"}},
 }};
 
-QString Utf8(const char* text) {
-  return QString::fromUtf8(text);
+QString Utf8(const char* Text) {
+  return QString::fromUtf8(Text);
 }
 
-std::array<QString, 4> ShapeName(const TShapeName& shape, const TColourName& colour) {
+std::array<QString, 4> ShapeName(const TShapeName& Shape, const TColourName& Colour) {
   const auto adjective = [&](int language) {
-    const TGender gender = shape.Gender[size_t(language - 1)];
+    const TGender gender = Shape.Gender[size_t(language - 1)];
     if (language == German)
-      return Utf8(colour.German[size_t(gender)]);
-    const auto& forms = language == French ? colour.French : colour.Spanish;
+      return Utf8(Colour.German[size_t(gender)]);
+    const auto& forms = language == French ? Colour.French : Colour.Spanish;
     return Utf8(forms[gender == Feminine ? 1 : 0]);
   };
-  const auto noun = [&](int language) { return Utf8(shape.Noun[size_t(language)]); };
-  return {Utf8(colour.English) + QLatin1Char(' ') + noun(English),
+  const auto noun = [&](int language) { return Utf8(Shape.Noun[size_t(language)]); };
+  return {Utf8(Colour.English) + QLatin1Char(' ') + noun(English),
           adjective(German) + QLatin1Char(' ') + noun(German),
           noun(French) + QLatin1Char(' ') + adjective(French),
           noun(Spanish) + QLatin1Char(' ') + adjective(Spanish)};
@@ -160,16 +160,16 @@ const std::array<TAnimalWord, 12> AnimalWords = {{
     {"rabbit", Spanish, "conejo"},
 }};
 
-TPairSide SoundSide(const QString& word, int language) {
+TPairSide SoundSide(const QString& Word, int Language) {
   TPairSide side;
   side.Kind = TFaceKind::Sound;
-  side.Source = {QStringLiteral("%1-%2.wav").arg(word, Languages[language]),
+  side.Source = {QStringLiteral("%1-%2.wav").arg(Word, Languages[Language]),
                  {},
-                 SpeakWord(Languages[language], word)};
+                 SpeakWord(Languages[Language], Word)};
   std::array<QString, 4> captions;
   for (int l = 0; l < 4; ++l)
     captions[size_t(l)] =
-        QStringLiteral("%1 (%2)").arg(word, Utf8(LanguageNames[size_t(l)][size_t(language)]));
+        QStringLiteral("%1 (%2)").arg(Word, Utf8(LanguageNames[size_t(l)][size_t(Language)]));
   side.Texts = Texts(captions);
   return side;
 }
