@@ -104,10 +104,11 @@ TDefaultSet LearnShapesSet() {
   for (const TShapeName& shape : ShapeNames)
     for (const TColourName& colour : ColourNames) {
       const std::array<QString, 4> name = ShapeName(shape, colour);
+      // Painted as large as the builder draws the words, so both stay sharp on a large board.
       TPairSide picture;
       picture.Source = Picture(QString(name[English]).replace(QLatin1Char(' '), QLatin1Char('-')) +
                                    QStringLiteral(".bmp"),
-                               DrawShapeFace(shape.Shape, colours[colour.Colour]));
+                               DrawShapeFace(shape.Shape, colours[colour.Colour], 2));
       picture.Texts = Texts(name);
       TPairSide word;
       word.Kind = TFaceKind::Word;

@@ -84,10 +84,11 @@ void PaintShape(QPainter& Painter, int Shape, QColor Colour, QRectF Box) {
   Painter.restore();
 }
 
-QImage DrawShapeFace(int Shape, QColor Colour) {
-  QImage face = ArtCanvas(ShapeFaceSize, QColor(250, 247, 238));
+QImage DrawShapeFace(int Shape, QColor Colour, int Scale) {
+  QImage face = ArtCanvas(ShapeFaceSize * Scale, QColor(250, 247, 238));
   QPainter painter(&face);
   PrepareArtPainter(painter);
+  painter.scale(Scale, Scale);
   const QRectF card(0, 0, ShapeFaceSize.width(), ShapeFaceSize.height());
   painter.setPen(QPen(Mix(Colour, Qt::white, 0.55), 3));
   painter.setBrush(Qt::NoBrush);
