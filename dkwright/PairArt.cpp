@@ -103,8 +103,9 @@ QImage DrawSoundCard(QSize Size, const QString& Caption) {
   if (Caption.isEmpty()) {
     DrawSpeaker(painter, inside);
   } else {
-    // The speaker above, the caption in the lower third.
-    const int split = inside.top() + inside.height() * 2 / 3;
+    // The speaker above, the caption below with room for two lines: a caption such as
+    // "grenouille (French)" on one line would be too small to read on a board's card.
+    const int split = inside.top() + inside.height() * 9 / 20;
     DrawSpeaker(painter, QRect(inside.topLeft(), QPoint(inside.right(), split)));
     WriteText(painter, Caption, QRect(QPoint(inside.left(), split), inside.bottomRight()));
   }

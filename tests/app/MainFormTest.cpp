@@ -115,7 +115,7 @@ TEST(MainFormStart, FirstRunShowsTheDefaultOptions) {
   EXPECT_EQ(form.Timer1().interval(), 2500);
   // A coarse timer may end the delay a twentieth early.
   EXPECT_EQ(form.Timer1().timerType(), Qt::PreciseTimer);
-  EXPECT_EQ(panel.CardsBox->count(), 3);
+  EXPECT_EQ(panel.CardsBox->count(), 5);
   EXPECT_EQ(panel.CardsBox->currentText(), "Animations");
 }
 

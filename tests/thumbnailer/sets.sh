@@ -51,7 +51,7 @@ for set in "$sets"/*.crd; do
     fi
   done
 done
-for name in animations wallpapers shapes; do
+for name in animations wallpapers shapes learn-shapes hear-words; do
   [ -s "$out/$name.crd-128.png" ] || fail "no preview of the default set $name"
 done
 leftovers=$(find "$home" -mindepth 1 -not -path "$home/cache" -not -path "$home/run")

@@ -5,6 +5,8 @@
 #include "CardSets.h"
 #include "GifImage.h"
 #include "KVRStream.h"
+#include "PairTable.h"
+#include "WaveClip.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -14,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <chrono>
 #include <map>
 #include <numeric>
 #include <set>
@@ -24,10 +28,21 @@ QString CardsDir() {
   return testsupport::ProgramDir() + QStringLiteral("/cards/");
 }
 
+using enum TFaceKind;
+
+// A set of different cards: its pairs, what each pair's cards are, and how many distinct texts
+// a pair has in one language.
+struct TPairsExpected {
+  int Count = 0;
+  std::array<TFaceKind, 2> Kinds = {};
+  int NamesPerPair = 0;
+};
+
 struct TExpected {
   QString Title;
   int Faces;
   int Kind;
+  TPairsExpected Pairs = {};
 };
 
 const std::map<QString, TExpected>& Expected() {
@@ -35,6 +50,11 @@ const std::map<QString, TExpected>& Expected() {
       {QStringLiteral("animations.crd"), {QStringLiteral("Animations"), 12, 1}},
       {QStringLiteral("wallpapers.crd"), {QStringLiteral("Wallpapers"), 12, 2}},
       {QStringLiteral("shapes.crd"), {QStringLiteral("Shapes and Colours"), 64, 0}},
+      // Each picture is named as its word; each sound has a caption of its own.
+      {QStringLiteral("learn-shapes.crd"),
+       {QStringLiteral("Learn shapes and colours"), 48, 0, {24, {Picture, Word}, 1}}},
+      {QStringLiteral("hear-words.crd"),
+       {QStringLiteral("Animal words to hear"), 24, 1, {12, {Sound, Sound}, 2}}},
   };
   return sets;
 }
@@ -49,10 +69,10 @@ std::vector<qint32> Kinds(const QString& file) {
 
 } // namespace
 
-TEST(DefaultSets, TheCatalogueListsAllThree) {
+TEST(DefaultSets, TheCatalogueListsAllFive) {
   TCardSetCatalogue catalogue;
   ScanCardSets(CardsDir(), QStringLiteral("shapes.crd"), catalogue);
-  ASSERT_EQ(catalogue.CardSets.size(), 3u);
+  ASSERT_EQ(catalogue.CardSets.size(), 5u);
   for (const auto& item : catalogue.CardSets) {
     const QString name = QFileInfo(item->FileName).fileName();
     ASSERT_TRUE(Expected().count(name)) << name.toStdString();
@@ -78,6 +98,8 @@ TEST(DefaultSets, EveryPictureLoadsAndDecodes) {
     std::iota(faces.begin(), faces.end(), 0);
     loader.LoadFaces(faces);
     for (const QByteArray& stream : loader.FaceStreams()) {
+      if (expected.Pairs.Count > 0)
+        break; // drawn word and sound faces are stills
       const TGifAnimation animation = DecodeGif(stream);
       EXPECT_EQ(animation.ScreenSize, QSize(120, 90));
       EXPECT_GE(animation.Frames.size(), 8u);
@@ -93,13 +115,47 @@ TEST(DefaultSets, FacesOfASetAreAllDifferent) {
   for (const auto& [name, expected] : Expected()) {
     TKVResFileReader reader(CardsDir() + name);
     std::set<QByteArray> faces;
-    for (int i = 3; i < reader.Count; ++i) {
+    for (int i = 3; i < 3 + expected.Faces; ++i) {
       QBuffer buffer;
       buffer.open(QIODevice::ReadWrite);
       reader.ReadToStream(i, buffer);
       faces.insert(buffer.data());
     }
     EXPECT_EQ(int(faces.size()), expected.Faces) << name.toStdString();
+  }
+}
+
+TEST(DefaultSets, PairSetsPairEveryFaceNameThemApartAndReadEveryClip) {
+  for (const auto& [name, expected] : Expected()) {
+    if (expected.Pairs.Count == 0)
+      continue;
+    SCOPED_TRACE(name.toStdString());
+    TCardSetLoader loader(CardsDir() + name);
+    loader.ReadHeader();
+    loader.CheckFaces(std::chrono::steady_clock::now() + std::chrono::minutes(1));
+    const TPairTable& table = loader.PairTable();
+    ASSERT_EQ(table.Pairs.size(), size_t(expected.Pairs.Count));
+    for (const auto& [left, right] : table.Pairs)
+      EXPECT_EQ((std::array{table.Faces[size_t(left)].Kind, table.Faces[size_t(right)].Kind}),
+                expected.Pairs.Kinds);
+    EXPECT_EQ(table.Languages, QStringList({"en", "de", "fr", "es"}));
+    for (int face = 0; face < int(table.Faces.size()); ++face) {
+      EXPECT_EQ(table.Faces[size_t(face)].Texts.size(), table.Languages.size()) << face;
+      if (table.Faces[size_t(face)].Kind == Sound) {
+        const QByteArray clip = TCardSetLoader::ReadSoundClip(CardsDir() + name, table, face);
+        EXPECT_GT(ReadWaveClip(clip).DataSize, 0);
+      }
+    }
+    for (const QString& language : table.Languages) {
+      std::map<QString, int> pairOf; // no text may name two pairs
+      for (int face = 0; face < int(table.Faces.size()); ++face) {
+        const QString text = FaceText(table, face, language);
+        const int pair = table.Faces[size_t(face)].Pair;
+        EXPECT_EQ(pairOf.emplace(text, pair).first->second, pair) << text.toStdString();
+      }
+      EXPECT_EQ(pairOf.size(), size_t(expected.Pairs.Count * expected.Pairs.NamesPerPair))
+          << language.toStdString();
+    }
   }
 }
 

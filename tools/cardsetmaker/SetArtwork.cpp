@@ -6,6 +6,7 @@
 #include "DefaultArt.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QRadialGradient>
 
 #include <cmath>
@@ -38,6 +39,14 @@ void Medallion(QPainter& p, QColor fill, QColor ring, double radius) {
 
 QImage NewBack() {
   return ArtCanvas({120, 90});
+}
+
+// Font at Pixels, or smaller until Text fits the advert's band on one line.
+QFont FittingLine(QFont Font, int Pixels, const QString& Text) {
+  for (Font.setPixelSize(Pixels); Pixels > 7; Font.setPixelSize(--Pixels))
+    if (QFontMetrics(Font).horizontalAdvance(Text) <= 170)
+      break;
+  return Font;
 }
 
 } // namespace
@@ -194,13 +203,10 @@ QImage DrawAdvert(const QImage& Backdrop, const QString& Title, const QString& T
   p.drawLine(QPointF(0, 112.5), QPointF(178, 112.5));
   QFont title(QStringLiteral("DejaVu Serif"));
   title.setBold(true);
-  title.setPixelSize(Title.size() > 14 ? 15 : 19);
-  p.setFont(title);
+  p.setFont(FittingLine(title, Title.size() > 14 ? 15 : 19, Title));
   p.setPen(Qt::white);
   p.drawText(QRectF(4, 114, 170, 24), Qt::AlignCenter, Title);
-  QFont small(QStringLiteral("DejaVu Sans"));
-  small.setPixelSize(10);
-  p.setFont(small);
+  p.setFont(FittingLine(QFont(QStringLiteral("DejaVu Sans")), 10, Tagline));
   p.setPen(QColor(230, 230, 240));
   p.drawText(QRectF(4, 137, 170, 14), Qt::AlignCenter, Tagline);
   p.setPen(Gold);

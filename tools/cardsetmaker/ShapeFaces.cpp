@@ -84,21 +84,24 @@ void PaintShape(QPainter& Painter, int Shape, QColor Colour, QRectF Box) {
   Painter.restore();
 }
 
+QImage DrawShapeFace(int Shape, QColor Colour, int Scale) {
+  QImage face = ArtCanvas(ShapeFaceSize * Scale, QColor(250, 247, 238));
+  QPainter painter(&face);
+  PrepareArtPainter(painter);
+  painter.scale(Scale, Scale);
+  const QRectF card(0, 0, ShapeFaceSize.width(), ShapeFaceSize.height());
+  painter.setPen(QPen(Mix(Colour, Qt::white, 0.55), 3));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRoundedRect(card.adjusted(3.5, 3.5, -3.5, -3.5), 8, 8);
+  PaintShape(painter, Shape, Colour, card.adjusted(10, 8, -10, -8));
+  painter.end();
+  return face;
+}
+
 QList<QImage> DrawShapeFaces() {
   QList<QImage> faces;
-  const QList<QColor> colours = ShapeColours();
-  for (int shape = 0; shape < 8; ++shape) {
-    for (const QColor& colour : colours) {
-      QImage face = ArtCanvas(ShapeFaceSize, QColor(250, 247, 238));
-      QPainter painter(&face);
-      PrepareArtPainter(painter);
-      const QRectF card(0, 0, ShapeFaceSize.width(), ShapeFaceSize.height());
-      painter.setPen(QPen(Mix(colour, Qt::white, 0.55), 3));
-      painter.setBrush(Qt::NoBrush);
-      painter.drawRoundedRect(card.adjusted(3.5, 3.5, -3.5, -3.5), 8, 8);
-      PaintShape(painter, shape, colour, card.adjusted(10, 8, -10, -8));
-      faces.push_back(face);
-    }
-  }
+  for (int shape = 0; shape < 8; ++shape)
+    for (const QColor& colour : ShapeColours())
+      faces.push_back(DrawShapeFace(shape, colour));
   return faces;
 }

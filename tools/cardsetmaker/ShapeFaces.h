@@ -15,5 +15,8 @@ QList<QColor> ShapeColours();
 // centred in Box.
 void PaintShape(QPainter& Painter, int Shape, QColor Colour, QRectF Box);
 
+// One face: Shape in Colour on a light card edged in the colour, Scale times ShapeFaceSize.
+QImage DrawShapeFace(int Shape, QColor Colour, int Scale = 1);
+
 // 64 faces, shape by shape, each in every colour.
 QList<QImage> DrawShapeFaces();

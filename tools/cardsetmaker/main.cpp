@@ -1,8 +1,9 @@
-// cardsetmaker: paints and writes the default card sets into a folder, and optionally
-// preview sheets of them.
+// cardsetmaker: paints and writes the card sets the game ships with into a folder, and
+// optionally preview sheets of them.
 //
 //   cardsetmaker OUTDIR [--previews DIR] [--frames DIR]
 #include "DefaultSets.h"
+#include "PairSets.h"
 #include "PreviewSheet.h"
 
 #include "DeckBuilder.h"
@@ -28,6 +29,9 @@ struct TSheetLayout {
 TSheetLayout LayoutFor(const QString& fileName) {
   if (fileName.startsWith(QLatin1String("shapes")))
     return {8, {60, 45}};
+  // Pairs of different cards side by side.
+  if (fileName.startsWith(QLatin1String("learn-")) || fileName.startsWith(QLatin1String("hear-")))
+    return {8, {120, 90}};
   return {4, {120, 90}};
 }
 
@@ -66,7 +70,7 @@ int main(int argc, char** argv) {
   try {
     const QDir cards(args[0]);
     QDir().mkpath(cards.path());
-    const QList<TDefaultSet> sets = DefaultSets();
+    const QList<TDefaultSet> sets = DefaultSets() + PairSets();
     for (const TDefaultSet& set : sets)
       SaveDeck(BuildDeck(set.Request), cards.filePath(set.FileName));
     for (qsizetype i = 1; i + 1 < args.size(); i += 2)
