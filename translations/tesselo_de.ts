@@ -415,7 +415,7 @@ info: zeigt Titel, Link, Kartenformat, Bildanzahl und -format eines Satzes und s
         <translation>Das Bild lässt sich nicht lesen.</translation>
     </message>
     <message>
-        <source>"%1" does not fit on a card of %2 x %3 pixels.</source>
+        <source>&quot;%1&quot; does not fit on a card of %2 x %3 pixels.</source>
         <translation>„%1“ passt nicht auf eine Karte von %2 x %3 Pixeln.</translation>
     </message>
     <message>
@@ -451,18 +451,18 @@ arguments: one pair a line, LEFT&lt;TAB&gt;RIGHT; empty lines and lines starting
 are passed over. A side is
   PICTURE          a GIF, JPEG or BMP file (all pictures share one format)
   CLIP.wav         a sound: PCM WAV, 1 or 2 channels, 8 to 48 kHz, at most 10 s
-  text:WORD        a word in the set's first language, translated by the columns
-  text.LANG:WORD   a word of the language LANG alone ("text.de:Hund")
-Files are relative to the table's folder and may not lie outside it. The first
+  text:WORD        a word in the set&apos;s first language, translated by the columns
+  text.LANG:WORD   a word of the language LANG alone (&quot;text.de:Hund&quot;)
+Files are relative to the table&apos;s folder and may not lie outside it. The first
 line may name the columns: left[:LANG]&lt;TAB&gt;right[:LANG] (LANG, such as en or
-pt_BR, is the set's first language; en when not named), then columns left:LANG
-or right:LANG, which give that side's name (a picture), caption (a sound) or
+pt_BR, is the set&apos;s first language; en when not named), then columns left:LANG
+or right:LANG, which give that side&apos;s name (a picture), caption (a sound) or
 translation (a word) in LANG:
   left:en&lt;TAB&gt;right:en&lt;TAB&gt;left:de&lt;TAB&gt;right:de
   cat.jpg&lt;TAB&gt;text:cat&lt;TAB&gt;Katze&lt;TAB&gt;Katze
   bark.wav&lt;TAB&gt;dog.jpg&lt;TAB&gt;Bellen&lt;TAB&gt;Hund
 A set needs at least 8 pairs and takes at most 8 languages and 200 characters a
-text. Words and sounds get faces drawn in the pictures' format (GIF without
+text. Words and sounds get faces drawn in the pictures&apos; format (GIF without
 pictures), so older versions of the game still play the set, as single faces
 dealt twice. info also lists the pairs of such a set.
 </source>
@@ -475,7 +475,7 @@ Zeilen und Zeilen, die mit # beginnen, werden übergangen. Eine Seite ist
   BILD             eine GIF-, JPEG- oder BMP-Datei (alle Bilder in einem Format)
   KLANG.wav        ein Klang: PCM-WAV, 1 oder 2 Kanäle, 8 bis 48 kHz, höchstens 10 s
   text:WORT        ein Wort in der ersten Sprache des Satzes, von den Spalten übersetzt
-  text.LANG:WORT   ein Wort allein der Sprache LANG ("text.de:Hund")
+  text.LANG:WORT   ein Wort allein der Sprache LANG (&quot;text.de:Hund&quot;)
 Dateien liegen relativ zum Ordner der Tabelle und nicht außerhalb davon. Die erste
 Zeile darf die Spalten benennen: left[:LANG]&lt;TAB&gt;right[:LANG] (LANG, etwa en oder
 pt_BR, ist die erste Sprache des Satzes; en, wenn nicht genannt), dann Spalten
@@ -961,6 +961,14 @@ ausgeteilt werden. info zeigt auch die Paare eines solchen Satzes.
         <source>row %1, column %2, removed, picture %3</source>
         <translation>Reihe %1, Spalte %2, abgeräumt, Bild %3</translation>
     </message>
+    <message>
+        <source>row %1, column %2, face up, %3</source>
+        <translation>Reihe %1, Spalte %2, aufgedeckt, %3</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, removed, %3</source>
+        <translation>Reihe %1, Spalte %2, abgeräumt, %3</translation>
+    </message>
 </context>
 <context>
     <name>TBrowseDWForm</name>
@@ -1275,6 +1283,26 @@ GIF, JPEG oder BMP, alle von einer Art; mindestens 8.</translation>
     <message>
         <source>Pair of picture %1 for %2, who plays again.</source>
         <translation>Paar von Bild %1 für %2, %2 ist noch einmal am Zug.</translation>
+    </message>
+    <message>
+        <source>%1 turns row %2, column %3: %4.</source>
+        <translation>%1 deckt Reihe %2, Spalte %3 auf: %4.</translation>
+    </message>
+    <message>
+        <source>picture %1</source>
+        <translation>Bild %1</translation>
+    </message>
+    <message>
+        <source>No pair: %1 and %2. The turn passes to %3.</source>
+        <translation>Kein Paar: %1 und %2. %3 ist am Zug.</translation>
+    </message>
+    <message>
+        <source>Pair of %1 and %2 for %3. That was the last pair.</source>
+        <translation>Paar aus %1 und %2 für %3. Das war das letzte Paar.</translation>
+    </message>
+    <message>
+        <source>Pair of %1 and %2 for %3, who plays again.</source>
+        <translation>Paar aus %1 und %2 für %3, %3 ist noch einmal am Zug.</translation>
     </message>
 </context>
 <context>

@@ -417,7 +417,7 @@ de una baraja, y sus entradas.
         <translation>la imagen no se puede leer.</translation>
     </message>
     <message>
-        <source>"%1" does not fit on a card of %2 x %3 pixels.</source>
+        <source>&quot;%1&quot; does not fit on a card of %2 x %3 pixels.</source>
         <translation>«%1» no cabe en una carta de %2 x %3 píxeles.</translation>
     </message>
     <message>
@@ -453,18 +453,18 @@ arguments: one pair a line, LEFT&lt;TAB&gt;RIGHT; empty lines and lines starting
 are passed over. A side is
   PICTURE          a GIF, JPEG or BMP file (all pictures share one format)
   CLIP.wav         a sound: PCM WAV, 1 or 2 channels, 8 to 48 kHz, at most 10 s
-  text:WORD        a word in the set's first language, translated by the columns
-  text.LANG:WORD   a word of the language LANG alone ("text.de:Hund")
-Files are relative to the table's folder and may not lie outside it. The first
+  text:WORD        a word in the set&apos;s first language, translated by the columns
+  text.LANG:WORD   a word of the language LANG alone (&quot;text.de:Hund&quot;)
+Files are relative to the table&apos;s folder and may not lie outside it. The first
 line may name the columns: left[:LANG]&lt;TAB&gt;right[:LANG] (LANG, such as en or
-pt_BR, is the set's first language; en when not named), then columns left:LANG
-or right:LANG, which give that side's name (a picture), caption (a sound) or
+pt_BR, is the set&apos;s first language; en when not named), then columns left:LANG
+or right:LANG, which give that side&apos;s name (a picture), caption (a sound) or
 translation (a word) in LANG:
   left:en&lt;TAB&gt;right:en&lt;TAB&gt;left:de&lt;TAB&gt;right:de
   cat.jpg&lt;TAB&gt;text:cat&lt;TAB&gt;Katze&lt;TAB&gt;Katze
   bark.wav&lt;TAB&gt;dog.jpg&lt;TAB&gt;Bellen&lt;TAB&gt;Hund
 A set needs at least 8 pairs and takes at most 8 languages and 200 characters a
-text. Words and sounds get faces drawn in the pictures' format (GIF without
+text. Words and sounds get faces drawn in the pictures&apos; format (GIF without
 pictures), so older versions of the game still play the set, as single faces
 dealt twice. info also lists the pairs of such a set.
 </source>
@@ -963,6 +963,14 @@ como imágenes sueltas repartidas dos veces. info también lista las parejas de 
         <source>row %1, column %2, removed, picture %3</source>
         <translation>fila %1, columna %2, retirada, imagen %3</translation>
     </message>
+    <message>
+        <source>row %1, column %2, face up, %3</source>
+        <translation>fila %1, columna %2, boca arriba, %3</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, removed, %3</source>
+        <translation>fila %1, columna %2, retirada, %3</translation>
+    </message>
 </context>
 <context>
     <name>TBrowseDWForm</name>
@@ -1277,6 +1285,26 @@ GIF, JPEG o BMP, todas del mismo tipo; al menos 8.</translation>
     <message>
         <source>Pair of picture %1 for %2, who plays again.</source>
         <translation>Pareja de la imagen %1 para %2, que vuelve a jugar.</translation>
+    </message>
+    <message>
+        <source>%1 turns row %2, column %3: %4.</source>
+        <translation>%1 descubre fila %2, columna %3: %4.</translation>
+    </message>
+    <message>
+        <source>picture %1</source>
+        <translation>imagen %1</translation>
+    </message>
+    <message>
+        <source>No pair: %1 and %2. The turn passes to %3.</source>
+        <translation>No hay pareja: %1 y %2. Le toca a %3.</translation>
+    </message>
+    <message>
+        <source>Pair of %1 and %2 for %3. That was the last pair.</source>
+        <translation>Pareja de %1 y %2 para %3. Era la última pareja.</translation>
+    </message>
+    <message>
+        <source>Pair of %1 and %2 for %3, who plays again.</source>
+        <translation>Pareja de %1 y %2 para %3, que vuelve a jugar.</translation>
     </message>
 </context>
 <context>

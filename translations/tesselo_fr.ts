@@ -114,11 +114,11 @@
     </message>
     <message>
         <source>The sound of face %1 is not usable: %2</source>
-        <translation>Le son de l’image %1 n’est pas utilisable : %2</translation>
+        <translation>Le son de l’image %1 n’est pas utilisable&#xa0;: %2</translation>
     </message>
     <message>
         <source>The sound of face %1 cannot be read: %2</source>
-        <translation>Le son de l’image %1 ne peut pas être lu : %2</translation>
+        <translation>Le son de l’image %1 ne peut pas être lu&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -416,8 +416,8 @@ d’un jeu, ainsi que ses entrées.
         <translation>l’image est illisible.</translation>
     </message>
     <message>
-        <source>"%1" does not fit on a card of %2 x %3 pixels.</source>
-        <translation>« %1 » ne tient pas sur une carte de %2 x %3 pixels.</translation>
+        <source>&quot;%1&quot; does not fit on a card of %2 x %3 pixels.</source>
+        <translation>«&#xa0;%1&#xa0;» ne tient pas sur une carte de %2 x %3 pixels.</translation>
     </message>
     <message>
         <source>face %1 (%2)</source>
@@ -437,11 +437,11 @@ d’un jeu, ainsi que ses entrées.
     </message>
     <message>
         <source>Pairs:</source>
-        <translation>Paires :</translation>
+        <translation>Paires&#xa0;:</translation>
     </message>
     <message>
         <source>A set made with --pairs takes its faces from the table alone; %1 is one too many.</source>
-        <translation>Un jeu fait avec --pairs prend ses images dans la table seule ; %1 est de trop.</translation>
+        <translation>Un jeu fait avec --pairs prend ses images dans la table seule&#xa0;; %1 est de trop.</translation>
     </message>
     <message>
         <source>
@@ -452,18 +452,18 @@ arguments: one pair a line, LEFT&lt;TAB&gt;RIGHT; empty lines and lines starting
 are passed over. A side is
   PICTURE          a GIF, JPEG or BMP file (all pictures share one format)
   CLIP.wav         a sound: PCM WAV, 1 or 2 channels, 8 to 48 kHz, at most 10 s
-  text:WORD        a word in the set's first language, translated by the columns
-  text.LANG:WORD   a word of the language LANG alone ("text.de:Hund")
-Files are relative to the table's folder and may not lie outside it. The first
+  text:WORD        a word in the set&apos;s first language, translated by the columns
+  text.LANG:WORD   a word of the language LANG alone (&quot;text.de:Hund&quot;)
+Files are relative to the table&apos;s folder and may not lie outside it. The first
 line may name the columns: left[:LANG]&lt;TAB&gt;right[:LANG] (LANG, such as en or
-pt_BR, is the set's first language; en when not named), then columns left:LANG
-or right:LANG, which give that side's name (a picture), caption (a sound) or
+pt_BR, is the set&apos;s first language; en when not named), then columns left:LANG
+or right:LANG, which give that side&apos;s name (a picture), caption (a sound) or
 translation (a word) in LANG:
   left:en&lt;TAB&gt;right:en&lt;TAB&gt;left:de&lt;TAB&gt;right:de
   cat.jpg&lt;TAB&gt;text:cat&lt;TAB&gt;Katze&lt;TAB&gt;Katze
   bark.wav&lt;TAB&gt;dog.jpg&lt;TAB&gt;Bellen&lt;TAB&gt;Hund
 A set needs at least 8 pairs and takes at most 8 languages and 200 characters a
-text. Words and sounds get faces drawn in the pictures' format (GIF without
+text. Words and sounds get faces drawn in the pictures&apos; format (GIF without
 pictures), so older versions of the game still play the set, as single faces
 dealt twice. info also lists the pairs of such a set.
 </source>
@@ -471,31 +471,31 @@ dealt twice. info also lists the pairs of such a set.
   dkwright build -o SORTIE.crd --title TITRE [options] --pairs TABLE.tsv
 
 fait un jeu dont les paires sont deux cartes différentes, d’après une table UTF-8 au
-lieu d’arguments IMAGE : une paire par ligne, GAUCHE&lt;TAB&gt;DROITE ; les lignes vides
+lieu d’arguments IMAGE&#xa0;: une paire par ligne, GAUCHE&lt;TAB&gt;DROITE&#xa0;; les lignes vides
 et celles qui commencent par # sont ignorées. Un côté est
   IMAGE            un fichier GIF, JPEG ou BMP (toutes les images dans un format)
-  SON.wav          un son : WAV PCM, 1 ou 2 canaux, 8 à 48 kHz, 10 s au plus
+  SON.wav          un son&#xa0;: WAV PCM, 1 ou 2 canaux, 8 à 48 kHz, 10 s au plus
   text:MOT         un mot dans la première langue du jeu, traduit par les colonnes
-  text.LANG:MOT    un mot de la seule langue LANG (« text.de:Hund »)
+  text.LANG:MOT    un mot de la seule langue LANG («&#xa0;text.de:Hund&#xa0;»)
 Les fichiers sont relatifs au dossier de la table et ne peuvent en sortir. La première
-ligne peut nommer les colonnes : left[:LANG]&lt;TAB&gt;right[:LANG] (LANG, tel en ou pt_BR,
-est la première langue du jeu ; en s’il n’est pas nommé), puis des colonnes left:LANG
+ligne peut nommer les colonnes&#xa0;: left[:LANG]&lt;TAB&gt;right[:LANG] (LANG, tel en ou pt_BR,
+est la première langue du jeu&#xa0;; en s’il n’est pas nommé), puis des colonnes left:LANG
 ou right:LANG qui donnent le nom (image), la légende (son) ou la traduction (mot) de
-ce côté en LANG :
+ce côté en LANG&#xa0;:
   left:en&lt;TAB&gt;right:en&lt;TAB&gt;left:de&lt;TAB&gt;right:de
   cat.jpg&lt;TAB&gt;text:cat&lt;TAB&gt;Katze&lt;TAB&gt;Katze
   bark.wav&lt;TAB&gt;dog.jpg&lt;TAB&gt;Bellen&lt;TAB&gt;Hund
 Un jeu demande au moins 8 paires et prend au plus 8 langues et 200 caractères par
 texte. Les mots et les sons reçoivent des images dessinées dans le format des images
-(GIF sans images) : les anciennes versions du jeu jouent encore le jeu, en images
+(GIF sans images)&#xa0;: les anciennes versions du jeu jouent encore le jeu, en images
 seules distribuées deux fois. info liste aussi les paires d’un tel jeu.
 </translation>
     </message>
     <message numerus="yes">
         <source>A card set needs at least %1 pairs; %n given.</source>
         <translation>
-            <numerusform>Un jeu de cartes demande au moins %1 paires ; %n donnée.</numerusform>
-            <numerusform>Un jeu de cartes demande au moins %1 paires ; %n données.</numerusform>
+            <numerusform>Un jeu de cartes demande au moins %1 paires&#xa0;; %n donnée.</numerusform>
+            <numerusform>Un jeu de cartes demande au moins %1 paires&#xa0;; %n données.</numerusform>
         </translation>
     </message>
     <message>
@@ -962,6 +962,14 @@ seules distribuées deux fois. info liste aussi les paires d’un tel jeu.
         <source>row %1, column %2, removed, picture %3</source>
         <translation>rangée %1, colonne %2, retirée, image %3</translation>
     </message>
+    <message>
+        <source>row %1, column %2, face up, %3</source>
+        <translation>rangée %1, colonne %2, face visible, %3</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, removed, %3</source>
+        <translation>rangée %1, colonne %2, retirée, %3</translation>
+    </message>
 </context>
 <context>
     <name>TBrowseDWForm</name>
@@ -1277,6 +1285,26 @@ GIF, JPEG ou BMP, toutes du même genre&#xa0;; au moins 8.</translation>
         <source>Pair of picture %1 for %2, who plays again.</source>
         <translation>Paire de l’image %1 pour %2, qui rejoue.</translation>
     </message>
+    <message>
+        <source>%1 turns row %2, column %3: %4.</source>
+        <translation>%1 retourne rangée %2, colonne %3&#xa0;: %4.</translation>
+    </message>
+    <message>
+        <source>picture %1</source>
+        <translation>image %1</translation>
+    </message>
+    <message>
+        <source>No pair: %1 and %2. The turn passes to %3.</source>
+        <translation>Pas de paire&#xa0;: %1 et %2. C’est au tour de %3.</translation>
+    </message>
+    <message>
+        <source>Pair of %1 and %2 for %3. That was the last pair.</source>
+        <translation>Paire de %1 et %2 pour %3. C’était la dernière paire.</translation>
+    </message>
+    <message>
+        <source>Pair of %1 and %2 for %3, who plays again.</source>
+        <translation>Paire de %1 et %2 pour %3, qui rejoue.</translation>
+    </message>
 </context>
 <context>
     <name>TOpenedSets</name>
@@ -1495,7 +1523,7 @@ GIF, JPEG ou BMP, toutes du même genre&#xa0;; au moins 8.</translation>
     </message>
     <message>
         <source>Its sound is silent: it has no samples.</source>
-        <translation>Son son est muet : il n’a aucun échantillon.</translation>
+        <translation>Son son est muet&#xa0;: il n’a aucun échantillon.</translation>
     </message>
     <message>
         <source>Its sound file has no sound data.</source>

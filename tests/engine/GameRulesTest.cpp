@@ -225,7 +225,10 @@ TEST(NewGameRefused, DamagedHeadersAndImpossibleCountsAreErrorsNotHangs) {
   const CardSetHeaderInfo Damaged[] = {{0, 90, 60, 2, {}},
                                        {120, -1, 60, 2, {}},
                                        {INT32_MAX, 90, 60, 2, {}},
-                                       {120, 90, INT32_MAX, 1, {}}};
+                                       {120, 90, INT32_MAX, 1, {}},
+                                       // pairs naming a face the set lacks, or one face twice
+                                       {120, 90, 20, 2, {{0, 1}, {2, 20}}},
+                                       {120, 90, 20, 2, {{0, 1}, {1, 2}}}};
   for (const CardSetHeaderInfo& Header : Damaged) {
     EngineFixture F;
     F.Cards.Header = Header;

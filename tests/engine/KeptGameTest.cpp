@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <random>
+#include <set>
 
 namespace {
 
@@ -154,3 +155,62 @@ TEST(KeptGame, ImpossibleBoardsAreRefusedAndNeverResumed) {
 }
 
 } // namespace
+
+// A set whose pairs are two different faces (face 2p with 2p + 1): each pair's faces are dealt
+// once, on the two sides of one identity, the game is won by pairs and not by equal faces
+// against a computer that remembers them, and a kept game is checked against the set's pairs.
+TEST(MixedSet, PairsOfTwoFacesAreDealtOnceMatchedByPairAndKeptWhole) {
+  EngineFixture F;
+  F.Cards.Header = {120, 90, 24, 2, {}};
+  for (int32_t p = 0; p < 12; ++p) {
+    F.Cards.Header.Pairs.push_back({2 * p, 2 * p + 1});
+  }
+  F.Start(8, true, {"Computer", "Ann"}, MaxLevel);
+  const std::vector<int32_t> faces = F.Engine.State().Faces;
+  ASSERT_EQ(faces.size(), 16u);
+  EXPECT_EQ(F.Cards.Loaded.at(0), faces);
+  std::set<int32_t> slots;
+  for (int32_t k = 0; k < 8; ++k) {
+    EXPECT_EQ(faces[size_t(k)] + 1, faces[size_t(8 + k)]);
+    EXPECT_EQ(faces[size_t(k)] % 2, 0);
+  }
+  for (int32_t row = 0; row < F.Engine.Cells().Rows; ++row) {
+    for (int32_t col = 0; col < F.Engine.Cells().Cols; ++col) {
+      slots.insert(FaceSlotAt(F.Engine.State(), col, row));
+    }
+  }
+  EXPECT_EQ(slots.size(), 16u);
+  EXPECT_EQ(*slots.begin(), 1);
+
+  const std::optional<KeptGame> kept = KeepGame(F.Engine.State());
+  ASSERT_TRUE(kept.has_value());
+  EXPECT_EQ(CheckKeptGame(*kept), std::nullopt);
+  const TCell first = CellsIn(kept->Cells, CellState::FaceDown).front();
+  const std::vector<std::function<void(KeptGame&)>> spoil = {
+      [](KeptGame& Game) { Game.CardSet.Pairs.clear(); },
+      [](KeptGame& Game) { std::swap(Game.Faces[0], Game.Faces[1]); },
+      [&](KeptGame& Game) { Game.Cells.CellSide[first.second][first.first] ^= 1; },
+  };
+  for (const auto& Spoil : spoil) {
+    KeptGame spoilt = *kept;
+    Spoil(spoilt);
+    EXPECT_NE(CheckKeptGame(spoilt), std::nullopt);
+  }
+
+  for (int32_t turn = 0; turn < 40 && F.Engine.Phase() != GamePhase::Finished; ++turn) {
+    if (F.Engine.Phase() == GamePhase::ShowingPair) {
+      F.Engine.close_pair();
+      continue;
+    }
+    const auto byId = F.CellsById();
+    for (size_t id = 1; id < byId.size(); ++id) {
+      if (F.Engine.Cells().StateAt(byId[id][0].first, byId[id][0].second) == CellState::FaceDown) {
+        F.Select(byId[id][0]);
+        F.Select(byId[id][1]);
+        break;
+      }
+    }
+  }
+  ASSERT_EQ(F.Engine.Phase(), GamePhase::Finished);
+  EXPECT_EQ(F.Engine.State().Players[1].Pairs + F.Engine.State().Players[2].Pairs, 8);
+}
