@@ -43,6 +43,13 @@ QString PairJudgedText(const GameState& State, const TFaceNamer& Names) {
     if (!State.Matched)
       return QCoreApplication::translate("TMainForm", "No pair: %1 and %2. The turn passes to %3.")
           .arg(a, b, player);
+    // A picture and its word share their name, which is said once.
+    if (a == b && last)
+      return QCoreApplication::translate("TMainForm", "Pair of %1 for %2. That was the last pair.")
+          .arg(a, player);
+    if (a == b)
+      return QCoreApplication::translate("TMainForm", "Pair of %1 for %2, who plays again.")
+          .arg(a, player);
     if (last)
       return QCoreApplication::translate("TMainForm",
                                          "Pair of %1 and %2 for %3. That was the last pair.")

@@ -1304,6 +1304,14 @@ GIF, JPEG oder BMP, alle von einer Art; mindestens 8.</translation>
         <source>Pair of %1 and %2 for %3, who plays again.</source>
         <translation>Paar aus %1 und %2 für %3, %3 ist noch einmal am Zug.</translation>
     </message>
+    <message>
+        <source>Pair of %1 for %2. That was the last pair.</source>
+        <translation>Paar: %1, für %2. Das war das letzte Paar.</translation>
+    </message>
+    <message>
+        <source>Pair of %1 for %2, who plays again.</source>
+        <translation>Paar: %1, für %2, %2 ist noch einmal am Zug.</translation>
+    </message>
 </context>
 <context>
     <name>TOpenedSets</name>

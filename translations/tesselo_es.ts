@@ -1306,6 +1306,14 @@ GIF, JPEG o BMP, todas del mismo tipo; al menos 8.</translation>
         <source>Pair of %1 and %2 for %3, who plays again.</source>
         <translation>Pareja de %1 y %2 para %3, que vuelve a jugar.</translation>
     </message>
+    <message>
+        <source>Pair of %1 for %2. That was the last pair.</source>
+        <translation>Pareja de %1 para %2. Era la última pareja.</translation>
+    </message>
+    <message>
+        <source>Pair of %1 for %2, who plays again.</source>
+        <translation>Pareja de %1 para %2, que vuelve a jugar.</translation>
+    </message>
 </context>
 <context>
     <name>TOpenedSets</name>

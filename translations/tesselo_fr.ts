@@ -1305,6 +1305,14 @@ GIF, JPEG ou BMP, toutes du même genre&#xa0;; au moins 8.</translation>
         <source>Pair of %1 and %2 for %3, who plays again.</source>
         <translation>Paire de %1 et %2 pour %3, qui rejoue.</translation>
     </message>
+    <message>
+        <source>Pair of %1 for %2. That was the last pair.</source>
+        <translation>Paire de %1 pour %2. C’était la dernière paire.</translation>
+    </message>
+    <message>
+        <source>Pair of %1 for %2, who plays again.</source>
+        <translation>Paire de %1 pour %2, qui rejoue.</translation>
+    </message>
 </context>
 <context>
     <name>TOpenedSets</name>

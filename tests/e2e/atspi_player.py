@@ -11,7 +11,8 @@ import pyatspi
 from gi.repository import GLib
 
 PATIENCE = 60  # seconds; a loaded machine may take its time over anything
-CELL = re.compile(r"^row (\d+), column (\d+), (face down|face up|removed)(?:, picture (\d+))?$")
+# A card that shows its face says what it shows: "picture 7", or its name, word or caption.
+CELL = re.compile(r"^row (\d+), column (\d+), (face down|face up|removed)(?:, (.+))?$")
 STATUS = re.compile(r"^(.*) \(pairs: (\d+)\)$")
 
 game = None  # the running game's process
@@ -161,15 +162,15 @@ def press_until_focused(step, role_name, name):
 
 
 def read_board(board):
-    """Every cell as {(row, col): (state, picture)}; a face-down card's picture is None."""
+    """Every cell as {(row, col): (state, face)}; a face-down card's face is None."""
     cells = {}
     for cell in children(board):
         match = CELL.match(cell.name)
         hidden = match is not None and match.group(3) == "face down"
         if match is None or hidden == bool(match.group(4)) or cell.description:
             fail("a cell says %r (%r)" % (cell.name, cell.description))
-        picture = None if hidden else int(match.group(4))
-        cells[(int(match.group(1)), int(match.group(2)))] = (match.group(3), picture)
+        face = None if hidden else match.group(4)
+        cells[(int(match.group(1)), int(match.group(2)))] = (match.group(3), face)
     return cells
 
 
@@ -180,8 +181,8 @@ def focused_cell():
 
 
 def turn(board, target, seen):
-    """Walks the focus to TARGET with the arrows, turns the card and hears its picture said; the
-    picture goes into SEEN."""
+    """Walks the focus to TARGET with the arrows, turns the card and hears its face said; the
+    face goes into SEEN."""
     here = wait_for("a focused cell", focused_cell)
     key(*(["Down"] * (target[0] - here[0]) + ["Up"] * (here[0] - target[0]) +
           ["Right"] * (target[1] - here[1]) + ["Left"] * (here[1] - target[1])))
@@ -190,7 +191,7 @@ def turn(board, target, seen):
     key("Return")
     seen[target] = wait_for("the card at %r to turn" % (target,),
                             lambda: read_board(board)[target][1])
-    said = "turns row %d, column %d: picture %d" % (target + (seen[target],))
+    said = "turns row %d, column %d: %s" % (target + (seen[target],))
     wait_for("the turn to be said", lambda: any(said in text for text in announced[before:]))
 
 
@@ -226,10 +227,10 @@ def play_turn(board, main, seen, pairs):
         turn(board, pair[0], seen)
         turn(board, pair[1], seen)
     matched = seen[pair[0]] == seen[pair[1]]
-    verdict = ("Pair of picture %d for %s" % (seen[pair[0]], player) if matched
-               else "The turn passes to")
-    wait_for("the pair to be judged aloud (%s)" % verdict,
-             lambda: any(verdict in text for text in announced[before:]))
+    verdict = ("Pair of %s" % seen[pair[0]], "for %s" % player) if matched \
+        else ("No pair", "The turn passes to")
+    wait_for("the pair to be judged aloud (%s)" % (verdict,),
+             lambda: any(all(part in text for part in verdict) for text in announced[before:]))
     pairs[player] = pairs.get(player, 0) + matched
     if matched and len(hidden) == 2:
         return "last"  # the score screen comes next
