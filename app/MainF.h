@@ -121,6 +121,7 @@ public:
   bool SoundReady() { return FTable.Board().SoundReady(); }
   // Sounds started during the run, for a view without speakers to be checked.
   int SoundsPlayed() { return FTable.Board().SoundsPlayed(); }
+  int ClipsPlayed() { return FTable.Board().ClipsPlayed(); }
 
   TKVImageBevel* BgBevel = nullptr;
   TKVImageMap* PanelMap = nullptr;

@@ -11,10 +11,17 @@ const QColor Paper(0xfb, 0xf7, 0xec);
 const QColor Ink(0x1b, 0x2a, 0x1f);
 constexpr int TextFlags = Qt::AlignCenter | Qt::TextWordWrap;
 
+// Paper with a faint rounded edge, so a drawn card sits well among the set's framed pictures.
 QImage BlankFace(QSize Size, qreal Ratio) {
   QImage face(qRound(Size.width() * Ratio), qRound(Size.height() * Ratio), QImage::Format_RGB32);
   face.setDevicePixelRatio(Ratio);
   face.fill(Paper);
+  QPainter canvas(&face);
+  canvas.setRenderHint(QPainter::Antialiasing);
+  const qreal inset = std::max(1.5, std::min(Size.width(), Size.height()) / 30.0);
+  canvas.setPen(QPen(QColor(Ink.red(), Ink.green(), Ink.blue(), 70), inset / 1.5));
+  canvas.drawRoundedRect(QRectF(QPointF(0, 0), QSizeF(Size)).adjusted(inset, inset, -inset, -inset),
+                         3 * inset, 3 * inset);
   return face;
 }
 

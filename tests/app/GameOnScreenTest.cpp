@@ -159,6 +159,7 @@ TEST(GameOnScreen, OptionsWhileAPairIsShownAbandonsTheGame) {
   EXPECT_EQ(form.Game().Cells().StateAt(picks[1].Col, picks[1].Row), CellState::FaceUp);
 }
 
+// The set for the ears: each card turned plays its clip too, under the same conditions.
 TEST(GameOnScreen, SoundsPlayOnlyWhenOnAndBothFilesAndTheModuleAreThere) {
   struct Case {
     bool Good, Bad, Module, SoundOn;
@@ -173,9 +174,11 @@ TEST(GameOnScreen, SoundsPlayOnlyWhenOnAndBothFilesAndTheModuleAreThere) {
     EXPECT_EQ(form.SoundReady(), c.Good && c.Bad && c.Module);
     form.OptionsPanel->ComputerCheck->setChecked(false);
     form.OptionsPanel->SoundCheck->setChecked(c.SoundOn);
+    ChooseItem(*form.OptionsPanel->CardsBox, "Animal words to hear");
     ClickArea(*form.PanelMap, "play");
     PickPair(form, FaceDownPair(form.Game()));
     EXPECT_EQ(form.SoundsPlayed(), c.Expected) << c.Good << c.Bad << c.Module << c.SoundOn;
+    EXPECT_EQ(form.ClipsPlayed(), 2 * c.Expected);
   }
 }
 
