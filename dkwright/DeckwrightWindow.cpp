@@ -348,7 +348,7 @@ bool TDeckwrightWindow::Save() {
     return false;
   FSavePath = path;
   SetBusy(true);
-  FJob.Start(Request());
+  FJob.Start(Request(), path);
   return true;
 }
 
