@@ -7,6 +7,7 @@
 #include "DroppedFiles.h"
 #include "FaceGrid.h"
 #include "PairChoices.h"
+#include "PartnerDialog.h"
 #include "PictureChooser.h"
 #include "Product.h"
 
@@ -24,6 +25,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -75,7 +78,7 @@ TDeckwrightWindow::TDeckwrightWindow(TCardFolders Folders, TGameLauncher Launche
   WireControls();
   DraftChanged();
   FUnsaved = false;
-  resize(880, 540);
+  resize(880, 580);
 }
 
 void TDeckwrightWindow::CreateControls() {
@@ -95,6 +98,9 @@ QWidget* TDeckwrightWindow::CreateFacesPane() {
   FAddFolderBtn = Button(tr("Add folder…"), pane, QStringLiteral("AddFolderBtn"));
   FEarlierBtn = Button(tr("◀ Earlier"), pane, QStringLiteral("EarlierBtn"));
   FLaterBtn = Button(tr("Later ▶"), pane, QStringLiteral("LaterBtn"));
+  FPartnerBtn = Button(tr("Partner…"), pane, QStringLiteral("PartnerBtn"));
+  FPartnerBtn->setToolTip(
+      tr("What the chosen card pairs with: the same picture, another picture, a word or a sound"));
   FRemoveBtn = Button(tr("Remove"), pane, QStringLiteral("RemoveBtn"));
   FFacesCheck = CheckLabel(pane, QStringLiteral("FacesCheck"));
   FPairsNote = new QLabel(pane);
@@ -105,7 +111,7 @@ QWidget* TDeckwrightWindow::CreateFacesPane() {
   for (QPushButton* button : {FAddFilesBtn, FAddFolderBtn})
     buttons->addWidget(button);
   buttons->addStretch(1);
-  for (QPushButton* button : {FEarlierBtn, FLaterBtn, FRemoveBtn})
+  for (QPushButton* button : {FEarlierBtn, FLaterBtn, FPartnerBtn, FRemoveBtn})
     buttons->addWidget(button);
   auto* layout = new QVBoxLayout(pane);
   layout->addWidget(FFaceGrid, 1);
@@ -130,6 +136,11 @@ QWidget* TDeckwrightWindow::CreateSetPane() {
   FCardBoxEdit->setToolTip(
       tr("WIDTHxHEIGHT in pixels; empty fits the faces' proportions into 120x90"));
   FCardBoxCheck = CheckLabel(pane, QStringLiteral("CardBoxCheck"));
+  FLanguagesEdit = new QLineEdit(QStringLiteral("en"), pane);
+  FLanguagesEdit->setObjectName(QStringLiteral("LanguagesEdit"));
+  FLanguagesEdit->setToolTip(tr("The languages of the names and words of cards with a partner, "
+                                "such as en de fr; the first is shown when a player's is missing"));
+  FLanguagesCheck = CheckLabel(pane, QStringLiteral("LanguagesCheck"));
   FAdvertChooser = new TPictureChooser(QStringLiteral("Advert"), tr("Advert"),
                                        tr("Choose the advert"), QSize(89, 85), pane);
   FBackChooser = new TPictureChooser(QStringLiteral("Back"), tr("Back"), tr("Choose the back"),
@@ -142,6 +153,8 @@ QWidget* TDeckwrightWindow::CreateSetPane() {
   form->addRow(QString(), FLinkCheck);
   form->addRow(tr("Card box"), FCardBoxEdit);
   form->addRow(QString(), FCardBoxCheck);
+  form->addRow(tr("Languages"), FLanguagesEdit);
+  form->addRow(QString(), FLanguagesCheck);
   form->addRow(FAdvertChooser);
   form->addRow(FBackChooser);
   FSaveNote = new QLabel(pane);
@@ -184,11 +197,13 @@ void TDeckwrightWindow::WireControls() {
   connect(FAddFolderBtn, &QPushButton::clicked, this, [this] { AddFolderBtnClick(); });
   connect(FEarlierBtn, &QPushButton::clicked, this, [this] { FFaceGrid->MoveSelected(-1); });
   connect(FLaterBtn, &QPushButton::clicked, this, [this] { FFaceGrid->MoveSelected(+1); });
+  connect(FPartnerBtn, &QPushButton::clicked, this, [this] { PartnerBtnClick(); });
+  connect(FFaceGrid, &TFaceGrid::PartnerWanted, this, [this] { PartnerBtnClick(); });
   connect(FRemoveBtn, &QPushButton::clicked, this, [this] { FFaceGrid->RemoveSelected(); });
   connect(FFaceGrid, &TFaceGrid::FacesChanged, this, [this] { DraftChanged(); });
   connect(FFaceGrid, &TFaceGrid::FilesDropped, this,
           [this](const QStringList& paths) { AddPaths(paths); });
-  for (QLineEdit* edit : {FTitleEdit, FLinkEdit, FCardBoxEdit})
+  for (QLineEdit* edit : {FTitleEdit, FLinkEdit, FCardBoxEdit, FLanguagesEdit})
     connect(edit, &QLineEdit::textChanged, this, [this] { DraftChanged(); });
   for (TPictureChooser* chooser : {FAdvertChooser, FBackChooser})
     connect(chooser, &TPictureChooser::Changed, this, [this] { DraftChanged(); });
@@ -244,6 +259,42 @@ void TDeckwrightWindow::AddFolderBtnClick() {
     AddPaths({folder});
 }
 
+void TDeckwrightWindow::PartnerBtnClick() {
+  const int row = FFaceGrid->currentRow();
+  if (Busy() || row < 0)
+    return;
+  QString problem;
+  const QStringList languages = Languages(problem);
+  if (!problem.isEmpty()) {
+    FPrompts.Warn(problem);
+    return;
+  }
+  const QList<TDraftFace> faces = FFaceGrid->Faces();
+  auto* dialog = new TPartnerDialog(faces[row], row + 1, FFaceGrid->Partner(row),
+                                    DraftFormat(faces), languages, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  // The dialog is window-modal, so the cards cannot move while it is open.
+  connect(dialog, &QDialog::accepted, this,
+          [this, dialog, row] { FFaceGrid->SetPartner(row, dialog->Partner()); });
+  dialog->open();
+}
+
+QStringList TDeckwrightWindow::Languages(QString& Problem) const {
+  return ParseLanguages(FLanguagesEdit->text(), Problem);
+}
+
+QString TDeckwrightWindow::PairsCheck() const {
+  const QList<TDraftPartner> partners = FFaceGrid->Partners();
+  if (std::none_of(partners.begin(), partners.end(),
+                   [](const TDraftPartner& partner) { return partner.IsPair(); }))
+    return {};
+  QString problem;
+  const QStringList languages = Languages(problem);
+  return problem.isEmpty()
+             ? CheckPartners(partners, DraftFormat(FFaceGrid->Faces()), languages.front())
+             : problem;
+}
+
 TDraftChecks TDeckwrightWindow::Checks() const {
   return CheckDraft(FTitleEdit->text(), FLinkEdit->text(), FCardBoxEdit->text(),
                     FFaceGrid->Faces());
@@ -255,6 +306,8 @@ void TDeckwrightWindow::DraftChanged() {
   ShowPairs(int(UsableSizes(FFaceGrid->Faces()).size()));
   RedrawDefaults();
   ShowSaveName();
+  QString problem;
+  FFaceGrid->SetLanguage(Languages(problem).value(0));
   const QSize box = DefaultCardBox(CommonFaceSize(UsableSizes(FFaceGrid->Faces())));
   SetHint(FCardBoxEdit, tr("automatic: %1x%2").arg(box.width()).arg(box.height()));
 }
@@ -263,7 +316,12 @@ void TDeckwrightWindow::ShowChecks(const TDraftChecks& Checks) {
   ShowCheck(FTitleCheck, FTitleEdit->text().isEmpty() ? QString() : Checks.Title);
   ShowCheck(FLinkCheck, Checks.Link);
   ShowCheck(FCardBoxCheck, Checks.CardBox);
-  ShowCheck(FFacesCheck, FFaceGrid->count() == 0 ? QString() : Checks.Faces);
+  ShowCheck(FFacesCheck, FFaceGrid->count() == 0  ? QString()
+                         : Checks.Faces.isEmpty() ? PairsCheck()
+                                                  : Checks.Faces);
+  QString problem;
+  Languages(problem);
+  ShowCheck(FLanguagesCheck, problem);
 }
 
 void TDeckwrightWindow::ShowPairs(int Faces) {
@@ -310,15 +368,24 @@ TDeckRequest TDeckwrightWindow::Request() const {
   request.CardBox = ParseCardBox(FCardBoxEdit->text());
   request.Advert = FAdvertChooser->Source();
   request.Back = FBackChooser->Source();
-  for (const TDraftFace& face : FFaceGrid->Faces())
-    request.Faces.push_back(face.Source);
+  QString problem;
+  request.Languages = Languages(problem);
+  const QList<TDraftFace> faces = FFaceGrid->Faces();
+  // Cards with partners are built as the command line builds a table of pairs.
+  request.Pairs = DraftPairs(faces, FFaceGrid->Partners(), request.Languages);
+  if (request.Pairs.isEmpty()) {
+    request.Languages.clear();
+    for (const TDraftFace& face : faces)
+      request.Faces.push_back(face.Source);
+  }
   return request;
 }
 
 // The first reason the set cannot be built yet, worded for a message box.
 QString TDeckwrightWindow::SaveRefusal(const TDraftChecks& Checks) const {
-  for (const QString& problem : {Checks.Faces, Checks.Title, Checks.Link, Checks.CardBox,
-                                 FAdvertChooser->Problem(), FBackChooser->Problem()})
+  for (const QString& problem :
+       {Checks.Faces, PairsCheck(), Checks.Title, Checks.Link, Checks.CardBox,
+        FAdvertChooser->Problem(), FBackChooser->Problem()})
     if (!problem.isEmpty())
       return tr("The set cannot be saved yet.") + QStringLiteral("\n\n") + problem;
   return {};
@@ -354,8 +421,9 @@ bool TDeckwrightWindow::Save() {
 
 void TDeckwrightWindow::SetBusy(bool Busy) {
   for (QWidget* control : std::initializer_list<QWidget*>{
-           FFaceGrid, FAddFilesBtn, FAddFolderBtn, FEarlierBtn, FLaterBtn, FRemoveBtn, FTitleEdit,
-           FLinkEdit, FCardBoxEdit, FAdvertChooser, FBackChooser, FSaveBtn, FPlayBtn})
+           FFaceGrid, FAddFilesBtn, FAddFolderBtn, FEarlierBtn, FLaterBtn, FPartnerBtn, FRemoveBtn,
+           FTitleEdit, FLinkEdit, FCardBoxEdit, FLanguagesEdit, FAdvertChooser, FBackChooser,
+           FSaveBtn, FPlayBtn})
     control->setEnabled(!Busy);
   FBuildProgress->setVisible(Busy);
   FBuildProgress->setValue(0);

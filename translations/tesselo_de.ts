@@ -415,7 +415,7 @@ info: zeigt Titel, Link, Kartenformat, Bildanzahl und -format eines Satzes und s
         <translation>Das Bild lässt sich nicht lesen.</translation>
     </message>
     <message>
-        <source>"%1" does not fit on a card of %2 x %3 pixels.</source>
+        <source>&quot;%1&quot; does not fit on a card of %2 x %3 pixels.</source>
         <translation>„%1“ passt nicht auf eine Karte von %2 x %3 Pixeln.</translation>
     </message>
     <message>
@@ -451,18 +451,18 @@ arguments: one pair a line, LEFT&lt;TAB&gt;RIGHT; empty lines and lines starting
 are passed over. A side is
   PICTURE          a GIF, JPEG or BMP file (all pictures share one format)
   CLIP.wav         a sound: PCM WAV, 1 or 2 channels, 8 to 48 kHz, at most 10 s
-  text:WORD        a word in the set's first language, translated by the columns
-  text.LANG:WORD   a word of the language LANG alone ("text.de:Hund")
-Files are relative to the table's folder and may not lie outside it. The first
+  text:WORD        a word in the set&apos;s first language, translated by the columns
+  text.LANG:WORD   a word of the language LANG alone (&quot;text.de:Hund&quot;)
+Files are relative to the table&apos;s folder and may not lie outside it. The first
 line may name the columns: left[:LANG]&lt;TAB&gt;right[:LANG] (LANG, such as en or
-pt_BR, is the set's first language; en when not named), then columns left:LANG
-or right:LANG, which give that side's name (a picture), caption (a sound) or
+pt_BR, is the set&apos;s first language; en when not named), then columns left:LANG
+or right:LANG, which give that side&apos;s name (a picture), caption (a sound) or
 translation (a word) in LANG:
   left:en&lt;TAB&gt;right:en&lt;TAB&gt;left:de&lt;TAB&gt;right:de
   cat.jpg&lt;TAB&gt;text:cat&lt;TAB&gt;Katze&lt;TAB&gt;Katze
   bark.wav&lt;TAB&gt;dog.jpg&lt;TAB&gt;Bellen&lt;TAB&gt;Hund
 A set needs at least 8 pairs and takes at most 8 languages and 200 characters a
-text. Words and sounds get faces drawn in the pictures' format (GIF without
+text. Words and sounds get faces drawn in the pictures&apos; format (GIF without
 pictures), so older versions of the game still play the set, as single faces
 dealt twice. info also lists the pairs of such a set.
 </source>
@@ -475,7 +475,7 @@ Zeilen und Zeilen, die mit # beginnen, werden übergangen. Eine Seite ist
   BILD             eine GIF-, JPEG- oder BMP-Datei (alle Bilder in einem Format)
   KLANG.wav        ein Klang: PCM-WAV, 1 oder 2 Kanäle, 8 bis 48 kHz, höchstens 10 s
   text:WORT        ein Wort in der ersten Sprache des Satzes, von den Spalten übersetzt
-  text.LANG:WORT   ein Wort allein der Sprache LANG ("text.de:Hund")
+  text.LANG:WORT   ein Wort allein der Sprache LANG (&quot;text.de:Hund&quot;)
 Dateien liegen relativ zum Ordner der Tabelle und nicht außerhalb davon. Die erste
 Zeile darf die Spalten benennen: left[:LANG]&lt;TAB&gt;right[:LANG] (LANG, etwa en oder
 pt_BR, ist die erste Sprache des Satzes; en, wenn nicht genannt), dann Spalten
@@ -504,6 +504,42 @@ ausgeteilt werden. info zeigt auch die Paare eines solchen Satzes.
     <message>
         <source>not a regular file.</source>
         <translation>keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>There is no room for a copy to check the set in (%1).</source>
+        <translation>Es gibt keinen Platz für eine Kopie, in der der Satz geprüft werden kann (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language code; write codes such as en, de or pt_BR.</source>
+        <translation>„%1“ ist kein Sprachcode; schreib Codes wie en, de oder pt_BR.</translation>
+    </message>
+    <message>
+        <source>Name at least one language, such as en.</source>
+        <translation>Nenne mindestens eine Sprache, etwa en.</translation>
+    </message>
+    <message>
+        <source>A set may have at most %1 languages.</source>
+        <translation>Ein Satz darf höchstens %1 Sprachen haben.</translation>
+    </message>
+    <message>
+        <source>Write the word in %1.</source>
+        <translation>Schreib das Wort in %1.</translation>
+    </message>
+    <message>
+        <source>Choose the other picture.</source>
+        <translation>Wähle das andere Bild.</translation>
+    </message>
+    <message>
+        <source>Choose the sound.</source>
+        <translation>Wähle den Klang.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 picture among %3 faces; all pictures of a set must share one format.</source>
+        <translation>%1 ist ein %2-Bild unter %3-Bildern; alle Bilder eines Satzes müssen dasselbe Format haben.</translation>
+    </message>
+    <message>
+        <source>Card %1: %2</source>
+        <translation>Karte %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1175,6 +1211,22 @@ Ersetzen?</translation>
         <source>%1 could not be started.</source>
         <translation>%1 ließ sich nicht starten.</translation>
     </message>
+    <message>
+        <source>Partner…</source>
+        <translation>Partner…</translation>
+    </message>
+    <message>
+        <source>What the chosen card pairs with: the same picture, another picture, a word or a sound</source>
+        <translation>Womit die gewählte Karte ein Paar bildet: dasselbe Bild, ein anderes Bild, ein Wort oder ein Klang</translation>
+    </message>
+    <message>
+        <source>The languages of the names and words of cards with a partner, such as en de fr; the first is shown when a player&apos;s is missing</source>
+        <translation>Die Sprachen der Namen und Wörter von Karten mit Partner, etwa en de fr; die erste wird gezeigt, wenn die des Spielers fehlt</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Sprachen</translation>
+    </message>
 </context>
 <context>
     <name>TFaceGrid</name>
@@ -1185,6 +1237,26 @@ GIF, JPEG or BMP, all of one kind; at least 8.</source>
         <translation>Zieh Bilder oder Ordner mit Bildern hierher oder füge sie mit den Knöpfen unten hinzu.
 
 GIF, JPEG oder BMP, alle von einer Art; mindestens 8.</translation>
+    </message>
+    <message>
+        <source>pairs with the picture %1</source>
+        <translation>bildet ein Paar mit dem Bild %1</translation>
+    </message>
+    <message>
+        <source>pairs with the word &quot;%1&quot;</source>
+        <translation>bildet ein Paar mit dem Wort „%1“</translation>
+    </message>
+    <message>
+        <source>pairs with the sound %1</source>
+        <translation>bildet ein Paar mit dem Klang %1</translation>
+    </message>
+    <message>
+        <source>pairs with the sound %1 (&quot;%2&quot;)</source>
+        <translation>bildet ein Paar mit dem Klang %1 („%2“)</translation>
+    </message>
+    <message>
+        <source>pairs with itself</source>
+        <translation>bildet ein Paar mit sich selbst</translation>
     </message>
 </context>
 <context>
@@ -1381,6 +1453,85 @@ GIF, JPEG oder BMP, alle von einer Art; mindestens 8.</translation>
     <message>
         <source>Level</source>
         <translation>Stufe</translation>
+    </message>
+</context>
+<context>
+    <name>TPartnerDialog</name>
+    <message>
+        <source>Partner of card %1</source>
+        <translation>Partner von Karte %1</translation>
+    </message>
+    <message>
+        <source>Picture of card %1</source>
+        <translation>Bild von Karte %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Card %1&lt;/b&gt;, %2: a card pairs with the same picture, as in any set, or with another card of its own.</source>
+        <translation>&lt;b&gt;Karte %1&lt;/b&gt;, %2: Eine Karte bildet ein Paar mit demselben Bild, wie in jedem Satz, oder mit einer eigenen anderen Karte.</translation>
+    </message>
+    <message>
+        <source>The &amp;same picture</source>
+        <translation>&amp;Dasselbe Bild</translation>
+    </message>
+    <message>
+        <source>Another &amp;picture</source>
+        <translation>Ein anderes &amp;Bild</translation>
+    </message>
+    <message>
+        <source>A &amp;word</source>
+        <translation>Ein &amp;Wort</translation>
+    </message>
+    <message>
+        <source>A s&amp;ound (WAV, at most 10 seconds)</source>
+        <translation>Ein &amp;Klang (WAV, höchstens 10 Sekunden)</translation>
+    </message>
+    <message>
+        <source>Pairs with:</source>
+        <translation>Bildet ein Paar mit:</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Wählen…</translation>
+    </message>
+    <message>
+        <source>Choose the other picture</source>
+        <translation>Das andere Bild wählen</translation>
+    </message>
+    <message>
+        <source>Choose the sound</source>
+        <translation>Den Klang wählen</translation>
+    </message>
+    <message>
+        <source>WAV sounds (*.wav);;All files (*)</source>
+        <translation>WAV-Klänge (*.wav);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Name of the picture</source>
+        <translation>Name des Bildes</translation>
+    </message>
+    <message>
+        <source>Name of the picture in %1</source>
+        <translation>Name des Bildes in %1</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>freiwillig</translation>
+    </message>
+    <message>
+        <source>Name of the other picture</source>
+        <translation>Name des anderen Bildes</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>Caption of the sound</source>
+        <translation>Beschriftung des Klangs</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 in %2</translation>
     </message>
 </context>
 <context>

@@ -417,7 +417,7 @@ de una baraja, y sus entradas.
         <translation>la imagen no se puede leer.</translation>
     </message>
     <message>
-        <source>"%1" does not fit on a card of %2 x %3 pixels.</source>
+        <source>&quot;%1&quot; does not fit on a card of %2 x %3 pixels.</source>
         <translation>«%1» no cabe en una carta de %2 x %3 píxeles.</translation>
     </message>
     <message>
@@ -453,18 +453,18 @@ arguments: one pair a line, LEFT&lt;TAB&gt;RIGHT; empty lines and lines starting
 are passed over. A side is
   PICTURE          a GIF, JPEG or BMP file (all pictures share one format)
   CLIP.wav         a sound: PCM WAV, 1 or 2 channels, 8 to 48 kHz, at most 10 s
-  text:WORD        a word in the set's first language, translated by the columns
-  text.LANG:WORD   a word of the language LANG alone ("text.de:Hund")
-Files are relative to the table's folder and may not lie outside it. The first
+  text:WORD        a word in the set&apos;s first language, translated by the columns
+  text.LANG:WORD   a word of the language LANG alone (&quot;text.de:Hund&quot;)
+Files are relative to the table&apos;s folder and may not lie outside it. The first
 line may name the columns: left[:LANG]&lt;TAB&gt;right[:LANG] (LANG, such as en or
-pt_BR, is the set's first language; en when not named), then columns left:LANG
-or right:LANG, which give that side's name (a picture), caption (a sound) or
+pt_BR, is the set&apos;s first language; en when not named), then columns left:LANG
+or right:LANG, which give that side&apos;s name (a picture), caption (a sound) or
 translation (a word) in LANG:
   left:en&lt;TAB&gt;right:en&lt;TAB&gt;left:de&lt;TAB&gt;right:de
   cat.jpg&lt;TAB&gt;text:cat&lt;TAB&gt;Katze&lt;TAB&gt;Katze
   bark.wav&lt;TAB&gt;dog.jpg&lt;TAB&gt;Bellen&lt;TAB&gt;Hund
 A set needs at least 8 pairs and takes at most 8 languages and 200 characters a
-text. Words and sounds get faces drawn in the pictures' format (GIF without
+text. Words and sounds get faces drawn in the pictures&apos; format (GIF without
 pictures), so older versions of the game still play the set, as single faces
 dealt twice. info also lists the pairs of such a set.
 </source>
@@ -506,6 +506,42 @@ como imágenes sueltas repartidas dos veces. info también lista las parejas de 
     <message>
         <source>not a regular file.</source>
         <translation>no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>There is no room for a copy to check the set in (%1).</source>
+        <translation>No hay sitio para una copia en la que comprobar la baraja (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language code; write codes such as en, de or pt_BR.</source>
+        <translation>«%1» no es un código de idioma; escribe códigos como en, de o pt_BR.</translation>
+    </message>
+    <message>
+        <source>Name at least one language, such as en.</source>
+        <translation>Indica al menos un idioma, como en.</translation>
+    </message>
+    <message>
+        <source>A set may have at most %1 languages.</source>
+        <translation>Una baraja puede tener como mucho %1 idiomas.</translation>
+    </message>
+    <message>
+        <source>Write the word in %1.</source>
+        <translation>Escribe la palabra en %1.</translation>
+    </message>
+    <message>
+        <source>Choose the other picture.</source>
+        <translation>Elige la otra imagen.</translation>
+    </message>
+    <message>
+        <source>Choose the sound.</source>
+        <translation>Elige el sonido.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 picture among %3 faces; all pictures of a set must share one format.</source>
+        <translation>%1 es una imagen %2 entre imágenes %3; todas las imágenes de una baraja deben tener el mismo formato.</translation>
+    </message>
+    <message>
+        <source>Card %1: %2</source>
+        <translation>Carta %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1177,6 +1213,22 @@ Replace it?</source>
         <source>%1 could not be started.</source>
         <translation>No se ha podido iniciar %1.</translation>
     </message>
+    <message>
+        <source>Partner…</source>
+        <translation>Pareja…</translation>
+    </message>
+    <message>
+        <source>What the chosen card pairs with: the same picture, another picture, a word or a sound</source>
+        <translation>Con qué forma pareja la carta elegida: la misma imagen, otra imagen, una palabra o un sonido</translation>
+    </message>
+    <message>
+        <source>The languages of the names and words of cards with a partner, such as en de fr; the first is shown when a player&apos;s is missing</source>
+        <translation>Los idiomas de los nombres y palabras de las cartas con pareja, como en de fr; el primero se muestra cuando falta el del jugador</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Idiomas</translation>
+    </message>
 </context>
 <context>
     <name>TFaceGrid</name>
@@ -1187,6 +1239,26 @@ GIF, JPEG or BMP, all of one kind; at least 8.</source>
         <translation>Suelta aquí imágenes o carpetas de imágenes, o añádelas con los botones de abajo.
 
 GIF, JPEG o BMP, todas del mismo tipo; al menos 8.</translation>
+    </message>
+    <message>
+        <source>pairs with the picture %1</source>
+        <translation>forma pareja con la imagen %1</translation>
+    </message>
+    <message>
+        <source>pairs with the word &quot;%1&quot;</source>
+        <translation>forma pareja con la palabra «%1»</translation>
+    </message>
+    <message>
+        <source>pairs with the sound %1</source>
+        <translation>forma pareja con el sonido %1</translation>
+    </message>
+    <message>
+        <source>pairs with the sound %1 (&quot;%2&quot;)</source>
+        <translation>forma pareja con el sonido %1 («%2»)</translation>
+    </message>
+    <message>
+        <source>pairs with itself</source>
+        <translation>forma pareja consigo misma</translation>
     </message>
 </context>
 <context>
@@ -1383,6 +1455,85 @@ GIF, JPEG o BMP, todas del mismo tipo; al menos 8.</translation>
     <message>
         <source>Level</source>
         <translation>Nivel</translation>
+    </message>
+</context>
+<context>
+    <name>TPartnerDialog</name>
+    <message>
+        <source>Partner of card %1</source>
+        <translation>Pareja de la carta %1</translation>
+    </message>
+    <message>
+        <source>Picture of card %1</source>
+        <translation>Imagen de la carta %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Card %1&lt;/b&gt;, %2: a card pairs with the same picture, as in any set, or with another card of its own.</source>
+        <translation>&lt;b&gt;Carta %1&lt;/b&gt;, %2: una carta forma pareja con la misma imagen, como en cualquier baraja, o con otra carta propia.</translation>
+    </message>
+    <message>
+        <source>The &amp;same picture</source>
+        <translation>La &amp;misma imagen</translation>
+    </message>
+    <message>
+        <source>Another &amp;picture</source>
+        <translation>Otra &amp;imagen</translation>
+    </message>
+    <message>
+        <source>A &amp;word</source>
+        <translation>Una &amp;palabra</translation>
+    </message>
+    <message>
+        <source>A s&amp;ound (WAV, at most 10 seconds)</source>
+        <translation>Un &amp;sonido (WAV, 10 segundos como mucho)</translation>
+    </message>
+    <message>
+        <source>Pairs with:</source>
+        <translation>Forma pareja con:</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Elegir…</translation>
+    </message>
+    <message>
+        <source>Choose the other picture</source>
+        <translation>Elegir la otra imagen</translation>
+    </message>
+    <message>
+        <source>Choose the sound</source>
+        <translation>Elegir el sonido</translation>
+    </message>
+    <message>
+        <source>WAV sounds (*.wav);;All files (*)</source>
+        <translation>Sonidos WAV (*.wav);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Name of the picture</source>
+        <translation>Nombre de la imagen</translation>
+    </message>
+    <message>
+        <source>Name of the picture in %1</source>
+        <translation>Nombre de la imagen en %1</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>opcional</translation>
+    </message>
+    <message>
+        <source>Name of the other picture</source>
+        <translation>Nombre de la otra imagen</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Palabra</translation>
+    </message>
+    <message>
+        <source>Caption of the sound</source>
+        <translation>Leyenda del sonido</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 en %2</translation>
     </message>
 </context>
 <context>

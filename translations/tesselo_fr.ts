@@ -114,11 +114,11 @@
     </message>
     <message>
         <source>The sound of face %1 is not usable: %2</source>
-        <translation>Le son de l’image %1 n’est pas utilisable : %2</translation>
+        <translation>Le son de l’image %1 n’est pas utilisable&#xa0;: %2</translation>
     </message>
     <message>
         <source>The sound of face %1 cannot be read: %2</source>
-        <translation>Le son de l’image %1 ne peut pas être lu : %2</translation>
+        <translation>Le son de l’image %1 ne peut pas être lu&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -416,8 +416,8 @@ d’un jeu, ainsi que ses entrées.
         <translation>l’image est illisible.</translation>
     </message>
     <message>
-        <source>"%1" does not fit on a card of %2 x %3 pixels.</source>
-        <translation>« %1 » ne tient pas sur une carte de %2 x %3 pixels.</translation>
+        <source>&quot;%1&quot; does not fit on a card of %2 x %3 pixels.</source>
+        <translation>«&#xa0;%1&#xa0;» ne tient pas sur une carte de %2 x %3 pixels.</translation>
     </message>
     <message>
         <source>face %1 (%2)</source>
@@ -437,11 +437,11 @@ d’un jeu, ainsi que ses entrées.
     </message>
     <message>
         <source>Pairs:</source>
-        <translation>Paires :</translation>
+        <translation>Paires&#xa0;:</translation>
     </message>
     <message>
         <source>A set made with --pairs takes its faces from the table alone; %1 is one too many.</source>
-        <translation>Un jeu fait avec --pairs prend ses images dans la table seule ; %1 est de trop.</translation>
+        <translation>Un jeu fait avec --pairs prend ses images dans la table seule&#xa0;; %1 est de trop.</translation>
     </message>
     <message>
         <source>
@@ -452,18 +452,18 @@ arguments: one pair a line, LEFT&lt;TAB&gt;RIGHT; empty lines and lines starting
 are passed over. A side is
   PICTURE          a GIF, JPEG or BMP file (all pictures share one format)
   CLIP.wav         a sound: PCM WAV, 1 or 2 channels, 8 to 48 kHz, at most 10 s
-  text:WORD        a word in the set's first language, translated by the columns
-  text.LANG:WORD   a word of the language LANG alone ("text.de:Hund")
-Files are relative to the table's folder and may not lie outside it. The first
+  text:WORD        a word in the set&apos;s first language, translated by the columns
+  text.LANG:WORD   a word of the language LANG alone (&quot;text.de:Hund&quot;)
+Files are relative to the table&apos;s folder and may not lie outside it. The first
 line may name the columns: left[:LANG]&lt;TAB&gt;right[:LANG] (LANG, such as en or
-pt_BR, is the set's first language; en when not named), then columns left:LANG
-or right:LANG, which give that side's name (a picture), caption (a sound) or
+pt_BR, is the set&apos;s first language; en when not named), then columns left:LANG
+or right:LANG, which give that side&apos;s name (a picture), caption (a sound) or
 translation (a word) in LANG:
   left:en&lt;TAB&gt;right:en&lt;TAB&gt;left:de&lt;TAB&gt;right:de
   cat.jpg&lt;TAB&gt;text:cat&lt;TAB&gt;Katze&lt;TAB&gt;Katze
   bark.wav&lt;TAB&gt;dog.jpg&lt;TAB&gt;Bellen&lt;TAB&gt;Hund
 A set needs at least 8 pairs and takes at most 8 languages and 200 characters a
-text. Words and sounds get faces drawn in the pictures' format (GIF without
+text. Words and sounds get faces drawn in the pictures&apos; format (GIF without
 pictures), so older versions of the game still play the set, as single faces
 dealt twice. info also lists the pairs of such a set.
 </source>
@@ -471,31 +471,31 @@ dealt twice. info also lists the pairs of such a set.
   dkwright build -o SORTIE.crd --title TITRE [options] --pairs TABLE.tsv
 
 fait un jeu dont les paires sont deux cartes différentes, d’après une table UTF-8 au
-lieu d’arguments IMAGE : une paire par ligne, GAUCHE&lt;TAB&gt;DROITE ; les lignes vides
+lieu d’arguments IMAGE&#xa0;: une paire par ligne, GAUCHE&lt;TAB&gt;DROITE&#xa0;; les lignes vides
 et celles qui commencent par # sont ignorées. Un côté est
   IMAGE            un fichier GIF, JPEG ou BMP (toutes les images dans un format)
-  SON.wav          un son : WAV PCM, 1 ou 2 canaux, 8 à 48 kHz, 10 s au plus
+  SON.wav          un son&#xa0;: WAV PCM, 1 ou 2 canaux, 8 à 48 kHz, 10 s au plus
   text:MOT         un mot dans la première langue du jeu, traduit par les colonnes
-  text.LANG:MOT    un mot de la seule langue LANG (« text.de:Hund »)
+  text.LANG:MOT    un mot de la seule langue LANG («&#xa0;text.de:Hund&#xa0;»)
 Les fichiers sont relatifs au dossier de la table et ne peuvent en sortir. La première
-ligne peut nommer les colonnes : left[:LANG]&lt;TAB&gt;right[:LANG] (LANG, tel en ou pt_BR,
-est la première langue du jeu ; en s’il n’est pas nommé), puis des colonnes left:LANG
+ligne peut nommer les colonnes&#xa0;: left[:LANG]&lt;TAB&gt;right[:LANG] (LANG, tel en ou pt_BR,
+est la première langue du jeu&#xa0;; en s’il n’est pas nommé), puis des colonnes left:LANG
 ou right:LANG qui donnent le nom (image), la légende (son) ou la traduction (mot) de
-ce côté en LANG :
+ce côté en LANG&#xa0;:
   left:en&lt;TAB&gt;right:en&lt;TAB&gt;left:de&lt;TAB&gt;right:de
   cat.jpg&lt;TAB&gt;text:cat&lt;TAB&gt;Katze&lt;TAB&gt;Katze
   bark.wav&lt;TAB&gt;dog.jpg&lt;TAB&gt;Bellen&lt;TAB&gt;Hund
 Un jeu demande au moins 8 paires et prend au plus 8 langues et 200 caractères par
 texte. Les mots et les sons reçoivent des images dessinées dans le format des images
-(GIF sans images) : les anciennes versions du jeu jouent encore le jeu, en images
+(GIF sans images)&#xa0;: les anciennes versions du jeu jouent encore le jeu, en images
 seules distribuées deux fois. info liste aussi les paires d’un tel jeu.
 </translation>
     </message>
     <message numerus="yes">
         <source>A card set needs at least %1 pairs; %n given.</source>
         <translation>
-            <numerusform>Un jeu de cartes demande au moins %1 paires ; %n donnée.</numerusform>
-            <numerusform>Un jeu de cartes demande au moins %1 paires ; %n données.</numerusform>
+            <numerusform>Un jeu de cartes demande au moins %1 paires&#xa0;; %n donnée.</numerusform>
+            <numerusform>Un jeu de cartes demande au moins %1 paires&#xa0;; %n données.</numerusform>
         </translation>
     </message>
     <message>
@@ -505,6 +505,42 @@ seules distribuées deux fois. info liste aussi les paires d’un tel jeu.
     <message>
         <source>not a regular file.</source>
         <translation>pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>There is no room for a copy to check the set in (%1).</source>
+        <translation>Il n’y a pas de place pour une copie où vérifier le jeu (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language code; write codes such as en, de or pt_BR.</source>
+        <translation>« %1 » n’est pas un code de langue ; écris des codes comme en, de ou pt_BR.</translation>
+    </message>
+    <message>
+        <source>Name at least one language, such as en.</source>
+        <translation>Nomme au moins une langue, par exemple en.</translation>
+    </message>
+    <message>
+        <source>A set may have at most %1 languages.</source>
+        <translation>Un jeu peut avoir au plus %1 langues.</translation>
+    </message>
+    <message>
+        <source>Write the word in %1.</source>
+        <translation>Écris le mot en %1.</translation>
+    </message>
+    <message>
+        <source>Choose the other picture.</source>
+        <translation>Choisis l’autre image.</translation>
+    </message>
+    <message>
+        <source>Choose the sound.</source>
+        <translation>Choisis le son.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 picture among %3 faces; all pictures of a set must share one format.</source>
+        <translation>%1 est une image %2 parmi des images %3 ; toutes les images d’un jeu doivent avoir le même format.</translation>
+    </message>
+    <message>
+        <source>Card %1: %2</source>
+        <translation>Carte %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1176,6 +1212,22 @@ Le remplacer&#xa0;?</translation>
         <source>%1 could not be started.</source>
         <translation>%1 n’a pas pu être lancé.</translation>
     </message>
+    <message>
+        <source>Partner…</source>
+        <translation>Partenaire…</translation>
+    </message>
+    <message>
+        <source>What the chosen card pairs with: the same picture, another picture, a word or a sound</source>
+        <translation>Ce avec quoi la carte choisie forme une paire : la même image, une autre image, un mot ou un son</translation>
+    </message>
+    <message>
+        <source>The languages of the names and words of cards with a partner, such as en de fr; the first is shown when a player&apos;s is missing</source>
+        <translation>Les langues des noms et des mots des cartes avec un partenaire, par exemple en de fr ; la première est montrée quand celle du joueur manque</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Langues</translation>
+    </message>
 </context>
 <context>
     <name>TFaceGrid</name>
@@ -1186,6 +1238,26 @@ GIF, JPEG or BMP, all of one kind; at least 8.</source>
         <translation>Dépose ici des images ou des dossiers d’images, ou ajoute-les avec les boutons ci-dessous.
 
 GIF, JPEG ou BMP, toutes du même genre&#xa0;; au moins 8.</translation>
+    </message>
+    <message>
+        <source>pairs with the picture %1</source>
+        <translation>forme une paire avec l’image %1</translation>
+    </message>
+    <message>
+        <source>pairs with the word &quot;%1&quot;</source>
+        <translation>forme une paire avec le mot « %1 »</translation>
+    </message>
+    <message>
+        <source>pairs with the sound %1</source>
+        <translation>forme une paire avec le son %1</translation>
+    </message>
+    <message>
+        <source>pairs with the sound %1 (&quot;%2&quot;)</source>
+        <translation>forme une paire avec le son %1 (« %2 »)</translation>
+    </message>
+    <message>
+        <source>pairs with itself</source>
+        <translation>forme une paire avec elle-même</translation>
     </message>
 </context>
 <context>
@@ -1385,6 +1457,85 @@ GIF, JPEG ou BMP, toutes du même genre&#xa0;; au moins 8.</translation>
     </message>
 </context>
 <context>
+    <name>TPartnerDialog</name>
+    <message>
+        <source>Partner of card %1</source>
+        <translation>Partenaire de la carte %1</translation>
+    </message>
+    <message>
+        <source>Picture of card %1</source>
+        <translation>Image de la carte %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Card %1&lt;/b&gt;, %2: a card pairs with the same picture, as in any set, or with another card of its own.</source>
+        <translation>&lt;b&gt;Carte %1&lt;/b&gt;, %2 : une carte forme une paire avec la même image, comme dans tout jeu, ou avec une autre carte à elle.</translation>
+    </message>
+    <message>
+        <source>The &amp;same picture</source>
+        <translation>La &amp;même image</translation>
+    </message>
+    <message>
+        <source>Another &amp;picture</source>
+        <translation>Une autre &amp;image</translation>
+    </message>
+    <message>
+        <source>A &amp;word</source>
+        <translation>Un m&amp;ot</translation>
+    </message>
+    <message>
+        <source>A s&amp;ound (WAV, at most 10 seconds)</source>
+        <translation>Un &amp;son (WAV, 10 secondes au plus)</translation>
+    </message>
+    <message>
+        <source>Pairs with:</source>
+        <translation>Forme une paire avec :</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Choose the other picture</source>
+        <translation>Choisir l’autre image</translation>
+    </message>
+    <message>
+        <source>Choose the sound</source>
+        <translation>Choisir le son</translation>
+    </message>
+    <message>
+        <source>WAV sounds (*.wav);;All files (*)</source>
+        <translation>Sons WAV (*.wav);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Name of the picture</source>
+        <translation>Nom de l’image</translation>
+    </message>
+    <message>
+        <source>Name of the picture in %1</source>
+        <translation>Nom de l’image en %1</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>facultatif</translation>
+    </message>
+    <message>
+        <source>Name of the other picture</source>
+        <translation>Nom de l’autre image</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Mot</translation>
+    </message>
+    <message>
+        <source>Caption of the sound</source>
+        <translation>Légende du son</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+</context>
+<context>
     <name>TPictureChooser</name>
     <message>
         <source>Pictures (*.gif *.jpg *.jpeg *.bmp);;All files (*)</source>
@@ -1495,7 +1646,7 @@ GIF, JPEG ou BMP, toutes du même genre&#xa0;; au moins 8.</translation>
     </message>
     <message>
         <source>Its sound is silent: it has no samples.</source>
-        <translation>Son son est muet : il n’a aucun échantillon.</translation>
+        <translation>Son son est muet&#xa0;: il n’a aucun échantillon.</translation>
     </message>
     <message>
         <source>Its sound file has no sound data.</source>
