@@ -43,6 +43,8 @@ QLabel* CheckLabel(QWidget* parent, const QString& name) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
   label->setStyleSheet(CheckStyle);
+  // Checks quote file names and typed texts, which are never markup.
+  label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
   label->hide();
   return label;
@@ -176,6 +178,7 @@ QWidget* TDeckwrightWindow::CreateActionRow() {
   FStatusLabel = new QLabel(row);
   FStatusLabel->setObjectName(QStringLiteral("StatusLabel"));
   FStatusLabel->setWordWrap(true);
+  FStatusLabel->setTextFormat(Qt::PlainText);
   FStatusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
   FSaveBtn = Button(tr("Save"), row, QStringLiteral("SaveBtn"));
   FSaveBtn->setDefault(true);

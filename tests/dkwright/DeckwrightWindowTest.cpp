@@ -13,6 +13,7 @@
 #include "PictureChooser.h"
 #include "SingleInstance.h"
 
+#include <QAccessible>
 #include <QDeadlineTimer>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -226,9 +227,14 @@ TEST_F(DeckwrightWindowTest, ChecksStandBesideWhatTheyAreAboutAndSavingIsRefused
 
 TEST_F(DeckwrightWindowTest, AFileThatIsNoPictureIsMarkedAndNamed) {
   FWindow->AddPaths({WriteFaces(QStringLiteral("set"), QStringLiteral("bmp"), 8)});
-  ASSERT_TRUE(WriteFile(Path(QStringLiteral("notes.bmp")), "BMnot really a picture at all"));
-  FWindow->AddPaths({Path(QStringLiteral("notes.bmp"))});
-  EXPECT_TRUE(Text("FacesCheck").startsWith(Path(QStringLiteral("notes.bmp"))));
+  // A name that looks like markup is shown, and read aloud, as it is written.
+  const QString notes = Path(QStringLiteral("<b>notes.bmp"));
+  ASSERT_TRUE(WriteFile(notes, "BMnot really a picture at all"));
+  FWindow->AddPaths({notes});
+  EXPECT_TRUE(Text("FacesCheck").startsWith(notes));
+  EXPECT_EQ(
+      QAccessible::queryAccessibleInterface(Child<QLabel>("FacesCheck"))->text(QAccessible::Name),
+      Text("FacesCheck"));
   auto* grid = Child<TFaceGrid>("FaceGrid");
   EXPECT_EQ(grid->item(8)->toolTip(), Text("FacesCheck"));
   Type("TitleEdit", QStringLiteral("Notes"));
