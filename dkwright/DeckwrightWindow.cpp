@@ -264,8 +264,12 @@ void TDeckwrightWindow::AddFolderBtnClick() {
 
 void TDeckwrightWindow::PartnerBtnClick() {
   const int row = FFaceGrid->currentRow();
-  if (Busy() || row < 0)
+  if (Busy())
     return;
+  if (row < 0) {
+    FStatusLabel->setText(tr("Choose a card among the faces first."));
+    return;
+  }
   QString problem;
   const QStringList languages = Languages(problem);
   if (!problem.isEmpty()) {

@@ -1,5 +1,6 @@
 #include "PartnerDialog.h"
 
+#include "FaceGrid.h"
 #include "PictureChooser.h"
 
 #include <QButtonGroup>
@@ -48,6 +49,7 @@ TPartnerDialog::TPartnerDialog(const TDraftFace& Face, int Number, const TDraftP
   FProblemLabel->setObjectName(QStringLiteral("PartnerProblem"));
   FProblemLabel->setStyleSheet(QStringLiteral("color: #b02020;"));
   FProblemLabel->setWordWrap(true);
+  FProblemLabel->setTextFormat(Qt::PlainText);
   FButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(FButtons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(FButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -165,7 +167,7 @@ void TPartnerDialog::Choose(const TDraftFace& File) {
 void TPartnerDialog::ChoosePicture(const QString& Path) {
   FFileIsSound = false;
   SetKind(TPartnerKind::Picture);
-  Choose(SurveyDraftFace(Path, FFace.Thumbnail.isNull() ? QSize(96, 72) : FFace.Thumbnail.size()));
+  Choose(SurveyDraftFace(Path, TFaceGrid::ThumbnailBox));
 }
 
 void TPartnerDialog::ChooseSound(const QString& Path) {

@@ -1227,6 +1227,10 @@ Ersetzen?</translation>
         <source>Languages</source>
         <translation>Sprachen</translation>
     </message>
+    <message>
+        <source>Choose a card among the faces first.</source>
+        <translation>Wähle zuerst eine Karte unter den Bildern.</translation>
+    </message>
 </context>
 <context>
     <name>TFaceGrid</name>

@@ -1229,6 +1229,10 @@ Replace it?</source>
         <source>Languages</source>
         <translation>Idiomas</translation>
     </message>
+    <message>
+        <source>Choose a card among the faces first.</source>
+        <translation>Elige primero una carta entre las imágenes.</translation>
+    </message>
 </context>
 <context>
     <name>TFaceGrid</name>

@@ -512,7 +512,7 @@ seules distribuées deux fois. info liste aussi les paires d’un tel jeu.
     </message>
     <message>
         <source>&quot;%1&quot; is not a language code; write codes such as en, de or pt_BR.</source>
-        <translation>« %1 » n’est pas un code de langue ; écris des codes comme en, de ou pt_BR.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un code de langue&#xa0;; écris des codes comme en, de ou pt_BR.</translation>
     </message>
     <message>
         <source>Name at least one language, such as en.</source>
@@ -536,11 +536,11 @@ seules distribuées deux fois. info liste aussi les paires d’un tel jeu.
     </message>
     <message>
         <source>%1 is a %2 picture among %3 faces; all pictures of a set must share one format.</source>
-        <translation>%1 est une image %2 parmi des images %3 ; toutes les images d’un jeu doivent avoir le même format.</translation>
+        <translation>%1 est une image %2 parmi des images %3&#xa0;; toutes les images d’un jeu doivent avoir le même format.</translation>
     </message>
     <message>
         <source>Card %1: %2</source>
-        <translation>Carte %1 : %2</translation>
+        <translation>Carte %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1218,15 +1218,19 @@ Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>What the chosen card pairs with: the same picture, another picture, a word or a sound</source>
-        <translation>Ce avec quoi la carte choisie forme une paire : la même image, une autre image, un mot ou un son</translation>
+        <translation>Ce avec quoi la carte choisie forme une paire&#xa0;: la même image, une autre image, un mot ou un son</translation>
     </message>
     <message>
         <source>The languages of the names and words of cards with a partner, such as en de fr; the first is shown when a player&apos;s is missing</source>
-        <translation>Les langues des noms et des mots des cartes avec un partenaire, par exemple en de fr ; la première est montrée quand celle du joueur manque</translation>
+        <translation>Les langues des noms et des mots des cartes avec un partenaire, par exemple en de fr&#xa0;; la première est montrée quand celle du joueur manque</translation>
     </message>
     <message>
         <source>Languages</source>
         <translation>Langues</translation>
+    </message>
+    <message>
+        <source>Choose a card among the faces first.</source>
+        <translation>Choisis d’abord une carte parmi les images.</translation>
     </message>
 </context>
 <context>
@@ -1245,7 +1249,7 @@ GIF, JPEG ou BMP, toutes du même genre&#xa0;; au moins 8.</translation>
     </message>
     <message>
         <source>pairs with the word &quot;%1&quot;</source>
-        <translation>forme une paire avec le mot « %1 »</translation>
+        <translation>forme une paire avec le mot «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>pairs with the sound %1</source>
@@ -1253,7 +1257,7 @@ GIF, JPEG ou BMP, toutes du même genre&#xa0;; au moins 8.</translation>
     </message>
     <message>
         <source>pairs with the sound %1 (&quot;%2&quot;)</source>
-        <translation>forme une paire avec le son %1 (« %2 »)</translation>
+        <translation>forme une paire avec le son %1 («&#xa0;%2&#xa0;»)</translation>
     </message>
     <message>
         <source>pairs with itself</source>
@@ -1468,7 +1472,7 @@ GIF, JPEG ou BMP, toutes du même genre&#xa0;; au moins 8.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Card %1&lt;/b&gt;, %2: a card pairs with the same picture, as in any set, or with another card of its own.</source>
-        <translation>&lt;b&gt;Carte %1&lt;/b&gt;, %2 : une carte forme une paire avec la même image, comme dans tout jeu, ou avec une autre carte à elle.</translation>
+        <translation>&lt;b&gt;Carte %1&lt;/b&gt;, %2&#xa0;: une carte forme une paire avec la même image, comme dans tout jeu, ou avec une autre carte à elle.</translation>
     </message>
     <message>
         <source>The &amp;same picture</source>
@@ -1488,7 +1492,7 @@ GIF, JPEG ou BMP, toutes du même genre&#xa0;; au moins 8.</translation>
     </message>
     <message>
         <source>Pairs with:</source>
-        <translation>Forme une paire avec :</translation>
+        <translation>Forme une paire avec&#xa0;:</translation>
     </message>
     <message>
         <source>Choose…</source>
