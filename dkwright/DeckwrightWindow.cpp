@@ -21,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
@@ -53,6 +54,14 @@ QLabel* CheckLabel(QWidget* parent, const QString& name) {
 void ShowCheck(QLabel* label, const QString& text) {
   label->setText(text);
   label->setVisible(!text.isEmpty());
+}
+
+// Words are most often written in the maker's own language, so a new set starts with it.
+QString UsersLanguage() {
+  const QString language = QLocale::system().name().section(QLatin1Char('_'), 0, 0);
+  QString problem;
+  ParseLanguages(language, problem);
+  return problem.isEmpty() ? language : QStringLiteral("en");
 }
 
 QPushButton* Button(const QString& text, QWidget* parent, const QString& name) {
@@ -138,7 +147,7 @@ QWidget* TDeckwrightWindow::CreateSetPane() {
   FCardBoxEdit->setToolTip(
       tr("WIDTHxHEIGHT in pixels; empty fits the faces' proportions into 120x90"));
   FCardBoxCheck = CheckLabel(pane, QStringLiteral("CardBoxCheck"));
-  FLanguagesEdit = new QLineEdit(QStringLiteral("en"), pane);
+  FLanguagesEdit = new QLineEdit(UsersLanguage(), pane);
   FLanguagesEdit->setObjectName(QStringLiteral("LanguagesEdit"));
   FLanguagesEdit->setToolTip(tr("The languages of the names and words of cards with a partner, "
                                 "such as en de fr; the first is shown when a player's is missing"));

@@ -154,8 +154,8 @@ void TFaceGrid::Redraw() {
     card->setToolTip(about);
     card->setData(Qt::AccessibleDescriptionRole,
                   pairs ? PartnerDescription(partner, text) : QString());
-    card->setForeground(problem.isEmpty() ? palette().brush(QPalette::Text)
-                                          : QBrush(QColor(0xb0, 0x20, 0x20)));
+    card->setData(Qt::ForegroundRole,
+                  problem.isEmpty() ? QVariant() : QVariant(QBrush(QColor(0xb0, 0x20, 0x20))));
   }
 }
 
