@@ -541,6 +541,54 @@ ausgeteilt werden. info zeigt auch die Paare eines solchen Satzes.
         <source>Card %1: %2</source>
         <translation>Karte %1: %2</translation>
     </message>
+    <message>
+        <source>a set may have at most %1 languages.</source>
+        <translation>ein Satz darf höchstens %1 Sprachen haben.</translation>
+    </message>
+    <message>
+        <source>column %1 is &quot;%2&quot;; the columns are left, right, then left:LANG or right:LANG (LANG a code such as en or pt_BR), and the first two share their language.</source>
+        <translation>Spalte %1 ist „%2“; die Spalten sind left, right, dann left:LANG oder right:LANG (LANG ein Code wie en oder pt_BR), und die ersten beiden haben dieselbe Sprache.</translation>
+    </message>
+    <message>
+        <source>a text longer than %1 characters.</source>
+        <translation>ein Text länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>a text with control characters.</source>
+        <translation>ein Text mit Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file inside the table&apos;s folder.</source>
+        <translation>„%1“ ist keine Datei im Ordner der Tabelle.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: no such file.</source>
+        <translation>„%1“: Diese Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>a word card without a word.</source>
+        <translation>eine Wortkarte ohne Wort.</translation>
+    </message>
+    <message>
+        <source>a side is empty; each line is LEFT&lt;TAB&gt;RIGHT.</source>
+        <translation>eine Seite ist leer; jede Zeile ist LINKS&lt;TAB&gt;RECHTS.</translation>
+    </message>
+    <message>
+        <source>%1 columns; a pair is LEFT&lt;TAB&gt;RIGHT, with at most %2 columns in all.</source>
+        <translation>%1 Spalten; ein Paar ist LINKS&lt;TAB&gt;RECHTS, mit höchstens %2 Spalten insgesamt.</translation>
+    </message>
+    <message>
+        <source>a set may have at most %1 pairs.</source>
+        <translation>ein Satz darf höchstens %1 Paare haben.</translation>
+    </message>
+    <message>
+        <source>column %1 gives a word a second text (a word of one language takes no translation).</source>
+        <translation>Spalte %1 gibt einem Wort einen zweiten Text (ein Wort einer einzigen Sprache wird nicht übersetzt).</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text.</source>
+        <translation>kein UTF-8-Text.</translation>
+    </message>
 </context>
 <context>
     <name>Encoders</name>
@@ -881,6 +929,85 @@ ausgeteilt werden. info zeigt auch die Paare eines solchen Satzes.
     <message>
         <source>Stream write error: %1.</source>
         <translation>Fehler beim Schreiben: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PairTable</name>
+    <message>
+        <source>Its pair table has a %1 that is not text.</source>
+        <translation>Seine Paartabelle hat ein Feld „%1“, das kein Text ist.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a %1 longer than %2 characters.</source>
+        <translation>Seine Paartabelle hat ein Feld „%1“, das länger als %2 Zeichen ist.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a %1 with control characters.</source>
+        <translation>Seine Paartabelle hat ein Feld „%1“ mit Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a %1 out of range.</source>
+        <translation>Seine Paartabelle hat ein Feld „%1“ außerhalb des erlaubten Bereichs.</translation>
+    </message>
+    <message>
+        <source>Its pair table does not list at most %1 languages.</source>
+        <translation>Seine Paartabelle nennt nicht höchstens %1 Sprachen.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a language code that is not one (&quot;en&quot;, &quot;pt_BR&quot;).</source>
+        <translation>Seine Paartabelle hat einen Sprachcode, der keiner ist („en“, „pt_BR“).</translation>
+    </message>
+    <message>
+        <source>Its pair table has a face that is not a picture, word or sound.</source>
+        <translation>Seine Paartabelle hat ein Kartenbild, das weder Bild noch Wort noch Klang ist.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a face that is not described.</source>
+        <translation>Seine Paartabelle hat ein Kartenbild, das nicht beschrieben ist.</translation>
+    </message>
+    <message>
+        <source>Its pair table has texts that are not given per language.</source>
+        <translation>Seine Paartabelle hat Texte, die nicht je Sprache angegeben sind.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a text in a language it does not list.</source>
+        <translation>Seine Paartabelle hat einen Text in einer Sprache, die sie nicht nennt.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a word of one language without its text in that language.</source>
+        <translation>Seine Paartabelle hat ein Wort einer einzigen Sprache ohne seinen Text in dieser Sprache.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a word without a text.</source>
+        <translation>Seine Paartabelle hat ein Wort ohne Text.</translation>
+    </message>
+    <message>
+        <source>Its pair table gives a sound to a face that is not one.</source>
+        <translation>Seine Paartabelle gibt einem Kartenbild einen Klang, obwohl es kein Klang ist.</translation>
+    </message>
+    <message>
+        <source>Its pair table puts more than two faces in pair %1.</source>
+        <translation>Seine Paartabelle legt mehr als zwei Bilder in Paar %1.</translation>
+    </message>
+    <message>
+        <source>Its pair table is larger than %1 KiB.</source>
+        <translation>Seine Paartabelle ist größer als %1 KiB.</translation>
+    </message>
+    <message>
+        <source>Its pair table does not start as one.</source>
+        <translation>Seine Paartabelle beginnt nicht wie eine.</translation>
+    </message>
+    <message>
+        <source>Its pair table is damaged.</source>
+        <translation>Seine Paartabelle ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>Its pair table is of a version this game does not know.</source>
+        <translation>Seine Paartabelle hat eine Version, die dieses Spiel nicht kennt.</translation>
+    </message>
+    <message>
+        <source>Its pair table does not have an even number of faces, from 2 to %1.</source>
+        <translation>Seine Paartabelle hat keine gerade Zahl von Bildern zwischen 2 und %1.</translation>
     </message>
 </context>
 <context>

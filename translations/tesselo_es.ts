@@ -543,6 +543,54 @@ como imágenes sueltas repartidas dos veces. info también lista las parejas de 
         <source>Card %1: %2</source>
         <translation>Carta %1: %2</translation>
     </message>
+    <message>
+        <source>a set may have at most %1 languages.</source>
+        <translation>una baraja puede tener como mucho %1 idiomas.</translation>
+    </message>
+    <message>
+        <source>column %1 is &quot;%2&quot;; the columns are left, right, then left:LANG or right:LANG (LANG a code such as en or pt_BR), and the first two share their language.</source>
+        <translation>la columna %1 es «%2»; las columnas son left, right, y después left:LANG o right:LANG (LANG un código como en o pt_BR), y las dos primeras comparten idioma.</translation>
+    </message>
+    <message>
+        <source>a text longer than %1 characters.</source>
+        <translation>un texto de más de %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>a text with control characters.</source>
+        <translation>un texto con caracteres de control.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file inside the table&apos;s folder.</source>
+        <translation>«%1» no es un archivo de la carpeta de la tabla.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: no such file.</source>
+        <translation>«%1»: no existe ese archivo.</translation>
+    </message>
+    <message>
+        <source>a word card without a word.</source>
+        <translation>una carta de palabra sin palabra.</translation>
+    </message>
+    <message>
+        <source>a side is empty; each line is LEFT&lt;TAB&gt;RIGHT.</source>
+        <translation>un lado está vacío; cada línea es IZQUIERDA&lt;TAB&gt;DERECHA.</translation>
+    </message>
+    <message>
+        <source>%1 columns; a pair is LEFT&lt;TAB&gt;RIGHT, with at most %2 columns in all.</source>
+        <translation>%1 columnas; una pareja es IZQUIERDA&lt;TAB&gt;DERECHA, con %2 columnas como mucho en total.</translation>
+    </message>
+    <message>
+        <source>a set may have at most %1 pairs.</source>
+        <translation>una baraja puede tener como mucho %1 parejas.</translation>
+    </message>
+    <message>
+        <source>column %1 gives a word a second text (a word of one language takes no translation).</source>
+        <translation>la columna %1 da a una palabra un segundo texto (una palabra de un solo idioma no se traduce).</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text.</source>
+        <translation>no es texto UTF-8.</translation>
+    </message>
 </context>
 <context>
     <name>Encoders</name>
@@ -883,6 +931,85 @@ como imágenes sueltas repartidas dos veces. info también lista las parejas de 
     <message>
         <source>Stream write error: %1.</source>
         <translation>Error de escritura: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PairTable</name>
+    <message>
+        <source>Its pair table has a %1 that is not text.</source>
+        <translation>Su tabla de parejas tiene un campo «%1» que no es texto.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a %1 longer than %2 characters.</source>
+        <translation>Su tabla de parejas tiene un campo «%1» de más de %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a %1 with control characters.</source>
+        <translation>Su tabla de parejas tiene un campo «%1» con caracteres de control.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a %1 out of range.</source>
+        <translation>Su tabla de parejas tiene un campo «%1» fuera de rango.</translation>
+    </message>
+    <message>
+        <source>Its pair table does not list at most %1 languages.</source>
+        <translation>Su tabla de parejas no enumera como mucho %1 idiomas.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a language code that is not one (&quot;en&quot;, &quot;pt_BR&quot;).</source>
+        <translation>Su tabla de parejas tiene un código de idioma que no lo es («en», «pt_BR»).</translation>
+    </message>
+    <message>
+        <source>Its pair table has a face that is not a picture, word or sound.</source>
+        <translation>Su tabla de parejas tiene una imagen que no es imagen, palabra ni sonido.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a face that is not described.</source>
+        <translation>Su tabla de parejas tiene una imagen que no está descrita.</translation>
+    </message>
+    <message>
+        <source>Its pair table has texts that are not given per language.</source>
+        <translation>Su tabla de parejas tiene textos que no se dan por idioma.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a text in a language it does not list.</source>
+        <translation>Su tabla de parejas tiene un texto en un idioma que no enumera.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a word of one language without its text in that language.</source>
+        <translation>Su tabla de parejas tiene una palabra de un solo idioma sin su texto en ese idioma.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a word without a text.</source>
+        <translation>Su tabla de parejas tiene una palabra sin texto.</translation>
+    </message>
+    <message>
+        <source>Its pair table gives a sound to a face that is not one.</source>
+        <translation>Su tabla de parejas da un sonido a una imagen que no lo es.</translation>
+    </message>
+    <message>
+        <source>Its pair table puts more than two faces in pair %1.</source>
+        <translation>Su tabla de parejas pone más de dos imágenes en la pareja %1.</translation>
+    </message>
+    <message>
+        <source>Its pair table is larger than %1 KiB.</source>
+        <translation>Su tabla de parejas ocupa más de %1 KiB.</translation>
+    </message>
+    <message>
+        <source>Its pair table does not start as one.</source>
+        <translation>Su tabla de parejas no empieza como tal.</translation>
+    </message>
+    <message>
+        <source>Its pair table is damaged.</source>
+        <translation>Su tabla de parejas está dañada.</translation>
+    </message>
+    <message>
+        <source>Its pair table is of a version this game does not know.</source>
+        <translation>Su tabla de parejas es de una versión que este juego no conoce.</translation>
+    </message>
+    <message>
+        <source>Its pair table does not have an even number of faces, from 2 to %1.</source>
+        <translation>Su tabla de parejas no tiene un número par de imágenes, de 2 a %1.</translation>
     </message>
 </context>
 <context>

@@ -542,6 +542,54 @@ seules distribuées deux fois. info liste aussi les paires d’un tel jeu.
         <source>Card %1: %2</source>
         <translation>Carte %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>a set may have at most %1 languages.</source>
+        <translation>un jeu peut avoir au plus %1 langues.</translation>
+    </message>
+    <message>
+        <source>column %1 is &quot;%2&quot;; the columns are left, right, then left:LANG or right:LANG (LANG a code such as en or pt_BR), and the first two share their language.</source>
+        <translation>la colonne %1 est « %2 » ; les colonnes sont left, right, puis left:LANG ou right:LANG (LANG un code comme en ou pt_BR), et les deux premières ont la même langue.</translation>
+    </message>
+    <message>
+        <source>a text longer than %1 characters.</source>
+        <translation>un texte de plus de %1 caractères.</translation>
+    </message>
+    <message>
+        <source>a text with control characters.</source>
+        <translation>un texte avec des caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file inside the table&apos;s folder.</source>
+        <translation>« %1 » n’est pas un fichier dans le dossier de la table.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: no such file.</source>
+        <translation>« %1 » : ce fichier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>a word card without a word.</source>
+        <translation>une carte de mot sans mot.</translation>
+    </message>
+    <message>
+        <source>a side is empty; each line is LEFT&lt;TAB&gt;RIGHT.</source>
+        <translation>un côté est vide ; chaque ligne est GAUCHE&lt;TAB&gt;DROITE.</translation>
+    </message>
+    <message>
+        <source>%1 columns; a pair is LEFT&lt;TAB&gt;RIGHT, with at most %2 columns in all.</source>
+        <translation>%1 colonnes ; une paire est GAUCHE&lt;TAB&gt;DROITE, avec au plus %2 colonnes en tout.</translation>
+    </message>
+    <message>
+        <source>a set may have at most %1 pairs.</source>
+        <translation>un jeu peut avoir au plus %1 paires.</translation>
+    </message>
+    <message>
+        <source>column %1 gives a word a second text (a word of one language takes no translation).</source>
+        <translation>la colonne %1 donne un second texte à un mot (un mot d’une seule langue ne se traduit pas).</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text.</source>
+        <translation>pas du texte UTF-8.</translation>
+    </message>
 </context>
 <context>
     <name>Encoders</name>
@@ -882,6 +930,85 @@ seules distribuées deux fois. info liste aussi les paires d’un tel jeu.
     <message>
         <source>Stream write error: %1.</source>
         <translation>Erreur d’écriture&#xa0;: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PairTable</name>
+    <message>
+        <source>Its pair table has a %1 that is not text.</source>
+        <translation>Sa table des paires a un champ « %1 » qui n’est pas du texte.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a %1 longer than %2 characters.</source>
+        <translation>Sa table des paires a un champ « %1 » de plus de %2 caractères.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a %1 with control characters.</source>
+        <translation>Sa table des paires a un champ « %1 » avec des caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a %1 out of range.</source>
+        <translation>Sa table des paires a un champ « %1 » hors des limites.</translation>
+    </message>
+    <message>
+        <source>Its pair table does not list at most %1 languages.</source>
+        <translation>Sa table des paires ne donne pas au plus %1 langues.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a language code that is not one (&quot;en&quot;, &quot;pt_BR&quot;).</source>
+        <translation>Sa table des paires a un code de langue qui n’en est pas un (« en », « pt_BR »).</translation>
+    </message>
+    <message>
+        <source>Its pair table has a face that is not a picture, word or sound.</source>
+        <translation>Sa table des paires a une image qui n’est ni une image, ni un mot, ni un son.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a face that is not described.</source>
+        <translation>Sa table des paires a une image qui n’est pas décrite.</translation>
+    </message>
+    <message>
+        <source>Its pair table has texts that are not given per language.</source>
+        <translation>Sa table des paires a des textes qui ne sont pas donnés par langue.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a text in a language it does not list.</source>
+        <translation>Sa table des paires a un texte dans une langue qu’elle ne donne pas.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a word of one language without its text in that language.</source>
+        <translation>Sa table des paires a un mot d’une seule langue sans son texte dans cette langue.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a word without a text.</source>
+        <translation>Sa table des paires a un mot sans texte.</translation>
+    </message>
+    <message>
+        <source>Its pair table gives a sound to a face that is not one.</source>
+        <translation>Sa table des paires donne un son à une image qui n’en est pas un.</translation>
+    </message>
+    <message>
+        <source>Its pair table puts more than two faces in pair %1.</source>
+        <translation>Sa table des paires met plus de deux images dans la paire %1.</translation>
+    </message>
+    <message>
+        <source>Its pair table is larger than %1 KiB.</source>
+        <translation>Sa table des paires dépasse %1 Kio.</translation>
+    </message>
+    <message>
+        <source>Its pair table does not start as one.</source>
+        <translation>Sa table des paires ne commence pas comme telle.</translation>
+    </message>
+    <message>
+        <source>Its pair table is damaged.</source>
+        <translation>Sa table des paires est endommagée.</translation>
+    </message>
+    <message>
+        <source>Its pair table is of a version this game does not know.</source>
+        <translation>Sa table des paires est d’une version que ce jeu ne connaît pas.</translation>
+    </message>
+    <message>
+        <source>Its pair table does not have an even number of faces, from 2 to %1.</source>
+        <translation>Sa table des paires n’a pas un nombre pair d’images, de 2 à %1.</translation>
     </message>
 </context>
 <context>
