@@ -11,6 +11,7 @@
 #include "GifEncoder.h"
 
 #include "CardSetHeader.h"
+#include "CardSetInstall.h"
 #include "CardSetLoader.h"
 #include "KVRStream.h"
 #include "KVRWriter.h"
@@ -235,8 +236,6 @@ void SaveDeck(const QByteArray& Bytes, const QString& Path) {
 }
 
 void CheckBuiltDeck(const QByteArray& Bytes, const QString& Name, std::stop_token Stop) {
-  // A set of large faces kept whole may take a while, but never holds the window for ever.
-  constexpr std::chrono::minutes MostTime{2};
   const QTemporaryDir folder;
   const QString copy = folder.filePath(QFileInfo(Name).fileName());
   if (!folder.isValid())
@@ -247,7 +246,8 @@ void CheckBuiltDeck(const QByteArray& Bytes, const QString& Name, std::stop_toke
   try {
     TCardSetLoader loader(copy);
     loader.ReadHeader();
-    loader.CheckFaces(std::chrono::steady_clock::now() + MostTime, Stop);
+    // The time a copy of the game gives a set handed to it, so Play's hand-over takes it too.
+    loader.CheckFaces(std::chrono::steady_clock::now() + CardSetCheckTime, Stop);
   } catch (const ECardSetError& error) {
     if (Stop.stop_requested())
       throw EDeckCancelled();

@@ -19,6 +19,7 @@ QByteArray BuildDeck(const TDeckRequest& Request, const TDeckProgress& Progress 
 void SaveDeck(const QByteArray& Bytes, const QString& Path);
 
 // Reads Bytes back as the game reads a set it is given: its header and pair table, every face
-// decoded and every sound clip checked. The copy read is named Name, so the game's messages
+// decoded and every sound clip checked, within the time the game gives a set handed to it
+// (CardSetCheckTime). The copy read is named Name, so the game's messages
 // name the set. Raises EDeckError with the game's words, or EDeckCancelled once Stop is asked.
 void CheckBuiltDeck(const QByteArray& Bytes, const QString& Name, std::stop_token Stop = {});
