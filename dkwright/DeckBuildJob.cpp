@@ -44,6 +44,9 @@ void TDeckBuildJob::Run(const TDeckRequest& Request, const QString& Name) {
   };
   try {
     const QByteArray bytes = BuildDeck(Request, progress);
+    // The check has no steps to count; a bar without an end shows it is still at work.
+    const QString checking = tr("Reading the set as the game will");
+    Deliver([this, checking] { emit Progressed(0, 0, checking); });
     CheckBuiltDeck(bytes, Name, FStop.get_token());
     Deliver([this, bytes] {
       FRunning = false;

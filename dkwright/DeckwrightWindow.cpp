@@ -451,7 +451,7 @@ void TDeckwrightWindow::SetBusy(bool Busy) {
 void TDeckwrightWindow::JobProgressed(int Done, int Total, const QString& Step) {
   FBuildProgress->setMaximum(Total);
   FBuildProgress->setValue(Done);
-  FBuildProgress->setFormat(Step + QStringLiteral("  %p%"));
+  FBuildProgress->setFormat(Total == 0 ? Step : Step + QStringLiteral("  %p%"));
 }
 
 void TDeckwrightWindow::JobBuilt(const QByteArray& Bytes) {

@@ -1161,6 +1161,10 @@ ausgeteilt werden. info zeigt auch die Paare eines solchen Satzes.
         <source>Not enough memory to build the card set.</source>
         <translation>Nicht genug Speicher, um den Kartensatz zu bauen.</translation>
     </message>
+    <message>
+        <source>Reading the set as the game will</source>
+        <translation>Lese den Satz, wie das Spiel ihn liest</translation>
+    </message>
 </context>
 <context>
     <name>TDeckwrightWindow</name>

@@ -1163,6 +1163,10 @@ como imágenes sueltas repartidas dos veces. info también lista las parejas de 
         <source>Not enough memory to build the card set.</source>
         <translation>No hay memoria suficiente para crear la baraja.</translation>
     </message>
+    <message>
+        <source>Reading the set as the game will</source>
+        <translation>Leyendo la baraja como la leerá el juego</translation>
+    </message>
 </context>
 <context>
     <name>TDeckwrightWindow</name>

@@ -548,7 +548,7 @@ seules distribuées deux fois. info liste aussi les paires d’un tel jeu.
     </message>
     <message>
         <source>column %1 is &quot;%2&quot;; the columns are left, right, then left:LANG or right:LANG (LANG a code such as en or pt_BR), and the first two share their language.</source>
-        <translation>la colonne %1 est « %2 » ; les colonnes sont left, right, puis left:LANG ou right:LANG (LANG un code comme en ou pt_BR), et les deux premières ont la même langue.</translation>
+        <translation>la colonne %1 est «&#xa0;%2&#xa0;»&#xa0;; les colonnes sont left, right, puis left:LANG ou right:LANG (LANG un code comme en ou pt_BR), et les deux premières ont la même langue.</translation>
     </message>
     <message>
         <source>a text longer than %1 characters.</source>
@@ -560,11 +560,11 @@ seules distribuées deux fois. info liste aussi les paires d’un tel jeu.
     </message>
     <message>
         <source>&quot;%1&quot; is not a file inside the table&apos;s folder.</source>
-        <translation>« %1 » n’est pas un fichier dans le dossier de la table.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un fichier dans le dossier de la table.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: no such file.</source>
-        <translation>« %1 » : ce fichier n’existe pas.</translation>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: ce fichier n’existe pas.</translation>
     </message>
     <message>
         <source>a word card without a word.</source>
@@ -572,11 +572,11 @@ seules distribuées deux fois. info liste aussi les paires d’un tel jeu.
     </message>
     <message>
         <source>a side is empty; each line is LEFT&lt;TAB&gt;RIGHT.</source>
-        <translation>un côté est vide ; chaque ligne est GAUCHE&lt;TAB&gt;DROITE.</translation>
+        <translation>un côté est vide&#xa0;; chaque ligne est GAUCHE&lt;TAB&gt;DROITE.</translation>
     </message>
     <message>
         <source>%1 columns; a pair is LEFT&lt;TAB&gt;RIGHT, with at most %2 columns in all.</source>
-        <translation>%1 colonnes ; une paire est GAUCHE&lt;TAB&gt;DROITE, avec au plus %2 colonnes en tout.</translation>
+        <translation>%1 colonnes&#xa0;; une paire est GAUCHE&lt;TAB&gt;DROITE, avec au plus %2 colonnes en tout.</translation>
     </message>
     <message>
         <source>a set may have at most %1 pairs.</source>
@@ -936,19 +936,19 @@ seules distribuées deux fois. info liste aussi les paires d’un tel jeu.
     <name>PairTable</name>
     <message>
         <source>Its pair table has a %1 that is not text.</source>
-        <translation>Sa table des paires a un champ « %1 » qui n’est pas du texte.</translation>
+        <translation>Sa table des paires a un champ «&#xa0;%1&#xa0;» qui n’est pas du texte.</translation>
     </message>
     <message>
         <source>Its pair table has a %1 longer than %2 characters.</source>
-        <translation>Sa table des paires a un champ « %1 » de plus de %2 caractères.</translation>
+        <translation>Sa table des paires a un champ «&#xa0;%1&#xa0;» de plus de %2 caractères.</translation>
     </message>
     <message>
         <source>Its pair table has a %1 with control characters.</source>
-        <translation>Sa table des paires a un champ « %1 » avec des caractères de contrôle.</translation>
+        <translation>Sa table des paires a un champ «&#xa0;%1&#xa0;» avec des caractères de contrôle.</translation>
     </message>
     <message>
         <source>Its pair table has a %1 out of range.</source>
-        <translation>Sa table des paires a un champ « %1 » hors des limites.</translation>
+        <translation>Sa table des paires a un champ «&#xa0;%1&#xa0;» hors des limites.</translation>
     </message>
     <message>
         <source>Its pair table does not list at most %1 languages.</source>
@@ -956,7 +956,7 @@ seules distribuées deux fois. info liste aussi les paires d’un tel jeu.
     </message>
     <message>
         <source>Its pair table has a language code that is not one (&quot;en&quot;, &quot;pt_BR&quot;).</source>
-        <translation>Sa table des paires a un code de langue qui n’en est pas un (« en », « pt_BR »).</translation>
+        <translation>Sa table des paires a un code de langue qui n’en est pas un («&#xa0;en&#xa0;», «&#xa0;pt_BR&#xa0;»).</translation>
     </message>
     <message>
         <source>Its pair table has a face that is not a picture, word or sound.</source>
@@ -1161,6 +1161,10 @@ seules distribuées deux fois. info liste aussi les paires d’un tel jeu.
     <message>
         <source>Not enough memory to build the card set.</source>
         <translation>Pas assez de mémoire pour fabriquer le jeu de cartes.</translation>
+    </message>
+    <message>
+        <source>Reading the set as the game will</source>
+        <translation>Lecture du jeu comme le jeu le lira</translation>
     </message>
 </context>
 <context>
