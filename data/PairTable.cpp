@@ -16,10 +16,6 @@ namespace {
   throw EPairTableError(Problem.toStdString());
 }
 
-QString Tr(const char* Text) {
-  return QCoreApplication::translate("PairTable", Text);
-}
-
 const std::array<std::pair<TFaceKind, const char*>, 3> KindNames = {
     {{TFaceKind::Picture, "picture"}, {TFaceKind::Word, "word"}, {TFaceKind::Sound, "sound"}}};
 
@@ -36,33 +32,41 @@ bool IsLanguageCode(const QString& Code) {
 // control characters that could break a line or hide what follows.
 QString CheckedText(const QJsonValue& Value, const char* What) {
   if (!Value.isString())
-    Fail(Tr("Its pair table has a %1 that is not text.").arg(QLatin1String(What)));
+    Fail(QCoreApplication::translate("PairTable", "Its pair table has a %1 that is not text.")
+             .arg(QLatin1String(What)));
   const QString text = Value.toString();
   if (text.size() > TPairTable::MaxText)
-    Fail(Tr("Its pair table has a %1 longer than %2 characters.")
+    Fail(QCoreApplication::translate("PairTable",
+                                     "Its pair table has a %1 longer than %2 characters.")
              .arg(QLatin1String(What))
              .arg(TPairTable::MaxText));
   if (std::any_of(text.begin(), text.end(),
                   [](QChar c) { return c.category() == QChar::Other_Control; }))
-    Fail(Tr("Its pair table has a %1 with control characters.").arg(QLatin1String(What)));
+    Fail(
+        QCoreApplication::translate("PairTable", "Its pair table has a %1 with control characters.")
+            .arg(QLatin1String(What)));
   return text;
 }
 
 int CheckedIndex(const QJsonValue& Value, int Low, int High, const char* What) {
   const double number = Value.toDouble(-1);
   if (!Value.isDouble() || number != double(qint64(number)) || number < Low || number > High)
-    Fail(Tr("Its pair table has a %1 out of range.").arg(QLatin1String(What)));
+    Fail(QCoreApplication::translate("PairTable", "Its pair table has a %1 out of range.")
+             .arg(QLatin1String(What)));
   return int(number);
 }
 
 QStringList ReadLanguages(const QJsonValue& Value) {
   if (!Value.isArray() || Value.toArray().size() > TPairTable::MaxLanguages)
-    Fail(Tr("Its pair table does not list at most %1 languages.").arg(TPairTable::MaxLanguages));
+    Fail(QCoreApplication::translate("PairTable",
+                                     "Its pair table does not list at most %1 languages.")
+             .arg(TPairTable::MaxLanguages));
   QStringList languages;
   for (const QJsonValue& item : Value.toArray()) {
     const QString code = item.toString();
     if (!IsLanguageCode(code) || languages.contains(code))
-      Fail(Tr("Its pair table has a language code that is not one (\"en\", \"pt_BR\")."));
+      Fail(QCoreApplication::translate(
+          "PairTable", "Its pair table has a language code that is not one (\"en\", \"pt_BR\")."));
     languages.push_back(code);
   }
   return languages;
@@ -72,23 +76,27 @@ TFaceKind ReadKind(const QJsonValue& Value) {
   for (const auto& [kind, name] : KindNames)
     if (Value.toString() == QLatin1String(name))
       return kind;
-  Fail(Tr("Its pair table has a face that is not a picture, word or sound."));
+  Fail(QCoreApplication::translate(
+      "PairTable", "Its pair table has a face that is not a picture, word or sound."));
 }
 
 TPairFace ReadFace(const QJsonValue& Value, const QStringList& Languages, int FaceCount) {
   if (!Value.isObject())
-    Fail(Tr("Its pair table has a face that is not described."));
+    Fail(QCoreApplication::translate("PairTable",
+                                     "Its pair table has a face that is not described."));
   const QJsonObject object = Value.toObject();
   TPairFace face;
   face.Pair = CheckedIndex(object.value(QLatin1String("pair")), 0, FaceCount / 2 - 1, "pair");
   face.Kind = ReadKind(object.value(QLatin1String("kind")));
   const QJsonValue textValue = object.value(QLatin1String("text"));
   if (!textValue.isUndefined() && !textValue.isObject())
-    Fail(Tr("Its pair table has texts that are not given per language."));
+    Fail(QCoreApplication::translate("PairTable",
+                                     "Its pair table has texts that are not given per language."));
   const QJsonObject texts = textValue.toObject();
   for (auto it = texts.begin(); it != texts.end(); ++it) {
     if (!Languages.contains(it.key()))
-      Fail(Tr("Its pair table has a text in a language it does not list."));
+      Fail(QCoreApplication::translate(
+          "PairTable", "Its pair table has a text in a language it does not list."));
     const QString text = CheckedText(it.value(), "text");
     if (!text.isEmpty())
       face.Texts.insert(it.key(), text);
@@ -98,17 +106,20 @@ TPairFace ReadFace(const QJsonValue& Value, const QStringList& Languages, int Fa
   if (object.contains(QLatin1String("language"))) {
     face.Language = object.value(QLatin1String("language")).toString();
     if (face.Kind != TFaceKind::Word || face.Texts.keys() != QStringList{face.Language})
-      Fail(Tr("Its pair table has a word of one language without its text in that language."));
+      Fail(QCoreApplication::translate(
+          "PairTable",
+          "Its pair table has a word of one language without its text in that language."));
   }
   if (face.Kind == TFaceKind::Word && face.Texts.isEmpty())
-    Fail(Tr("Its pair table has a word without a text."));
+    Fail(QCoreApplication::translate("PairTable", "Its pair table has a word without a text."));
   // Clips come after the table, which comes right after the faces.
   const int firstClip = TCardSetEntries::FirstFace + FaceCount + 1;
   if (face.Kind == TFaceKind::Sound)
     face.SoundEntry = CheckedIndex(object.value(QLatin1String("sound")), firstClip,
                                    firstClip + TPairTable::MaxFaces, "sound entry");
   else if (object.contains(QLatin1String("sound")))
-    Fail(Tr("Its pair table gives a sound to a face that is not one."));
+    Fail(QCoreApplication::translate("PairTable",
+                                     "Its pair table gives a sound to a face that is not one."));
   return face;
 }
 
@@ -118,8 +129,9 @@ std::vector<std::array<int, 2>> PairsOf(const std::vector<TPairFace>& Faces) {
   for (int k = 0; k < int(Faces.size()); ++k) {
     std::array<int, 2>& pair = pairs[size_t(Faces[size_t(k)].Pair)];
     if (pair[1] >= 0)
-      Fail(
-          Tr("Its pair table puts more than two faces in pair %1.").arg(Faces[size_t(k)].Pair + 1));
+      Fail(QCoreApplication::translate("PairTable",
+                                       "Its pair table puts more than two faces in pair %1.")
+               .arg(Faces[size_t(k)].Pair + 1));
     pair[pair[0] < 0 ? 0 : 1] = k;
   }
   return pairs;
@@ -135,22 +147,27 @@ QString FaceKindName(TFaceKind Kind) {
 }
 
 TPairTable PairTableFromBytes(const QByteArray& Bytes) {
+  // Apart from the message: lupdate does not end on a division among a translation's arguments.
+  constexpr qsizetype maxKiB = TPairTable::MaxBytes / 1024;
   if (Bytes.size() > TPairTable::MaxBytes)
-    Fail(Tr("Its pair table is larger than %1 KiB.").arg(TPairTable::MaxBytes / 1024));
+    Fail(QCoreApplication::translate("PairTable", "Its pair table is larger than %1 KiB.")
+             .arg(maxKiB));
   if (!Bytes.startsWith(PairTableSignature))
-    Fail(Tr("Its pair table does not start as one."));
+    Fail(QCoreApplication::translate("PairTable", "Its pair table does not start as one."));
   QJsonParseError error{};
   const QJsonDocument document = QJsonDocument::fromJson(Bytes.mid(SignatureSize()), &error);
   if (error.error != QJsonParseError::NoError || !document.isObject())
-    Fail(Tr("Its pair table is damaged."));
+    Fail(QCoreApplication::translate("PairTable", "Its pair table is damaged."));
   const QJsonObject root = document.object();
   if (root.value(QLatin1String("version")).toInt(-1) != TPairTable::Version)
-    Fail(Tr("Its pair table is of a version this game does not know."));
+    Fail(QCoreApplication::translate("PairTable",
+                                     "Its pair table is of a version this game does not know."));
   TPairTable table;
   table.Languages = ReadLanguages(root.value(QLatin1String("languages")));
   const QJsonArray faces = root.value(QLatin1String("faces")).toArray();
   if (faces.size() < 2 || faces.size() > TPairTable::MaxFaces || faces.size() % 2 != 0)
-    Fail(Tr("Its pair table does not have an even number of faces, from 2 to %1.")
+    Fail(QCoreApplication::translate(
+             "PairTable", "Its pair table does not have an even number of faces, from 2 to %1.")
              .arg(TPairTable::MaxFaces));
   for (const QJsonValue& face : faces)
     table.Faces.push_back(ReadFace(face, table.Languages, int(faces.size())));

@@ -10,24 +10,25 @@
 TDeckBuildJob::TDeckBuildJob(QObject* Parent) : QObject(Parent) {}
 
 TDeckBuildJob::~TDeckBuildJob() {
-  FCancel = true;
+  FStop.request_stop();
   if (FThread)
     FThread->wait();
 }
 
-void TDeckBuildJob::Start(TDeckRequest Request) {
+void TDeckBuildJob::Start(TDeckRequest Request, const QString& Name) {
   if (FRunning)
     return;
   if (FThread)
     FThread->wait(); // finished already: its last result has been delivered
   FRunning = true;
-  FCancel = false;
-  FThread.reset(QThread::create([this, request = std::move(Request)] { Run(request); }));
+  FStop = std::stop_source();
+  FThread.reset(
+      QThread::create([this, request = std::move(Request), Name] { Run(request, Name); }));
   FThread->start();
 }
 
 void TDeckBuildJob::Cancel() {
-  FCancel = true;
+  FStop.request_stop();
 }
 
 // Runs on the UI thread of this object; a result posted after the object is gone is dropped
@@ -36,13 +37,17 @@ void TDeckBuildJob::Deliver(std::function<void()> Signal) {
   QMetaObject::invokeMethod(this, std::move(Signal), Qt::QueuedConnection);
 }
 
-void TDeckBuildJob::Run(const TDeckRequest& Request) {
+void TDeckBuildJob::Run(const TDeckRequest& Request, const QString& Name) {
   const TDeckProgress progress = [this](int done, int total, const QString& step) {
     Deliver([this, done, total, step] { emit Progressed(done, total, step); });
-    return !FCancel;
+    return !FStop.stop_requested();
   };
   try {
     const QByteArray bytes = BuildDeck(Request, progress);
+    // The check has no steps to count; a bar without an end shows it is still at work.
+    const QString checking = tr("Reading the set as the game will");
+    Deliver([this, checking] { emit Progressed(0, 0, checking); });
+    CheckBuiltDeck(bytes, Name, FStop.get_token());
     Deliver([this, bytes] {
       FRunning = false;
       emit Built(bytes);

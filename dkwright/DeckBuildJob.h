@@ -6,9 +6,9 @@
 
 #include <QObject>
 
-#include <atomic>
 #include <functional>
 #include <memory>
+#include <stop_token>
 
 class QThread;
 
@@ -20,9 +20,10 @@ public:
   // Stops a build in progress and waits for its thread.
   ~TDeckBuildJob() override;
 
-  // Starts building Request; ignored while a build runs. Exactly one of Built, Failed and
-  // Cancelled follows, on the thread this object lives in.
-  void Start(TDeckRequest Request);
+  // Starts building Request, then reads the set back as the game will, in a file named Name;
+  // ignored while a build runs. Exactly one of Built, Failed and Cancelled follows, on the
+  // thread this object lives in.
+  void Start(TDeckRequest Request, const QString& Name);
   // Asks the build to stop before its next step.
   void Cancel();
   bool Running() const { return FRunning; }
@@ -34,10 +35,10 @@ signals:
   void Cancelled();
 
 private:
-  void Run(const TDeckRequest& Request);
+  void Run(const TDeckRequest& Request, const QString& Name);
   void Deliver(std::function<void()> Signal);
 
   std::unique_ptr<QThread> FThread;
-  std::atomic_bool FCancel = false;
+  std::stop_source FStop;
   bool FRunning = false;
 };

@@ -11,6 +11,8 @@
 #include "GifEncoder.h"
 
 #include "CardSetHeader.h"
+#include "CardSetInstall.h"
+#include "CardSetLoader.h"
 #include "KVRStream.h"
 #include "KVRWriter.h"
 
@@ -19,6 +21,9 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QSaveFile>
+#include <QTemporaryDir>
+
+#include <chrono>
 
 namespace {
 
@@ -228,4 +233,24 @@ void SaveDeck(const QByteArray& Bytes, const QString& Path) {
       file.write(Bytes) != Bytes.size() || !file.commit())
     Fail(QCoreApplication::translate("Deckwright", "%1: cannot be written (%2).")
              .arg(Path, file.errorString()));
+}
+
+void CheckBuiltDeck(const QByteArray& Bytes, const QString& Name, std::stop_token Stop) {
+  const QTemporaryDir folder;
+  const QString copy = folder.filePath(QFileInfo(Name).fileName());
+  if (!folder.isValid())
+    Fail(QCoreApplication::translate("Deckwright",
+                                     "There is no room for a copy to check the set in (%1).")
+             .arg(folder.errorString()));
+  SaveDeck(Bytes, copy);
+  try {
+    TCardSetLoader loader(copy);
+    loader.ReadHeader();
+    // The time a copy of the game gives a set handed to it, so Play's hand-over takes it too.
+    loader.CheckFaces(std::chrono::steady_clock::now() + CardSetCheckTime, Stop);
+  } catch (const ECardSetError& error) {
+    if (Stop.stop_requested())
+      throw EDeckCancelled();
+    throw EDeckError(error.what());
+  }
 }

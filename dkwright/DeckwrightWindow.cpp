@@ -7,6 +7,7 @@
 #include "DroppedFiles.h"
 #include "FaceGrid.h"
 #include "PairChoices.h"
+#include "PartnerDialog.h"
 #include "PictureChooser.h"
 #include "Product.h"
 
@@ -20,10 +21,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -40,6 +44,8 @@ QLabel* CheckLabel(QWidget* parent, const QString& name) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
   label->setStyleSheet(CheckStyle);
+  // Checks quote file names and typed texts, which are never markup.
+  label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
   label->hide();
   return label;
@@ -48,6 +54,14 @@ QLabel* CheckLabel(QWidget* parent, const QString& name) {
 void ShowCheck(QLabel* label, const QString& text) {
   label->setText(text);
   label->setVisible(!text.isEmpty());
+}
+
+// Words are most often written in the maker's own language, so a new set starts with it.
+QString UsersLanguage() {
+  const QString language = QLocale::system().name().section(QLatin1Char('_'), 0, 0);
+  QString problem;
+  ParseLanguages(language, problem);
+  return problem.isEmpty() ? language : QStringLiteral("en");
 }
 
 QPushButton* Button(const QString& text, QWidget* parent, const QString& name) {
@@ -75,7 +89,7 @@ TDeckwrightWindow::TDeckwrightWindow(TCardFolders Folders, TGameLauncher Launche
   WireControls();
   DraftChanged();
   FUnsaved = false;
-  resize(880, 540);
+  resize(880, 580);
 }
 
 void TDeckwrightWindow::CreateControls() {
@@ -95,6 +109,9 @@ QWidget* TDeckwrightWindow::CreateFacesPane() {
   FAddFolderBtn = Button(tr("Add folder…"), pane, QStringLiteral("AddFolderBtn"));
   FEarlierBtn = Button(tr("◀ Earlier"), pane, QStringLiteral("EarlierBtn"));
   FLaterBtn = Button(tr("Later ▶"), pane, QStringLiteral("LaterBtn"));
+  FPartnerBtn = Button(tr("Partner…"), pane, QStringLiteral("PartnerBtn"));
+  FPartnerBtn->setToolTip(
+      tr("What the chosen card pairs with: the same picture, another picture, a word or a sound"));
   FRemoveBtn = Button(tr("Remove"), pane, QStringLiteral("RemoveBtn"));
   FFacesCheck = CheckLabel(pane, QStringLiteral("FacesCheck"));
   FPairsNote = new QLabel(pane);
@@ -105,7 +122,7 @@ QWidget* TDeckwrightWindow::CreateFacesPane() {
   for (QPushButton* button : {FAddFilesBtn, FAddFolderBtn})
     buttons->addWidget(button);
   buttons->addStretch(1);
-  for (QPushButton* button : {FEarlierBtn, FLaterBtn, FRemoveBtn})
+  for (QPushButton* button : {FEarlierBtn, FLaterBtn, FPartnerBtn, FRemoveBtn})
     buttons->addWidget(button);
   auto* layout = new QVBoxLayout(pane);
   layout->addWidget(FFaceGrid, 1);
@@ -130,6 +147,11 @@ QWidget* TDeckwrightWindow::CreateSetPane() {
   FCardBoxEdit->setToolTip(
       tr("WIDTHxHEIGHT in pixels; empty fits the faces' proportions into 120x90"));
   FCardBoxCheck = CheckLabel(pane, QStringLiteral("CardBoxCheck"));
+  FLanguagesEdit = new QLineEdit(UsersLanguage(), pane);
+  FLanguagesEdit->setObjectName(QStringLiteral("LanguagesEdit"));
+  FLanguagesEdit->setToolTip(tr("The languages of the names and words of cards with a partner, "
+                                "such as en de fr; the first is shown when a player's is missing"));
+  FLanguagesCheck = CheckLabel(pane, QStringLiteral("LanguagesCheck"));
   FAdvertChooser = new TPictureChooser(QStringLiteral("Advert"), tr("Advert"),
                                        tr("Choose the advert"), QSize(89, 85), pane);
   FBackChooser = new TPictureChooser(QStringLiteral("Back"), tr("Back"), tr("Choose the back"),
@@ -142,6 +164,8 @@ QWidget* TDeckwrightWindow::CreateSetPane() {
   form->addRow(QString(), FLinkCheck);
   form->addRow(tr("Card box"), FCardBoxEdit);
   form->addRow(QString(), FCardBoxCheck);
+  form->addRow(tr("Languages"), FLanguagesEdit);
+  form->addRow(QString(), FLanguagesCheck);
   form->addRow(FAdvertChooser);
   form->addRow(FBackChooser);
   FSaveNote = new QLabel(pane);
@@ -163,6 +187,7 @@ QWidget* TDeckwrightWindow::CreateActionRow() {
   FStatusLabel = new QLabel(row);
   FStatusLabel->setObjectName(QStringLiteral("StatusLabel"));
   FStatusLabel->setWordWrap(true);
+  FStatusLabel->setTextFormat(Qt::PlainText);
   FStatusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
   FSaveBtn = Button(tr("Save"), row, QStringLiteral("SaveBtn"));
   FSaveBtn->setDefault(true);
@@ -184,11 +209,13 @@ void TDeckwrightWindow::WireControls() {
   connect(FAddFolderBtn, &QPushButton::clicked, this, [this] { AddFolderBtnClick(); });
   connect(FEarlierBtn, &QPushButton::clicked, this, [this] { FFaceGrid->MoveSelected(-1); });
   connect(FLaterBtn, &QPushButton::clicked, this, [this] { FFaceGrid->MoveSelected(+1); });
+  connect(FPartnerBtn, &QPushButton::clicked, this, [this] { PartnerBtnClick(); });
+  connect(FFaceGrid, &TFaceGrid::PartnerWanted, this, [this] { PartnerBtnClick(); });
   connect(FRemoveBtn, &QPushButton::clicked, this, [this] { FFaceGrid->RemoveSelected(); });
   connect(FFaceGrid, &TFaceGrid::FacesChanged, this, [this] { DraftChanged(); });
   connect(FFaceGrid, &TFaceGrid::FilesDropped, this,
           [this](const QStringList& paths) { AddPaths(paths); });
-  for (QLineEdit* edit : {FTitleEdit, FLinkEdit, FCardBoxEdit})
+  for (QLineEdit* edit : {FTitleEdit, FLinkEdit, FCardBoxEdit, FLanguagesEdit})
     connect(edit, &QLineEdit::textChanged, this, [this] { DraftChanged(); });
   for (TPictureChooser* chooser : {FAdvertChooser, FBackChooser})
     connect(chooser, &TPictureChooser::Changed, this, [this] { DraftChanged(); });
@@ -244,6 +271,46 @@ void TDeckwrightWindow::AddFolderBtnClick() {
     AddPaths({folder});
 }
 
+void TDeckwrightWindow::PartnerBtnClick() {
+  const int row = FFaceGrid->currentRow();
+  if (Busy())
+    return;
+  if (row < 0) {
+    FStatusLabel->setText(tr("Choose a card among the faces first."));
+    return;
+  }
+  QString problem;
+  const QStringList languages = Languages(problem);
+  if (!problem.isEmpty()) {
+    FPrompts.Warn(problem);
+    return;
+  }
+  const QList<TDraftFace> faces = FFaceGrid->Faces();
+  auto* dialog = new TPartnerDialog(faces[row], row + 1, FFaceGrid->Partner(row),
+                                    DraftFormat(faces), languages, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  // The dialog is window-modal, so the cards cannot move while it is open.
+  connect(dialog, &QDialog::accepted, this,
+          [this, dialog, row] { FFaceGrid->SetPartner(row, dialog->Partner()); });
+  dialog->open();
+}
+
+QStringList TDeckwrightWindow::Languages(QString& Problem) const {
+  return ParseLanguages(FLanguagesEdit->text(), Problem);
+}
+
+QString TDeckwrightWindow::PairsCheck() const {
+  const QList<TDraftPartner> partners = FFaceGrid->Partners();
+  if (std::none_of(partners.begin(), partners.end(),
+                   [](const TDraftPartner& partner) { return partner.IsPair(); }))
+    return {};
+  QString problem;
+  const QStringList languages = Languages(problem);
+  return problem.isEmpty()
+             ? CheckPartners(partners, DraftFormat(FFaceGrid->Faces()), languages.front())
+             : problem;
+}
+
 TDraftChecks TDeckwrightWindow::Checks() const {
   return CheckDraft(FTitleEdit->text(), FLinkEdit->text(), FCardBoxEdit->text(),
                     FFaceGrid->Faces());
@@ -255,6 +322,8 @@ void TDeckwrightWindow::DraftChanged() {
   ShowPairs(int(UsableSizes(FFaceGrid->Faces()).size()));
   RedrawDefaults();
   ShowSaveName();
+  QString problem;
+  FFaceGrid->SetLanguage(Languages(problem).value(0));
   const QSize box = DefaultCardBox(CommonFaceSize(UsableSizes(FFaceGrid->Faces())));
   SetHint(FCardBoxEdit, tr("automatic: %1x%2").arg(box.width()).arg(box.height()));
 }
@@ -263,7 +332,12 @@ void TDeckwrightWindow::ShowChecks(const TDraftChecks& Checks) {
   ShowCheck(FTitleCheck, FTitleEdit->text().isEmpty() ? QString() : Checks.Title);
   ShowCheck(FLinkCheck, Checks.Link);
   ShowCheck(FCardBoxCheck, Checks.CardBox);
-  ShowCheck(FFacesCheck, FFaceGrid->count() == 0 ? QString() : Checks.Faces);
+  ShowCheck(FFacesCheck, FFaceGrid->count() == 0  ? QString()
+                         : Checks.Faces.isEmpty() ? PairsCheck()
+                                                  : Checks.Faces);
+  QString problem;
+  Languages(problem);
+  ShowCheck(FLanguagesCheck, problem);
 }
 
 void TDeckwrightWindow::ShowPairs(int Faces) {
@@ -310,15 +384,24 @@ TDeckRequest TDeckwrightWindow::Request() const {
   request.CardBox = ParseCardBox(FCardBoxEdit->text());
   request.Advert = FAdvertChooser->Source();
   request.Back = FBackChooser->Source();
-  for (const TDraftFace& face : FFaceGrid->Faces())
-    request.Faces.push_back(face.Source);
+  QString problem;
+  request.Languages = Languages(problem);
+  const QList<TDraftFace> faces = FFaceGrid->Faces();
+  // Cards with partners are built as the command line builds a table of pairs.
+  request.Pairs = DraftPairs(faces, FFaceGrid->Partners(), request.Languages);
+  if (request.Pairs.isEmpty()) {
+    request.Languages.clear();
+    for (const TDraftFace& face : faces)
+      request.Faces.push_back(face.Source);
+  }
   return request;
 }
 
 // The first reason the set cannot be built yet, worded for a message box.
 QString TDeckwrightWindow::SaveRefusal(const TDraftChecks& Checks) const {
-  for (const QString& problem : {Checks.Faces, Checks.Title, Checks.Link, Checks.CardBox,
-                                 FAdvertChooser->Problem(), FBackChooser->Problem()})
+  for (const QString& problem :
+       {Checks.Faces, PairsCheck(), Checks.Title, Checks.Link, Checks.CardBox,
+        FAdvertChooser->Problem(), FBackChooser->Problem()})
     if (!problem.isEmpty())
       return tr("The set cannot be saved yet.") + QStringLiteral("\n\n") + problem;
   return {};
@@ -348,14 +431,15 @@ bool TDeckwrightWindow::Save() {
     return false;
   FSavePath = path;
   SetBusy(true);
-  FJob.Start(Request());
+  FJob.Start(Request(), path);
   return true;
 }
 
 void TDeckwrightWindow::SetBusy(bool Busy) {
   for (QWidget* control : std::initializer_list<QWidget*>{
-           FFaceGrid, FAddFilesBtn, FAddFolderBtn, FEarlierBtn, FLaterBtn, FRemoveBtn, FTitleEdit,
-           FLinkEdit, FCardBoxEdit, FAdvertChooser, FBackChooser, FSaveBtn, FPlayBtn})
+           FFaceGrid, FAddFilesBtn, FAddFolderBtn, FEarlierBtn, FLaterBtn, FPartnerBtn, FRemoveBtn,
+           FTitleEdit, FLinkEdit, FCardBoxEdit, FLanguagesEdit, FAdvertChooser, FBackChooser,
+           FSaveBtn, FPlayBtn})
     control->setEnabled(!Busy);
   FBuildProgress->setVisible(Busy);
   FBuildProgress->setValue(0);
@@ -367,7 +451,7 @@ void TDeckwrightWindow::SetBusy(bool Busy) {
 void TDeckwrightWindow::JobProgressed(int Done, int Total, const QString& Step) {
   FBuildProgress->setMaximum(Total);
   FBuildProgress->setValue(Done);
-  FBuildProgress->setFormat(Step + QStringLiteral("  %p%"));
+  FBuildProgress->setFormat(Total == 0 ? Step : Step + QStringLiteral("  %p%"));
 }
 
 void TDeckwrightWindow::JobBuilt(const QByteArray& Bytes) {

@@ -1,6 +1,8 @@
 // Deckwright's window: a card set made from the user's own pictures, saved where the game
-// finds it, and the game started with it, all without a terminal. Reading, fitting, encoding
-// and writing are the command line's own (BuildDeck, SaveDeck).
+// finds it, and the game started with it, all without a terminal. A card may pair with another
+// picture, a word or a sound instead of itself, which makes a set of different cards. Reading,
+// fitting, encoding and writing are the command line's own (BuildDeck, SaveDeck), and the set
+// is read back as the game reads it (CheckBuiltDeck) before it is saved.
 #pragma once
 
 #include "CardFolders.h"
@@ -62,6 +64,7 @@ private:
 
   void AddFilesBtnClick();
   void AddFolderBtnClick();
+  void PartnerBtnClick();
   void CancelBtnClick();
   void DraftChanged();
   void JobProgressed(int Done, int Total, const QString& Step);
@@ -74,6 +77,11 @@ private:
   void ShowSaveName();
   void RedrawDefaults();
   QSize CardBox() const;
+  // The set's languages, the first its own; empty, with the reason in Problem, when the field
+  // cannot be read.
+  QStringList Languages(QString& Problem) const;
+  // Why the cards' partners cannot be built yet; empty when they can, or when there are none.
+  QString PairsCheck() const;
   TDeckRequest Request() const;
   QString SaveRefusal(const TDraftChecks& Checks) const;
   void SetBusy(bool Busy);
@@ -93,6 +101,7 @@ private:
   QPushButton* FAddFolderBtn = nullptr;
   QPushButton* FEarlierBtn = nullptr;
   QPushButton* FLaterBtn = nullptr;
+  QPushButton* FPartnerBtn = nullptr;
   QPushButton* FRemoveBtn = nullptr;
   QLabel* FFacesCheck = nullptr;
   QLabel* FPairsNote = nullptr;
@@ -102,6 +111,8 @@ private:
   QLabel* FLinkCheck = nullptr;
   QLineEdit* FCardBoxEdit = nullptr;
   QLabel* FCardBoxCheck = nullptr;
+  QLineEdit* FLanguagesEdit = nullptr;
+  QLabel* FLanguagesCheck = nullptr;
   TPictureChooser* FAdvertChooser = nullptr;
   TPictureChooser* FBackChooser = nullptr;
   QLabel* FSaveNote = nullptr;

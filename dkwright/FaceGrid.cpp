@@ -1,6 +1,8 @@
 #include "FaceGrid.h"
 
+#include "DeckError.h"
 #include "DroppedFiles.h"
+#include "PairArt.h"
 
 #include <QDragEnterEvent>
 #include <QFileInfo>
@@ -26,6 +28,64 @@ QPixmap Unreadable(QSize box) {
   return pixmap;
 }
 
+// Two thumbnails side by side, a little apart.
+constexpr int PairGap = 6;
+
+QPixmap Shown(const TDraftFace& face, QSize box) {
+  return face.Thumbnail.isNull() ? Unreadable(box) : QPixmap::fromImage(face.Thumbnail);
+}
+
+// The partner's face as the builder will draw it, small; drawn at twice the size, as the set's
+// faces are, so the letters are laid out alike.
+QPixmap PartnerPicture(const TDraftPartner& partner, const QString& text, QSize box) {
+  if (!partner.File.Problem.isEmpty())
+    return Unreadable(box);
+  if (partner.Kind == TPartnerKind::Picture)
+    return Shown(partner.File, box);
+  try {
+    const QImage drawn = partner.Kind == TPartnerKind::Word ? DrawWordCard(box * 2, text)
+                                                            : DrawSoundCard(box * 2, text);
+    return QPixmap::fromImage(drawn.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  } catch (const EDeckError&) {
+    return Unreadable(box);
+  }
+}
+
+QPixmap PairPicture(const TDraftFace& face, const TDraftPartner& partner, const QString& text,
+                    QSize box) {
+  QPixmap pair(box.width() * 2 + PairGap, box.height());
+  pair.fill(Qt::transparent);
+  QPainter painter(&pair);
+  const auto place = [&](const QPixmap& picture, int left) {
+    const QSize size = picture.size().scaled(box, Qt::KeepAspectRatio).boundedTo(picture.size());
+    painter.drawPixmap(
+        QRect(QPoint(left + (box.width() - size.width()) / 2, (box.height() - size.height()) / 2),
+              size),
+        picture);
+  };
+  const QPixmap own = Shown(face, box);
+  place(own, 0);
+  place(partner.IsPair() ? PartnerPicture(partner, text, box) : own, box.width() + PairGap);
+  return pair;
+}
+
+// What the screen reader and the tooltip say a card pairs with.
+QString PartnerDescription(const TDraftPartner& partner, const QString& text) {
+  const QString file = QFileInfo(partner.File.Source.Path).fileName();
+  switch (partner.Kind) {
+  case TPartnerKind::Picture:
+    return TFaceGrid::tr("pairs with the picture %1").arg(file);
+  case TPartnerKind::Word:
+    return TFaceGrid::tr("pairs with the word \"%1\"").arg(text);
+  case TPartnerKind::Sound:
+    return text.isEmpty() ? TFaceGrid::tr("pairs with the sound %1").arg(file)
+                          : TFaceGrid::tr("pairs with the sound %1 (\"%2\")").arg(file, text);
+  case TPartnerKind::Same:
+    break;
+  }
+  return TFaceGrid::tr("pairs with itself");
+}
+
 bool FromOutside(const QDropEvent* event, const QObject* grid) {
   return event->source() != grid && !DroppedFiles(event->mimeData()).isEmpty();
 }
@@ -46,6 +106,7 @@ TFaceGrid::TFaceGrid(QWidget* Parent) : QListWidget(Parent) {
   setDragDropMode(QAbstractItemView::InternalMove);
   setDefaultDropAction(Qt::MoveAction);
   setAcceptDrops(true);
+  connect(this, &QListWidget::itemDoubleClicked, this, [this] { emit PartnerWanted(); });
   connect(model(), &QAbstractItemModel::rowsMoved, this, [this] {
     Renumber();
     emit FacesChanged();
@@ -64,17 +125,65 @@ QListWidgetItem* TFaceGrid::NewItem(const TDraftFace& Face) {
   FFaces.insert(id, Face);
   item->setData(IdRole, id);
   item->setFlags(item->flags() & ~Qt::ItemIsDropEnabled);
-  item->setIcon(Face.Thumbnail.isNull() ? Unreadable(ThumbnailBox)
-                                        : QPixmap::fromImage(Face.Thumbnail));
-  item->setToolTip(Face.Problem.isEmpty() ? QStringLiteral("%1\n%2 x %3 %4")
-                                                .arg(Face.Source.Path)
-                                                .arg(Face.Size.width())
-                                                .arg(Face.Size.height())
-                                                .arg(FaceFormatName(Face.Format))
-                                          : Face.Problem);
-  if (!Face.Problem.isEmpty())
-    item->setForeground(QColor(0xb0, 0x20, 0x20));
   return item;
+}
+
+void TFaceGrid::Redraw() {
+  const QList<TDraftPartner> partners = Partners();
+  const bool pairs = std::any_of(partners.begin(), partners.end(),
+                                 [](const TDraftPartner& partner) { return partner.IsPair(); });
+  const QSize icon =
+      pairs ? QSize(ThumbnailBox.width() * 2 + PairGap, ThumbnailBox.height()) : ThumbnailBox;
+  setIconSize(icon);
+  setGridSize(icon + QSize(18, 30));
+  for (int row = 0; row < count(); ++row) {
+    QListWidgetItem* card = item(row);
+    const TDraftFace face = FFaces.value(card->data(IdRole).toInt());
+    const TDraftPartner partner = partners[row];
+    const QString text = partner.Texts.value(FLanguage);
+    card->setIcon(pairs ? PairPicture(face, partner, text, ThumbnailBox) : Shown(face, icon));
+    const QString problem = face.Problem.isEmpty() ? partner.File.Problem : face.Problem;
+    QString about = problem.isEmpty() ? QStringLiteral("%1\n%2 x %3 %4")
+                                            .arg(face.Source.Path)
+                                            .arg(face.Size.width())
+                                            .arg(face.Size.height())
+                                            .arg(FaceFormatName(face.Format))
+                                      : problem;
+    if (pairs && problem.isEmpty())
+      about += QLatin1Char('\n') + PartnerDescription(partner, text);
+    card->setToolTip(about);
+    card->setData(Qt::AccessibleDescriptionRole,
+                  pairs ? PartnerDescription(partner, text) : QString());
+    card->setData(Qt::ForegroundRole,
+                  problem.isEmpty() ? QVariant() : QVariant(QBrush(QColor(0xb0, 0x20, 0x20))));
+  }
+}
+
+QList<TDraftPartner> TFaceGrid::Partners() const {
+  QList<TDraftPartner> partners;
+  for (int row = 0; row < count(); ++row)
+    partners.push_back(FPartners.value(item(row)->data(IdRole).toInt()));
+  return partners;
+}
+
+TDraftPartner TFaceGrid::Partner(int Row) const {
+  return Row >= 0 && Row < count() ? FPartners.value(item(Row)->data(IdRole).toInt())
+                                   : TDraftPartner();
+}
+
+void TFaceGrid::SetPartner(int Row, const TDraftPartner& Partner) {
+  if (Row < 0 || Row >= count())
+    return;
+  FPartners.insert(item(Row)->data(IdRole).toInt(), Partner);
+  Redraw();
+  emit FacesChanged();
+}
+
+void TFaceGrid::SetLanguage(const QString& Language) {
+  if (Language == FLanguage)
+    return;
+  FLanguage = Language;
+  Redraw();
 }
 
 void TFaceGrid::AddFaces(const QList<TDraftFace>& Faces) {
@@ -83,6 +192,7 @@ void TFaceGrid::AddFaces(const QList<TDraftFace>& Faces) {
   for (const TDraftFace& face : Faces)
     NewItem(face);
   Renumber();
+  Redraw();
   emit FacesChanged();
 }
 
@@ -118,9 +228,11 @@ void TFaceGrid::RemoveSelected() {
     return;
   for (QListWidgetItem* gone : selected) {
     FFaces.remove(gone->data(IdRole).toInt());
+    FPartners.remove(gone->data(IdRole).toInt());
     delete gone;
   }
   Renumber();
+  Redraw();
   emit FacesChanged();
 }
 
@@ -158,6 +270,8 @@ void TFaceGrid::dropEvent(QDropEvent* Event) {
 void TFaceGrid::keyPressEvent(QKeyEvent* Event) {
   if (Event->matches(QKeySequence::Delete) || Event->key() == Qt::Key_Backspace)
     RemoveSelected();
+  else if ((Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter) && currentItem())
+    emit PartnerWanted();
   else
     QListWidget::keyPressEvent(Event);
 }

@@ -17,10 +17,6 @@ namespace {
   throw EDeckError(Message.toStdString());
 }
 
-QString Tr(const char* Text) {
-  return QCoreApplication::translate("Deckwright", Text);
-}
-
 const QString TextPrefix = QStringLiteral("text:");
 const QRegularExpression FixedWord(QStringLiteral("^text\\.([a-z]{2,3}(?:[_-][A-Z]{2})?):"));
 const QRegularExpression
@@ -62,7 +58,8 @@ private:
     if (FSheet.Languages.contains(Code))
       return;
     if (FSheet.Languages.size() == TPairTable::MaxLanguages)
-      FailHere(Tr("a set may have at most %1 languages.").arg(TPairTable::MaxLanguages));
+      FailHere(QCoreApplication::translate("Deckwright", "a set may have at most %1 languages.")
+                   .arg(TPairTable::MaxLanguages));
     FSheet.Languages.push_back(Code);
   }
 
@@ -74,9 +71,11 @@ private:
       if (!column.hasMatch() ||
           (c < 2 && (column.captured(1) != side || column.captured(2) != first)) ||
           (c >= 2 && column.captured(2).isEmpty()))
-        FailHere(Tr("column %1 is \"%2\"; the columns are left, right, then left:LANG or "
-                    "right:LANG (LANG a code such as en or pt_BR), and the first two share "
-                    "their language.")
+        FailHere(QCoreApplication::translate(
+                     "Deckwright",
+                     "column %1 is \"%2\"; the columns are left, right, then left:LANG or "
+                     "right:LANG (LANG a code such as en or pt_BR), and the first two share "
+                     "their language.")
                      .arg(c + 1)
                      .arg(Cells[c]));
     }
@@ -92,17 +91,20 @@ private:
 
   QString Checked(const QString& Text) const {
     if (Text.size() > TPairTable::MaxText)
-      FailHere(Tr("a text longer than %1 characters.").arg(TPairTable::MaxText));
+      FailHere(QCoreApplication::translate("Deckwright", "a text longer than %1 characters.")
+                   .arg(TPairTable::MaxText));
     for (const QChar c : Text)
       if (c.category() == QChar::Other_Control)
-        FailHere(Tr("a text with control characters."));
+        FailHere(QCoreApplication::translate("Deckwright", "a text with control characters."));
     return Text;
   }
 
   // A file named by the table, inside its folder.
   TFaceSource FileIn(const QString& Cell) const {
     const QString relative = QDir::cleanPath(Checked(Cell));
-    const QString outside = Tr("\"%1\" is not a file inside the table's folder.").arg(Cell);
+    const QString outside =
+        QCoreApplication::translate("Deckwright", "\"%1\" is not a file inside the table's folder.")
+            .arg(Cell);
     if (QDir::isAbsolutePath(relative) || relative == QLatin1String("..") ||
         relative.startsWith(QLatin1String("../")))
       FailHere(outside);
@@ -110,7 +112,7 @@ private:
     // A link inside the folder may not lead out of it either.
     const QString real = QFileInfo(path).canonicalFilePath();
     if (real.isEmpty())
-      FailHere(Tr("\"%1\": no such file.").arg(Cell));
+      FailHere(QCoreApplication::translate("Deckwright", "\"%1\": no such file.").arg(Cell));
     if (!real.startsWith(FFolder.canonicalPath() + QLatin1Char('/')))
       FailHere(outside);
     return {relative, path, {}};
@@ -125,14 +127,15 @@ private:
       const QString word =
           Checked(Cell.mid(fixed.hasMatch() ? fixed.capturedLength() : TextPrefix.size()));
       if (word.trimmed().isEmpty())
-        FailHere(Tr("a word card without a word."));
+        FailHere(QCoreApplication::translate("Deckwright", "a word card without a word."));
       if (!side.Language.isEmpty())
         AddLanguage(side.Language);
       side.Texts.insert(side.Language.isEmpty() ? FSheet.Languages.front() : side.Language, word);
       return side;
     }
     if (Cell.isEmpty())
-      FailHere(Tr("a side is empty; each line is LEFT<TAB>RIGHT."));
+      FailHere(QCoreApplication::translate("Deckwright",
+                                           "a side is empty; each line is LEFT<TAB>RIGHT."));
     side.Source = FileIn(Cell);
     side.Kind = Cell.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive) ? TFaceKind::Sound
                                                                           : TFaceKind::Picture;
@@ -144,19 +147,24 @@ private:
       AddLanguage(QStringLiteral("en"));
     const qsizetype columns = FColumns.isEmpty() ? 2 : FColumns.size();
     if (Cells.size() < 2 || Cells.size() > columns)
-      FailHere(Tr("%1 columns; a pair is LEFT<TAB>RIGHT, with at most %2 columns in all.")
-                   .arg(Cells.size())
-                   .arg(columns));
+      FailHere(
+          QCoreApplication::translate(
+              "Deckwright", "%1 columns; a pair is LEFT<TAB>RIGHT, with at most %2 columns in all.")
+              .arg(Cells.size())
+              .arg(columns));
     if (FSheet.Pairs.size() == TPairTable::MaxFaces / 2)
-      FailHere(Tr("a set may have at most %1 pairs.").arg(TPairTable::MaxFaces / 2));
+      FailHere(QCoreApplication::translate("Deckwright", "a set may have at most %1 pairs.")
+                   .arg(TPairTable::MaxFaces / 2));
     TPairSides pair = {Side(Cells[0]), Side(Cells[1])};
     for (qsizetype c = 2; c < Cells.size(); ++c) {
       if (Cells[c].isEmpty())
         continue;
       TPairSide& side = pair[size_t(FColumns[c].first)];
       if (!side.Language.isEmpty() || side.Texts.contains(FColumns[c].second))
-        FailHere(Tr("column %1 gives a word a second text (a word of one language takes no "
-                    "translation).")
+        FailHere(QCoreApplication::translate(
+                     "Deckwright",
+                     "column %1 gives a word a second text (a word of one language takes no "
+                     "translation).")
                      .arg(c + 1));
       side.Texts.insert(FColumns[c].second, Checked(Cells[c]));
     }
@@ -178,6 +186,7 @@ TPairSheet ReadPairSheet(const QString& Path) {
   QStringDecoder decoder(QStringDecoder::Utf8); // a leading byte order mark is dropped
   const QString text = decoder(bytes);
   if (decoder.hasError())
-    Fail(QStringLiteral("%1: %2").arg(Path, Tr("not UTF-8 text.")));
+    Fail(QStringLiteral("%1: %2").arg(
+        Path, QCoreApplication::translate("Deckwright", "not UTF-8 text.")));
   return TSheetReader(Path).Read(text);
 }

@@ -505,6 +505,90 @@ ausgeteilt werden. info zeigt auch die Paare eines solchen Satzes.
         <source>not a regular file.</source>
         <translation>keine gewöhnliche Datei.</translation>
     </message>
+    <message>
+        <source>There is no room for a copy to check the set in (%1).</source>
+        <translation>Es gibt keinen Platz für eine Kopie, in der der Satz geprüft werden kann (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language code; write codes such as en, de or pt_BR.</source>
+        <translation>„%1“ ist kein Sprachcode; schreib Codes wie en, de oder pt_BR.</translation>
+    </message>
+    <message>
+        <source>Name at least one language, such as en.</source>
+        <translation>Nenne mindestens eine Sprache, etwa en.</translation>
+    </message>
+    <message>
+        <source>A set may have at most %1 languages.</source>
+        <translation>Ein Satz darf höchstens %1 Sprachen haben.</translation>
+    </message>
+    <message>
+        <source>Write the word in %1.</source>
+        <translation>Schreib das Wort in %1.</translation>
+    </message>
+    <message>
+        <source>Choose the other picture.</source>
+        <translation>Wähle das andere Bild.</translation>
+    </message>
+    <message>
+        <source>Choose the sound.</source>
+        <translation>Wähle den Klang.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 picture among %3 faces; all pictures of a set must share one format.</source>
+        <translation>%1 ist ein %2-Bild unter %3-Bildern; alle Bilder eines Satzes müssen dasselbe Format haben.</translation>
+    </message>
+    <message>
+        <source>Card %1: %2</source>
+        <translation>Karte %1: %2</translation>
+    </message>
+    <message>
+        <source>a set may have at most %1 languages.</source>
+        <translation>ein Satz darf höchstens %1 Sprachen haben.</translation>
+    </message>
+    <message>
+        <source>column %1 is &quot;%2&quot;; the columns are left, right, then left:LANG or right:LANG (LANG a code such as en or pt_BR), and the first two share their language.</source>
+        <translation>Spalte %1 ist „%2“; die Spalten sind left, right, dann left:LANG oder right:LANG (LANG ein Code wie en oder pt_BR), und die ersten beiden haben dieselbe Sprache.</translation>
+    </message>
+    <message>
+        <source>a text longer than %1 characters.</source>
+        <translation>ein Text länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>a text with control characters.</source>
+        <translation>ein Text mit Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file inside the table&apos;s folder.</source>
+        <translation>„%1“ ist keine Datei im Ordner der Tabelle.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: no such file.</source>
+        <translation>„%1“: Diese Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>a word card without a word.</source>
+        <translation>eine Wortkarte ohne Wort.</translation>
+    </message>
+    <message>
+        <source>a side is empty; each line is LEFT&lt;TAB&gt;RIGHT.</source>
+        <translation>eine Seite ist leer; jede Zeile ist LINKS&lt;TAB&gt;RECHTS.</translation>
+    </message>
+    <message>
+        <source>%1 columns; a pair is LEFT&lt;TAB&gt;RIGHT, with at most %2 columns in all.</source>
+        <translation>%1 Spalten; ein Paar ist LINKS&lt;TAB&gt;RECHTS, mit höchstens %2 Spalten insgesamt.</translation>
+    </message>
+    <message>
+        <source>a set may have at most %1 pairs.</source>
+        <translation>ein Satz darf höchstens %1 Paare haben.</translation>
+    </message>
+    <message>
+        <source>column %1 gives a word a second text (a word of one language takes no translation).</source>
+        <translation>Spalte %1 gibt einem Wort einen zweiten Text (ein Wort einer einzigen Sprache wird nicht übersetzt).</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text.</source>
+        <translation>kein UTF-8-Text.</translation>
+    </message>
 </context>
 <context>
     <name>Encoders</name>
@@ -848,6 +932,85 @@ ausgeteilt werden. info zeigt auch die Paare eines solchen Satzes.
     </message>
 </context>
 <context>
+    <name>PairTable</name>
+    <message>
+        <source>Its pair table has a %1 that is not text.</source>
+        <translation>Seine Paartabelle hat ein Feld „%1“, das kein Text ist.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a %1 longer than %2 characters.</source>
+        <translation>Seine Paartabelle hat ein Feld „%1“, das länger als %2 Zeichen ist.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a %1 with control characters.</source>
+        <translation>Seine Paartabelle hat ein Feld „%1“ mit Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a %1 out of range.</source>
+        <translation>Seine Paartabelle hat ein Feld „%1“ außerhalb des erlaubten Bereichs.</translation>
+    </message>
+    <message>
+        <source>Its pair table does not list at most %1 languages.</source>
+        <translation>Seine Paartabelle nennt nicht höchstens %1 Sprachen.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a language code that is not one (&quot;en&quot;, &quot;pt_BR&quot;).</source>
+        <translation>Seine Paartabelle hat einen Sprachcode, der keiner ist („en“, „pt_BR“).</translation>
+    </message>
+    <message>
+        <source>Its pair table has a face that is not a picture, word or sound.</source>
+        <translation>Seine Paartabelle hat ein Kartenbild, das weder Bild noch Wort noch Klang ist.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a face that is not described.</source>
+        <translation>Seine Paartabelle hat ein Kartenbild, das nicht beschrieben ist.</translation>
+    </message>
+    <message>
+        <source>Its pair table has texts that are not given per language.</source>
+        <translation>Seine Paartabelle hat Texte, die nicht je Sprache angegeben sind.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a text in a language it does not list.</source>
+        <translation>Seine Paartabelle hat einen Text in einer Sprache, die sie nicht nennt.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a word of one language without its text in that language.</source>
+        <translation>Seine Paartabelle hat ein Wort einer einzigen Sprache ohne seinen Text in dieser Sprache.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a word without a text.</source>
+        <translation>Seine Paartabelle hat ein Wort ohne Text.</translation>
+    </message>
+    <message>
+        <source>Its pair table gives a sound to a face that is not one.</source>
+        <translation>Seine Paartabelle gibt einem Kartenbild einen Klang, obwohl es kein Klang ist.</translation>
+    </message>
+    <message>
+        <source>Its pair table puts more than two faces in pair %1.</source>
+        <translation>Seine Paartabelle legt mehr als zwei Bilder in Paar %1.</translation>
+    </message>
+    <message>
+        <source>Its pair table is larger than %1 KiB.</source>
+        <translation>Seine Paartabelle ist größer als %1 KiB.</translation>
+    </message>
+    <message>
+        <source>Its pair table does not start as one.</source>
+        <translation>Seine Paartabelle beginnt nicht wie eine.</translation>
+    </message>
+    <message>
+        <source>Its pair table is damaged.</source>
+        <translation>Seine Paartabelle ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>Its pair table is of a version this game does not know.</source>
+        <translation>Seine Paartabelle hat eine Version, die dieses Spiel nicht kennt.</translation>
+    </message>
+    <message>
+        <source>Its pair table does not have an even number of faces, from 2 to %1.</source>
+        <translation>Seine Paartabelle hat keine gerade Zahl von Bildern zwischen 2 und %1.</translation>
+    </message>
+</context>
+<context>
     <name>RegistryFile</name>
     <message>
         <source>The settings store cannot hold a line break.</source>
@@ -1005,6 +1168,10 @@ ausgeteilt werden. info zeigt auch die Paare eines solchen Satzes.
     <message>
         <source>Not enough memory to build the card set.</source>
         <translation>Nicht genug Speicher, um den Kartensatz zu bauen.</translation>
+    </message>
+    <message>
+        <source>Reading the set as the game will</source>
+        <translation>Lese den Satz, wie das Spiel ihn liest</translation>
     </message>
 </context>
 <context>
@@ -1183,6 +1350,26 @@ Ersetzen?</translation>
         <source>%1 could not be started.</source>
         <translation>%1 ließ sich nicht starten.</translation>
     </message>
+    <message>
+        <source>Partner…</source>
+        <translation>Partner…</translation>
+    </message>
+    <message>
+        <source>What the chosen card pairs with: the same picture, another picture, a word or a sound</source>
+        <translation>Womit die gewählte Karte ein Paar bildet: dasselbe Bild, ein anderes Bild, ein Wort oder ein Klang</translation>
+    </message>
+    <message>
+        <source>The languages of the names and words of cards with a partner, such as en de fr; the first is shown when a player&apos;s is missing</source>
+        <translation>Die Sprachen der Namen und Wörter von Karten mit Partner, etwa en de fr; die erste wird gezeigt, wenn die des Spielers fehlt</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>Choose a card among the faces first.</source>
+        <translation>Wähle zuerst eine Karte unter den Bildern.</translation>
+    </message>
 </context>
 <context>
     <name>TFaceGrid</name>
@@ -1193,6 +1380,26 @@ GIF, JPEG or BMP, all of one kind; at least 8.</source>
         <translation>Zieh Bilder oder Ordner mit Bildern hierher oder füge sie mit den Knöpfen unten hinzu.
 
 GIF, JPEG oder BMP, alle von einer Art; mindestens 8.</translation>
+    </message>
+    <message>
+        <source>pairs with the picture %1</source>
+        <translation>bildet ein Paar mit dem Bild %1</translation>
+    </message>
+    <message>
+        <source>pairs with the word &quot;%1&quot;</source>
+        <translation>bildet ein Paar mit dem Wort „%1“</translation>
+    </message>
+    <message>
+        <source>pairs with the sound %1</source>
+        <translation>bildet ein Paar mit dem Klang %1</translation>
+    </message>
+    <message>
+        <source>pairs with the sound %1 (&quot;%2&quot;)</source>
+        <translation>bildet ein Paar mit dem Klang %1 („%2“)</translation>
+    </message>
+    <message>
+        <source>pairs with itself</source>
+        <translation>bildet ein Paar mit sich selbst</translation>
     </message>
 </context>
 <context>
@@ -1417,6 +1624,85 @@ GIF, JPEG oder BMP, alle von einer Art; mindestens 8.</translation>
     <message>
         <source>Level</source>
         <translation>Stufe</translation>
+    </message>
+</context>
+<context>
+    <name>TPartnerDialog</name>
+    <message>
+        <source>Partner of card %1</source>
+        <translation>Partner von Karte %1</translation>
+    </message>
+    <message>
+        <source>Picture of card %1</source>
+        <translation>Bild von Karte %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Card %1&lt;/b&gt;, %2: a card pairs with the same picture, as in any set, or with another card of its own.</source>
+        <translation>&lt;b&gt;Karte %1&lt;/b&gt;, %2: Eine Karte bildet ein Paar mit demselben Bild, wie in jedem Satz, oder mit einer eigenen anderen Karte.</translation>
+    </message>
+    <message>
+        <source>The &amp;same picture</source>
+        <translation>&amp;Dasselbe Bild</translation>
+    </message>
+    <message>
+        <source>Another &amp;picture</source>
+        <translation>Ein anderes &amp;Bild</translation>
+    </message>
+    <message>
+        <source>A &amp;word</source>
+        <translation>Ein &amp;Wort</translation>
+    </message>
+    <message>
+        <source>A s&amp;ound (WAV, at most 10 seconds)</source>
+        <translation>Ein &amp;Klang (WAV, höchstens 10 Sekunden)</translation>
+    </message>
+    <message>
+        <source>Pairs with:</source>
+        <translation>Bildet ein Paar mit:</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Wählen…</translation>
+    </message>
+    <message>
+        <source>Choose the other picture</source>
+        <translation>Das andere Bild wählen</translation>
+    </message>
+    <message>
+        <source>Choose the sound</source>
+        <translation>Den Klang wählen</translation>
+    </message>
+    <message>
+        <source>WAV sounds (*.wav);;All files (*)</source>
+        <translation>WAV-Klänge (*.wav);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Name of the picture</source>
+        <translation>Name des Bildes</translation>
+    </message>
+    <message>
+        <source>Name of the picture in %1</source>
+        <translation>Name des Bildes in %1</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>freiwillig</translation>
+    </message>
+    <message>
+        <source>Name of the other picture</source>
+        <translation>Name des anderen Bildes</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>Caption of the sound</source>
+        <translation>Beschriftung des Klangs</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 in %2</translation>
     </message>
 </context>
 <context>

@@ -507,6 +507,90 @@ como imágenes sueltas repartidas dos veces. info también lista las parejas de 
         <source>not a regular file.</source>
         <translation>no es un archivo normal.</translation>
     </message>
+    <message>
+        <source>There is no room for a copy to check the set in (%1).</source>
+        <translation>No hay sitio para una copia en la que comprobar la baraja (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language code; write codes such as en, de or pt_BR.</source>
+        <translation>«%1» no es un código de idioma; escribe códigos como en, de o pt_BR.</translation>
+    </message>
+    <message>
+        <source>Name at least one language, such as en.</source>
+        <translation>Indica al menos un idioma, como en.</translation>
+    </message>
+    <message>
+        <source>A set may have at most %1 languages.</source>
+        <translation>Una baraja puede tener como mucho %1 idiomas.</translation>
+    </message>
+    <message>
+        <source>Write the word in %1.</source>
+        <translation>Escribe la palabra en %1.</translation>
+    </message>
+    <message>
+        <source>Choose the other picture.</source>
+        <translation>Elige la otra imagen.</translation>
+    </message>
+    <message>
+        <source>Choose the sound.</source>
+        <translation>Elige el sonido.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 picture among %3 faces; all pictures of a set must share one format.</source>
+        <translation>%1 es una imagen %2 entre imágenes %3; todas las imágenes de una baraja deben tener el mismo formato.</translation>
+    </message>
+    <message>
+        <source>Card %1: %2</source>
+        <translation>Carta %1: %2</translation>
+    </message>
+    <message>
+        <source>a set may have at most %1 languages.</source>
+        <translation>una baraja puede tener como mucho %1 idiomas.</translation>
+    </message>
+    <message>
+        <source>column %1 is &quot;%2&quot;; the columns are left, right, then left:LANG or right:LANG (LANG a code such as en or pt_BR), and the first two share their language.</source>
+        <translation>la columna %1 es «%2»; las columnas son left, right, y después left:LANG o right:LANG (LANG un código como en o pt_BR), y las dos primeras comparten idioma.</translation>
+    </message>
+    <message>
+        <source>a text longer than %1 characters.</source>
+        <translation>un texto de más de %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>a text with control characters.</source>
+        <translation>un texto con caracteres de control.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file inside the table&apos;s folder.</source>
+        <translation>«%1» no es un archivo de la carpeta de la tabla.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: no such file.</source>
+        <translation>«%1»: no existe ese archivo.</translation>
+    </message>
+    <message>
+        <source>a word card without a word.</source>
+        <translation>una carta de palabra sin palabra.</translation>
+    </message>
+    <message>
+        <source>a side is empty; each line is LEFT&lt;TAB&gt;RIGHT.</source>
+        <translation>un lado está vacío; cada línea es IZQUIERDA&lt;TAB&gt;DERECHA.</translation>
+    </message>
+    <message>
+        <source>%1 columns; a pair is LEFT&lt;TAB&gt;RIGHT, with at most %2 columns in all.</source>
+        <translation>%1 columnas; una pareja es IZQUIERDA&lt;TAB&gt;DERECHA, con %2 columnas como mucho en total.</translation>
+    </message>
+    <message>
+        <source>a set may have at most %1 pairs.</source>
+        <translation>una baraja puede tener como mucho %1 parejas.</translation>
+    </message>
+    <message>
+        <source>column %1 gives a word a second text (a word of one language takes no translation).</source>
+        <translation>la columna %1 da a una palabra un segundo texto (una palabra de un solo idioma no se traduce).</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text.</source>
+        <translation>no es texto UTF-8.</translation>
+    </message>
 </context>
 <context>
     <name>Encoders</name>
@@ -850,6 +934,85 @@ como imágenes sueltas repartidas dos veces. info también lista las parejas de 
     </message>
 </context>
 <context>
+    <name>PairTable</name>
+    <message>
+        <source>Its pair table has a %1 that is not text.</source>
+        <translation>Su tabla de parejas tiene un campo «%1» que no es texto.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a %1 longer than %2 characters.</source>
+        <translation>Su tabla de parejas tiene un campo «%1» de más de %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a %1 with control characters.</source>
+        <translation>Su tabla de parejas tiene un campo «%1» con caracteres de control.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a %1 out of range.</source>
+        <translation>Su tabla de parejas tiene un campo «%1» fuera de rango.</translation>
+    </message>
+    <message>
+        <source>Its pair table does not list at most %1 languages.</source>
+        <translation>Su tabla de parejas no enumera como mucho %1 idiomas.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a language code that is not one (&quot;en&quot;, &quot;pt_BR&quot;).</source>
+        <translation>Su tabla de parejas tiene un código de idioma que no lo es («en», «pt_BR»).</translation>
+    </message>
+    <message>
+        <source>Its pair table has a face that is not a picture, word or sound.</source>
+        <translation>Su tabla de parejas tiene una imagen que no es imagen, palabra ni sonido.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a face that is not described.</source>
+        <translation>Su tabla de parejas tiene una imagen que no está descrita.</translation>
+    </message>
+    <message>
+        <source>Its pair table has texts that are not given per language.</source>
+        <translation>Su tabla de parejas tiene textos que no se dan por idioma.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a text in a language it does not list.</source>
+        <translation>Su tabla de parejas tiene un texto en un idioma que no enumera.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a word of one language without its text in that language.</source>
+        <translation>Su tabla de parejas tiene una palabra de un solo idioma sin su texto en ese idioma.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a word without a text.</source>
+        <translation>Su tabla de parejas tiene una palabra sin texto.</translation>
+    </message>
+    <message>
+        <source>Its pair table gives a sound to a face that is not one.</source>
+        <translation>Su tabla de parejas da un sonido a una imagen que no lo es.</translation>
+    </message>
+    <message>
+        <source>Its pair table puts more than two faces in pair %1.</source>
+        <translation>Su tabla de parejas pone más de dos imágenes en la pareja %1.</translation>
+    </message>
+    <message>
+        <source>Its pair table is larger than %1 KiB.</source>
+        <translation>Su tabla de parejas ocupa más de %1 KiB.</translation>
+    </message>
+    <message>
+        <source>Its pair table does not start as one.</source>
+        <translation>Su tabla de parejas no empieza como tal.</translation>
+    </message>
+    <message>
+        <source>Its pair table is damaged.</source>
+        <translation>Su tabla de parejas está dañada.</translation>
+    </message>
+    <message>
+        <source>Its pair table is of a version this game does not know.</source>
+        <translation>Su tabla de parejas es de una versión que este juego no conoce.</translation>
+    </message>
+    <message>
+        <source>Its pair table does not have an even number of faces, from 2 to %1.</source>
+        <translation>Su tabla de parejas no tiene un número par de imágenes, de 2 a %1.</translation>
+    </message>
+</context>
+<context>
     <name>RegistryFile</name>
     <message>
         <source>The settings store cannot hold a line break.</source>
@@ -1007,6 +1170,10 @@ como imágenes sueltas repartidas dos veces. info también lista las parejas de 
     <message>
         <source>Not enough memory to build the card set.</source>
         <translation>No hay memoria suficiente para crear la baraja.</translation>
+    </message>
+    <message>
+        <source>Reading the set as the game will</source>
+        <translation>Leyendo la baraja como la leerá el juego</translation>
     </message>
 </context>
 <context>
@@ -1185,6 +1352,26 @@ Replace it?</source>
         <source>%1 could not be started.</source>
         <translation>No se ha podido iniciar %1.</translation>
     </message>
+    <message>
+        <source>Partner…</source>
+        <translation>Pareja…</translation>
+    </message>
+    <message>
+        <source>What the chosen card pairs with: the same picture, another picture, a word or a sound</source>
+        <translation>Con qué forma pareja la carta elegida: la misma imagen, otra imagen, una palabra o un sonido</translation>
+    </message>
+    <message>
+        <source>The languages of the names and words of cards with a partner, such as en de fr; the first is shown when a player&apos;s is missing</source>
+        <translation>Los idiomas de los nombres y palabras de las cartas con pareja, como en de fr; el primero se muestra cuando falta el del jugador</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Idiomas</translation>
+    </message>
+    <message>
+        <source>Choose a card among the faces first.</source>
+        <translation>Elige primero una carta entre las imágenes.</translation>
+    </message>
 </context>
 <context>
     <name>TFaceGrid</name>
@@ -1195,6 +1382,26 @@ GIF, JPEG or BMP, all of one kind; at least 8.</source>
         <translation>Suelta aquí imágenes o carpetas de imágenes, o añádelas con los botones de abajo.
 
 GIF, JPEG o BMP, todas del mismo tipo; al menos 8.</translation>
+    </message>
+    <message>
+        <source>pairs with the picture %1</source>
+        <translation>forma pareja con la imagen %1</translation>
+    </message>
+    <message>
+        <source>pairs with the word &quot;%1&quot;</source>
+        <translation>forma pareja con la palabra «%1»</translation>
+    </message>
+    <message>
+        <source>pairs with the sound %1</source>
+        <translation>forma pareja con el sonido %1</translation>
+    </message>
+    <message>
+        <source>pairs with the sound %1 (&quot;%2&quot;)</source>
+        <translation>forma pareja con el sonido %1 («%2»)</translation>
+    </message>
+    <message>
+        <source>pairs with itself</source>
+        <translation>forma pareja consigo misma</translation>
     </message>
 </context>
 <context>
@@ -1419,6 +1626,85 @@ GIF, JPEG o BMP, todas del mismo tipo; al menos 8.</translation>
     <message>
         <source>Level</source>
         <translation>Nivel</translation>
+    </message>
+</context>
+<context>
+    <name>TPartnerDialog</name>
+    <message>
+        <source>Partner of card %1</source>
+        <translation>Pareja de la carta %1</translation>
+    </message>
+    <message>
+        <source>Picture of card %1</source>
+        <translation>Imagen de la carta %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Card %1&lt;/b&gt;, %2: a card pairs with the same picture, as in any set, or with another card of its own.</source>
+        <translation>&lt;b&gt;Carta %1&lt;/b&gt;, %2: una carta forma pareja con la misma imagen, como en cualquier baraja, o con otra carta propia.</translation>
+    </message>
+    <message>
+        <source>The &amp;same picture</source>
+        <translation>La &amp;misma imagen</translation>
+    </message>
+    <message>
+        <source>Another &amp;picture</source>
+        <translation>Otra &amp;imagen</translation>
+    </message>
+    <message>
+        <source>A &amp;word</source>
+        <translation>Una &amp;palabra</translation>
+    </message>
+    <message>
+        <source>A s&amp;ound (WAV, at most 10 seconds)</source>
+        <translation>Un &amp;sonido (WAV, 10 segundos como mucho)</translation>
+    </message>
+    <message>
+        <source>Pairs with:</source>
+        <translation>Forma pareja con:</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Elegir…</translation>
+    </message>
+    <message>
+        <source>Choose the other picture</source>
+        <translation>Elegir la otra imagen</translation>
+    </message>
+    <message>
+        <source>Choose the sound</source>
+        <translation>Elegir el sonido</translation>
+    </message>
+    <message>
+        <source>WAV sounds (*.wav);;All files (*)</source>
+        <translation>Sonidos WAV (*.wav);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Name of the picture</source>
+        <translation>Nombre de la imagen</translation>
+    </message>
+    <message>
+        <source>Name of the picture in %1</source>
+        <translation>Nombre de la imagen en %1</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>opcional</translation>
+    </message>
+    <message>
+        <source>Name of the other picture</source>
+        <translation>Nombre de la otra imagen</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Palabra</translation>
+    </message>
+    <message>
+        <source>Caption of the sound</source>
+        <translation>Leyenda del sonido</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 en %2</translation>
     </message>
 </context>
 <context>

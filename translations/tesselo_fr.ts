@@ -506,6 +506,90 @@ seules distribuées deux fois. info liste aussi les paires d’un tel jeu.
         <source>not a regular file.</source>
         <translation>pas un fichier ordinaire.</translation>
     </message>
+    <message>
+        <source>There is no room for a copy to check the set in (%1).</source>
+        <translation>Il n’y a pas de place pour une copie où vérifier le jeu (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language code; write codes such as en, de or pt_BR.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un code de langue&#xa0;; écris des codes comme en, de ou pt_BR.</translation>
+    </message>
+    <message>
+        <source>Name at least one language, such as en.</source>
+        <translation>Nomme au moins une langue, par exemple en.</translation>
+    </message>
+    <message>
+        <source>A set may have at most %1 languages.</source>
+        <translation>Un jeu peut avoir au plus %1 langues.</translation>
+    </message>
+    <message>
+        <source>Write the word in %1.</source>
+        <translation>Écris le mot en %1.</translation>
+    </message>
+    <message>
+        <source>Choose the other picture.</source>
+        <translation>Choisis l’autre image.</translation>
+    </message>
+    <message>
+        <source>Choose the sound.</source>
+        <translation>Choisis le son.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 picture among %3 faces; all pictures of a set must share one format.</source>
+        <translation>%1 est une image %2 parmi des images %3&#xa0;; toutes les images d’un jeu doivent avoir le même format.</translation>
+    </message>
+    <message>
+        <source>Card %1: %2</source>
+        <translation>Carte %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>a set may have at most %1 languages.</source>
+        <translation>un jeu peut avoir au plus %1 langues.</translation>
+    </message>
+    <message>
+        <source>column %1 is &quot;%2&quot;; the columns are left, right, then left:LANG or right:LANG (LANG a code such as en or pt_BR), and the first two share their language.</source>
+        <translation>la colonne %1 est «&#xa0;%2&#xa0;»&#xa0;; les colonnes sont left, right, puis left:LANG ou right:LANG (LANG un code comme en ou pt_BR), et les deux premières ont la même langue.</translation>
+    </message>
+    <message>
+        <source>a text longer than %1 characters.</source>
+        <translation>un texte de plus de %1 caractères.</translation>
+    </message>
+    <message>
+        <source>a text with control characters.</source>
+        <translation>un texte avec des caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file inside the table&apos;s folder.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un fichier dans le dossier de la table.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: no such file.</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: ce fichier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>a word card without a word.</source>
+        <translation>une carte de mot sans mot.</translation>
+    </message>
+    <message>
+        <source>a side is empty; each line is LEFT&lt;TAB&gt;RIGHT.</source>
+        <translation>un côté est vide&#xa0;; chaque ligne est GAUCHE&lt;TAB&gt;DROITE.</translation>
+    </message>
+    <message>
+        <source>%1 columns; a pair is LEFT&lt;TAB&gt;RIGHT, with at most %2 columns in all.</source>
+        <translation>%1 colonnes&#xa0;; une paire est GAUCHE&lt;TAB&gt;DROITE, avec au plus %2 colonnes en tout.</translation>
+    </message>
+    <message>
+        <source>a set may have at most %1 pairs.</source>
+        <translation>un jeu peut avoir au plus %1 paires.</translation>
+    </message>
+    <message>
+        <source>column %1 gives a word a second text (a word of one language takes no translation).</source>
+        <translation>la colonne %1 donne un second texte à un mot (un mot d’une seule langue ne se traduit pas).</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text.</source>
+        <translation>pas du texte UTF-8.</translation>
+    </message>
 </context>
 <context>
     <name>Encoders</name>
@@ -849,6 +933,85 @@ seules distribuées deux fois. info liste aussi les paires d’un tel jeu.
     </message>
 </context>
 <context>
+    <name>PairTable</name>
+    <message>
+        <source>Its pair table has a %1 that is not text.</source>
+        <translation>Sa table des paires a un champ «&#xa0;%1&#xa0;» qui n’est pas du texte.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a %1 longer than %2 characters.</source>
+        <translation>Sa table des paires a un champ «&#xa0;%1&#xa0;» de plus de %2 caractères.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a %1 with control characters.</source>
+        <translation>Sa table des paires a un champ «&#xa0;%1&#xa0;» avec des caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a %1 out of range.</source>
+        <translation>Sa table des paires a un champ «&#xa0;%1&#xa0;» hors des limites.</translation>
+    </message>
+    <message>
+        <source>Its pair table does not list at most %1 languages.</source>
+        <translation>Sa table des paires ne donne pas au plus %1 langues.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a language code that is not one (&quot;en&quot;, &quot;pt_BR&quot;).</source>
+        <translation>Sa table des paires a un code de langue qui n’en est pas un («&#xa0;en&#xa0;», «&#xa0;pt_BR&#xa0;»).</translation>
+    </message>
+    <message>
+        <source>Its pair table has a face that is not a picture, word or sound.</source>
+        <translation>Sa table des paires a une image qui n’est ni une image, ni un mot, ni un son.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a face that is not described.</source>
+        <translation>Sa table des paires a une image qui n’est pas décrite.</translation>
+    </message>
+    <message>
+        <source>Its pair table has texts that are not given per language.</source>
+        <translation>Sa table des paires a des textes qui ne sont pas donnés par langue.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a text in a language it does not list.</source>
+        <translation>Sa table des paires a un texte dans une langue qu’elle ne donne pas.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a word of one language without its text in that language.</source>
+        <translation>Sa table des paires a un mot d’une seule langue sans son texte dans cette langue.</translation>
+    </message>
+    <message>
+        <source>Its pair table has a word without a text.</source>
+        <translation>Sa table des paires a un mot sans texte.</translation>
+    </message>
+    <message>
+        <source>Its pair table gives a sound to a face that is not one.</source>
+        <translation>Sa table des paires donne un son à une image qui n’en est pas un.</translation>
+    </message>
+    <message>
+        <source>Its pair table puts more than two faces in pair %1.</source>
+        <translation>Sa table des paires met plus de deux images dans la paire %1.</translation>
+    </message>
+    <message>
+        <source>Its pair table is larger than %1 KiB.</source>
+        <translation>Sa table des paires dépasse %1 Kio.</translation>
+    </message>
+    <message>
+        <source>Its pair table does not start as one.</source>
+        <translation>Sa table des paires ne commence pas comme telle.</translation>
+    </message>
+    <message>
+        <source>Its pair table is damaged.</source>
+        <translation>Sa table des paires est endommagée.</translation>
+    </message>
+    <message>
+        <source>Its pair table is of a version this game does not know.</source>
+        <translation>Sa table des paires est d’une version que ce jeu ne connaît pas.</translation>
+    </message>
+    <message>
+        <source>Its pair table does not have an even number of faces, from 2 to %1.</source>
+        <translation>Sa table des paires n’a pas un nombre pair d’images, de 2 à %1.</translation>
+    </message>
+</context>
+<context>
     <name>RegistryFile</name>
     <message>
         <source>The settings store cannot hold a line break.</source>
@@ -1006,6 +1169,10 @@ seules distribuées deux fois. info liste aussi les paires d’un tel jeu.
     <message>
         <source>Not enough memory to build the card set.</source>
         <translation>Pas assez de mémoire pour fabriquer le jeu de cartes.</translation>
+    </message>
+    <message>
+        <source>Reading the set as the game will</source>
+        <translation>Lecture du jeu comme le jeu le lira</translation>
     </message>
 </context>
 <context>
@@ -1184,6 +1351,26 @@ Le remplacer&#xa0;?</translation>
         <source>%1 could not be started.</source>
         <translation>%1 n’a pas pu être lancé.</translation>
     </message>
+    <message>
+        <source>Partner…</source>
+        <translation>Partenaire…</translation>
+    </message>
+    <message>
+        <source>What the chosen card pairs with: the same picture, another picture, a word or a sound</source>
+        <translation>Ce avec quoi la carte choisie forme une paire&#xa0;: la même image, une autre image, un mot ou un son</translation>
+    </message>
+    <message>
+        <source>The languages of the names and words of cards with a partner, such as en de fr; the first is shown when a player&apos;s is missing</source>
+        <translation>Les langues des noms et des mots des cartes avec un partenaire, par exemple en de fr&#xa0;; la première est montrée quand celle du joueur manque</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Langues</translation>
+    </message>
+    <message>
+        <source>Choose a card among the faces first.</source>
+        <translation>Choisis d’abord une carte parmi les images.</translation>
+    </message>
 </context>
 <context>
     <name>TFaceGrid</name>
@@ -1194,6 +1381,26 @@ GIF, JPEG or BMP, all of one kind; at least 8.</source>
         <translation>Dépose ici des images ou des dossiers d’images, ou ajoute-les avec les boutons ci-dessous.
 
 GIF, JPEG ou BMP, toutes du même genre&#xa0;; au moins 8.</translation>
+    </message>
+    <message>
+        <source>pairs with the picture %1</source>
+        <translation>forme une paire avec l’image %1</translation>
+    </message>
+    <message>
+        <source>pairs with the word &quot;%1&quot;</source>
+        <translation>forme une paire avec le mot «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>pairs with the sound %1</source>
+        <translation>forme une paire avec le son %1</translation>
+    </message>
+    <message>
+        <source>pairs with the sound %1 (&quot;%2&quot;)</source>
+        <translation>forme une paire avec le son %1 («&#xa0;%2&#xa0;»)</translation>
+    </message>
+    <message>
+        <source>pairs with itself</source>
+        <translation>forme une paire avec elle-même</translation>
     </message>
 </context>
 <context>
@@ -1418,6 +1625,85 @@ GIF, JPEG ou BMP, toutes du même genre&#xa0;; au moins 8.</translation>
     <message>
         <source>Level</source>
         <translation>Niveau</translation>
+    </message>
+</context>
+<context>
+    <name>TPartnerDialog</name>
+    <message>
+        <source>Partner of card %1</source>
+        <translation>Partenaire de la carte %1</translation>
+    </message>
+    <message>
+        <source>Picture of card %1</source>
+        <translation>Image de la carte %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Card %1&lt;/b&gt;, %2: a card pairs with the same picture, as in any set, or with another card of its own.</source>
+        <translation>&lt;b&gt;Carte %1&lt;/b&gt;, %2&#xa0;: une carte forme une paire avec la même image, comme dans tout jeu, ou avec une autre carte à elle.</translation>
+    </message>
+    <message>
+        <source>The &amp;same picture</source>
+        <translation>La &amp;même image</translation>
+    </message>
+    <message>
+        <source>Another &amp;picture</source>
+        <translation>Une autre &amp;image</translation>
+    </message>
+    <message>
+        <source>A &amp;word</source>
+        <translation>Un m&amp;ot</translation>
+    </message>
+    <message>
+        <source>A s&amp;ound (WAV, at most 10 seconds)</source>
+        <translation>Un &amp;son (WAV, 10 secondes au plus)</translation>
+    </message>
+    <message>
+        <source>Pairs with:</source>
+        <translation>Forme une paire avec&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Choose the other picture</source>
+        <translation>Choisir l’autre image</translation>
+    </message>
+    <message>
+        <source>Choose the sound</source>
+        <translation>Choisir le son</translation>
+    </message>
+    <message>
+        <source>WAV sounds (*.wav);;All files (*)</source>
+        <translation>Sons WAV (*.wav);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Name of the picture</source>
+        <translation>Nom de l’image</translation>
+    </message>
+    <message>
+        <source>Name of the picture in %1</source>
+        <translation>Nom de l’image en %1</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>facultatif</translation>
+    </message>
+    <message>
+        <source>Name of the other picture</source>
+        <translation>Nom de l’autre image</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Mot</translation>
+    </message>
+    <message>
+        <source>Caption of the sound</source>
+        <translation>Légende du son</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 en %2</translation>
     </message>
 </context>
 <context>

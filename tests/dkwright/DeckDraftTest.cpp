@@ -151,7 +151,7 @@ TEST(DeckBuildJobTest, DeliversOneResultOnTheCallersThread) {
   TDeckBuildJob job;
   QSignalSpy built(&job, &TDeckBuildJob::Built);
   QSignalSpy progressed(&job, &TDeckBuildJob::Progressed);
-  job.Start(request);
+  job.Start(request, QStringLiteral("Job.crd"));
   EXPECT_TRUE(job.Running());
   ASSERT_TRUE(built.wait(30000));
   EXPECT_FALSE(job.Running());
@@ -160,7 +160,7 @@ TEST(DeckBuildJobTest, DeliversOneResultOnTheCallersThread) {
 
   QSignalSpy failed(&job, &TDeckBuildJob::Failed);
   request.Faces.resize(3);
-  job.Start(request);
+  job.Start(request, QStringLiteral("Job.crd"));
   ASSERT_TRUE(failed.wait(30000));
   EXPECT_TRUE(failed.front().front().toString().contains(QLatin1String("at least 8")));
 
@@ -168,7 +168,7 @@ TEST(DeckBuildJobTest, DeliversOneResultOnTheCallersThread) {
   request.Faces = {};
   for (const QByteArray& bytes : Pictures(QStringLiteral("jpeg"), 8, {2400, 1800}))
     request.Faces.push_back({QStringLiteral("photo"), {}, bytes});
-  job.Start(request);
+  job.Start(request, QStringLiteral("Job.crd"));
   job.Cancel();
   ASSERT_TRUE(cancelled.wait(30000));
   EXPECT_EQ(built.size(), 1);

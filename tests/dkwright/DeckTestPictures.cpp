@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QtEndian>
 
 namespace decktest {
 
@@ -36,6 +37,21 @@ QList<QByteArray> Pictures(const QString& Format, int Count, QSize Size) {
   for (int i = 0; i < Count; ++i)
     pictures.push_back(Picture(Format, i, Size));
   return pictures;
+}
+
+QByteArray Wave(int Frames) {
+  QByteArray clip = "RIFF....WAVEfmt " + QByteArray(20, '\0') + "data....";
+  const auto put = [&](int At, auto Value) { qToLittleEndian(Value, clip.data() + At); };
+  put(4, quint32(36 + Frames));
+  put(16, quint32(16));
+  put(20, quint16(1));
+  put(22, quint16(1));
+  put(24, quint32(8000));
+  put(28, quint32(8000));
+  put(32, quint16(1));
+  put(34, quint16(8));
+  put(40, quint32(Frames));
+  return clip + QByteArray(Frames, '\x80');
 }
 
 bool WriteFile(const QString& Path, const QByteArray& Bytes) {

@@ -20,6 +20,9 @@ QColor ColourOf(int Index);
 // Count pictures of one format, indexes 0..Count-1.
 QList<QByteArray> Pictures(const QString& Format, int Count, QSize Size = {120, 90});
 
+// A mono 8-bit PCM WAV clip of Frames frames at 8 kHz.
+QByteArray Wave(int Frames);
+
 // Writes Bytes to Path; false when that fails.
 bool WriteFile(const QString& Path, const QByteArray& Bytes);
 

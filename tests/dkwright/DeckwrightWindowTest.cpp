@@ -9,16 +9,20 @@
 #include "CardSets.h"
 #include "DeckwrightWindow.h"
 #include "FaceGrid.h"
+#include "PartnerDialog.h"
 #include "PictureChooser.h"
 #include "SingleInstance.h"
 
+#include <QAccessible>
 #include <QDeadlineTimer>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,6 +31,8 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+
+#include <sys/stat.h>
 
 using namespace decktest;
 
@@ -86,6 +92,20 @@ protected:
       return {};
     EXPECT_TRUE(ended.wait(60000));
     return ended.isEmpty() ? QString() : ended.front().at(1).toString();
+  }
+
+  // The partner dialog of the grid's current card, opened with Enter as a keyboard user does.
+  TPartnerDialog* OpenPartner(int row) {
+    auto* grid = Child<TFaceGrid>("FaceGrid");
+    grid->setCurrentRow(row);
+    QTest::keyClick(grid, Qt::Key_Return);
+    auto* dialog = FWindow->findChild<TPartnerDialog*>();
+    EXPECT_TRUE(dialog && dialog->isVisible());
+    return dialog;
+  }
+  static void Accept(TPartnerDialog* dialog) {
+    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 
   QStringList FilesIn(const QString& folder) const {
@@ -157,24 +177,27 @@ TEST_F(DeckwrightWindowTest, InALongerLanguageTextsStayWholeAndTranslated) {
   testsupport::TPseudoLanguage pseudo;
   MakeWindow(FFolders, Path(QStringLiteral("program/tesselo")));
   FWindow->show();
-  const auto inspect = [&](const char* State) {
+  const auto inspect = [&](const char* State, const QWidget& window) {
     QCoreApplication::processEvents();
-    const QStringList clipped = testsupport::ClippedTexts(*FWindow);
+    const QStringList clipped = testsupport::ClippedTexts(window);
     EXPECT_TRUE(clipped.isEmpty()) << State << ": " << clipped.join(" | ").toStdString();
     // File names, the format names and the programs' names are never translated.
     const QStringList unmarked = testsupport::UnmarkedTexts(
-        testsupport::ShownTexts(*FWindow),
-        {QDir::toNativeSeparators(FFolders.Program), "Kovalent Tesselo", "Deckwright", "face05.pic",
-         "tesselo.crd", "Pictures.crd", "TTT"});
+        testsupport::ShownTexts(window),
+        {QDir::toNativeSeparators(FFolders.Program), "Kovalent Tesselo", "Deckwright",
+         "face05.pic: ", "face05.pic", "tesselo.crd", "Pictures.crd", "TTT", "en", "de"});
     EXPECT_TRUE(unmarked.isEmpty()) << State << ": " << unmarked.join(" | ").toStdString();
   };
-  inspect("empty");
+  inspect("empty", *FWindow);
   FWindow->AddPaths({WriteFaces(QStringLiteral("few"), QStringLiteral("jpeg"), 5)});
   FWindow->AddPaths({WriteFaces(QStringLiteral("gifs"), QStringLiteral("gif"), 4, {120, 90}, 5)});
   Type("TitleEdit", QString(300, QLatin1Char('T')));
   Type("LinkEdit", QString(256, QLatin1Char('L')));
   Type("CardBoxEdit", QStringLiteral("wide"));
-  inspect("every check shown");
+  inspect("every check shown", *FWindow);
+  Type("LanguagesEdit", QStringLiteral("en de"));
+  OpenPartner(5)->ChooseSound(Path(QStringLiteral("gifs/face05.pic")));
+  inspect("a sound refused", *FWindow->findChild<TPartnerDialog*>());
 }
 
 TEST_F(DeckwrightWindowTest, ChecksStandBesideWhatTheyAreAboutAndSavingIsRefused) {
@@ -204,9 +227,14 @@ TEST_F(DeckwrightWindowTest, ChecksStandBesideWhatTheyAreAboutAndSavingIsRefused
 
 TEST_F(DeckwrightWindowTest, AFileThatIsNoPictureIsMarkedAndNamed) {
   FWindow->AddPaths({WriteFaces(QStringLiteral("set"), QStringLiteral("bmp"), 8)});
-  ASSERT_TRUE(WriteFile(Path(QStringLiteral("notes.bmp")), "BMnot really a picture at all"));
-  FWindow->AddPaths({Path(QStringLiteral("notes.bmp"))});
-  EXPECT_TRUE(Text("FacesCheck").startsWith(Path(QStringLiteral("notes.bmp"))));
+  // A name that looks like markup is shown, and read aloud, as it is written.
+  const QString notes = Path(QStringLiteral("<b>notes.bmp"));
+  ASSERT_TRUE(WriteFile(notes, "BMnot really a picture at all"));
+  FWindow->AddPaths({notes});
+  EXPECT_TRUE(Text("FacesCheck").startsWith(notes));
+  EXPECT_EQ(
+      QAccessible::queryAccessibleInterface(Child<QLabel>("FacesCheck"))->text(QAccessible::Name),
+      Text("FacesCheck"));
   auto* grid = Child<TFaceGrid>("FaceGrid");
   EXPECT_EQ(grid->item(8)->toolTip(), Text("FacesCheck"));
   Type("TitleEdit", QStringLiteral("Notes"));
@@ -426,6 +454,72 @@ TEST_F(DeckwrightWindowTest, AChosenAdvertAndBackGoIntoTheSetAndADamagedOneIsRef
   EXPECT_EQ(loader.CardBack().size(), QSize(120, 90));
 }
 
+TEST_F(DeckwrightWindowTest, CardsPairedWithAWordAndASoundMakeASetOfDifferentCards) {
+  FWindow->show();
+  FWindow->AddPaths({WriteFaces(QStringLiteral("set"), QStringLiteral("gif"), 8)});
+  ASSERT_TRUE(WriteFile(Path(QStringLiteral("bark.wav")), Wave(4000)));
+  Type("TitleEdit", QStringLiteral("Animals"));
+  Type("LanguagesEdit", QStringLiteral("en de"));
+
+  TPartnerDialog* dialog = OpenPartner(1);
+  dialog->findChild<QRadioButton*>(QStringLiteral("Kind2"))->click(); // a word
+  EXPECT_FALSE(dialog->Problem().isEmpty());
+  dialog->findChild<QLineEdit*>(QStringLiteral("Name_de"))->setText(QStringLiteral("Hund"));
+  dialog->findChild<QLineEdit*>(QStringLiteral("Text_en"))->setText(QStringLiteral("dog"));
+  dialog->findChild<QLineEdit*>(QStringLiteral("Text_de"))->setText(QStringLiteral("Hund"));
+  Accept(dialog);
+  dialog = OpenPartner(2);
+  dialog->ChooseSound(Path(QStringLiteral("bark.wav")));
+  Accept(dialog);
+  EXPECT_TRUE(Child<TFaceGrid>("FaceGrid")
+                  ->item(1)
+                  ->data(Qt::AccessibleDescriptionRole)
+                  .toString()
+                  .contains(QLatin1String("\"dog\"")));
+
+  const QString saved = SaveAndWait();
+  ASSERT_FALSE(saved.isEmpty()) << FLog.Warned.join(' ').toStdString();
+  TCardSetLoader loader(saved);
+  loader.ReadHeader();
+  loader.CheckFaces(std::chrono::steady_clock::now() + std::chrono::seconds(30));
+  const TPairTable& table = loader.PairTable();
+  EXPECT_EQ(table.Languages, QStringList({QStringLiteral("en"), QStringLiteral("de")}));
+  ASSERT_EQ(table.Faces.size(), 16u);
+  EXPECT_EQ(table.Pairs.front(), (std::array<int, 2>{0, 1}));
+  EXPECT_EQ(table.Faces[0].Texts.value(QStringLiteral("en")), QStringLiteral("face00"));
+  EXPECT_EQ(table.Faces[3].Kind, TFaceKind::Word);
+  EXPECT_EQ(FaceText(table, 2, QStringLiteral("de")), QStringLiteral("Hund"));
+  EXPECT_EQ(FaceText(table, 3, QStringLiteral("de_AT")), QStringLiteral("Hund"));
+  EXPECT_EQ(FaceText(table, 3, QStringLiteral("fr")), QStringLiteral("dog"));
+  EXPECT_EQ(table.Faces[5].Kind, TFaceKind::Sound);
+  EXPECT_EQ(FaceText(table, 5, QStringLiteral("en")), QStringLiteral("bark"));
+  EXPECT_EQ(TCardSetLoader::ReadSoundClip(saved, table, 5), Wave(4000));
+}
+
+// A sound the game could not play is refused when it is chosen, with the reason beside it.
+TEST_F(DeckwrightWindowTest, ASoundThatCannotBePlayedIsRefusedWhenChosen) {
+  FWindow->show();
+  FWindow->AddPaths({WriteFaces(QStringLiteral("set"), QStringLiteral("gif"), 8)});
+  QByteArray compressed = Wave(100);
+  compressed[20] = 2;
+  ASSERT_TRUE(WriteFile(Path(QStringLiteral("long.wav")), Wave(80001)));
+  ASSERT_TRUE(WriteFile(Path(QStringLiteral("adpcm.wav")), compressed));
+  ASSERT_TRUE(WriteFile(Path(QStringLiteral("huge.wav")), Wave(3 * 1024 * 1024)));
+  ASSERT_EQ(::mkfifo(Path(QStringLiteral("pipe.wav")).toLocal8Bit().constData(), 0600), 0);
+  TPartnerDialog* dialog = OpenPartner(0);
+  const std::pair<const char*, const char*> cases[] = {{"long.wav", "longer than 10 seconds"},
+                                                       {"adpcm.wav", "not uncompressed PCM"},
+                                                       {"huge.wav", "larger than"},
+                                                       {"pipe.wav", "not a regular file"}};
+  for (const auto& [file, reason] : cases) {
+    dialog->ChooseSound(Path(QString::fromLatin1(file)));
+    const QString shown = dialog->findChild<QLabel*>(QStringLiteral("PartnerProblem"))->text();
+    EXPECT_TRUE(shown.contains(QLatin1String(file)) && shown.contains(QLatin1String(reason)))
+        << shown.toStdString();
+    EXPECT_FALSE(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
+  }
+}
+
 // Renders the window with the pictures of a default set into DECKWRIGHT_SCREENSHOT (a PNG
 // path) for the documentation; skipped unless that is set.
 TEST_F(DeckwrightWindowTest, Screenshot) {
@@ -446,9 +540,22 @@ TEST_F(DeckwrightWindowTest, Screenshot) {
   FWindow->AddPaths({Path(QStringLiteral("holiday"))});
   Type("TitleEdit", QStringLiteral("Autumn walks"));
   Type("LinkEdit", QStringLiteral("https://example.org/walks"));
-  Child<TFaceGrid>("FaceGrid")->item(2)->setSelected(true);
-  FWindow->resize(880, 540);
+  Type("LanguagesEdit", QStringLiteral("en de"));
   FWindow->show();
+  ASSERT_TRUE(WriteFile(Path(QStringLiteral("rustling leaves.wav")), Wave(8000)));
+  TPartnerDialog* dialog = OpenPartner(0);
+  dialog->SetKind(TPartnerKind::Word);
+  dialog->findChild<QLineEdit*>(QStringLiteral("Text_en"))->setText(QStringLiteral("Oak wood"));
+  dialog->findChild<QLineEdit*>(QStringLiteral("Text_de"))->setText(QStringLiteral("Eichenwald"));
+  Accept(dialog);
+  dialog = OpenPartner(1);
+  dialog->ChooseSound(Path(QStringLiteral("rustling leaves.wav")));
+  QTest::qWait(50);
+  ASSERT_TRUE(dialog->grab().save(target + QStringLiteral(".partner.png"), "PNG"));
+  Accept(dialog);
+  OpenPartner(2)->ChoosePicture(Path(QStringLiteral("holiday/walk-09.jpg")));
+  Accept(FWindow->findChild<TPartnerDialog*>());
+  Child<TFaceGrid>("FaceGrid")->item(2)->setSelected(true);
   QTest::qWait(50);
   ASSERT_TRUE(FWindow->grab().save(target, "PNG"));
 }

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -22,8 +23,12 @@ struct TRun {
   QString Err;
 };
 
-TRun Dkwright(const QStringList& arguments) {
+TRun Dkwright(const QStringList& arguments, const QString& locale = QString()) {
   QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  if (!locale.isEmpty())
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+  process.setProcessEnvironment(environment);
   process.start(testsupport::ProgramDir() + QStringLiteral("/dkwright"), arguments);
   TRun run;
   if (!process.waitForFinished(60000)) {
@@ -190,4 +195,24 @@ TEST_F(DkwrightTest, HelpExplainsTheDefaultBox) {
   EXPECT_TRUE(help.Out.contains(QLatin1String("--size WxH")));
   EXPECT_TRUE(help.Out.contains(QLatin1String("120x90")));
   EXPECT_EQ(Dkwright({QStringLiteral("bake")}).Status, 1);
+}
+
+// The refusals of a table of pairs and of a set's pair table reach the translators too.
+TEST_F(DkwrightTest, PairRefusalsSpeakTheDesktopsLanguage) {
+  const QString table = Path(QStringLiteral("pairs.tsv"));
+  const QString out = Path(QStringLiteral("words.crd"));
+  ASSERT_TRUE(WriteFile(table, QByteArray("text:a\ttext:b\n").repeated(8)));
+  ASSERT_EQ(Dkwright(BuildArguments(out) << QStringLiteral("--pairs") << table).Status, 0);
+  QByteArray set = testsupport::ReadFileBytes(out);
+  ASSERT_EQ(set.count("\"version\":1"), 1);
+  ASSERT_TRUE(WriteFile(out, set.replace("\"version\":1", "\"version\":9")));
+  ASSERT_TRUE(WriteFile(table, "text:\ttext:b\n"));
+  EXPECT_TRUE(
+      Dkwright(BuildArguments(Path(QStringLiteral("x.crd"))) << QStringLiteral("--pairs") << table,
+               QStringLiteral("de_DE.UTF-8"))
+          .Err.contains(QStringLiteral("Wortkarte ohne Wort")));
+  const TRun info = Dkwright({QStringLiteral("info"), out}, QStringLiteral("de_DE.UTF-8"));
+  EXPECT_TRUE(
+      (info.Out + info.Err).contains(QStringLiteral("Version, die dieses Spiel nicht kennt")))
+      << (info.Out + info.Err).toStdString();
 }

@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -33,22 +32,6 @@ TDeckRequest PlainRequest() {
   for (qsizetype i = 0; i < faces.size(); ++i)
     request.Faces.push_back({QStringLiteral("face%1").arg(i), {}, faces[i]});
   return request;
-}
-
-// A mono 8-bit PCM clip of Frames frames at 8 kHz.
-QByteArray Wave(int Frames) {
-  QByteArray clip = "RIFF....WAVEfmt " + QByteArray(20, '\0') + "data....";
-  const auto put = [&](int At, auto Value) { qToLittleEndian(Value, clip.data() + At); };
-  put(4, quint32(36 + Frames));
-  put(16, quint32(16));
-  put(20, quint16(1));
-  put(22, quint16(1));
-  put(24, quint32(8000));
-  put(28, quint32(8000));
-  put(32, quint16(1));
-  put(34, quint16(8));
-  put(40, quint32(Frames));
-  return clip + QByteArray(Frames, '\x80');
 }
 
 class PairSheetRun : public ::testing::Test {
