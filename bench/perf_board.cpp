@@ -8,11 +8,17 @@
 // repainted the same way over the same cell. BM_BoardOneCellPixmapOnly is the former floor,
 // the pixmap drawn with no widget, for comparison.
 //
-// The faces come from the card set named first on the command line:
-//   perf_board program/cards/shapes.crd --benchmark_format=json
+// A board of words, the word side of a set whose pairs are two different cards, is repainted
+// the same way, each word drawn once for its cell by the game's face cache; its floor draws the
+// same words once, outside the figure, and copies them into the same cells.
+//
+// The faces come from the card set named first on the command line; the words from the set of
+// different cards named next, dealt on a board of COLS x ROWS cells of WIDTH x HEIGHT:
+//   perf_board program/cards/shapes.crd [words.crd:6x10:93x69] --benchmark_format=json
 #include "BoardFaces.h"
 #include "BoardGrid.h"
 #include "CardSetLoader.h"
+#include "WordFace.h"
 
 #include <QApplication>
 #include <QImage>
@@ -21,7 +27,9 @@
 #include <QPixmap>
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <numeric>
 #include <vector>
@@ -61,6 +69,47 @@ struct TBoard {
   bool ShowFaces = false;
 };
 
+struct TWordCase {
+  QString Path;
+  int Cols = 0;
+  int Rows = 0;
+  QSize Cell;
+};
+
+TWordCase WordCase;
+
+// The word side of a dealt set of different cards, on a board of as many cells as the set has
+// cards: each word on two of them.
+struct TWordBoard {
+  TWordBoard() {
+    TCardSetLoader loader(WordCase.Path);
+    loader.ReadHeader();
+    // In the engine's slot order: every pair's first face, then every pair's second.
+    std::vector<int32_t> faces;
+    for (const size_t side : {0u, 1u})
+      for (const auto& pair : loader.PairTable().Pairs)
+        faces.push_back(pair[side]);
+    loader.LoadFaces(faces, WordCase.Cell);
+    Faces.TakeGame(loader, loader.Header().ImageKind);
+    for (int slot = 1; slot <= int(faces.size()); ++slot)
+      if (Faces.Kind(slot) == TFaceKind::Word)
+        Words.push_back(slot);
+    Grid.SetShape(WordCase.Cols, WordCase.Rows, WordCase.Cell.width(), WordCase.Cell.height());
+    Grid.OnDrawCell = [this](QPainter& Canvas, int Col, int Row, const QRect& Rect) {
+      Canvas.drawPixmap(Rect.topLeft(), Faces.Face(WordAt(Col, Row), Rect.size()));
+    };
+    Surface = QImage(Grid.size(), QImage::Format_ARGB32_Premultiplied);
+    Grid.show();
+  }
+  int WordAt(int Col, int Row) const {
+    return Words[size_t(Row * WordCase.Cols + Col) % Words.size()];
+  }
+  TBoardFaces Faces;
+  std::vector<int> Words;
+  TBoardGrid Grid;
+  QImage Surface;
+};
+
 // The least a widget does to repaint one cell: draw a ready picture where it is asked to paint.
 class TBareWidget : public QWidget {
 public:
@@ -83,11 +132,18 @@ private:
 
 // Made on first use and gone before the application, as every widget must be.
 std::unique_ptr<TBoard> TheBoard;
+std::unique_ptr<TWordBoard> TheWordBoard;
 
 TBoard& Board() {
   if (!TheBoard)
     TheBoard = std::make_unique<TBoard>();
   return *TheBoard;
+}
+
+TWordBoard& WordBoard() {
+  if (!TheWordBoard)
+    TheWordBoard = std::make_unique<TWordBoard>();
+  return *TheWordBoard;
 }
 
 void GridRepaint(benchmark::State& State, bool Faces, bool OneCell) {
@@ -136,6 +192,41 @@ void WidgetFloor(benchmark::State& State) {
   State.counters["cells"] = 1;
 }
 
+void BM_WordBoardFull(benchmark::State& State) {
+  TWordBoard& board = WordBoard();
+  if (board.Words.empty()) {
+    State.SkipWithError("the set has no words");
+    return;
+  }
+  const QRegion region(board.Grid.rect());
+  board.Grid.render(&board.Surface, QPoint(), region); // draws the words into the face cache
+  for (auto _ : State) {
+    board.Grid.render(&board.Surface, QPoint(), region, QWidget::RenderFlags());
+    benchmark::DoNotOptimize(board.Surface.constBits());
+  }
+  State.counters["cells"] = WordCase.Cols * WordCase.Rows;
+}
+
+void BM_WordBoardFloor(benchmark::State& State) {
+  TWordBoard& board = WordBoard();
+  if (board.Words.empty()) {
+    State.SkipWithError("the set has no words");
+    return;
+  }
+  std::map<int, QPixmap> words;
+  for (const int slot : board.Words)
+    words[slot] = QPixmap::fromImage(DrawWordFace(board.Faces.Text(slot), WordCase.Cell, 1.0));
+  for (auto _ : State) {
+    QPainter canvas(&board.Surface);
+    for (int row = 0; row < WordCase.Rows; ++row)
+      for (int col = 0; col < WordCase.Cols; ++col)
+        canvas.drawPixmap(board.Grid.CellRect(col, row).topLeft(), words[board.WordAt(col, row)]);
+    canvas.end();
+    benchmark::DoNotOptimize(board.Surface.constBits());
+  }
+  State.counters["cells"] = WordCase.Cols * WordCase.Rows;
+}
+
 void BM_BoardFullBacks(benchmark::State& State) {
   GridRepaint(State, false, false);
 }
@@ -162,6 +253,19 @@ BENCHMARK(BM_BoardOneCell)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BoardOneCellFloor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BoardOneCellPixmapOnly)->Unit(benchmark::kMicrosecond);
 
+// PATH:COLSxROWS:WIDTHxHEIGHT
+bool ParseWordCase(const char* Text) {
+  const char* colon = std::strchr(Text, ':');
+  if (colon == nullptr)
+    return false;
+  int cols = 0, rows = 0, width = 0, height = 0;
+  if (std::sscanf(colon + 1, "%dx%d:%dx%d", &cols, &rows, &width, &height) != 4 || cols <= 0 ||
+      rows <= 0 || width <= 0 || height <= 0)
+    return false;
+  WordCase = {QString::fromLocal8Bit(Text, colon - Text), cols, rows, QSize(width, height)};
+  return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -174,9 +278,23 @@ int main(int argc, char** argv) {
     ++argv;
     --argc;
   }
+  if (argc > 1 && std::strncmp(argv[1], "--", 2) != 0) {
+    if (!ParseWordCase(argv[1])) {
+      std::fprintf(stderr, "perf_board: the words are given as PATH:COLSxROWS:WIDTHxHEIGHT\n");
+      return 2;
+    }
+    argv[1] = argv[0];
+    ++argv;
+    --argc;
+    benchmark::RegisterBenchmark("BM_WordBoardFull", BM_WordBoardFull)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("BM_WordBoardFloor", BM_WordBoardFloor)
+        ->Unit(benchmark::kMicrosecond);
+  }
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   TheBoard.reset();
+  TheWordBoard.reset();
   return 0;
 }

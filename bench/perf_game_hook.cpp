@@ -46,9 +46,10 @@ TMainForm* FindMainForm() {
   // The cell in device pixels, which the floors decode the same faces for.
   const QSize cell = TBoardFaces::DevicePixels({form->MGrid->ColWidth(), form->MGrid->RowHeight()},
                                                form->MGrid->devicePixelRatioF());
-  std::printf("new_game_ns=%lld board_cells=%d cell_width=%d cell_height=%d peak_rss_kib=%lld\n",
-              after - before, form->MGrid->ColCount() * form->MGrid->RowCount(), cell.width(),
-              cell.height(), PeakRssKiB());
+  std::printf("new_game_ns=%lld board_cells=%d board_cols=%d cell_width=%d cell_height=%d "
+              "peak_rss_kib=%lld\n",
+              after - before, form->MGrid->ColCount() * form->MGrid->RowCount(),
+              form->MGrid->ColCount(), cell.width(), cell.height(), PeakRssKiB());
   std::fflush(stdout);
   _exit(0);
 }

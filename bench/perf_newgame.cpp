@@ -16,11 +16,17 @@
 // NAME=PATH:PAIRS:WIDTHxHEIGHT, e.g.
 //   perf_newgame shapes=program/cards/shapes.crd:60 photos=photos.crd:60:80x60
 // "perf_newgame --once NAME=PATH:PAIRS:WIDTHxHEIGHT" runs the scaled floor once and reports
-// its wall time and peak memory, for a process of its own.
+// its wall time and peak memory, for a process of its own. "--once-words" does the same for a
+// set of different cards: the pictures of its first PAIRS pairs decoded as the scaled floor
+// decodes them, and their words drawn once at the cell's size, as the board draws a word.
 #include "CardSetHeader.h"
 #include "CardSetLoader.h"
+#include "PairTable.h"
+#include "WordFace.h"
 
 #include <QFile>
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QImage>
 #include <QtEndian>
 #include <benchmark/benchmark.h>
@@ -240,19 +246,16 @@ void BareDecode(benchmark::State& State, const TSetCase& Set, bool WithBackAndAd
   State.counters["faces"] = Set.Pairs;
 }
 
-// The chosen faces with the back and the advert, each read and decoded for the set's cell by
-// the machine's cores, which take the pictures in turn.
-std::vector<QImage> ScaledFloor(const TSetCase& Set) {
-  const std::vector<int32_t> entries = ChosenEntries(Set.Pairs, true);
-  const int fd = open(QFile::encodeName(Set.Path).constData(), O_RDONLY | O_CLOEXEC);
-  const TDirectory directory = ReadDirectory(fd);
-  std::vector<QImage> pictures(entries.size());
+// Entries read and decoded for a cell of Cover by the machine's cores, which take the pictures
+// in turn.
+std::vector<QImage> DecodeScaled(int Fd, const TDirectory& Directory,
+                                 const std::vector<int32_t>& Entries, QSize Cover) {
+  std::vector<QImage> pictures(Entries.size());
   std::atomic<size_t> next{0};
   auto work = [&] {
-    for (size_t k = next++; k < entries.size(); k = next++) {
-      const QByteArray face = ReadEntry(fd, directory, entries[k]);
-      pictures[k] =
-          face.startsWith("BM") ? QImage::fromData(face, "BMP") : BareJpeg(face, Set.Cover);
+    for (size_t k = next++; k < Entries.size(); k = next++) {
+      const QByteArray face = ReadEntry(Fd, Directory, Entries[k]);
+      pictures[k] = face.startsWith("BM") ? QImage::fromData(face, "BMP") : BareJpeg(face, Cover);
     }
   };
   std::vector<std::thread> helpers;
@@ -261,6 +264,14 @@ std::vector<QImage> ScaledFloor(const TSetCase& Set) {
   work();
   for (std::thread& helper : helpers)
     helper.join();
+  return pictures;
+}
+
+// The chosen faces with the back and the advert, decoded for the set's cell.
+std::vector<QImage> ScaledFloor(const TSetCase& Set) {
+  const int fd = open(QFile::encodeName(Set.Path).constData(), O_RDONLY | O_CLOEXEC);
+  std::vector<QImage> pictures =
+      DecodeScaled(fd, ReadDirectory(fd), ChosenEntries(Set.Pairs, true), Set.Cover);
   close(fd);
   return pictures;
 }
@@ -283,6 +294,43 @@ int ScaledFloorOnce(const TSetCase& Set) {
       "new_game_ns=%lld pictures=%zu peak_rss_kib=%ld\n",
       static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(spent).count()),
       pictures.size(), usage.ru_maxrss);
+  return 0;
+}
+
+// The pictures of the first Pairs pairs of a set of different cards, with the back and the
+// advert, decoded for the cell on every core; then the pairs' words drawn once for the cell.
+// The pair table, which says which faces are words, is read from the entry after the faces.
+int WordsFloorOnce(const TSetCase& Set) {
+  // A game has put text on screen before "play"; the font database is ready on both sides.
+  benchmark::DoNotOptimize(QFontMetricsF(QFont()).height());
+  const auto start = std::chrono::steady_clock::now();
+  const int fd = open(QFile::encodeName(Set.Path).constData(), O_RDONLY | O_CLOEXEC);
+  const TDirectory directory = ReadDirectory(fd);
+  const TCardSetHeader header =
+      TCardSetHeader::FromBytes(ReadEntry(fd, directory, TCardSetEntries::Header));
+  const TPairTable table =
+      PairTableFromBytes(ReadEntry(fd, directory, TCardSetEntries::FirstFace + header.ImageCount));
+  std::vector<int32_t> entries{TCardSetEntries::Advert, TCardSetEntries::Back};
+  QStringList words;
+  for (size_t p = 0; p < std::min(table.Pairs.size(), size_t(Set.Pairs)); ++p)
+    for (const int face : table.Pairs[p]) {
+      if (table.Faces[size_t(face)].Kind == TFaceKind::Picture)
+        entries.push_back(TCardSetEntries::FirstFace + face);
+      else
+        words.push_back(FaceText(table, face, QStringLiteral("en")));
+    }
+  const std::vector<QImage> pictures = DecodeScaled(fd, directory, entries, Set.Cover);
+  close(fd);
+  std::vector<QImage> drawn;
+  for (const QString& word : words)
+    drawn.push_back(DrawWordFace(word, Set.Cover, 1.0));
+  const auto spent = std::chrono::steady_clock::now() - start;
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  std::printf(
+      "new_game_ns=%lld pictures=%zu words=%zu peak_rss_kib=%ld\n",
+      static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(spent).count()),
+      pictures.size(), drawn.size(), usage.ru_maxrss);
   return 0;
 }
 
@@ -321,6 +369,13 @@ int main(int argc, char** argv) {
   if (argc == 3 && std::string(argv[1]) == "--once") {
     TSetCase one;
     return ParseCase(argv[2], one) && !one.Cover.isEmpty() ? ScaledFloorOnce(one) : 2;
+  }
+  if (argc == 3 && std::string(argv[1]) == "--once-words") {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    TSetCase one;
+    return ParseCase(argv[2], one) && !one.Cover.isEmpty() ? WordsFloorOnce(one) : 2;
   }
   static std::vector<TSetCase> cases;
   std::vector<char*> rest{argv[0]};
