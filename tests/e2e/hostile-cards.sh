@@ -34,7 +34,9 @@ cp "$built/cards/animations.crd" "$cards/"
 # depending on where the damage falls; whether their entry 0 reads is asked of the archive tool.
 expected=(animations.crd cut-bmp-faces.crd good.crd huge-box-bmp.crd huge-box-gif.crd
   huge-box-jpg.crd huge-faces.crd inflation-bomb.crd noise-faces.crd nonsense-header.crd
-  ten-byte-header.crd truncated-faces.crd wrong-kind.crd)
+  ten-byte-header.crd truncated-faces.crd wrong-kind.crd pairs-damaged-table.crd
+  pairs-sound-past-the-file.crd pairs-three-faces-in-a-pair.crd pairs-unknown-version.crd
+  pairs-word-without-text.crd)
 for damaged in cut-in-half.crd flipped.crd; do
   if "$kvres" cat "$cards/$damaged" 0 >/dev/null 2>&1; then
     expected+=("$damaged")
@@ -137,7 +139,8 @@ index_of() {
 launch_game
 options
 for bad in truncated-faces.crd cut-bmp-faces.crd nonsense-header.crd ten-byte-header.crd \
-  inflation-bomb.crd; do
+  inflation-bomb.crd pairs-damaged-table.crd pairs-sound-past-the-file.crd \
+  pairs-three-faces-in-a-pair.crd pairs-unknown-version.crd pairs-word-without-text.crd; do
   choose_set "$(index_of "$bad")"
   play
   box=$(wait_message_box)
