@@ -235,8 +235,11 @@ def play_turn(board, main, seen, pairs):
     if matched and len(hidden) == 2:
         return "last"  # the score screen comes next
     after = "removed" if matched else "face down"
+    # After a miss the computer may turn one of the two again at once, so the turn having
+    # passed on counts too.
     wait_for("the cards of %r to be %s" % (pair, after),
-             lambda: all(read_board(board)[place][0] == after for place in pair))
+             lambda: all(read_board(board)[place][0] == after for place in pair) or
+             (not matched and status(main)[0] != player))
     return True
 
 

@@ -11,8 +11,8 @@ import re
 import sys
 
 import atspi_player as player
-from atspi_player import (announced, check_score, fail, focused_cell, key, named, read_board,
-                          status, top, wait_for)
+from atspi_player import (announced, check_score, children, fail, focused_cell, key, named,
+                          read_board, role, top, wait_for)
 
 GAME, TITLE = sys.argv[1], sys.argv[2]
 NAMES = ["Computer", "Ann"]
@@ -34,10 +34,10 @@ def learn():
 
 
 def computer_at_turn():
-    if top("Score") is not None:
-        return False
+    """Whether the status line names the computer; not once the game has ended."""
     learn()
-    return status(main)[0] == "Computer"
+    line = next((node.name for node in children(main) if role(node) == "label"), "")
+    return line.startswith("Computer (pairs: ")
 
 
 for turns in range(1, 61):
