@@ -62,8 +62,9 @@ public:
   // Abandons any game and goes on with Kept, a game kept from an earlier run, telling the view
   // as a new game does (FitBoard, BoardReset, the status line, a first pick made already shown
   // again); the computer plays before this returns when it is at turn. The faces of Kept must be
-  // loaded by then. Throws GameSetupError, leaving everything as it was, when CheckKeptGame
-  // refuses Kept.
+  // loaded by then, and Kept.CardSet.Pairs be the set's. Throws GameSetupError, leaving
+  // everything as it was, when CheckKeptGame refuses Kept or it has two faces a card and the
+  // set has no pairs of different cards.
   void ResumeGame(const KeptGame& Kept);
 
   // A player's click: turns the cell when input is enabled, a game runs, fewer than two cards

@@ -15,8 +15,11 @@ TProblem CheckHeaderAndFaces(const KeptGame& Kept) {
   if (!header.WithinBounds() || header.ImageCount <= 0) {
     return "the set's header is out of range";
   }
+  // A kept file does not hold the set's pairs: without them two faces a card may still be a
+  // set of different cards, which ResumeGame checks against the set itself.
   const size_t pairs = static_cast<size_t>(Kept.Cells.PairCount());
-  if (Kept.Faces.size() != pairs * (header.IsMixed() ? 2 : 1)) {
+  const bool mixed = Kept.Faces.size() == 2 * pairs;
+  if ((!mixed && Kept.Faces.size() != pairs) || (header.IsMixed() && !mixed)) {
     return "the faces do not match the pairs";
   }
   for (size_t k = 0; header.IsMixed() && k < pairs; ++k) {
@@ -158,7 +161,9 @@ std::optional<std::string> CheckKeptGame(const KeptGame& Kept) {
   }
   int32_t removedPairs = 0;
   for (auto problem :
-       {CheckHeaderAndFaces(Kept), CheckCells(Kept.Cells, Kept.CardSet.IsMixed(), removedPairs)}) {
+       {CheckHeaderAndFaces(Kept),
+        CheckCells(Kept.Cells, Kept.Faces.size() > static_cast<size_t>(Kept.Cells.PairCount()),
+                   removedPairs)}) {
     if (problem) {
       return problem;
     }

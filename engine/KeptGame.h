@@ -33,4 +33,6 @@ std::optional<KeptGame> KeepGame(const GameState& State);
 
 // Why Kept is not a position of a game the rules can reach, in one line of English, or nothing
 // when it is one. Everything that comes back from outside goes through here before it is played.
+// A card of two faces (a set of different cards) must hold one of Kept.CardSet.Pairs when the
+// header names them, and must be one of a set of pairs (which only the set can say) otherwise.
 std::optional<std::string> CheckKeptGame(const KeptGame& Kept);

@@ -14,9 +14,12 @@
 
 namespace {
 
-// A game of the computer and a player with an awkward name, kept with a first pick face up.
-TKeptGameRecord KeptRecord() {
+// A game of the computer and a player with an awkward name, kept with a first pick face up;
+// Mixed deals a set whose pairs are two different faces.
+TKeptGameRecord KeptRecord(bool Mixed = false) {
   EngineFixture f(11);
+  for (int32_t p = 0; Mixed && p < 30; ++p)
+    f.Cards.Header.Pairs.push_back({p, 30 + p});
   f.Start(8, true, {"Computer", "B\u00f8 \"\\\n"}, 10);
   const GameState& state = f.Engine.State();
   while (state.PickNo != 2 || state.PairsFound == 0) {
@@ -49,10 +52,12 @@ TEST(KeptGameFile, ComesBackWholeAndNamesItsSet) {
   const QString path = dir.filePath("kept/kept-game.json");
   const TKeptGameRecord record = KeptRecord();
   QString problem;
-  ASSERT_TRUE(SaveKeptGame(path, record, &problem)) << problem.toStdString();
-  const auto loaded = LoadKeptGame(path, &problem);
-  ASSERT_TRUE(loaded) << problem.toStdString();
-  EXPECT_EQ(KeptGameBytes(*loaded), KeptGameBytes(record));
+  for (const TKeptGameRecord& kept : {KeptRecord(true), record}) {
+    ASSERT_TRUE(SaveKeptGame(path, kept, &problem)) << problem.toStdString();
+    const auto loaded = LoadKeptGame(path, &problem);
+    ASSERT_TRUE(loaded) << problem.toStdString();
+    EXPECT_EQ(KeptGameBytes(*loaded), KeptGameBytes(kept));
+  }
   TKeptGameRecord impossible = record;
   ++impossible.Game.PairsFound;
   EXPECT_FALSE(SaveKeptGame(path, impossible, &problem));

@@ -2,12 +2,14 @@
 # A player who cannot see plays a set whose pairs are two different cards (a shape and its
 # name) against the computer: every face-up card must say its name or word, and a picture and
 # its word make a pair because they say the same name, never because they look alike. Ann
-# plays by ear with what she has heard, the computer by its memory; the score screen must count
-# the pairs both were told. Everything is read through the accessibility tree and done with
+# plays by ear with what she has heard, the computer by its memory; killed outright once a pair
+# is gone, the game comes back as it was; the score screen must count the pairs both were told. Everything is read through the accessibility tree and done with
 # keys, as in screen-reader.py.
 #
 # Usage (on a session bus of its own, inside an X server): mixed-game.py GAME TITLE
+import os
 import re
+import signal
 import sys
 
 import atspi_player as player
@@ -40,6 +42,7 @@ def computer_at_turn():
     return line.startswith("Computer (pairs: ")
 
 
+restarted = False
 for turns in range(1, 61):
     if top("Score") is not None:
         break
@@ -47,11 +50,22 @@ for turns in range(1, 61):
         wait_for("the computer's turn to end", lambda: not computer_at_turn())
         continue
     wait_for("the focus on the board", focused_cell)
+    if not restarted and any(state == "removed" for state, _ in read_board(board).values()):
+        # Killed outright, the game comes back with every card where it was, saying the same.
+        restarted, before = True, read_board(board)
+        os.kill(player.game.pid, signal.SIGKILL)
+        player.game.wait()
+        main = player.start(GAME, TITLE)
+        board = wait_for("the board", lambda: named(main, "table", "Board"))
+        wait_for("the board as it was before the kill", lambda: read_board(board) == before)
+        wait_for("the focus on the board", focused_cell)
     if player.play_turn(board, main, seen, pairs) in (False, "last"):
         break
 else:
     fail("the game does not end")
 
+if not restarted:
+    fail("the game ended before a pair was found on Ann's turn")
 faces = set(seen.values())
 if any(face.startswith("picture ") for face in faces):
     fail("a card of the learning set says only its number: %r" % sorted(faces))
