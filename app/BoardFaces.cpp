@@ -1,11 +1,11 @@
 #include "BoardFaces.h"
 
+#include "CardArt.h"
 #include "CardSetLoader.h"
 #include "FaceFit.h"
 #include "GifImage.h"
 #include "KVGraphics.h"
 #include "Language.h"
-#include "WordFace.h"
 
 #include <exception>
 #include <utility>
@@ -110,8 +110,8 @@ const QPixmap& TBoardFaces::Face(int Id, QSize Size, qreal Ratio) {
 
 QPixmap TBoardFaces::MakeFace(int Id, QSize Size, qreal Ratio) {
   if (Kind(Id) != TFaceKind::Picture) {
-    const QImage drawn = Kind(Id) == TFaceKind::Word ? DrawWordFace(Text(Id), Size, Ratio)
-                                                     : DrawSoundFace(Text(Id), Size, Ratio);
+    const QImage drawn = Kind(Id) == TFaceKind::Word ? DrawWordCard(Size, Text(Id), Ratio)
+                                                     : DrawSoundCard(Size, Text(Id), Ratio);
     return QPixmap::fromImage(drawn);
   }
   if (IsGif()) {

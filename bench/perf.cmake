@@ -15,9 +15,9 @@ add_executable(floor_window ${CMAKE_CURRENT_LIST_DIR}/floor_window.cpp)
 target_link_libraries(floor_window PRIVATE tesselo_perf_probe tesselo_skin_layout)
 
 add_executable(perf_newgame ${CMAKE_CURRENT_LIST_DIR}/perf_newgame.cpp)
-# The words' floor draws them with the board's own DrawWordFace.
+# The words' floor draws them with the game's own DrawWordCard (data/CardArt).
 target_link_libraries(perf_newgame PRIVATE
-  tesselo_cards tesselo_app benchmark::benchmark JPEG::JPEG GIF::GIF ZLIB::ZLIB Qt6::Gui Threads::Threads)
+  tesselo_cards benchmark::benchmark JPEG::JPEG GIF::GIF ZLIB::ZLIB Qt6::Gui Threads::Threads)
 
 add_executable(perf_board ${CMAKE_CURRENT_LIST_DIR}/perf_board.cpp)
 target_link_libraries(perf_board PRIVATE tesselo_app benchmark::benchmark)

@@ -17,8 +17,8 @@
 //   perf_board program/cards/shapes.crd [words.crd:6x10:93x69] --benchmark_format=json
 #include "BoardFaces.h"
 #include "BoardGrid.h"
+#include "CardArt.h"
 #include "CardSetLoader.h"
-#include "WordFace.h"
 
 #include <QApplication>
 #include <QImage>
@@ -215,7 +215,7 @@ void BM_WordBoardFloor(benchmark::State& State) {
   }
   std::map<int, QPixmap> words;
   for (const int slot : board.Words)
-    words[slot] = QPixmap::fromImage(DrawWordFace(board.Faces.Text(slot), WordCase.Cell, 1.0));
+    words[slot] = QPixmap::fromImage(DrawWordCard(WordCase.Cell, board.Faces.Text(slot)));
   for (auto _ : State) {
     QPainter canvas(&board.Surface);
     for (int row = 0; row < WordCase.Rows; ++row)

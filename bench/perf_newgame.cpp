@@ -19,10 +19,10 @@
 // its wall time and peak memory, for a process of its own. "--once-words" does the same for a
 // set of different cards: the pictures of its first PAIRS pairs decoded as the scaled floor
 // decodes them, and their words drawn once at the cell's size, as the board draws a word.
+#include "CardArt.h"
 #include "CardSetHeader.h"
 #include "CardSetLoader.h"
 #include "PairTable.h"
-#include "WordFace.h"
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -323,7 +323,7 @@ int WordsFloorOnce(const TSetCase& Set) {
   close(fd);
   std::vector<QImage> drawn;
   for (const QString& word : words)
-    drawn.push_back(DrawWordFace(word, Set.Cover, 1.0));
+    drawn.push_back(DrawWordCard(Set.Cover, word));
   const auto spent = std::chrono::steady_clock::now() - start;
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);

@@ -11,6 +11,7 @@ add_library(tesselo_cards STATIC
   ${CMAKE_CURRENT_LIST_DIR}/PairTable.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PairTableFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WaveClip.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CardArt.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CardSets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CardSetLoader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CardSetInstall.cpp

@@ -1,8 +1,8 @@
 #include "FaceGrid.h"
 
+#include "CardArt.h"
 #include "DeckError.h"
 #include "DroppedFiles.h"
-#include "PairArt.h"
 
 #include <QDragEnterEvent>
 #include <QFileInfo>
@@ -42,13 +42,9 @@ QPixmap PartnerPicture(const TDraftPartner& partner, const QString& text, QSize 
     return Unreadable(box);
   if (partner.Kind == TPartnerKind::Picture)
     return Shown(partner.File, box);
-  try {
-    const QImage drawn = partner.Kind == TPartnerKind::Word ? DrawWordCard(box * 2, text)
-                                                            : DrawSoundCard(box * 2, text);
-    return QPixmap::fromImage(drawn.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-  } catch (const EDeckError&) {
-    return Unreadable(box);
-  }
+  const QImage drawn = partner.Kind == TPartnerKind::Word ? DrawWordCard(box * 2, text)
+                                                          : DrawSoundCard(box * 2, text);
+  return QPixmap::fromImage(drawn.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 QPixmap PairPicture(const TDraftFace& face, const TDraftPartner& partner, const QString& text,

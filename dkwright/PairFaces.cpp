@@ -1,8 +1,8 @@
 #include "PairFaces.h"
 
+#include "CardArt.h"
 #include "DeckError.h"
 #include "FacePicture.h"
-#include "PairArt.h"
 
 #include "BmpEncoder.h"
 #include "GifEncoder.h"
@@ -57,6 +57,22 @@ TPairTable MakePairTable(const QList<TPairSides>& Pairs, const QStringList& Lang
   }
 }
 
+namespace {
+
+// A word or caption that only fits in letters too small to read would make a card nobody can
+// play; the builder refuses it rather than the game drawing it smaller still.
+void CheckLetters(QSize Card, const QString& Text, bool Sound) {
+  if (CardLetterPixels(Card, Text, Sound) < SmallestCardLetters)
+    throw EDeckError(QCoreApplication::translate("Deckwright",
+                                                 "\"%1\" does not fit on a card of %2 x %3 pixels.")
+                         .arg(Text)
+                         .arg(Card.width())
+                         .arg(Card.height())
+                         .toStdString());
+}
+
+} // namespace
+
 QList<TFaceSource> PairFaceSources(const QList<TPairSides>& Pairs, const TPairTable& Table,
                                    QSize Box, TFaceFormat Format) {
   QList<TFaceSource> faces;
@@ -68,6 +84,8 @@ QList<TFaceSource> PairFaceSources(const QList<TPairSides>& Pairs, const TPairTa
       const QString name =
           QCoreApplication::translate("Deckwright", "face %1 (%2)").arg(face + 1).arg(text);
       try {
+        if (side.Kind != TFaceKind::Picture)
+          CheckLetters(Box * 2, text, side.Kind == TFaceKind::Sound);
         if (side.Kind == TFaceKind::Word)
           faces.push_back({name, {}, Encoded(DrawWordCard(Box * 2, text), Format)});
         else if (side.Kind == TFaceKind::Sound)

@@ -5,7 +5,7 @@
 #include "SpokenWords.h"
 
 #include "BmpEncoder.h"
-#include "PairArt.h"
+#include "CardArt.h"
 
 #include <array>
 

@@ -1,8 +1,5 @@
-#include "PairArt.h"
+#include "CardArt.h"
 
-#include "DeckError.h"
-
-#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -14,11 +11,11 @@ namespace {
 
 const QColor Paper(250, 246, 234);
 const QColor Ink(40, 44, 64);
-constexpr int SmallestLetters = 6; // pixels: smaller is no longer read as a word
 constexpr int TextFlags = Qt::AlignCenter | Qt::TextWordWrap;
 
-QImage BlankCard(QSize size) {
-  QImage card(size, QImage::Format_RGB32);
+QImage BlankCard(QSize size, qreal Ratio) {
+  QImage card(qRound(size.width() * Ratio), qRound(size.height() * Ratio), QImage::Format_RGB32);
+  card.setDevicePixelRatio(Ratio);
   card.fill(Paper);
   return card;
 }
@@ -35,19 +32,15 @@ void DrawEdge(QPainter& painter, const QRect& card) {
 QFont FittingFont(const QString& Text, const QRect& Area) {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setBold(true);
-  for (int pixels = std::max(SmallestLetters, Area.height() / 3); pixels >= SmallestLetters;
-       --pixels) {
+  int pixels = std::max(1, Area.height() / 3);
+  for (; pixels > 1; --pixels) {
     font.setPixelSize(pixels);
     const QRect needed = QFontMetrics(font).boundingRect(Area, TextFlags, Text);
     if (needed.width() <= Area.width() && needed.height() <= Area.height())
-      return font;
+      break;
   }
-  throw EDeckError(
-      QCoreApplication::translate("Deckwright", "\"%1\" does not fit on a card of %2 x %3 pixels.")
-          .arg(Text)
-          .arg(Area.width())
-          .arg(Area.height())
-          .toStdString());
+  font.setPixelSize(pixels);
+  return font;
 }
 
 void WriteText(QPainter& painter, const QString& Text, const QRect& Area) {
@@ -84,30 +77,42 @@ void DrawSpeaker(QPainter& painter, const QRectF& Area) {
   }
 }
 
+// The speaker above, the caption below with room for two lines: a caption such as
+// "grenouille (French)" on one line would be too small to read on a board's card.
+int SpeakerSplit(const QRect& Inside) {
+  return Inside.top() + Inside.height() * 9 / 20;
+}
+
+QRect CaptionArea(const QRect& Inside) {
+  return QRect(QPoint(Inside.left(), SpeakerSplit(Inside)), Inside.bottomRight());
+}
+
 } // namespace
 
-QImage DrawWordCard(QSize Size, const QString& Word) {
-  QImage card = BlankCard(Size);
+int CardLetterPixels(QSize Size, const QString& Text, bool Sound) {
+  const QRect inside = Inside(Size);
+  return FittingFont(Text, Sound ? CaptionArea(inside) : inside).pixelSize();
+}
+
+QImage DrawWordCard(QSize Size, const QString& Word, qreal Ratio) {
+  QImage card = BlankCard(Size, Ratio);
   QPainter painter(&card);
-  DrawEdge(painter, card.rect());
+  DrawEdge(painter, QRect(QPoint(0, 0), Size));
   WriteText(painter, Word, Inside(Size));
   painter.end();
   return card;
 }
 
-QImage DrawSoundCard(QSize Size, const QString& Caption) {
-  QImage card = BlankCard(Size);
+QImage DrawSoundCard(QSize Size, const QString& Caption, qreal Ratio) {
+  QImage card = BlankCard(Size, Ratio);
   QPainter painter(&card);
-  DrawEdge(painter, card.rect());
+  DrawEdge(painter, QRect(QPoint(0, 0), Size));
   const QRect inside = Inside(Size);
   if (Caption.isEmpty()) {
     DrawSpeaker(painter, inside);
   } else {
-    // The speaker above, the caption below with room for two lines: a caption such as
-    // "grenouille (French)" on one line would be too small to read on a board's card.
-    const int split = inside.top() + inside.height() * 9 / 20;
-    DrawSpeaker(painter, QRect(inside.topLeft(), QPoint(inside.right(), split)));
-    WriteText(painter, Caption, QRect(QPoint(inside.left(), split), inside.bottomRight()));
+    DrawSpeaker(painter, QRect(inside.topLeft(), QPoint(inside.right(), SpeakerSplit(inside))));
+    WriteText(painter, Caption, CaptionArea(inside));
   }
   painter.end();
   return card;
