@@ -95,10 +95,14 @@ void GameEngine::StartGame(const GamePlan& Plan) {
   FView.FitBoard(FState.Cells.Rows, FState.Cells.Cols);
   StartGameState();
   FView.BoardReset();
+  BeginPlay();
+}
+
+void GameEngine::BeginPlay() {
   PostPlayerStatus();
   FState.InputEnabled = false;
   FState.Matched = false;
-  if (FState.ComputerOn) {
+  if (FState.ComputerOn && FState.CurrentPlayer == 1) {
     ComputerTurn();
   } else {
     FState.InputEnabled = true;
@@ -330,10 +334,5 @@ void GameEngine::ResumeGame(const KeptGame& Kept) {
     FView.FaceShown(1, Kept.FirstPick.Col, Kept.FirstPick.Row);
     FView.CellChanged(Kept.FirstPick.Col, Kept.FirstPick.Row);
   }
-  PostPlayerStatus();
-  if (FState.ComputerOn && FState.CurrentPlayer == 1) {
-    ComputerTurn();
-  } else {
-    FState.InputEnabled = true;
-  }
+  BeginPlay();
 }

@@ -99,6 +99,8 @@ public:
 private:
   void DropBoard();
   void StartGameState();
+  // The board is on the view: says who is at turn and lets the computer or the player move.
+  void BeginPlay();
   void EvaluatePair();
   void CheckGameOver();
   void EndTurnCells();
