@@ -50,6 +50,7 @@ public:
   int SetFace(int Id) const;
   const TPairTable& Pairs() const { return FPairs; }
   const QString& FileName() const { return FFileName; }
+  const TFileIdentity& FileIdentity() const { return FFileIdentity; }
 
   // Pictures at exactly Size (logical pixels), made once per game, size and Ratio. A JPEG or
   // BMP face and the card back are stretched to the full cell; a GIF face (for still drawing

@@ -47,11 +47,14 @@ void TBoardView::PlayClip(int Col, int Row, bool Enabled) {
     return;
   QByteArray clip;
   try {
-    clip = TCardSetLoader::ReadSoundClip(FFaces.FileName(), FFaces.Pairs(), FFaces.SetFace(slot));
+    clip = TCardSetLoader::ReadSoundClip(FFaces.FileName(), FFaces.Pairs(), FFaces.SetFace(slot),
+                                         &FFaces.FileIdentity());
   } catch (const std::exception&) {
     // The set was checked when it was installed; one that changed since stays silent.
     return;
   }
+  if (clip.isEmpty())
+    return;
   if (FSound.PlayClip(clip))
     ++FClipsPlayed;
 }

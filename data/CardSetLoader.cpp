@@ -125,11 +125,13 @@ void TCardSetLoader::FailSound(int Face, const std::exception_ptr& Error) const 
   }
 }
 
-QByteArray TCardSetLoader::ReadSoundClip(const QString& FileName, const TPairTable& Table,
-                                         int Face) {
+QByteArray TCardSetLoader::ReadSoundClip(const QString& FileName, const TPairTable& Table, int Face,
+                                         const TFileIdentity* Identity) {
   TCardSetLoader loader(FileName);
   try {
     loader.FReader = std::make_unique<TCardSetFile>(FileName);
+    if (Identity != nullptr && loader.FReader->Identity() != *Identity)
+      return {};
     return ::ReadSoundClip(*loader.FReader, Table, Face);
   } catch (const std::exception&) {
     loader.FailSound(Face, std::current_exception());

@@ -87,9 +87,11 @@ public:
   QImage FaceWithin(int Face, QSize Box) const;
 
   // The WAV file of sound face Face of the set FileName, whose pair table is Table, checked
-  // (PCM, at most TWaveClip::MaxDurationMs). The file is open only during the call. Throws
-  // ECardSetError.
-  static QByteArray ReadSoundClip(const QString& FileName, const TPairTable& Table, int Face);
+  // (PCM, at most TWaveClip::MaxDurationMs). The file is open only during the call. With
+  // Identity, only that file is read, as ReloadFace reads: a set replaced since gives an empty
+  // clip, for its entries may be other sounds. Throws ECardSetError.
+  static QByteArray ReadSoundClip(const QString& FileName, const TPairTable& Table, int Face,
+                                  const TFileIdentity* Identity = nullptr);
 
   const TCardSetHeader& Header() const { return FHeader; }
   // Which faces pair with which in a set of different cards; empty for a plain set.

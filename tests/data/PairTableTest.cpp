@@ -6,9 +6,12 @@
 #include "KVRWriter.h"
 #include "WaveClip.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -182,6 +185,13 @@ TEST_F(PairTableFile, IsFoundOnlyRightAfterTheFacesAndChecked) {
   loader.ReadHeader();
   EXPECT_EQ(loader.PairTable().Pairs, (std::vector<std::array<int, 2>>{{0, 1}, {2, 3}}));
   EXPECT_EQ(TCardSetLoader::ReadSoundClip(mixed, loader.PairTable(), 3), clip);
+  // A game asks for the clips of the file it was dealt from; another file is silent.
+  struct stat info {};
+  ASSERT_EQ(::stat(QFile::encodeName(mixed).constData(), &info), 0);
+  TFileIdentity identity = IdentityOf(info);
+  EXPECT_EQ(TCardSetLoader::ReadSoundClip(mixed, loader.PairTable(), 3, &identity), clip);
+  ++identity.Inode;
+  EXPECT_TRUE(TCardSetLoader::ReadSoundClip(mixed, loader.PairTable(), 3, &identity).isEmpty());
   EXPECT_THROW(TCardSetLoader::ReadSoundClip(mixed, loader.PairTable(), 2), ECardSetError);
   EXPECT_NE(Refusal(Write({table})).find("sound the file does not hold"), std::string::npos);
   EXPECT_NE(Refusal(Write({table.left(40)})).find("damaged"), std::string::npos);
