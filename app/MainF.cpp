@@ -488,7 +488,7 @@ bool TMainForm::CanDeal() {
     ShowOptions();
     return false;
   }
-  if (FSettings.Pairs > set->ImageCount) {
+  if (FSettings.Pairs > set->PlayablePairs()) {
     // The options say why, and offer a count the set can fill where there is one.
     ShowOptions();
     return false;

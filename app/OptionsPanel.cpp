@@ -201,14 +201,14 @@ void TOptionsPanel::ShowSelectedSet() {
 
 void TOptionsPanel::FitPairsToSelectedSet() {
   if (const TCardsObj* set = SelectedSet())
-    PairsBox->setCurrentIndex(FitPairsIndex(PairsBox->currentIndex(), set->ImageCount));
+    PairsBox->setCurrentIndex(FitPairsIndex(PairsBox->currentIndex(), set->PlayablePairs()));
 }
 
 void TOptionsPanel::checkAvailableCards() {
   const TCardsObj* set = SelectedSet();
   if (set == nullptr)
     return;
-  if (SelectedPairs() > set->ImageCount)
+  if (SelectedPairs() > set->PlayablePairs())
     ShowMessageBox(QString::fromStdString(NotEnoughImagesText()), QString(), MB_OK);
   FitPairsToSelectedSet();
 }

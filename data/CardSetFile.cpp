@@ -108,13 +108,15 @@ QByteArray Deliver(qint32 Kind, const char* Stored, qint64 StoredSize) {
 
 // Sets whose entry 0 lies beyond the quick read (a directory of thousands of entries, or an
 // entry 0 larger than a record) go through the archive reader, which asks for the file's size.
-QByteArray ReadThroughArchiveReader(int Fd) {
+QByteArray ReadThroughArchiveReader(int Fd, qint32* EntryCount) {
   QFile file;
   if (!file.open(Fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
     NoEntryZero();
   TKVResReader reader;
   reader.SetStream(&file);
   reader.ReadDirectory();
+  if (EntryCount != nullptr)
+    *EntryCount = reader.Count;
   QByteArray record(RecordBytes, '\0');
   record.truncate(reader.ReadToBuffer(TCardSetEntries::Header, record.data(), record.size()));
   return record;
@@ -122,7 +124,7 @@ QByteArray ReadThroughArchiveReader(int Fd) {
 
 } // namespace
 
-QByteArray ReadHeaderRecord(int DirFd, const char* Name) {
+QByteArray ReadHeaderRecord(int DirFd, const char* Name, qint32* EntryCount) {
   const TFileDescriptor file(::openat(DirFd, Name, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (file.Get() < 0)
     throw EKVResError(
@@ -134,9 +136,11 @@ QByteArray ReadHeaderRecord(int DirFd, const char* Name) {
   const qint32 count = LE32(bytes.data() + 4);
   if (count <= 0)
     NoEntryZero();
+  if (EntryCount != nullptr)
+    *EntryCount = count;
   const qint64 directory = qint64(count) * DirectoryRecordSize;
   if (directory + RecordBytes > QuickSize)
-    return ReadThroughArchiveReader(file.Get());
+    return ReadThroughArchiveReader(file.Get(), EntryCount);
 
   // The directory, and after it as much of entry 0 as a record needs.
   const qint64 wanted = directory + RecordBytes;
@@ -156,5 +160,5 @@ QByteArray ReadHeaderRecord(int DirFd, const char* Name) {
                           "KVRStream", "Archive entry %1 reaches past the end of the archive.")
                           .arg(0)
                           .toStdString());
-  return ReadThroughArchiveReader(file.Get());
+  return ReadThroughArchiveReader(file.Get(), EntryCount);
 }

@@ -41,5 +41,5 @@ private:
 // whose directory and entry 0 lie within the file's first few KiB costs two reads at known
 // offsets: the container's header, then the directory with entry 0 after it. A pipe swapped
 // in under the name is never waited on. Raises EKVResError when the file cannot be opened or
-// has no readable entry 0.
-QByteArray ReadHeaderRecord(int DirFd, const char* Name);
+// has no readable entry 0. EntryCount, when given, receives the number of entries.
+QByteArray ReadHeaderRecord(int DirFd, const char* Name, qint32* EntryCount = nullptr);

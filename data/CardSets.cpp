@@ -1,6 +1,8 @@
 #include "CardSets.h"
 
 #include "CardSetFile.h"
+#include "CardSetHeader.h"
+#include "PairTableFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,6 +35,21 @@ QString TCardSetCatalogue::SelectedFileName() const {
   return selected ? QFileInfo(selected->FileName).fileName() : QString();
 }
 
+namespace {
+
+// The pairs of a set of different cards, read from its pair table; 0 for a plain set, and for
+// a table the loader will refuse with its own message when the set is dealt.
+qint32 MixedPairsOf(const QString& FileName, qint32 ImageCount) {
+  try {
+    TCardSetFile file(FileName);
+    return qint32(ReadPairTable(file, ImageCount).Pairs.size());
+  } catch (...) {
+    return 0;
+  }
+}
+
+} // namespace
+
 int TCardSetCatalogue::Put(const QString& FileName, const TCardSetHeader& Header) {
   const QFileInfo file(FileName);
   auto found = std::find_if(CardSets.begin(), CardSets.end(), [&file](const auto& Item) {
@@ -48,6 +65,7 @@ int TCardSetCatalogue::Put(const QString& FileName, const TCardSetHeader& Header
   item.CardWidth = Header.CardWidth;
   item.CardHeight = Header.CardHeight;
   item.ImageCount = Header.ImageCount;
+  item.MixedPairs = MixedPairsOf(FileName, Header.ImageCount);
   return int(found - CardSets.begin());
 }
 
@@ -119,9 +137,11 @@ bool IsRegularFile(int FolderFd, const TFolderEntry& Entry) {
   return ::fstatat(FolderFd, Entry.Bytes.constData(), &info, 0) == 0 && S_ISREG(info.st_mode);
 }
 
-std::unique_ptr<TCardsObj> ReadCatalogueItem(int FolderFd, const TFolderEntry& Entry) {
+// Entries reports how many entries the set has: a pair table lies only after the last face.
+std::unique_ptr<TCardsObj> ReadCatalogueItem(int FolderFd, const TFolderEntry& Entry,
+                                             qint32& Entries) {
   const TCardSetHeader header =
-      TCardSetHeader::FromBytes(ReadHeaderRecord(FolderFd, Entry.Bytes.constData()));
+      TCardSetHeader::FromBytes(ReadHeaderRecord(FolderFd, Entry.Bytes.constData(), &Entries));
   auto item = std::make_unique<TCardsObj>();
   item->Title = header.Title;
   item->CardWidth = header.CardWidth;
@@ -156,13 +176,18 @@ void AddCardSets(const QString& CardsDir, const QString& CardsFile, TCardSetCata
   for (const TFolderEntry& entry : ListSetNames(folder.get())) {
     if (!IsRegularFile(folderFd, entry))
       continue;
+    qint32 entries = 0;
     try {
-      Catalogue.CardSets.push_back(ReadCatalogueItem(folderFd, entry));
+      Catalogue.CardSets.push_back(ReadCatalogueItem(folderFd, entry, entries));
     } catch (...) {
       // An unreadable set is left out without a word; the scan goes on with the next.
       continue;
     }
-    Catalogue.CardSets.back()->FileName = dir.filePath(entry.Name);
+    TCardsObj& item = *Catalogue.CardSets.back();
+    item.FileName = dir.filePath(entry.Name);
+    // Only a set with entries after its faces can have pairs of different cards.
+    if (qint64(entries) > qint64(TCardSetEntries::FirstFace) + item.ImageCount)
+      item.MixedPairs = MixedPairsOf(item.FileName, item.ImageCount);
     if (entry.Name == CardsFile && Catalogue.SelectedFileName() != CardsFile)
       Catalogue.CardSetIndex = int(Catalogue.CardSets.size()) - 1;
   }

@@ -16,6 +16,11 @@ public:
   QString FileName; // the cards folder followed by the file's name
   QString Title;
   qint32 CardWidth = 0, CardHeight = 0, ImageCount = 0;
+  // A set whose pairs are two different cards: the pairs its table names (0 for a plain set).
+  qint32 MixedPairs = 0;
+
+  // The most pairs a game can deal from the set: one face a pair, or one pair of its table.
+  qint32 PlayablePairs() const { return MixedPairs > 0 ? MixedPairs : ImageCount; }
 };
 
 class TCardSetCatalogue {

@@ -78,6 +78,9 @@ TEST(DefaultSets, TheCatalogueListsAllFive) {
     ASSERT_TRUE(Expected().count(name)) << name.toStdString();
     EXPECT_EQ(item->Title, Expected().at(name).Title);
     EXPECT_EQ(item->ImageCount, Expected().at(name).Faces);
+    // The options offer no more pairs than a game can deal.
+    const TPairsExpected& pairs = Expected().at(name).Pairs;
+    EXPECT_EQ(item->PlayablePairs(), pairs.Count > 0 ? pairs.Count : Expected().at(name).Faces);
     EXPECT_EQ(QSize(item->CardWidth, item->CardHeight), QSize(120, 90));
   }
   EXPECT_EQ(catalogue.SelectedFileName(), QStringLiteral("shapes.crd"));
