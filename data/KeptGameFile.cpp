@@ -143,7 +143,7 @@ QJsonObject GameObject(const KeptGame& Game) {
                    {"level", Game.Level},
                    {"memory", memory}};
   // Only a set whose pairs are two different cards shows which card of its pair a cell holds.
-  if (Game.Faces.size() > size_t(cells.PairCount())) {
+  if (cells.TwoFacesACard(Game.Faces.size())) {
     game.insert("sides", sides);
   }
   if (Game.PickNo == 2) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 constexpr int32_t MaxBoardSide = 15;
@@ -25,6 +26,10 @@ struct Board {
   CellGrid<uint8_t> CellSide{};
 
   int32_t CellCount() const { return Rows * Cols; }
+  // Whether a face list of FaceCount is one of a set of different cards: two faces an identity.
+  bool TwoFacesACard(size_t FaceCount) const {
+    return PairCount() > 0 && FaceCount == 2 * static_cast<size_t>(PairCount());
+  }
   int32_t PairCount() const { return Rows * Cols / 2; }
   bool Contains(int32_t Col, int32_t Row) const {
     return Col >= 0 && Row >= 0 && Col < Cols && Row < Rows;

@@ -300,7 +300,7 @@ void GameEngine::ResumeGame(const KeptGame& Kept) {
   if (const auto problem = CheckKeptGame(Kept)) {
     throw GameSetupError(*problem);
   }
-  if (Kept.CardSet.IsMixed() != (Kept.Faces.size() > static_cast<size_t>(Kept.Cells.PairCount()))) {
+  if (Kept.CardSet.IsMixed() != Kept.Cells.TwoFacesACard(Kept.Faces.size())) {
     throw GameSetupError("the faces do not match the set's pairs");
   }
   AbandonGame();

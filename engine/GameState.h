@@ -50,8 +50,9 @@ struct GameState {
 // Where in State.Faces the face a cell shows is, counted from 1; 0 for a cell off the board.
 inline int32_t FaceSlotAt(const GameState& State, int32_t Col, int32_t Row) {
   const int32_t id = State.Cells.IdAt(Col, Row);
-  const bool mixed = State.Faces.size() == 2 * static_cast<size_t>(State.Cells.PairCount());
-  return id > 0 && mixed ? id + State.Cells.CellSide[Row][Col] * State.Cells.PairCount() : id;
+  return id > 0 && State.Cells.TwoFacesACard(State.Faces.size())
+             ? id + State.Cells.CellSide[Row][Col] * State.Cells.PairCount()
+             : id;
 }
 
 // Named phases, derived from the flags above.

@@ -18,7 +18,7 @@ TProblem CheckHeaderAndFaces(const KeptGame& Kept) {
   // A kept file does not hold the set's pairs: without them two faces a card may still be a
   // set of different cards, which ResumeGame checks against the set itself.
   const size_t pairs = static_cast<size_t>(Kept.Cells.PairCount());
-  const bool mixed = Kept.Faces.size() == 2 * pairs;
+  const bool mixed = Kept.Cells.TwoFacesACard(Kept.Faces.size());
   if ((!mixed && Kept.Faces.size() != pairs) || (header.IsMixed() && !mixed)) {
     return "the faces do not match the pairs";
   }
@@ -162,8 +162,7 @@ std::optional<std::string> CheckKeptGame(const KeptGame& Kept) {
   int32_t removedPairs = 0;
   for (auto problem :
        {CheckHeaderAndFaces(Kept),
-        CheckCells(Kept.Cells, Kept.Faces.size() > static_cast<size_t>(Kept.Cells.PairCount()),
-                   removedPairs)}) {
+        CheckCells(Kept.Cells, Kept.Cells.TwoFacesACard(Kept.Faces.size()), removedPairs)}) {
     if (problem) {
       return problem;
     }
