@@ -496,20 +496,15 @@ TEST_F(DeckwrightWindowTest, CardsPairedWithAWordAndASoundMakeASetOfDifferentCar
   EXPECT_EQ(TCardSetLoader::ReadSoundClip(saved, table, 5), Wave(4000));
 }
 
-// A sound the game could not play is refused when it is chosen, with the reason beside it.
+// A sound the game could not play is refused when it is chosen, with the reason beside it: the
+// clip reader's own reasons (each is tested with the reader), and a pipe, never waited on.
 TEST_F(DeckwrightWindowTest, ASoundThatCannotBePlayedIsRefusedWhenChosen) {
   FWindow->show();
   FWindow->AddPaths({WriteFaces(QStringLiteral("set"), QStringLiteral("gif"), 8)});
-  QByteArray compressed = Wave(100);
-  compressed[20] = 2;
   ASSERT_TRUE(WriteFile(Path(QStringLiteral("long.wav")), Wave(80001)));
-  ASSERT_TRUE(WriteFile(Path(QStringLiteral("adpcm.wav")), compressed));
-  ASSERT_TRUE(WriteFile(Path(QStringLiteral("huge.wav")), Wave(3 * 1024 * 1024)));
   ASSERT_EQ(::mkfifo(Path(QStringLiteral("pipe.wav")).toLocal8Bit().constData(), 0600), 0);
   TPartnerDialog* dialog = OpenPartner(0);
   const std::pair<const char*, const char*> cases[] = {{"long.wav", "longer than 10 seconds"},
-                                                       {"adpcm.wav", "not uncompressed PCM"},
-                                                       {"huge.wav", "larger than"},
                                                        {"pipe.wav", "not a regular file"}};
   for (const auto& [file, reason] : cases) {
     dialog->ChooseSound(Path(QString::fromLatin1(file)));

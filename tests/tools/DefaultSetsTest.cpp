@@ -6,7 +6,6 @@
 #include "GifImage.h"
 #include "KVRStream.h"
 #include "PairTable.h"
-#include "WaveClip.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -147,13 +146,9 @@ TEST(DefaultSets, PairSetsPairEveryFaceNameThemApartAndReadEveryClip) {
       EXPECT_EQ((std::array{table.Faces[size_t(left)].Kind, table.Faces[size_t(right)].Kind}),
                 expected.Pairs.Kinds);
     EXPECT_EQ(table.Languages, QStringList({"en", "de", "fr", "es"}));
-    for (int face = 0; face < int(table.Faces.size()); ++face) {
+    // CheckFaces above has read and checked every clip.
+    for (int face = 0; face < int(table.Faces.size()); ++face)
       EXPECT_EQ(table.Faces[size_t(face)].Texts.size(), table.Languages.size()) << face;
-      if (table.Faces[size_t(face)].Kind == Sound) {
-        const QByteArray clip = TCardSetLoader::ReadSoundClip(CardsDir() + name, table, face);
-        EXPECT_GT(ReadWaveClip(clip).DataSize, 0);
-      }
-    }
     for (const QString& language : table.Languages) {
       std::map<QString, int> pairOf; // no text may name two pairs
       for (int face = 0; face < int(table.Faces.size()); ++face) {
